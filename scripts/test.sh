@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: unit and contract tests natively against the sim,
+# then the contract and end-to-end tests of the Windows build under Wine.
+set -eu
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+cmake --preset native
+cmake --build --preset native -j"$(nproc)"
+ctest --preset native -j"$(nproc)"
+
+cmake --preset windows
+cmake --build --preset windows -j"$(nproc)"
+ctest --preset windows

@@ -1,0 +1,39 @@
+#pragma once
+// Facts about the running program and the machine.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace umbrix::platform {
+
+// CSIDL values the program resolves.
+enum class SpecialFolder : int {
+    Recent = 8,             // CSIDL_RECENT
+    CommonAppData = 35,     // CSIDL_COMMON_APPDATA
+};
+
+class SystemPort {
+public:
+    SystemPort() = default;
+    SystemPort(const SystemPort&) = delete;
+    SystemPort& operator=(const SystemPort&) = delete;
+    virtual ~SystemPort() = default;
+
+    // GetModuleFileNameW(NULL): full path of the running executable.
+    virtual std::string executablePath() = 0;
+
+    // GetFileVersionInfoW + VerQueryValueW("\StringFileInfo\...\FileVersion") of the
+    // running executable; nullopt when it has no version resource.
+    virtual std::optional<std::string> fileVersionText() = 0;
+
+    // SHGetSpecialFolderLocation + SHGetPathFromIDListW; nullopt when it cannot be resolved.
+    virtual std::optional<std::string> specialFolderPath(SpecialFolder folder) = 0;
+
+    // GlobalMemoryStatus: dwAvailPhys.
+    virtual std::uint64_t availablePhysicalMemory() = 0;
+
+    // SetProcessWorkingSetSize(GetCurrentProcess(), -1, -1).
+    virtual bool trimWorkingSet() = 0;
+};
+
+}  // namespace umbrix::platform

@@ -1,0 +1,31 @@
+#pragma once
+// Scriptable facts about the simulated program and machine.
+#include <map>
+
+#include "platform/SystemPort.hpp"
+
+namespace umbrix::sim {
+
+class SimSystem final : public platform::SystemPort {
+public:
+    std::string executablePath() override { return exePath; }
+    std::optional<std::string> fileVersionText() override { return fileVersion; }
+    std::optional<std::string> specialFolderPath(platform::SpecialFolder folder) override;
+    std::uint64_t availablePhysicalMemory() override { return availPhys; }
+    bool trimWorkingSet() override {
+        ++workingSetTrims;
+        return true;
+    }
+
+    // State a test sets or reads.
+    std::string exePath = "C:\\Program Files\\Umbrix\\Umbrix.exe";
+    std::optional<std::string> fileVersion = "7.1.1.98";
+    std::map<platform::SpecialFolder, std::string> specialFolders = {
+        {platform::SpecialFolder::CommonAppData, "C:\\ProgramData"},
+        {platform::SpecialFolder::Recent, "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Recent"},
+    };
+    std::uint64_t availPhys = 4ull << 30;
+    int workingSetTrims = 0;
+};
+
+}  // namespace umbrix::sim

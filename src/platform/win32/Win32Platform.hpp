@@ -1,0 +1,23 @@
+#pragma once
+// The real Windows: every win32 adapter, and the port aggregate the core takes.
+#include "platform/Platform.hpp"
+#include "platform/win32/Win32FileSystem.hpp"
+#include "platform/win32/Win32System.hpp"
+#include "platform/win32/Win32Text.hpp"
+
+namespace umbrix::win32 {
+
+class Win32Platform {
+public:
+    Win32Platform() = default;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    platform::Platform platform() { return platform::Platform{files, system, text}; }
+
+    Win32FileSystem files;
+    Win32System system;
+    Win32Text text;
+};
+
+}  // namespace umbrix::win32

@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/SystemPort.hpp"
+
+namespace umbrix::win32 {
+
+class Win32System final : public platform::SystemPort {
+public:
+    std::string executablePath() override;
+    std::optional<std::string> fileVersionText() override;
+    std::optional<std::string> specialFolderPath(platform::SpecialFolder folder) override;
+    std::uint64_t availablePhysicalMemory() override;
+    bool trimWorkingSet() override;
+};
+
+}  // namespace umbrix::win32

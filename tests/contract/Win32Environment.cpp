@@ -1,0 +1,33 @@
+#include <windows.h>
+
+#include "ContractEnvironment.hpp"
+#include "platform/win32/Utf16.hpp"
+#include "platform/win32/Win32Platform.hpp"
+
+namespace umbrix::contract {
+
+namespace {
+
+class Win32Environment final : public ContractEnvironment {
+public:
+    platform::Platform platform() override { return platform_.platform(); }
+    std::string scratchFolder() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        std::wstring folder = std::wstring(temp) + L"umbrix-contract-" + std::to_wstring(GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(++count_);
+        CreateDirectoryW(folder.c_str(), nullptr);
+        return win32::narrow(folder);
+    }
+    bool isRealWindows() const override { return true; }
+
+private:
+    win32::Win32Platform platform_;
+    int count_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractEnvironment> makeEnvironment() { return std::make_unique<Win32Environment>(); }
+
+}  // namespace umbrix::contract
