@@ -13,6 +13,8 @@ public:
     virtual platform::Platform platform() = 0;
     // A new, empty folder for this test, as a full Windows path without a trailing "\".
     virtual std::string scratchFolder() = 0;
+    // A new, empty key path under HKEY_CURRENT_USER for this test.
+    virtual std::string scratchRegistryKey() = 0;
     virtual bool isRealWindows() const = 0;
 };
 

@@ -19,6 +19,9 @@ public:
         CreateDirectoryW(folder.c_str(), nullptr);
         return win32::narrow(folder);
     }
+    std::string scratchRegistryKey() override {
+        return "Software\\Umbrix Tests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count_);
+    }
     bool isRealWindows() const override { return true; }
 
 private:
