@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "SettingsTestSupport.hpp"
+#include "settings/SettingsKeys.hpp"
+#include "settings/SettingsSave.hpp"
+#include "settings/SettingsWriteError.hpp"
+
+namespace umbrix::settings {
+namespace {
+
+using testing::kSettingsPath;
+using testing::SettingsMachine;
+
+// A file from an earlier run: every key differs from what the save below writes, and a comment
+// and another section that must survive.
+const std::string kOldFile = "; kept\r\n[StartUp]\r\nAutoStart=1\r\nAction=3\r\nDecoy=C:\\old.txt\r\n\r\n[Other]\r\nX=1\r\n";
+
+AppSelections newSelections() {
+    AppSelections s;
+    s.DecoyApp = "C:\\new.txt";
+    s.Action = 1;
+    return s;
+}
+
+// The file after 0, 1, ... 33 completed key writes of the full save, each written on its own.
+std::vector<std::string> fileAfterEachKey(const std::string& start) {
+    SettingsMachine m;
+    if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
+    std::vector<std::string> states = {start};
+    const AppSelections s = newSelections();
+    for (const SettingsKeySpec& spec : settingsKeyTable()) {
+        if (!(spec.savedBy & kFullSave)) continue;
+        if (auto* b = std::get_if<BoolField>(&spec.field)) m.file.writeBool(spec.writeSection, spec.key, s.**b);
+        else if (auto* i = std::get_if<IntegerField>(&spec.field)) m.file.writeInteger(spec.writeSection, spec.key, s.**i);
+        else m.file.writeString(spec.writeSection, spec.key, s.*std::get<StringField>(spec.field));
+        states.push_back(*m.machine.files.readFile(kSettingsPath));
+    }
+    return states;
+}
+
+int mutationsOfAFullSave(const std::string& start) {
+    SettingsMachine m;
+    if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
+    WriteAppSelections(m.file, newSelections());
+    return m.machine.files.mutations();
+}
+
+// Fails, then kills, the full save at every mutation it makes: the settings file is always one of
+// the whole files between key writes, exactly the one before the key that was cut, and the next
+// save repairs everything.
+TEST(SettingsCrashSafety, AFullSaveCutAtAnyStepLeavesAWholeFile) {
+    for (const std::string& start : {kOldFile, std::string()}) {
+        const std::vector<std::string> states = fileAfterEachKey(start);
+        ASSERT_EQ(states.size(), 34u);
+        const int steps = mutationsOfAFullSave(start);
+        ASSERT_EQ(steps, 2 * 33) << "every key is one temporary write and one replace";
+
+        for (int step = 0; step < steps; ++step) {
+            for (bool crash : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << (crash ? "crash" : "failure") << " at mutation " << step
+                                                  << (start.empty() ? " on a fresh install" : ""));
+                SettingsMachine m;
+                if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
+                if (crash) m.machine.files.crashAtMutation(step);
+                else m.machine.files.failMutation(step);
+
+                bool cut = false;
+                try {
+                    WriteAppSelections(m.file, newSelections());
+                } catch (const sim::SimCrash&) {
+                    cut = crash;
+                } catch (const SettingsWriteError& error) {
+                    cut = !crash;
+                    EXPECT_EQ(std::string(error.what()), "Unable to write to " + kSettingsPath);
+                }
+                EXPECT_TRUE(cut) << "the cut reached the caller as what it was";
+
+                const std::optional<std::string> onDisk = m.machine.files.readFile(kSettingsPath);
+                const std::string& expected = states[static_cast<std::size_t>(step / 2)];
+                if (expected.empty()) {
+                    EXPECT_FALSE(onDisk.has_value());
+                } else {
+                    ASSERT_TRUE(onDisk.has_value());
+                    EXPECT_EQ(*onDisk, expected);
+                }
+
+                // The next run saves over whatever the cut left behind.
+                m.machine.files.clearFaults();
+                WriteAppSelections(m.file, newSelections());
+                EXPECT_EQ(m.machine.files.readFile(kSettingsPath), states.back());
+                EXPECT_EQ(m.machine.files.filesIn(testing::kExeFolder), std::set<std::string>{"QZ.ini"});
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace umbrix::settings
