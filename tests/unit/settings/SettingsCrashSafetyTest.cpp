@@ -45,10 +45,12 @@ int mutationsOfAFullSave(const std::string& start) {
     return m.machine.files.mutations();
 }
 
-// Fails, then kills, the full save at every mutation it makes: the settings file is always one of
-// the whole files between key writes, exactly the one before the key that was cut, and the next
-// save repairs everything.
-TEST(SettingsCrashSafety, AFullSaveCutAtAnyStepLeavesAWholeFile) {
+enum class Cut { Failure, Crash };
+
+// Cuts the full save at every mutation it makes, on a machine with an earlier file and on a fresh
+// install: the settings file is always one of the whole files between key writes, exactly the one
+// before the key that was cut, never torn or empty; and the next save repairs everything.
+void expectEveryCutLeavesAWholeFile(Cut cut) {
     for (const std::string& start : {kOldFile, std::string()}) {
         const std::vector<std::string> states = fileAfterEachKey(start);
         ASSERT_EQ(states.size(), 34u);
@@ -56,43 +58,46 @@ TEST(SettingsCrashSafety, AFullSaveCutAtAnyStepLeavesAWholeFile) {
         ASSERT_EQ(steps, 2 * 33) << "every key is one temporary write and one replace";
 
         for (int step = 0; step < steps; ++step) {
-            for (bool crash : {false, true}) {
-                SCOPED_TRACE(::testing::Message() << (crash ? "crash" : "failure") << " at mutation " << step
-                                                  << (start.empty() ? " on a fresh install" : ""));
-                SettingsMachine m;
-                if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
-                if (crash) m.machine.files.crashAtMutation(step);
-                else m.machine.files.failMutation(step);
+            SCOPED_TRACE(::testing::Message() << "cut at mutation " << step << (start.empty() ? " on a fresh install" : ""));
+            SettingsMachine m;
+            if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
+            if (cut == Cut::Crash) m.machine.files.crashAtMutation(step);
+            else m.machine.files.failMutation(step);
 
-                bool cut = false;
-                try {
-                    WriteAppSelections(m.file, newSelections());
-                } catch (const sim::SimCrash&) {
-                    cut = crash;
-                } catch (const SettingsWriteError& error) {
-                    cut = !crash;
-                    EXPECT_EQ(std::string(error.what()), "Unable to write to " + kSettingsPath);
-                }
-                EXPECT_TRUE(cut) << "the cut reached the caller as what it was";
-
-                const std::optional<std::string> onDisk = m.machine.files.readFile(kSettingsPath);
-                const std::string& expected = states[static_cast<std::size_t>(step / 2)];
-                if (expected.empty()) {
-                    EXPECT_FALSE(onDisk.has_value());
-                } else {
-                    ASSERT_TRUE(onDisk.has_value());
-                    EXPECT_EQ(*onDisk, expected);
-                }
-
-                // The next run saves over whatever the cut left behind.
-                m.machine.files.clearFaults();
+            bool reported = false;
+            try {
                 WriteAppSelections(m.file, newSelections());
-                EXPECT_EQ(m.machine.files.readFile(kSettingsPath), states.back());
-                EXPECT_EQ(m.machine.files.filesIn(testing::kExeFolder), std::set<std::string>{"QZ.ini"});
+            } catch (const sim::SimCrash&) {
+                reported = cut == Cut::Crash;
+            } catch (const SettingsWriteError& error) {
+                reported = cut == Cut::Failure;
+                EXPECT_EQ(std::string(error.what()), "Unable to write to " + kSettingsPath);
             }
+            EXPECT_TRUE(reported) << "the cut reached the caller as what it was";
+
+            const std::optional<std::string> onDisk = m.machine.files.readFile(kSettingsPath);
+            const std::string& expected = states[static_cast<std::size_t>(step / 2)];
+            if (expected.empty()) {
+                EXPECT_FALSE(onDisk.has_value());
+            } else {
+                ASSERT_TRUE(onDisk.has_value());
+                EXPECT_EQ(*onDisk, expected);
+            }
+
+            // The next run saves over whatever the cut left behind.
+            m.machine.files.clearFaults();
+            WriteAppSelections(m.file, newSelections());
+            EXPECT_EQ(m.machine.files.readFile(kSettingsPath), states.back());
+            EXPECT_EQ(m.machine.files.filesIn(testing::kExeFolder), std::set<std::string>{"QZ.ini"});
         }
     }
 }
+
+TEST(SettingsCrashSafety, AFullSaveFailingAtAnyStepStopsThereWithTheFileWhole) {
+    expectEveryCutLeavesAWholeFile(Cut::Failure);
+}
+
+TEST(SettingsCrashSafety, AFullSaveKilledAtAnyStepLeavesTheFileWhole) { expectEveryCutLeavesAWholeFile(Cut::Crash); }
 
 }  // namespace
 }  // namespace umbrix::settings
