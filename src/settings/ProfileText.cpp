@@ -65,7 +65,8 @@ std::vector<Line> splitLines(std::string_view text) {
         if (contentEnd == std::string_view::npos) {
             contentEnd = end = text.size();
         } else {
-            end = contentEnd + ((text[contentEnd] == '\r' && contentEnd + 1 < text.size() && text[contentEnd + 1] == '\n') ? 2 : 1);
+            const bool crLf = text[contentEnd] == '\r' && contentEnd + 1 < text.size() && text[contentEnd + 1] == '\n';
+            end = contentEnd + (crLf ? 2 : 1);
         }
         lines.push_back(classify(text, begin, contentEnd, end));
         begin = end;

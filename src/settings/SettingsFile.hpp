@@ -2,6 +2,7 @@
 // The settings file "QZ.ini" beside the executable. Nothing is cached: every read reads the file,
 // and every write has replaced the file on disk, whole, before it returns.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 

@@ -16,6 +16,7 @@ class SettingsLoadListener {
 public:
     virtual ~SettingsLoadListener() = default;
     // `key`'s value is now in its field; `changed` tells whether the field held another value.
+    // This is where a window runs a control's reaction, or applies the theme when "Theme" arrives.
     virtual void settingLoaded(const SettingsKeySpec& key, bool changed) = 0;
 };
 
