@@ -17,32 +17,32 @@ constexpr unsigned kEverySave = kFullSave | kMainWindowClose;
 
 using A = AppSelections;
 
-SettingsKeySpec key(std::string_view name, SettingField field, SettingDefault defaultValue, unsigned savedBy = kEverySave) {
-    return SettingsKeySpec{name, S, S, field, defaultValue, std::nullopt, std::nullopt, true, savedBy};
+SettingsKey key(std::string_view name, SettingField field, SettingDefault defaultValue, unsigned savedBy = kEverySave) {
+    return SettingsKey{name, S, S, field, defaultValue, std::nullopt, std::nullopt, true, savedBy};
 }
 
-SettingsKeySpec clamped(SettingsKeySpec spec, std::int32_t min, std::int32_t max) {
-    spec.loadRange = IntegerRange{min, max};
-    return spec;
+SettingsKey clamped(SettingsKey entry, std::int32_t min, std::int32_t max) {
+    entry.loadRange = IntegerRange{min, max};
+    return entry;
 }
 
-SettingsKeySpec trueAtReload(SettingsKeySpec spec) {
-    spec.reloadDefault = true;
-    return spec;
+SettingsKey trueAtReload(SettingsKey entry) {
+    entry.reloadDefault = true;
+    return entry;
 }
 
-SettingsKeySpec inSections(SettingsKeySpec spec, std::string_view read, std::string_view write) {
-    spec.readSection = read;
-    spec.writeSection = write;
-    return spec;
+SettingsKey inSections(SettingsKey entry, std::string_view read, std::string_view write) {
+    entry.readSection = read;
+    entry.writeSection = write;
+    return entry;
 }
 
-SettingsKeySpec writtenOnly(SettingsKeySpec spec) {
-    spec.loaded = false;
-    return spec;
+SettingsKey writtenOnly(SettingsKey entry) {
+    entry.loaded = false;
+    return entry;
 }
 
-const std::array<SettingsKeySpec, 35> kTable = {
+const std::array<SettingsKey, 35> kTable = {
     key("AutoStart", &A::AutoStart, false, kFullSave),
     // The tray item "&Start silent" is checked exactly when cbSilent is; the start reads "Silent".
     writtenOnly(key("DisSplScreen", &A::cbSilent, false, kFullSave)),
@@ -84,11 +84,11 @@ const std::array<SettingsKeySpec, 35> kTable = {
 
 }  // namespace
 
-std::span<const SettingsKeySpec> settingsKeyTable() { return kTable; }
+std::span<const SettingsKey> settingsKeyTable() { return kTable; }
 
-const SettingsKeySpec& settingsKey(std::string_view name) {
-    for (const SettingsKeySpec& spec : kTable) {
-        if (spec.key == name) return spec;
+const SettingsKey& settingsKey(std::string_view name) {
+    for (const SettingsKey& entry : kTable) {
+        if (entry.key == name) return entry;
     }
     throw std::out_of_range("no settings key \"" + std::string(name) + "\"");
 }

@@ -37,7 +37,7 @@ enum SaveSet : unsigned {
     kTrayIconChange = 1u << 2,   // a change of the tray icon
 };
 
-struct SettingsKeySpec {
+struct SettingsKey {
     std::string_view key;
     std::string_view readSection;
     std::string_view writeSection;
@@ -50,9 +50,9 @@ struct SettingsKeySpec {
 };
 
 // Every key, in the order of the full save, then the tray icon's two keys.
-std::span<const SettingsKeySpec> settingsKeyTable();
+std::span<const SettingsKey> settingsKeyTable();
 
 // The entry of `key` (exact spelling); throws std::out_of_range for a key not in the table.
-const SettingsKeySpec& settingsKey(std::string_view key);
+const SettingsKey& settingsKey(std::string_view key);
 
 }  // namespace umbrix::settings

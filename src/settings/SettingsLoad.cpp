@@ -37,25 +37,25 @@ std::int32_t integerDefault(const SettingDefault& value, const LoadContext& cont
     return std::get<std::int32_t>(value);
 }
 
-bool loadKey(SettingsFile& file, AppSelections& selections, const SettingsKeySpec& spec, const LoadContext& context) {
+bool loadKey(SettingsFile& file, AppSelections& selections, const SettingsKey& entry, const LoadContext& context) {
     const SettingDefault& defaultValue =
-        context.languageReload && spec.reloadDefault ? *spec.reloadDefault : spec.defaultValue;
-    const std::string_view section = spec.readSection;
-    if (const auto* field = std::get_if<BoolField>(&spec.field))
-        return store(selections, *field, file.readBool(section, spec.key, std::get<bool>(defaultValue)));
-    if (const auto* field = std::get_if<StringField>(&spec.field))
-        return store(selections, *field, file.readString(section, spec.key, std::get<std::string_view>(defaultValue)));
-    std::int32_t value = file.readInteger(section, spec.key, integerDefault(defaultValue, context));
-    if (spec.loadRange) value = std::clamp(value, spec.loadRange->min, spec.loadRange->max);
-    return store(selections, std::get<IntegerField>(spec.field), value);
+        context.languageReload && entry.reloadDefault ? *entry.reloadDefault : entry.defaultValue;
+    const std::string_view section = entry.readSection;
+    if (const auto* field = std::get_if<BoolField>(&entry.field))
+        return store(selections, *field, file.readBool(section, entry.key, std::get<bool>(defaultValue)));
+    if (const auto* field = std::get_if<StringField>(&entry.field))
+        return store(selections, *field, file.readString(section, entry.key, std::get<std::string_view>(defaultValue)));
+    std::int32_t value = file.readInteger(section, entry.key, integerDefault(defaultValue, context));
+    if (entry.loadRange) value = std::clamp(value, entry.loadRange->min, entry.loadRange->max);
+    return store(selections, std::get<IntegerField>(entry.field), value);
 }
 
 void loadInOrder(SettingsFile& file, AppSelections& selections, std::span<const std::string_view> order,
                  const LoadContext& context, SettingsLoadListener* listener) {
     for (std::string_view name : order) {
-        const SettingsKeySpec& spec = settingsKey(name);
-        bool changed = loadKey(file, selections, spec, context);
-        if (listener) listener->settingLoaded(spec, changed);
+        const SettingsKey& entry = settingsKey(name);
+        bool changed = loadKey(file, selections, entry, context);
+        if (listener) listener->settingLoaded(entry, changed);
     }
 }
 
@@ -84,7 +84,7 @@ void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections, pl
 
 bool readSplashSilent(const platform::Platform& platform) {
     SettingsFile ownBinding = SettingsFile::besideExecutable(platform);
-    const SettingsKeySpec& silent = settingsKey("Silent");
+    const SettingsKey& silent = settingsKey("Silent");
     return ownBinding.readBool(silent.readSection, silent.key, std::get<bool>(silent.defaultValue));
 }
 

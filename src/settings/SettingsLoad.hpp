@@ -17,7 +17,7 @@ public:
     virtual ~SettingsLoadListener() = default;
     // `key`'s value is now in its field; `changed` tells whether the field held another value.
     // This is where a window runs a control's reaction, or applies the theme when "Theme" arrives.
-    virtual void settingLoaded(const SettingsKeySpec& key, bool changed) = 0;
+    virtual void settingLoaded(const SettingsKey& key, bool changed) = 0;
 };
 
 // The main window's creation: "Transparancy", "Theme", then "DoBin" .. "Cloaked".

@@ -8,18 +8,18 @@ namespace umbrix::settings {
 
 namespace {
 
-void writeKey(SettingsFile& file, const AppSelections& selections, const SettingsKeySpec& spec) {
-    if (const auto* field = std::get_if<BoolField>(&spec.field))
-        file.writeBool(spec.writeSection, spec.key, selections.**field);
-    else if (const auto* field = std::get_if<IntegerField>(&spec.field))
-        file.writeInteger(spec.writeSection, spec.key, selections.**field);
+void writeKey(SettingsFile& file, const AppSelections& selections, const SettingsKey& entry) {
+    if (const auto* field = std::get_if<BoolField>(&entry.field))
+        file.writeBool(entry.writeSection, entry.key, selections.**field);
+    else if (const auto* field = std::get_if<IntegerField>(&entry.field))
+        file.writeInteger(entry.writeSection, entry.key, selections.**field);
     else
-        file.writeString(spec.writeSection, spec.key, selections.*std::get<StringField>(spec.field));
+        file.writeString(entry.writeSection, entry.key, selections.*std::get<StringField>(entry.field));
 }
 
 void writeKeysOf(SettingsFile& file, const AppSelections& selections, SaveSet save) {
-    for (const SettingsKeySpec& spec : settingsKeyTable()) {
-        if (spec.savedBy & save) writeKey(file, selections, spec);
+    for (const SettingsKey& entry : settingsKeyTable()) {
+        if (entry.savedBy & save) writeKey(file, selections, entry);
     }
 }
 

@@ -28,11 +28,11 @@ std::vector<std::string> fileAfterEachKey(const std::string& start) {
     if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
     std::vector<std::string> states = {start};
     const AppSelections s = newSelections();
-    for (const SettingsKeySpec& spec : settingsKeyTable()) {
-        if (!(spec.savedBy & kFullSave)) continue;
-        if (auto* b = std::get_if<BoolField>(&spec.field)) m.file.writeBool(spec.writeSection, spec.key, s.**b);
-        else if (auto* i = std::get_if<IntegerField>(&spec.field)) m.file.writeInteger(spec.writeSection, spec.key, s.**i);
-        else m.file.writeString(spec.writeSection, spec.key, s.*std::get<StringField>(spec.field));
+    for (const SettingsKey& entry : settingsKeyTable()) {
+        if (!(entry.savedBy & kFullSave)) continue;
+        if (auto* b = std::get_if<BoolField>(&entry.field)) m.file.writeBool(entry.writeSection, entry.key, s.**b);
+        else if (auto* i = std::get_if<IntegerField>(&entry.field)) m.file.writeInteger(entry.writeSection, entry.key, s.**i);
+        else m.file.writeString(entry.writeSection, entry.key, s.*std::get<StringField>(entry.field));
         states.push_back(*m.machine.files.readFile(kSettingsPath));
     }
     return states;

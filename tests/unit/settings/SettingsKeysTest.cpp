@@ -11,8 +11,8 @@ namespace {
 
 std::vector<std::string_view> keysSavedBy(SaveSet save) {
     std::vector<std::string_view> keys;
-    for (const SettingsKeySpec& spec : settingsKeyTable()) {
-        if (spec.savedBy & save) keys.push_back(spec.key);
+    for (const SettingsKey& entry : settingsKeyTable()) {
+        if (entry.savedBy & save) keys.push_back(entry.key);
     }
     return keys;
 }
@@ -32,23 +32,23 @@ TEST(SettingsKeys, EachSaveWritesItsKeysInTableOrder) {
 
 TEST(SettingsKeys, EveryEntryIsConsistent) {
     std::set<std::string_view> names;
-    for (const SettingsKeySpec& spec : settingsKeyTable()) {
-        EXPECT_TRUE(names.insert(spec.key).second) << spec.key << " twice";
+    for (const SettingsKey& entry : settingsKeyTable()) {
+        EXPECT_TRUE(names.insert(entry.key).second) << entry.key << " twice";
         // The default has the field's type (an edge of the desktop is an integer).
         const bool typeMatches = std::visit(
             [&](const auto& field) {
                 using Field = std::decay_t<decltype(field)>;
-                if constexpr (std::is_same_v<Field, BoolField>) return std::holds_alternative<bool>(spec.defaultValue);
-                else if constexpr (std::is_same_v<Field, StringField>) return std::holds_alternative<std::string_view>(spec.defaultValue);
-                else return std::holds_alternative<std::int32_t>(spec.defaultValue) || std::holds_alternative<DesktopEdge>(spec.defaultValue);
+                if constexpr (std::is_same_v<Field, BoolField>) return std::holds_alternative<bool>(entry.defaultValue);
+                else if constexpr (std::is_same_v<Field, StringField>) return std::holds_alternative<std::string_view>(entry.defaultValue);
+                else return std::holds_alternative<std::int32_t>(entry.defaultValue) || std::holds_alternative<DesktopEdge>(entry.defaultValue);
             },
-            spec.field);
-        EXPECT_TRUE(typeMatches) << spec.key;
-        EXPECT_EQ(spec.loadRange.has_value(), spec.key == "Transparancy" || spec.key == "Action" || spec.key == "rgExclude")
-            << spec.key;
+            entry.field);
+        EXPECT_TRUE(typeMatches) << entry.key;
+        EXPECT_EQ(entry.loadRange.has_value(), entry.key == "Transparancy" || entry.key == "Action" || entry.key == "rgExclude")
+            << entry.key;
         // Every section spelling names the one section.
-        for (std::string_view section : {spec.readSection, spec.writeSection})
-            EXPECT_TRUE(asciiNamesEqual(section, kSettingsSection)) << spec.key;
+        for (std::string_view section : {entry.readSection, entry.writeSection})
+            EXPECT_TRUE(asciiNamesEqual(section, kSettingsSection)) << entry.key;
     }
 }
 
@@ -63,8 +63,8 @@ TEST(SettingsKeys, LoadOrdersNameKeysThatAreRead) {
     // Every key that is read is read by one of the windows, and only "DisSplScreen" is never read.
     std::set<std::string_view> loaded(mainWindowLoadOrder().begin(), mainWindowLoadOrder().end());
     loaded.insert(panicWindowLoadOrder().begin(), panicWindowLoadOrder().end());
-    for (const SettingsKeySpec& spec : settingsKeyTable())
-        EXPECT_EQ(loaded.count(spec.key) == 1, spec.key != "DisSplScreen") << spec.key;
+    for (const SettingsKey& entry : settingsKeyTable())
+        EXPECT_EQ(loaded.count(entry.key) == 1, entry.key != "DisSplScreen") << entry.key;
     EXPECT_THROW(settingsKey("Nonexistent"), std::out_of_range);
 }
 

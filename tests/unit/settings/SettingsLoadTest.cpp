@@ -138,7 +138,7 @@ struct Recorder : SettingsLoadListener {
     std::vector<std::string> changed;
     std::vector<std::string> decoyWhenUseDecoyLoaded;
     const AppSelections* selections = nullptr;
-    void settingLoaded(const SettingsKeySpec& key, bool didChange) override {
+    void settingLoaded(const SettingsKey& key, bool didChange) override {
         keys.emplace_back(key.key);
         if (didChange) changed.emplace_back(key.key);
         if (key.key == "UseDecoy") decoyWhenUseDecoyLoaded.push_back(selections->DecoyApp);

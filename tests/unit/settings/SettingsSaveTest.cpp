@@ -13,8 +13,8 @@ using testing::SettingsMachine;
 
 std::vector<std::string> fullSaveKeys() {
     std::vector<std::string> keys;
-    for (const SettingsKeySpec& spec : settingsKeyTable()) {
-        if (spec.savedBy & kFullSave) keys.emplace_back(spec.key);
+    for (const SettingsKey& entry : settingsKeyTable()) {
+        if (entry.savedBy & kFullSave) keys.emplace_back(entry.key);
     }
     return keys;
 }
