@@ -12,6 +12,13 @@ enum class SpecialFolder : int {
     CommonAppData = 35,     // CSIDL_COMMON_APPDATA
 };
 
+// A point in virtual-desktop pixels; the primary monitor's top-left corner is (0, 0).
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
 class SystemPort {
 public:
     SystemPort() = default;
@@ -34,6 +41,10 @@ public:
 
     // SetProcessWorkingSetSize(GetCurrentProcess(), -1, -1).
     virtual bool trimWorkingSet() = 0;
+
+    // GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN): the left and top
+    // edges of the virtual desktop, negative when a monitor sits left of or above the primary one.
+    virtual ScreenPoint virtualDesktopOrigin() = 0;
 };
 
 }  // namespace umbrix::platform

@@ -16,6 +16,7 @@ public:
         ++workingSetTrims;
         return true;
     }
+    platform::ScreenPoint virtualDesktopOrigin() override { return desktopOrigin; }
 
     // State a test sets or reads.
     std::string exePath = "C:\\Program Files\\Umbrix\\Umbrix.exe";
@@ -26,6 +27,7 @@ public:
     };
     std::uint64_t availPhys = 4ull << 30;
     int workingSetTrims = 0;
+    platform::ScreenPoint desktopOrigin;  // one monitor: the primary one at (0, 0)
 };
 
 }  // namespace umbrix::sim

@@ -68,4 +68,8 @@ bool Win32System::trimWorkingSet() {
     return SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1)) != 0;
 }
 
+platform::ScreenPoint Win32System::virtualDesktopOrigin() {
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+}
+
 }  // namespace umbrix::win32

@@ -10,6 +10,7 @@ public:
     std::optional<std::string> specialFolderPath(platform::SpecialFolder folder) override;
     std::uint64_t availablePhysicalMemory() override;
     bool trimWorkingSet() override;
+    platform::ScreenPoint virtualDesktopOrigin() override;
 };
 
 }  // namespace umbrix::win32
