@@ -15,18 +15,20 @@ public:
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         std::wstring folder = std::wstring(temp) + L"umbrix-contract-" + std::to_wstring(GetCurrentProcessId()) +
-                              L"-" + std::to_wstring(++count_);
+                              L"-" + std::to_wstring(++processWideCount);
         CreateDirectoryW(folder.c_str(), nullptr);
         return win32::narrow(folder);
     }
     std::string scratchRegistryKey() override {
-        return "Software\\Umbrix Tests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count_);
+        return "Software\\Umbrix Tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(++processWideCount);
     }
     bool isRealWindows() const override { return true; }
 
 private:
+    // Every test makes its own environment; names must stay unique across all of them.
+    static inline int processWideCount = 0;
     win32::Win32Platform platform_;
-    int count_ = 0;
 };
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "platform/FilePort.hpp"
@@ -13,9 +12,8 @@
 namespace umbrix::sim {
 
 // Thrown by the sim when a scripted crash kills the program in the middle of an operation.
-struct SimCrash : std::runtime_error {
-    SimCrash() : std::runtime_error("simulated crash") {}
-};
+// Deliberately not a std::exception: no guard of the program may survive its own death.
+struct SimCrash {};
 
 class SimFileSystem final : public platform::FilePort {
 public:
