@@ -2,6 +2,7 @@
 // Everything the core may ask of Windows, one port per area. Adapters: platform/win32 (the
 // real calls) and platform/sim (an in-memory Windows for tests).
 #include "platform/FilePort.hpp"
+#include "platform/NetworkPort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
 
@@ -11,6 +12,7 @@ struct Platform {
     FilePort& files;
     SystemPort& system;
     TextPort& text;
+    NetworkPort& network;
 };
 
 }  // namespace umbrix::platform

@@ -2,6 +2,7 @@
 // The whole simulated Windows: every sim adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
 #include "platform/sim/SimFileSystem.hpp"
+#include "platform/sim/SimNetwork.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
 
@@ -16,11 +17,12 @@ public:
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text}; }
+    platform::Platform platform() { return platform::Platform{files, system, text, network}; }
 
     SimFileSystem files;
     SimSystem system;
     SimText text;
+    SimNetwork network{files};
 
 private:
     static std::string parentFolder(const std::string& path) {
