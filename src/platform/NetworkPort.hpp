@@ -19,9 +19,8 @@ struct DownloadResult {
 
 // HRESULTs of the URL stack that the sim reports as Windows does.
 namespace download_errors {
-inline constexpr std::uint32_t kCannotConnect = 0x800C0004;     // INET_E_CANNOT_CONNECT
+inline constexpr std::uint32_t kDownloadFailure = 0x800C0008;   // INET_E_DOWNLOAD_FAILURE (refused, reset)
 inline constexpr std::uint32_t kResourceNotFound = 0x800C0005;  // INET_E_RESOURCE_NOT_FOUND
-inline constexpr std::uint32_t kPathNotFound = 0x80070003;      // HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)
 }  // namespace download_errors
 
 class NetworkPort {
@@ -36,8 +35,9 @@ public:
     virtual bool removeFromUrlCache(std::string_view url) = 0;
 
     // URLDownloadToFileW(NULL, url, path, 0, NULL): fetches `url` into the file `path`,
-    // replacing it, and returns when done. Note that an HTTP error status may still report
-    // success with the server's error page saved: callers check what they got.
+    // replacing it, and returns when done. Success means the file is at `path`. Note that an
+    // HTTP error status may still report success with the server's error page saved: callers
+    // check what they got.
     virtual DownloadResult downloadToFile(std::string_view url, std::string_view path) = 0;
 };
 

@@ -24,7 +24,7 @@ public:
     // saves the page, as URLDownloadToFileW does on the machines we test on.
     void publishErrorPage(std::string_view url, int status = 404);
     // Every download of `url` fails with `hresult` (server down, connection refused).
-    void failDownloads(std::string_view url, std::uint32_t hresult = platform::download_errors::kCannotConnect);
+    void failDownloads(std::string_view url, std::uint32_t hresult = platform::download_errors::kDownloadFailure);
     void withdraw(std::string_view url);
 
     // What happened.

@@ -34,9 +34,15 @@ bool Win32Network::removeFromUrlCache(std::string_view url) {
 
 platform::DownloadResult Win32Network::downloadToFile(std::string_view url, std::string_view path) {
     ComApartment apartment;
-    HRESULT result = URLDownloadToFileW(nullptr, widen(url).c_str(), widen(path).c_str(), 0, nullptr);
-    if (result == S_OK) return platform::DownloadResult::success();
-    return platform::DownloadResult::failure(static_cast<std::uint32_t>(result));
+    const std::wstring target = widen(path);
+    HRESULT result = URLDownloadToFileW(nullptr, widen(url).c_str(), target.c_str(), 0, nullptr);
+    if (result != S_OK) return platform::DownloadResult::failure(static_cast<std::uint32_t>(result));
+    // Wine reports S_OK for a target folder that does not exist, having saved nothing.
+    // Success means the file is there.
+    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return platform::DownloadResult::failure(static_cast<std::uint32_t>(HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)));
+    }
+    return platform::DownloadResult::success();
 }
 
 }  // namespace umbrix::win32

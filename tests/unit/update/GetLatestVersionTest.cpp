@@ -86,7 +86,7 @@ TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
     } cases[] = {
         {"server unreachable", [](sim::SimMachine& m) { m.network.failDownloads(kUrl); }},
         {"nothing published", [](sim::SimMachine&) {}},
-        {"update folder missing",
+        {"update folder read-only",
          [](sim::SimMachine& m) {
              m.network.publish(kUrl, versionFile("7.1.1.99"));
              m.files.setReadOnly("C:\\ProgramData\\QZ\\bin\\temp");
