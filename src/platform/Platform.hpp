@@ -3,6 +3,7 @@
 // real calls) and platform/sim (an in-memory Windows for tests).
 #include "platform/FilePort.hpp"
 #include "platform/RegistryPort.hpp"
+#include "platform/NetworkPort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
 
@@ -13,6 +14,7 @@ struct Platform {
     SystemPort& system;
     TextPort& text;
     RegistryPort& registry;
+    NetworkPort& network;
 };
 
 }  // namespace umbrix::platform

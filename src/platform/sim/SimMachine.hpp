@@ -3,6 +3,7 @@
 #include "platform/Platform.hpp"
 #include "platform/sim/SimFileSystem.hpp"
 #include "platform/sim/SimRegistry.hpp"
+#include "platform/sim/SimNetwork.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
 
@@ -17,12 +18,22 @@ public:
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text, registry}; }
+    // One line per port, in the order Platform declares them.
+    platform::Platform platform() {
+        return platform::Platform{
+            .files = files,
+            .system = system,
+            .text = text,
+            .registry = registry,
+            .network = network,
+        };
+    }
 
     SimFileSystem files;
     SimSystem system;
     SimText text;
     SimRegistry registry;
+    SimNetwork network{files};
 
 private:
     static std::string parentFolder(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "platform/Platform.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
 #include "platform/win32/Win32Registry.hpp"
+#include "platform/win32/Win32Network.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
 
@@ -14,12 +15,22 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text, registry}; }
+    // One line per port, in the order Platform declares them.
+    platform::Platform platform() {
+        return platform::Platform{
+            .files = files,
+            .system = system,
+            .text = text,
+            .registry = registry,
+            .network = network,
+        };
+    }
 
     Win32FileSystem files;
     Win32System system;
     Win32Text text;
     Win32Registry registry;
+    Win32Network network;
 };
 
 }  // namespace umbrix::win32

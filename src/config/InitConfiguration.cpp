@@ -1,0 +1,48 @@
+#include "config/InitConfiguration.hpp"
+
+#include "config/BuiltIn.hpp"
+#include "config/ConfigurationError.hpp"
+#include "config/FolderCreation.hpp"
+#include "config/ProgramVersionText.hpp"
+
+namespace umbrix::config {
+
+namespace {
+
+update::CivilDate releaseDate() {
+    auto date = update::CivilDate::from(ReleaseYear, ReleaseMonth, ReleaseDay);
+    if (!date) throw ConfigurationError("The built-in release date is not a calendar date");
+    return *date;
+}
+
+void setFolders(Configuration& configuration, std::string appData) {
+    while (!appData.empty() && (appData.back() == '\\' || appData.back() == '/')) appData.pop_back();
+    configuration.BinFolder = appData + "\\QZ\\bin\\";
+    configuration.UpdateFolder = appData + "\\QZ\\bin\\temp";
+    configuration.VersionCheckFile = configuration.UpdateFolder + "\\versionchk.cfg";
+    configuration.NewsFile = configuration.UpdateFolder + "\\news.cfg";
+}
+
+}  // namespace
+
+Configuration InitConfiguration(platform::SystemPort& system, platform::FilePort& files) {
+    auto versionText = system.fileVersionText();
+    if (!versionText) throw ConfigurationError("The program has no version resource");
+    const ProgramVersionText version = parseProgramVersionText(*versionText);
+
+    Configuration configuration;
+    configuration.TitleCaption = titleCaptionFor(version);
+    configuration.CurrentVersion = update::TVersion(version.MajorVersion, version.MinorVersion, version.ReleaseNumber,
+                                                    version.BuildNumber, std::string(CurrentPlatform),
+                                                    releaseDate(), std::string());
+
+    if (auto appData = system.specialFolderPath(platform::SpecialFolder::CommonAppData)) {
+        setFolders(configuration, *appData);
+        // Failures are left for the downloads into these folders to report.
+        createFolderWithParents(files, configuration.BinFolder);
+        createFolderWithParents(files, configuration.UpdateFolder);
+    }
+    return configuration;
+}
+
+}  // namespace umbrix::config

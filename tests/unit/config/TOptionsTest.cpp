@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "config/TOptions.hpp"
+#include "platform/sim/SimSystem.hpp"
+
+namespace umbrix::config {
+namespace {
+
+TEST(TOptions, TrimsTheWorkingSetOnlyWhenMemoryWasShortAtCreation) {
+    struct Case {
+        const char* name;
+        std::uint64_t available;
+        bool optimize;
+    } cases[] = {
+        {"256 MiB free", 256ull << 20, true},
+        {"one byte below 512 MiB", (512ull << 20) - 1, true},
+        {"exactly 512 MiB", 512ull << 20, false},
+        {"1 GiB free", 1ull << 30, false},
+        {"more than 4 GiB free", 6ull << 30, false},
+        {"nothing free", 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::SimSystem system;
+        system.availPhys = c.available;
+        TOptions options(system);
+        EXPECT_EQ(options.OptimizeMemoryUsage(), c.optimize);
+
+        // Decided once: what memory does later changes nothing.
+        system.availPhys = c.optimize ? 8ull << 30 : 0;
+        options.TrimWorkingSet();
+        options.TrimWorkingSet();
+        EXPECT_EQ(system.workingSetTrims, c.optimize ? 2 : 0);
+    }
+}
+
+}  // namespace
+}  // namespace umbrix::config
