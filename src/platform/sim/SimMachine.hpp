@@ -1,7 +1,11 @@
 #pragma once
 // The whole simulated Windows: every sim adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/sim/SimApplication.hpp"
+#include "platform/sim/SimDialogs.hpp"
 #include "platform/sim/SimFileSystem.hpp"
+#include "platform/sim/SimJournal.hpp"
+#include "platform/sim/SimKernelObjects.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
 
@@ -16,11 +20,23 @@ public:
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text}; }
+    platform::Platform platform() { return platformWith(instance, dialogs); }
+    // The ports as another process of the program on this machine sees them: its own instance
+    // handle and message boxes, the machine's files and facts.
+    platform::Platform platformWith(SimInstance& processInstance, SimDialogs& processDialogs) {
+        return platform::Platform{files, system, text, processInstance, processDialogs};
+    }
 
     SimFileSystem files;
     SimSystem system;
     SimText text;
+    SimKernelObjects kernel;  // named objects shared by every process of the session
+
+    // The program's process: the calls it made, its instance mutex, message boxes and windows.
+    SimJournal journal;
+    SimInstance instance{kernel, journal};
+    SimDialogs dialogs{journal};
+    SimApplication application{journal};
 
 private:
     static std::string parentFolder(const std::string& path) {

@@ -1,7 +1,9 @@
 #pragma once
 // The real Windows: every win32 adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/win32/Win32Dialogs.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
+#include "platform/win32/Win32Instance.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
 
@@ -13,11 +15,13 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text}; }
+    platform::Platform platform() { return platform::Platform{files, system, text, instance, dialogs}; }
 
     Win32FileSystem files;
     Win32System system;
     Win32Text text;
+    Win32Instance instance;
+    Win32Dialogs dialogs;
 };
 
 }  // namespace umbrix::win32
