@@ -4,6 +4,8 @@
 // reaction ends that reaction where it failed and the program carries on, without a message.
 // This is the one place where the program drops errors on purpose. Before installation an error
 // goes on to the caller: start-up then reports that the program could not start.
+// Errors are std::exceptions. Anything else thrown is not an error the program can carry on
+// from (the sim's crash, for one, is the program's death) and goes on unhandled.
 #include <exception>
 #include <string>
 #include <utility>
@@ -25,8 +27,6 @@ public:
             std::forward<Reaction>(reaction)();
         } catch (const std::exception& error) {
             discard(error.what());
-        } catch (...) {
-            discard("unknown error");
         }
     }
 
