@@ -1,47 +1,106 @@
-# Sourced by the Wine scripts: a private Wine prefix, HOME and virtual display per run.
-# A booted template prefix is kept in $UMBRIX_WINE_CACHE and copied for every run.
+# Sourced by the Wine scripts and by the end-to-end harness (tests/e2e/harness.py): a private
+# Wine prefix, HOME and virtual display per run. A booted template prefix is kept in
+# $UMBRIX_WINE_CACHE and copied for every run.
+#
+#   umbrix_wine_start     sets WINEPREFIX, HOME, DISPLAY, UMBRIX_RUN_DIR and UMBRIX_XVFB_PID
+#   umbrix_wine_describe  prints those as NAME=value lines (for a caller in another language)
+#   umbrix_wine_stop      ends every Wine process of the prefix, the display, and removes the run
+#
+# A run belongs to UMBRIX_OWNER_PID (default: this shell). Runs whose owner has died without
+# stopping them (a test killed on its timeout) are cleaned up by the next start.
 
 : "${UMBRIX_WINE_CACHE:=${XDG_CACHE_HOME:-$HOME/.cache}/umbrix-wine}"
+: "${UMBRIX_RUN_ROOT:=${TMPDIR:-/tmp}}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 
+# Boots the template once; parallel callers wait for the first one instead of booting twice.
 umbrix_wine_template() {
   local template="$UMBRIX_WINE_CACHE/prefix"
-  if [ ! -f "$template/.umbrix-ready" ]; then
-    rm -rf "$template"
-    mkdir -p "$UMBRIX_WINE_CACHE"
-    WINEPREFIX="$template" wineboot -i >/dev/null 2>&1
-    # Without a window manager every hide would stall about two seconds unless unmanaged.
-    WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    WINEPREFIX="$template" wineserver -w
-    touch "$template/.umbrix-ready"
-  fi
+  mkdir -p "$UMBRIX_WINE_CACHE"
+  (
+    flock 9
+    if [ ! -f "$template/.umbrix-ready" ]; then
+      rm -rf "$template"
+      WINEPREFIX="$template" wineboot -i >/dev/null 2>&1
+      # Without a window manager every hide would stall about two seconds unless unmanaged.
+      WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      WINEPREFIX="$template" wineserver -w
+      touch "$template/.umbrix-ready"
+    fi
+  ) 9>"$UMBRIX_WINE_CACHE/lock"
   echo "$template"
 }
 
-# Sets WINEPREFIX, HOME, DISPLAY and UMBRIX_RUN_DIR for one run; umbrix_wine_stop undoes it.
+# Ends runs whose owner process is gone.
+umbrix_wine_sweep() {
+  local run owner
+  for run in "$UMBRIX_RUN_ROOT"/umbrix-run.*; do
+    [ -f "$run/owner" ] || continue
+    owner=$(cat "$run/owner" 2>/dev/null)
+    [ -n "$owner" ] && kill -0 "$owner" 2>/dev/null && continue
+    WINEPREFIX="$run/prefix" UMBRIX_RUN_DIR="$run" UMBRIX_XVFB_PID=$(cat "$run/xvfb" 2>/dev/null) \
+      umbrix_wine_stop_run
+  done
+}
+
 umbrix_wine_start() {
+  umbrix_wine_sweep
   local template
-  template=$(umbrix_wine_template)
-  UMBRIX_RUN_DIR=$(mktemp -d /tmp/umbrix-run.XXXXXX)
-  cp -a "$template" "$UMBRIX_RUN_DIR/prefix"
+  template=$(umbrix_wine_template) || return 1
+  UMBRIX_RUN_DIR=$(mktemp -d "$UMBRIX_RUN_ROOT/umbrix-run.XXXXXX") || return 1
+  echo "${UMBRIX_OWNER_PID:-$$}" >"$UMBRIX_RUN_DIR/owner"
+  cp -a "$template" "$UMBRIX_RUN_DIR/prefix" || return 1
   mkdir -p "$UMBRIX_RUN_DIR/home"
   export WINEPREFIX="$UMBRIX_RUN_DIR/prefix" HOME="$UMBRIX_RUN_DIR/home" UMBRIX_RUN_DIR
   if [ -z "${UMBRIX_KEEP_DISPLAY:-}" ]; then
-    local display
-    for display in $(seq 90 190); do
-      [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-      Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-      UMBRIX_XVFB_PID=$!
-      local tries=0
-      while [ ! -e "/tmp/.X11-unix/X$display" ] && [ $tries -lt 100 ]; do sleep 0.05; tries=$((tries + 1)); done
-      if kill -0 "$UMBRIX_XVFB_PID" 2>/dev/null; then export DISPLAY=":$display"; break; fi
-    done
+    umbrix_start_xvfb || return 1
   fi
+  # A persistent server makes every later start quick; it leaves by itself a while after the
+  # last Wine process of the prefix, should the stop never come.
+  wineserver -p30 >/dev/null 2>&1
+  # Start Wine's own services and desktop now, detached from the caller's output: started by
+  # the first program under test they would inherit its pipes and hold them open.
+  wine cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null
+}
+
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+umbrix_start_xvfb() {
+  local numberFile="$UMBRIX_RUN_DIR/display" tries=0
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  UMBRIX_XVFB_PID=$!
+  echo "$UMBRIX_XVFB_PID" >"$UMBRIX_RUN_DIR/xvfb"
+  while [ ! -s "$numberFile" ] && [ $tries -lt 200 ]; do
+    kill -0 "$UMBRIX_XVFB_PID" 2>/dev/null || break
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  if [ ! -s "$numberFile" ]; then
+    echo "wine-env: Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")" UMBRIX_XVFB_PID
+}
+
+umbrix_wine_describe() {
+  local name
+  for name in WINEPREFIX HOME DISPLAY UMBRIX_RUN_DIR UMBRIX_XVFB_PID; do
+    echo "$name=${!name:-}"
+  done
+}
+
+umbrix_wine_stop_run() {
+  [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
+  if [ -n "${UMBRIX_XVFB_PID:-}" ] && kill "$UMBRIX_XVFB_PID" 2>/dev/null; then
+    wait "$UMBRIX_XVFB_PID" 2>/dev/null
+  fi
+  case "${UMBRIX_RUN_DIR:-}" in
+    */umbrix-run.*) rm -rf "$UMBRIX_RUN_DIR" ;;
+  esac
+  return 0
 }
 
 umbrix_wine_stop() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-  [ -n "${UMBRIX_XVFB_PID:-}" ] && kill "$UMBRIX_XVFB_PID" 2>/dev/null && wait "$UMBRIX_XVFB_PID" 2>/dev/null
-  [ -n "${UMBRIX_RUN_DIR:-}" ] && rm -rf "$UMBRIX_RUN_DIR"
+  umbrix_wine_stop_run
+  unset UMBRIX_RUN_DIR UMBRIX_XVFB_PID
   return 0
 }

@@ -3,6 +3,6 @@
 # exit code. CMake uses it as the emulator for the cross-built tests.
 set -u
 . "$(dirname "$0")/wine-env.sh"
-umbrix_wine_start
 trap umbrix_wine_stop EXIT
+umbrix_wine_start || { echo "wine-run: cannot prepare a private Wine prefix and display" >&2; exit 125; }
 wine "$@"

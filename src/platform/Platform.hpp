@@ -1,9 +1,11 @@
 #pragma once
 // Everything the core may ask of Windows, one port per area. Adapters: platform/win32 (the
 // real calls) and platform/sim (an in-memory Windows for tests).
+#include "platform/DialogPort.hpp"
 #include "platform/FilePort.hpp"
 #include "platform/RegistryPort.hpp"
 #include "platform/NetworkPort.hpp"
+#include "platform/InstancePort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
 
@@ -15,6 +17,8 @@ struct Platform {
     TextPort& text;
     RegistryPort& registry;
     NetworkPort& network;
+    InstancePort& instance;
+    DialogPort& dialogs;
 };
 
 }  // namespace umbrix::platform

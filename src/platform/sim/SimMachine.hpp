@@ -1,9 +1,13 @@
 #pragma once
 // The whole simulated Windows: every sim adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/sim/SimApplication.hpp"
+#include "platform/sim/SimDialogs.hpp"
 #include "platform/sim/SimFileSystem.hpp"
-#include "platform/sim/SimRegistry.hpp"
+#include "platform/sim/SimJournal.hpp"
+#include "platform/sim/SimKernelObjects.hpp"
 #include "platform/sim/SimNetwork.hpp"
+#include "platform/sim/SimRegistry.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
 
@@ -18,14 +22,20 @@ public:
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
-    // One line per port, in the order Platform declares them.
-    platform::Platform platform() {
+    platform::Platform platform() { return platformWith(instance, dialogs); }
+
+    // The ports as another process of the program on this machine sees them: its own instance
+    // handle and message boxes, the machine's files, registry and facts. One line per port, in
+    // the order Platform declares them.
+    platform::Platform platformWith(SimInstance& processInstance, SimDialogs& processDialogs) {
         return platform::Platform{
             .files = files,
             .system = system,
             .text = text,
             .registry = registry,
             .network = network,
+            .instance = processInstance,
+            .dialogs = processDialogs,
         };
     }
 
@@ -34,6 +44,13 @@ public:
     SimText text;
     SimRegistry registry;
     SimNetwork network{files};
+    SimKernelObjects kernel;  // named objects shared by every process of the session
+
+    // The program's process: the calls it made, its instance mutex, message boxes and windows.
+    SimJournal journal;
+    SimInstance instance{kernel, journal};
+    SimDialogs dialogs{journal};
+    SimApplication application{journal};
 
 private:
     static std::string parentFolder(const std::string& path) {

@@ -1,9 +1,11 @@
 #pragma once
 // The real Windows: every win32 adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/win32/Win32Dialogs.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
 #include "platform/win32/Win32Registry.hpp"
 #include "platform/win32/Win32Network.hpp"
+#include "platform/win32/Win32Instance.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
 
@@ -23,6 +25,8 @@ public:
             .text = text,
             .registry = registry,
             .network = network,
+            .instance = instance,
+            .dialogs = dialogs,
         };
     }
 
@@ -31,6 +35,8 @@ public:
     Win32Text text;
     Win32Registry registry;
     Win32Network network;
+    Win32Instance instance;
+    Win32Dialogs dialogs;
 };
 
 }  // namespace umbrix::win32

@@ -1,0 +1,66 @@
+#include "app/Application.hpp"
+
+#include <exception>
+#include <string>
+
+#include "app/AppTexts.hpp"
+
+namespace umbrix::app {
+
+using platform::InstanceClaim;
+
+Application::Application(platform::Platform& platform, platform::ApplicationPort& windows)
+    : platform_(platform), windows_(windows) {}
+
+int Application::run() {
+    try {
+        if (start() == StartOutcome::AlreadyRunning) return 0;
+    } catch (const std::exception& error) {
+        windows_.destroyWindows();
+        platform_.dialogs.messageBox({std::string(kCannotStartText) + "\n\n" + error.what(),
+                                      std::string(kProgramName), platform::MessageBoxButtons::Ok,
+                                      platform::MessageBoxIcon::Error, platform::MessageBoxModality::Task});
+        return 1;
+    }
+    return windows_.runMessageLoop();
+}
+
+StartOutcome Application::start() {
+    InstanceClaim claim = platform_.instance.claimInstance(kInstanceMutexName);
+    if (claim == InstanceClaim::AlreadyRunning) {
+        // Nothing else: no window, no settings, no signal to the running instance.
+        platform_.dialogs.messageBox({std::string(kAlreadyRunningText), std::string(kProgramName),
+                                      platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Information,
+                                      platform::MessageBoxModality::Application});
+        return StartOutcome::AlreadyRunning;
+    }
+    // InstanceClaim::Unavailable: something that is not our mutex holds the name. Starting
+    // without the single-instance guarantee serves the user better than not starting at all.
+
+    windows_.createApplicationWindow(kProgramName);
+    windows_.makeApplicationWindowToolWindow();
+
+    // The long-lived windows in their fixed order: the controller first; the main window, the
+    // built-in configuration (InitConfiguration), the explanation, panic, hotkey setup and
+    // update message windows join after it, in that order.
+    createController();
+
+    if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
+    return StartOutcome::Running;
+}
+
+void Application::createController() {
+    form2_ = std::make_unique<TForm2>(errors_, [this] { Terminate(); });
+    windows_.createControllerWindow(*form2_);
+    errors_.run([this] { form2_->FormCreate(); });
+}
+
+void Application::Terminate() {
+    if (terminated_) return;
+    terminated_ = true;
+    if (form2_) errors_.run([this] { form2_->FormDestroy(); });
+    windows_.destroyWindows();
+    windows_.quitMessageLoop(0);
+}
+
+}  // namespace umbrix::app

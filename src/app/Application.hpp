@@ -1,0 +1,50 @@
+#pragma once
+// The process of the program from start to end: the single-instance rule, the hidden
+// application window, the long-lived windows in their fixed order, the message loop, and the
+// end of the program when the controller closes.
+#include <memory>
+
+#include "app/ErrorHook.hpp"
+#include "app/TForm2.hpp"
+#include "platform/ApplicationPort.hpp"
+#include "platform/Platform.hpp"
+
+namespace umbrix::app {
+
+enum class StartOutcome {
+    Running,         // this is the instance; the message loop runs next
+    AlreadyRunning,  // another instance runs: the user was told, nothing else happened
+};
+
+class Application {
+public:
+    Application(platform::Platform& platform, platform::ApplicationPort& windows);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Start-up, then the message loop until the program ends. Returns the exit code: 0, or 1
+    // when the program could not build its windows (the user is told why).
+    int run();
+
+    // Start-up alone. Errors before the controller has installed the error hook go to the
+    // caller; after it, the hook drops them and start-up goes on.
+    StartOutcome start();
+
+    // Ends the program: the windows go, then the message loop ends. Runs once.
+    void Terminate();
+
+    TForm2* controller() { return form2_.get(); }
+    ErrorHook& errors() { return errors_; }
+    bool terminated() const { return terminated_; }
+
+private:
+    void createController();
+
+    platform::Platform& platform_;
+    platform::ApplicationPort& windows_;
+    ErrorHook errors_;
+    std::unique_ptr<TForm2> form2_;
+    bool terminated_ = false;
+};
+
+}  // namespace umbrix::app

@@ -1,0 +1,48 @@
+#pragma once
+// The program's own hidden windows: the application window that keeps every window of the
+// program off the task bar, and the controller window that receives the program's messages and
+// whose end ends the message loop.
+#include <string_view>
+
+namespace umbrix::platform {
+
+// What the controller window hands to the program, one call per message.
+class ControllerEvents {
+public:
+    virtual ~ControllerEvents() = default;
+    virtual void onClose() = 0;                      // WM_CLOSE
+    virtual bool onQueryEndSession() = 0;            // WM_QUERYENDSESSION: may the session end?
+    virtual void onEndSession(bool sessionEnds) = 0;  // WM_ENDSESSION (wParam)
+};
+
+class ApplicationPort {
+public:
+    ApplicationPort() = default;
+    ApplicationPort(const ApplicationPort&) = delete;
+    ApplicationPort& operator=(const ApplicationPort&) = delete;
+    virtual ~ApplicationPort() = default;
+
+    // CreateWindowExW of the application window: titled, never shown, the owner of every other
+    // window of the program. Throws when the window cannot be created.
+    virtual void createApplicationWindow(std::string_view title) = 0;
+
+    // GetWindowLongW / SetWindowLongW(GWL_EXSTYLE) on the application window: clears
+    // WS_EX_APPWINDOW and sets WS_EX_TOOLWINDOW, so the program has no task bar button and no
+    // place in the Alt+Tab list.
+    virtual void makeApplicationWindowToolWindow() = 0;
+
+    // CreateWindowExW of the hidden controller window, owned by the application window; its
+    // messages go to `events` until it is destroyed. Throws when it cannot be created.
+    virtual void createControllerWindow(ControllerEvents& events) = 0;
+
+    // DestroyWindow of the controller window, then of the application window.
+    virtual void destroyWindows() = 0;
+
+    // GetMessageW / TranslateMessage / DispatchMessageW until WM_QUIT; returns its exit code.
+    virtual int runMessageLoop() = 0;
+
+    // PostQuitMessage(exitCode): the loop returns once the messages already posted are handled.
+    virtual void quitMessageLoop(int exitCode) = 0;
+};
+
+}  // namespace umbrix::platform

@@ -1,0 +1,77 @@
+#include "platform/sim/SimApplication.hpp"
+
+#include <stdexcept>
+
+namespace umbrix::sim {
+
+void SimApplication::requireWindowCreation(const char* which) {
+    journal_.add(std::string("CreateWindowExW ") + which + (failWindowCreation ? " -> failed" : ""));
+    if (failWindowCreation) throw std::runtime_error(std::string("cannot create the ") + which + " window");
+}
+
+void SimApplication::createApplicationWindow(std::string_view title) {
+    requireWindowCreation("application");
+    // A new top-level window without extended styles is an app window for the task bar.
+    applicationWindow = {true, std::string(title), false, false, false};
+}
+
+void SimApplication::makeApplicationWindowToolWindow() {
+    journal_.add("SetWindowLongW application tool window");
+    if (!applicationWindow.exists) return;
+    applicationWindow.appWindow = false;
+    applicationWindow.toolWindow = true;
+}
+
+void SimApplication::createControllerWindow(platform::ControllerEvents& events) {
+    requireWindowCreation("controller");
+    controllerWindow = {true, {}, false, false, false};
+    events_ = &events;
+}
+
+void SimApplication::destroyWindows() {
+    if (controllerWindow.exists) journal_.add("DestroyWindow controller");
+    if (applicationWindow.exists) journal_.add("DestroyWindow application");
+    controllerWindow.exists = false;
+    applicationWindow.exists = false;
+    events_ = nullptr;
+}
+
+int SimApplication::runMessageLoop() {
+    journal_.add("message loop");
+    for (;;) {
+        if (!queue_.empty()) {
+            queue_.pop_front();  // only WM_CLOSE is ever queued
+            if (controllerWindow.exists && events_) events_->onClose();
+            continue;
+        }
+        if (quitPending_) {
+            quitPending_ = false;
+            return *quitCode;
+        }
+        throw std::logic_error("sim: the message loop would wait for ever (nothing posted, no quit)");
+    }
+}
+
+void SimApplication::quitMessageLoop(int exitCode) {
+    journal_.add("PostQuitMessage " + std::to_string(exitCode));
+    quitCode = exitCode;
+    quitPending_ = true;
+}
+
+bool SimApplication::postClose() {
+    if (!controllerWindow.exists) return false;
+    queue_.push_back(Message::Close);
+    return true;
+}
+
+bool SimApplication::endSession(bool anotherProgramRefuses) {
+    if (!controllerWindow.exists || !events_) return false;
+    bool allowed = events_->onQueryEndSession();
+    bool ends = allowed && !anotherProgramRefuses;
+    // The window may be gone by now if the query closed the program; WM_ENDSESSION goes to
+    // the windows that answered the query.
+    if (controllerWindow.exists && events_) events_->onEndSession(ends);
+    return ends;
+}
+
+}  // namespace umbrix::sim

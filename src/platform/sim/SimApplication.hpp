@@ -1,0 +1,57 @@
+#pragma once
+// The simulated process's own hidden windows and its message queue. The rest of the simulated
+// system (another program, the session manager) reaches the program through postClose() and
+// endSession(), which deliver the messages a real controller window would receive.
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "platform/ApplicationPort.hpp"
+#include "platform/sim/SimJournal.hpp"
+
+namespace umbrix::sim {
+
+class SimApplication final : public platform::ApplicationPort {
+public:
+    explicit SimApplication(SimJournal& journal) : journal_(journal) {}
+
+    void createApplicationWindow(std::string_view title) override;
+    void makeApplicationWindowToolWindow() override;
+    void createControllerWindow(platform::ControllerEvents& events) override;
+    void destroyWindows() override;
+    // Dispatches what is queued, then returns the quit code. A loop that would wait for ever
+    // (nothing queued, no quit) throws instead, so a test that forgot to end the program fails.
+    int runMessageLoop() override;
+    void quitMessageLoop(int exitCode) override;
+
+    // PostMessageW(controller, WM_CLOSE): queued; handled when the loop runs. False when there
+    // is no controller window to post to.
+    bool postClose();
+    // The session manager: WM_QUERYENDSESSION, then WM_ENDSESSION with the outcome (sent, so
+    // handled at once). `anotherProgramRefuses` plays a program that vetoes the end. Returns
+    // whether the session ended; false as well when there is no controller window.
+    bool endSession(bool anotherProgramRefuses = false);
+
+    struct Window {
+        bool exists = false;
+        std::string title;
+        bool toolWindow = false;  // WS_EX_TOOLWINDOW
+        bool appWindow = false;   // WS_EX_APPWINDOW
+        bool visible = false;
+    };
+    Window applicationWindow;
+    Window controllerWindow;
+    std::optional<int> quitCode;      // the last PostQuitMessage code
+    bool failWindowCreation = false;  // CreateWindowExW returns NULL
+
+private:
+    enum class Message { Close };
+    void requireWindowCreation(const char* which);
+
+    SimJournal& journal_;
+    platform::ControllerEvents* events_ = nullptr;
+    std::deque<Message> queue_;
+    bool quitPending_ = false;  // WM_QUIT waits behind the posted messages
+};
+
+}  // namespace umbrix::sim

@@ -1,0 +1,37 @@
+#pragma once
+// The real application port: the hidden application and controller windows and the message
+// loop of the user-interface thread.
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/ApplicationPort.hpp"
+#include "platform/win32/app/ApplicationWindow.hpp"
+#include "platform/win32/app/ControllerWindow.hpp"
+
+namespace umbrix::win32 {
+
+class Win32Application final : public platform::ApplicationPort {
+public:
+    explicit Win32Application(HINSTANCE instance) : instance_(instance) {}
+
+    void createApplicationWindow(std::string_view title) override;
+    void makeApplicationWindowToolWindow() override;
+    void createControllerWindow(platform::ControllerEvents& events) override;
+    void destroyWindows() override;
+    int runMessageLoop() override;
+    void quitMessageLoop(int exitCode) override;
+
+    // The owner of every other window of the program.
+    HWND applicationWindow() const { return applicationWindow_.hwnd(); }
+    HWND controllerWindow() const { return controllerWindow_ ? controllerWindow_->hwnd() : nullptr; }
+
+private:
+    HINSTANCE instance_;
+    ApplicationWindow applicationWindow_;
+    // Kept until the end of the process: the window may be destroyed from inside its own
+    // message handler, and the object must outlive that call.
+    std::unique_ptr<ControllerWindow> controllerWindow_;
+};
+
+}  // namespace umbrix::win32

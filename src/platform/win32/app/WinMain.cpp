@@ -1,0 +1,14 @@
+// The process entry of Umbrix.exe. It takes nothing from its command line.
+#include <windows.h>
+
+#include "app/Application.hpp"
+#include "platform/win32/Win32Platform.hpp"
+#include "platform/win32/app/Win32Application.hpp"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    umbrix::win32::Win32Platform system;
+    umbrix::win32::Win32Application windows(instance);
+    umbrix::platform::Platform ports = system.platform();
+    umbrix::app::Application application(ports, windows);
+    return application.run();
+}

@@ -1,0 +1,36 @@
+#include "AppWorld.hpp"
+#include "platform/sim/SimApplication.hpp"
+#include "platform/sim/SimKernelObjects.hpp"
+
+namespace umbrix::contract {
+
+namespace {
+
+class SimAppWorld final : public AppWorld {
+public:
+    std::unique_ptr<platform::InstancePort> startProcess() override {
+        return std::make_unique<sim::SimInstance>(kernel_, journal_, ++lastProcessId_);
+    }
+    void createForeignObject(const std::string& name) override { kernel_.createForeignEvent(name); }
+
+    platform::ApplicationPort& application() override { return application_; }
+    bool applicationWindowExists() override { return application_.applicationWindow.exists; }
+    bool controllerWindowExists() override { return application_.controllerWindow.exists; }
+    bool applicationWindowIsToolWindow() override {
+        return application_.applicationWindow.toolWindow && !application_.applicationWindow.appWindow;
+    }
+    void postCloseToController() override { application_.postClose(); }
+    bool endSession(bool anotherProgramRefuses) override { return application_.endSession(anotherProgramRefuses); }
+
+private:
+    sim::SimKernelObjects kernel_;
+    sim::SimJournal journal_;
+    sim::SimApplication application_{journal_};
+    int lastProcessId_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<AppWorld> makeAppWorld() { return std::make_unique<SimAppWorld>(); }
+
+}  // namespace umbrix::contract

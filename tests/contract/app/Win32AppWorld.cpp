@@ -1,0 +1,49 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "AppWorld.hpp"
+#include "platform/win32/UniqueHandle.hpp"
+#include "platform/win32/Utf16.hpp"
+#include "platform/win32/Win32Instance.hpp"
+#include "platform/win32/app/Win32Application.hpp"
+
+namespace umbrix::contract {
+
+namespace {
+
+class Win32AppWorld final : public AppWorld {
+public:
+    // Within one process a second CreateMutexW of the name behaves as it does from another
+    // process: the name exists, so it reports ERROR_ALREADY_EXISTS.
+    std::unique_ptr<platform::InstancePort> startProcess() override { return std::make_unique<win32::Win32Instance>(); }
+    void createForeignObject(const std::string& name) override {
+        foreign_.emplace_back(CreateEventW(nullptr, TRUE, FALSE, win32::widen(name).c_str()));
+    }
+
+    platform::ApplicationPort& application() override { return application_; }
+    bool applicationWindowExists() override { return IsWindow(application_.applicationWindow()) != FALSE; }
+    bool controllerWindowExists() override { return IsWindow(application_.controllerWindow()) != FALSE; }
+    bool applicationWindowIsToolWindow() override {
+        LONG_PTR style = GetWindowLongPtrW(application_.applicationWindow(), GWL_EXSTYLE);
+        return (style & WS_EX_TOOLWINDOW) && !(style & WS_EX_APPWINDOW) && !IsWindowVisible(application_.applicationWindow());
+    }
+    void postCloseToController() override { PostMessageW(application_.controllerWindow(), WM_CLOSE, 0, 0); }
+    bool endSession(bool anotherProgramRefuses) override {
+        HWND controller = application_.controllerWindow();
+        if (!IsWindow(controller)) return false;
+        bool ends = SendMessageW(controller, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) && !anotherProgramRefuses;
+        if (IsWindow(controller)) SendMessageW(controller, WM_ENDSESSION, ends ? TRUE : FALSE, ENDSESSION_LOGOFF);
+        return ends;
+    }
+
+private:
+    std::vector<win32::UniqueHandle> foreign_;
+    win32::Win32Application application_{GetModuleHandleW(nullptr)};
+};
+
+}  // namespace
+
+std::unique_ptr<AppWorld> makeAppWorld() { return std::make_unique<Win32AppWorld>(); }
+
+}  // namespace umbrix::contract

@@ -1,0 +1,326 @@
+"""End-to-end harness: Umbrix.exe under Wine, one private world per test.
+
+Every test gets its own copy of the booted template prefix, its own HOME and its own Xvfb
+display (scripts/wine-env.sh does that; this module calls its shell functions so the logic lives
+in one place). Umbrix.exe runs from a private folder inside the prefix, C:\\umbrix, so its QZ.ini
+lands there. wintool.exe, run under the same prefix, sees and drives the windows.
+
+CMake passes the paths in the environment: UMBRIX_EXE, UMBRIX_WINTOOL, UMBRIX_WINE_ENV and
+UMBRIX_E2E_ARTIFACTS (screenshots and logs: <artifacts>/<test>/<step>.png).
+"""
+
+import dataclasses
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+# Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
+APPLICATION_WINDOW_CLASS = "UmbrixApplication"
+CONTROLLER_WINDOW_CLASS = "UmbrixController"
+
+# Windows and processes that belong to Wine itself, never to the program under test.
+WINE_WINDOW_CLASSES = {"IME", "Shell_TrayWnd", "Progman", "WorkerW", "tooltips_class32"}
+WINE_WINDOW_TITLES = {"Default IME", "Wine System Tray"}
+WINE_PROCESSES = {"explorer.exe", "services.exe", "winedevice.exe", "plugplay.exe", "svchost.exe",
+                  "rpcss.exe", "conhost.exe", "start.exe", "wineboot.exe", "tabtip.exe", "rundll32.exe"}
+
+POLL_INTERVAL = 0.15
+
+
+def required_path(name):
+    value = os.environ.get(name)
+    if not value:
+        raise RuntimeError(f"{name} is not set: run the end-to-end tests through ctest")
+    return Path(value)
+
+
+def wait_until(condition, timeout, what, describe=None):
+    """Polls `condition` every POLL_INTERVAL seconds until it returns something truthy, which
+    is returned. When the deadline passes, fails with `what` and what was seen last."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() >= deadline:
+            seen = describe() if describe else repr(result)
+            raise AssertionError(f"timed out after {timeout:.1f} s waiting until {what}; last seen:\n{seen}")
+        time.sleep(POLL_INTERVAL)
+
+
+@dataclasses.dataclass(frozen=True)
+class Window:
+    handle: int
+    class_name: str
+    title: str
+    pid: int
+    visible: bool
+    ex_style: int
+
+    WS_EX_TOOLWINDOW = 0x00000080
+    WS_EX_APPWINDOW = 0x00040000
+
+    @property
+    def is_tool_window(self):
+        return bool(self.ex_style & self.WS_EX_TOOLWINDOW) and not self.ex_style & self.WS_EX_APPWINDOW
+
+    def belongs_to_wine(self):
+        return (self.class_name in WINE_WINDOW_CLASSES or self.class_name.startswith("WineDde")
+                or self.title in WINE_WINDOW_TITLES)
+
+    def __str__(self):
+        shown = "visible" if self.visible else "hidden"
+        return f"{self.handle} {self.class_name!r} {self.title!r} pid {self.pid} {shown} exstyle {self.ex_style:#x}"
+
+
+def _unescape(text):
+    return re.sub(r"\\(.)", lambda m: {"t": "\t", "n": "\n", "r": "\r"}.get(m.group(1), m.group(1)), text)
+
+
+class WineSession:
+    """A private prefix, HOME and display, started by scripts/wine-env.sh and always stopped."""
+
+    def __init__(self, artifacts: Path):
+        self.artifacts = artifacts
+        self.env = None
+        self._wine_env = required_path("UMBRIX_WINE_ENV")
+
+    def start(self):
+        base = dict(os.environ, UMBRIX_OWNER_PID=str(os.getpid()))
+        base.pop("UMBRIX_KEEP_DISPLAY", None)
+        started = subprocess.run(
+            ["bash", "-c", '. "$1" && umbrix_wine_start >&2 && umbrix_wine_describe', "wine-env", str(self._wine_env)],
+            env=base, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=300)
+        described = dict(line.split("=", 1) for line in started.stdout.splitlines() if "=" in line)
+        self.env = dict(base, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8", **described)
+        if started.returncode != 0 or not described.get("DISPLAY"):
+            self.stop()
+            raise RuntimeError(f"cannot start a private Wine session:\n{started.stderr}")
+
+    def stop(self):
+        """Ends every Wine process of the prefix, the display, and removes the run folder."""
+        if not self.env or not self.env.get("UMBRIX_RUN_DIR"):
+            return
+        subprocess.run(["bash", "-c", '. "$1" && umbrix_wine_stop', "wine-env", str(self._wine_env)],
+                       env=self.env, capture_output=True, timeout=120)
+        self.env = None
+
+    @property
+    def prefix(self):
+        return Path(self.env["WINEPREFIX"])
+
+    def drive_c(self, *parts):
+        return self.prefix.joinpath("drive_c", *parts)
+
+    def popen(self, args, log_name):
+        log = open(self.artifacts / f"{log_name}.log", "wb")
+        try:
+            return subprocess.Popen(["wine", *map(str, args)], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
+                                    stderr=subprocess.STDOUT)
+        finally:
+            log.close()
+
+    def run(self, args, timeout=60):
+        """Runs a Windows program to its end. Its output goes through files, not pipes: a Wine
+        process it starts in the background would keep a pipe open after it has ended."""
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            done = subprocess.run(["wine", *map(str, args)], env=self.env, stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=err, timeout=timeout)
+            out.seek(0)
+            err.seek(0)
+            return subprocess.CompletedProcess(done.args, done.returncode, out.read(), err.read())
+
+    def screenshot(self, step):
+        """Saves the whole virtual screen as <artifacts>/<step>.png."""
+        path = self.artifacts / f"{step}.png"
+        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", str(path)],
+                       env=self.env, capture_output=True, timeout=30)
+        return path
+
+
+class WinTool:
+    """wintool.exe inside the session: what a test sees of Windows, and what it does there."""
+
+    def __init__(self, session: WineSession):
+        self.session = session
+        self.exe = required_path("UMBRIX_WINTOOL")
+
+    def _run(self, *args, ok_codes=(0,)):
+        done = self.session.run([self.exe, *args])
+        if done.returncode not in ok_codes:
+            raise AssertionError(f"wintool {' '.join(map(str, args))} exited with {done.returncode}:\n"
+                                 f"{done.stderr.decode(errors='replace')}")
+        return done
+
+    @staticmethod
+    def _filter_args(class_name=None, title=None, pid=None):
+        args = []
+        if class_name:
+            args += ["--class", class_name]
+        if title:
+            args += ["--title", title]
+        if pid:
+            args += ["--pid", str(pid)]
+        return args
+
+    @staticmethod
+    def _parse_windows(output):
+        windows = []
+        for line in output.decode("utf-8", errors="replace").splitlines():
+            fields = line.split("\t")
+            if len(fields) != 6:
+                continue
+            handle, class_name, title, pid, visible, ex_style = fields
+            windows.append(Window(int(handle), _unescape(class_name), _unescape(title), int(pid), visible == "1",
+                                  int(ex_style, 16)))
+        return windows
+
+    def windows(self, include_hidden=False, **filters):
+        """Top-level windows in Z order, Wine's own left out."""
+        args = ["list"] + (["--all"] if include_hidden else []) + self._filter_args(**filters)
+        return [w for w in self._parse_windows(self._run(*args).stdout) if not w.belongs_to_wine()]
+
+    def find(self, **filters):
+        """Every top-level window, hidden or not, that matches."""
+        done = self._run("find", *self._filter_args(**filters), ok_codes=(0, 1))
+        return self._parse_windows(done.stdout)
+
+    def close(self, handle):
+        """Posts WM_CLOSE to the window."""
+        return self._run("close", str(handle), ok_codes=(0, 1)).returncode == 0
+
+    def end_session(self, handle, another_program_refuses=False):
+        """WM_QUERYENDSESSION, then WM_ENDSESSION with the answer (FALSE when another program
+        refuses); returns the window's answer to the query."""
+        done = self._run("endsession", *(["--cancel"] if another_program_refuses else []), str(handle))
+        return done.stdout.decode().split()[-1] == "1"
+
+    def message_box_text(self, caption=None):
+        """The text of the first visible message box (with that caption), or None."""
+        args = ["msgbox"] + (["--caption", caption] if caption else [])
+        done = self._run(*args, ok_codes=(0, 1))
+        if done.returncode != 0:
+            return None
+        return done.stdout.decode("utf-8", errors="replace").removesuffix("\n")
+
+    def press(self, button, caption=None):
+        args = ["press", button] + (["--caption", caption] if caption else [])
+        return self._run(*args, ok_codes=(0, 1)).returncode == 0
+
+    def keys(self, *chords):
+        self._run("keys", *chords)
+
+    def processes(self):
+        """(pid, executable name) of every Windows process, Wine's own left out."""
+        result = []
+        for line in self._run("processes").stdout.decode("utf-8", errors="replace").splitlines():
+            pid, _, exe = line.partition("\t")
+            if exe.lower() not in WINE_PROCESSES:
+                result.append((int(pid), _unescape(exe)))
+        return result
+
+
+class UmbrixProcess:
+    """One start of Umbrix.exe from the test's program folder."""
+
+    def __init__(self, test, name):
+        self.test = test
+        self.name = name
+        self.process = test.session.popen([test.umbrix_exe], log_name=name)
+
+    def exit_code(self):
+        return self.process.poll()
+
+    def wait_exit(self, timeout=15):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"{self.name} has not ended after {timeout} s; windows:\n"
+                                 f"{self.test.describe_windows()}") from None
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(10)
+
+
+class UmbrixTestCase(unittest.TestCase):
+    """Base of the end-to-end tests: a private Wine world per test, Umbrix.exe copied into
+    C:\\umbrix, helpers to start, wait for, see and stop it, and screenshots of each step.
+    Whatever happens, every process the test started ends with it."""
+
+    READY_TIMEOUT = 20
+
+    def setUp(self):
+        test_name = self.id().split(".", 1)[-1]  # Class.test_method
+        self.artifacts = required_path("UMBRIX_E2E_ARTIFACTS") / test_name
+        shutil.rmtree(self.artifacts, ignore_errors=True)
+        self.artifacts.mkdir(parents=True)
+        self.session = WineSession(self.artifacts)
+        self.addCleanup(self.session.stop)  # runs last: after the processes are killed
+        self.session.start()
+        self.wintool = WinTool(self.session)
+        self.program_folder = self.session.drive_c("umbrix")
+        self.program_folder.mkdir()
+        self.umbrix_exe = self.program_folder / "Umbrix.exe"
+        shutil.copy2(required_path("UMBRIX_EXE"), self.umbrix_exe)
+        self._processes = []
+        self._step = 0
+
+    def tearDown(self):
+        for umbrix in self._processes:
+            umbrix.kill()
+
+    # Starting and stopping -----------------------------------------------------------------
+
+    def start_umbrix(self, name=None):
+        umbrix = UmbrixProcess(self, name or f"umbrix-{len(self._processes) + 1}")
+        self._processes.append(umbrix)
+        return umbrix
+
+    def controller_windows(self):
+        return self.wintool.find(class_name=CONTROLLER_WINDOW_CLASS)
+
+    def wait_ready(self, umbrix, timeout=None):
+        """Waits until the instance has built its controller window; returns that window."""
+        def ready():
+            if umbrix.exit_code() is not None:
+                raise AssertionError(f"{umbrix.name} ended with {umbrix.exit_code()} before it was ready")
+            windows = self.controller_windows()
+            return windows[0] if len(windows) == 1 else None
+        return wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready", self.describe_windows)
+
+    def close_umbrix(self, umbrix, timeout=15):
+        """WM_CLOSE to the controller window, then waits for the process to end; returns its
+        exit code."""
+        controllers = self.controller_windows()
+        self.assertEqual(len(controllers), 1, self.describe_windows())
+        self.assertTrue(self.wintool.close(controllers[0].handle))
+        return umbrix.wait_exit(timeout)
+
+    # Seeing -----------------------------------------------------------------------------------
+
+    def wait_for_message_box(self, caption, timeout=15):
+        return wait_until(lambda: self.wintool.message_box_text(caption), timeout,
+                          f"a message box captioned {caption!r} shows", self.describe_windows)
+
+    def describe_windows(self):
+        try:
+            windows = self.wintool.windows(include_hidden=True)
+        except Exception as error:  # describing must never hide the failure being described
+            return f"(cannot list windows: {error})"
+        return "\n".join(map(str, windows)) or "(no windows)"
+
+    def screenshot(self, step):
+        """Saves the screen as <artifacts>/<NN>-<step>.png, numbered in the order taken."""
+        self._step += 1
+        return self.session.screenshot(f"{self._step:02d}-{step}")
+
+    def folder_snapshot(self):
+        """Name, size and modification time of every file in the program folder."""
+        return {p.name: (p.stat().st_size, p.stat().st_mtime_ns) for p in self.program_folder.iterdir()}

@@ -1,0 +1,176 @@
+// wintool: what the end-to-end tests need to see and do inside Wine. Prints UTF-8 on stdout.
+// Exit codes: 0 done, 1 nothing matched, 2 wrong usage.
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Keys.hpp"
+#include "MessageBoxes.hpp"
+#include "Windows.hpp"
+
+namespace {
+
+using namespace wintool;
+
+const char kUsage[] =
+    "usage:\n"
+    "  wintool list [--all] [--class C] [--title T] [--pid P]   visible (or all) top-level windows\n"
+    "  wintool find [--visible] [--class C] [--title T] [--pid P]\n"
+    "  wintool close HANDLE | [--class C] [--title T] [--pid P]   posts WM_CLOSE to each match\n"
+    "  wintool endsession [--cancel] HANDLE | [--class C] ...\n"
+    "        WM_QUERYENDSESSION, then WM_ENDSESSION with its answer (FALSE with --cancel: another\n"
+    "        program refused)\n"
+    "  wintool msgbox [--caption C] [--pid P]        prints a message box's text\n"
+    "  wintool press BUTTON [--caption C] [--pid P]  presses a message box's button\n"
+    "  wintool keys CHORD...                         e.g. ctrl+space, with SendInput\n"
+    "  wintool processes                             pid and executable of every process\n"
+    "Window lines: handle, class, title, pid, visible, extended style, tab-separated.\n";
+
+void out(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+struct Arguments {
+    std::wstring command;
+    std::vector<std::wstring> positional;
+    WindowFilter filter;
+    std::wstring caption;
+    bool all = false;
+    bool cancel = false;
+    bool ok = true;
+};
+
+Arguments parse(int argc, wchar_t** argv) {
+    Arguments args;
+    if (argc < 2) {
+        args.ok = false;
+        return args;
+    }
+    args.command = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        std::wstring a = argv[i];
+        auto value = [&](std::wstring& into) {
+            if (i + 1 >= argc) args.ok = false;
+            else into = argv[++i];
+        };
+        std::wstring number;
+        if (a == L"--class") value(args.filter.className);
+        else if (a == L"--title") value(args.filter.title);
+        else if (a == L"--caption") value(args.caption);
+        else if (a == L"--pid") {
+            value(number);
+            args.filter.processId = static_cast<DWORD>(_wtoi(number.c_str()));
+        } else if (a == L"--all") args.all = true;
+        else if (a == L"--cancel") args.cancel = true;
+        else if (a == L"--visible") args.filter.visibleOnly = true;
+        else if (a.rfind(L"--", 0) == 0) args.ok = false;
+        else args.positional.push_back(a);
+    }
+    return args;
+}
+
+// A handle given by number, or every window that matches the filter.
+std::vector<HWND> targets(const Arguments& args) {
+    std::vector<HWND> windows;
+    if (!args.positional.empty()) {
+        HWND handle = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(_wcstoui64(args.positional[0].c_str(), nullptr, 0)));
+        if (IsWindow(handle)) windows.push_back(handle);
+        return windows;
+    }
+    for (const auto& w : topLevelWindows(args.filter)) windows.push_back(w.handle);
+    return windows;
+}
+
+int listWindows(Arguments args, bool requireOne) {
+    int count = 0;
+    for (const auto& window : topLevelWindows(args.filter)) {
+        out(describe(window));
+        ++count;
+    }
+    return requireOne && count == 0 ? 1 : 0;
+}
+
+int closeWindows(const Arguments& args) {
+    auto windows = targets(args);
+    for (HWND window : windows) PostMessageW(window, WM_CLOSE, 0, 0);
+    return windows.empty() ? 1 : 0;
+}
+
+int endSession(const Arguments& args) {
+    auto windows = targets(args);
+    for (HWND window : windows) {
+        DWORD_PTR allowed = 0;
+        SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &allowed);
+        out("query " + std::to_string(reinterpret_cast<std::uintptr_t>(window)) + " " + (allowed ? "1" : "0"));
+        DWORD_PTR ignored = 0;
+        bool ends = allowed && !args.cancel;
+        SendMessageTimeoutW(window, WM_ENDSESSION, ends ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                            &ignored);
+    }
+    return windows.empty() ? 1 : 0;
+}
+
+int readMessageBox(const Arguments& args) {
+    auto box = findMessageBox(args.caption, args.filter.processId);
+    if (!box) return 1;
+    out(toUtf8(messageBoxText(*box)));
+    return 0;
+}
+
+int pressMessageBoxButton(const Arguments& args) {
+    if (args.positional.empty()) return 2;
+    auto box = findMessageBox(args.caption, args.filter.processId);
+    if (!box) return 1;
+    return pressButton(*box, args.positional[0]) ? 0 : 1;
+}
+
+int pressKeys(const Arguments& args) {
+    if (args.positional.empty()) return 2;
+    for (const auto& chord : args.positional) {
+        std::wstring error;
+        if (!pressChord(chord, error)) {
+            std::fprintf(stderr, "%s\n", toUtf8(error).c_str());
+            return 2;
+        }
+    }
+    return 0;
+}
+
+int listProcesses() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 1;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        out(std::to_string(entry.th32ProcessID) + "\t" + escaped(entry.szExeFile));
+    CloseHandle(snapshot);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    Arguments args = parse(argc, argv);
+    int result = 2;
+    if (!args.ok) result = 2;
+    else if (args.command == L"list") {
+        args.filter.visibleOnly = !args.all;
+        result = listWindows(args, false);
+    } else if (args.command == L"find") result = listWindows(args, true);
+    else if (args.command == L"close") result = closeWindows(args);
+    else if (args.command == L"endsession") result = endSession(args);
+    else if (args.command == L"msgbox") result = readMessageBox(args);
+    else if (args.command == L"press") result = pressMessageBoxButton(args);
+    else if (args.command == L"keys") result = pressKeys(args);
+    else if (args.command == L"processes") result = listProcesses();
+    if (result == 2) std::fputs(kUsage, stderr);
+    std::fflush(stdout);
+    return result;
+}
