@@ -1,9 +1,13 @@
 #pragma once
 // Everything the core may ask of Windows, one port per area. Adapters: platform/win32 (the
 // real calls) and platform/sim (an in-memory Windows for tests).
+#include "platform/ClockPort.hpp"
 #include "platform/FilePort.hpp"
+#include "platform/ProcessPort.hpp"
+#include "platform/ShellIconPort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
+#include "platform/WindowPort.hpp"
 
 namespace umbrix::platform {
 
@@ -11,6 +15,10 @@ struct Platform {
     FilePort& files;
     SystemPort& system;
     TextPort& text;
+    WindowPort& windows;
+    ProcessPort& processes;
+    ShellIconPort& icons;
+    ClockPort& clock;
 };
 
 }  // namespace umbrix::platform

@@ -1,9 +1,13 @@
 #pragma once
 // The whole simulated Windows: every sim adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/sim/SimClock.hpp"
 #include "platform/sim/SimFileSystem.hpp"
+#include "platform/sim/SimProcesses.hpp"
+#include "platform/sim/SimShellIcons.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
+#include "platform/sim/SimWindows.hpp"
 
 namespace umbrix::sim {
 
@@ -16,11 +20,15 @@ public:
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text}; }
+    platform::Platform platform() { return platform::Platform{files, system, text, windows, processes, icons, clock}; }
 
     SimFileSystem files;
     SimSystem system;
     SimText text;
+    SimWindows windows{text};
+    SimProcesses processes;
+    SimShellIcons icons;
+    SimClock clock;
 
 private:
     static std::string parentFolder(const std::string& path) {

@@ -1,9 +1,13 @@
 #pragma once
 // The real Windows: every win32 adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/win32/Win32Clock.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
+#include "platform/win32/Win32Processes.hpp"
+#include "platform/win32/Win32ShellIcons.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
+#include "platform/win32/Win32Windows.hpp"
 
 namespace umbrix::win32 {
 
@@ -13,11 +17,15 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    platform::Platform platform() { return platform::Platform{files, system, text}; }
+    platform::Platform platform() { return platform::Platform{files, system, text, windows, processes, icons, clock}; }
 
     Win32FileSystem files;
     Win32System system;
     Win32Text text;
+    Win32Windows windows;
+    Win32Processes processes;
+    Win32ShellIcons icons;
+    Win32Clock clock;
 };
 
 }  // namespace umbrix::win32
