@@ -37,6 +37,7 @@ public:
     platform::WindowId lastActiveHandle() override { return platform::WindowId{}; }
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
+    void setWaitCursor(bool) override {}
 };
 
 struct DesktopShape {

@@ -78,6 +78,8 @@ public:
     virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
     // The chosen file's full name; nullopt when the user cancels.
     virtual std::optional<std::string> browseForFile(const FileDialogRequest& request) = 0;
+    // The hourglass while the program works without answering, the arrow after.
+    virtual void setWaitCursor(bool waiting) = 0;
 };
 
 struct EngineCollaborators {

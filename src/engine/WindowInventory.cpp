@@ -47,6 +47,15 @@ void WindowInventory::DoGetWindows() {
     }
 }
 
+void WindowInventory::Refresh1Click() {
+    struct WaitCursor {
+        EngineDialogs& dialogs;
+        explicit WaitCursor(EngineDialogs& d) : dialogs(d) { dialogs.setWaitCursor(true); }
+        ~WaitCursor() { dialogs.setWaitCursor(false); }
+    } waiting(links_.dialogs);
+    DoGetWindows();
+}
+
 bool WindowInventory::ExcludeWindow(std::string_view title) {
     return sameText(ports_.text, title, links_.ownWindows.mainWindowCaption()) ||
            sameText(ports_.text, title, kProgramManager);

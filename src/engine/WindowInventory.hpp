@@ -22,6 +22,9 @@ public:
     // Empties the handle array and rebuilds the visible-window list.
     void DoGetWindows();
 
+    // "Refresh..." of the visible-window list: DoGetWindows under the hourglass.
+    void Refresh1Click();
+
     // True for the main window's current caption and "Program Manager", in any letter case.
     bool ExcludeWindow(std::string_view title);
 

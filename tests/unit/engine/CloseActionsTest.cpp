@@ -70,21 +70,25 @@ TEST_F(CloseActions, CloseAllSkipsProtectedApplicationsInApplicationMode) {
 }
 
 TEST_F(CloseActions, CloseActiveClosesTheTargetOnceAndItsApplicationWhenCascading) {
-    const WindowId otherDoc = open(word, "Other doc");
+    const WindowId doc1 = open(word, "Doc 1");
     const WindowId note = open(notepad, "Note");
-    const WindowId doc = open(word, "Doc");
+    const WindowId doc2 = open(word, "Doc 2");
+    const WindowId doc3 = open(word, "Doc 3");
     engine.inventory().DoGetWindows();
-    machine.windows.setForeground(doc);
+    machine.windows.setForeground(doc2);
+    recordCloseOrder();
 
     EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
-    EXPECT_EQ(closeRequests(doc), 1);
-    EXPECT_EQ(closeRequests(otherDoc), 0);  // the cascade is off by default
+    EXPECT_EQ(closeOrder, (std::vector<WindowId>{doc2}));  // the cascade is off by default
 
+    closeOrder.clear();
     state.options.cbCloseParent = true;
     EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
-    EXPECT_EQ(closeRequests(doc), 2);  // one more request, not two: no double "save changes?"
-    EXPECT_EQ(closeRequests(otherDoc), 1);
+    // The target, then the rest of its application from the end of the list; the target gets
+    // no second request, which would make an application that asks "save changes?" ask twice.
+    EXPECT_EQ(closeOrder, (std::vector<WindowId>{doc2, doc1, doc3}));
     EXPECT_EQ(closeRequests(note), 0);
+    EXPECT_TRUE(state.hiddenWindows.empty());
 }
 
 TEST_F(CloseActions, CloseActiveLeavesTheDesktopUntitledAndInvisibleWindowsAlone) {

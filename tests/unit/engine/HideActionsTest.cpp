@@ -169,10 +169,11 @@ TEST_F(HideActions, AWindowThatVanishedBeforeItsHideIsStillRecorded) {
 }
 
 TEST_F(HideActions, HideActiveHidesTheForegroundApplicationFromTheListAsLastRefreshed) {
-    const WindowId otherNote = open(notepad, "Other note");
     const WindowId doc1 = open(word, "Doc 1");
-    const WindowId note = open(notepad, "Note");
+    const WindowId otherNote = open(notepad, "Other note");
     const WindowId doc2 = open(word, "Doc 2");
+    const WindowId note = open(notepad, "Note");
+    const WindowId doc3 = open(word, "Doc 3");
     engine.inventory().DoGetWindows();
     const WindowId lateDoc = open(word, "Opened after the refresh");
     const WindowId untitledDoc = open({"", word});
@@ -181,7 +182,7 @@ TEST_F(HideActions, HideActiveHidesTheForegroundApplicationFromTheListAsLastRefr
     EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
 
     // The target first, then its application's other windows from the end of the list.
-    EXPECT_EQ(hiddenHandles(), (std::vector<std::string>{text(doc2), text(doc1)}));
+    EXPECT_EQ(hiddenHandles(), (std::vector<std::string>{text(doc2), text(doc1), text(doc3)}));
     EXPECT_TRUE(isVisible(lateDoc));
     EXPECT_TRUE(isVisible(untitledDoc));
     EXPECT_TRUE(isVisible(note));

@@ -177,6 +177,21 @@ TEST_F(Inventory, WindowExclusionsMatchByTitleAndTakeTheHandle) {
     EXPECT_EQ(exclusions[2].handleText, text(renamed));
 }
 
+TEST_F(Inventory, RefreshCommandShowsTheHourglassMeanwhileEvenWhenItFails) {
+    open(word, "Doc");
+    machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {
+        if (call == "enumWindows") links.log.push_back("enumWindows");
+    };
+    inventory.Refresh1Click();
+    EXPECT_EQ(links.log, (std::vector<std::string>{"waitCursor", "enumWindows", "arrowCursor"}));
+    EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Doc"}));
+
+    links.log.clear();
+    machine.windows.beforeEachCall = [](std::string_view, WindowId) { throw InjectedFault(); };
+    EXPECT_THROW(inventory.Refresh1Click(), InjectedFault);
+    EXPECT_EQ(links.log, (std::vector<std::string>{"waitCursor", "arrowCursor"}));
+}
+
 TEST_F(Inventory, WindowProcessPathAloneTakesItsOwnSnapshot) {
     const WindowId window = open(word, "Doc");
     EXPECT_EQ(inventory.WindowProcessPath(window), "C:\\Program Files\\Office\\WINWORD.EXE");

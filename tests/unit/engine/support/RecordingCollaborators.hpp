@@ -91,6 +91,8 @@ public:
         return browsedFile;
     }
 
+    void setWaitCursor(bool waiting) override { note(waiting ? "waitCursor" : "arrowCursor"); }
+
 private:
     void note(const std::string& call) {
         if (call == failingCall) throw std::runtime_error(call + " failed");
