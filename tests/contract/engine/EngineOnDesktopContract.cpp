@@ -21,6 +21,23 @@ protected:
     engine::WindowEngine engine{ports, links.links()};
     engine::EngineState& state = engine.state();
 
+    // On a real desktop the actions must touch nothing but the probe: every other titled window
+    // goes on the window exclusions, which keep it out of the inventory.
+    void confineTo(const DesktopProbe& probe) {
+        ports.windows.enumWindows([&](WindowId window) {
+            const auto owner = ports.windows.windowProcessId(window);
+            const std::string title = ports.windows.windowText(window);
+            if (owner && *owner != probe.processId() && !title.empty())
+                state.exclusions.windows.append({engine::handleText(window), title, "", std::nullopt});
+            return true;
+        });
+    }
+
+    // Whatever failed, nothing stays hidden.
+    void TearDown() override {
+        if (!state.hiddenWindows.empty()) engine.hiddenWindows().RestoreWindows();
+    }
+
     // The entries of these windows, in list order.
     template <class Entry>
     static std::vector<Entry> entriesOf(const std::vector<Entry>& entries, const std::vector<WindowId>& windows) {
@@ -55,6 +72,7 @@ TEST_F(EngineOnDesktop, RefreshListsTheProbeWindowsWithTheirExecutableAndIcon) {
 
 TEST_F(EngineOnDesktop, HideAllThenRestoreBringsEveryWindowBack) {
     auto probe = startProbe(*env, {{"Umbrix engine bottom"}, {"Umbrix engine top"}});
+    confineTo(*probe);
     const WindowId bottom = probe->windows()[0];
     const WindowId top = probe->windows()[1];
 
@@ -78,6 +96,7 @@ TEST_F(EngineOnDesktop, HideAllThenRestoreBringsEveryWindowBack) {
 
 TEST_F(EngineOnDesktop, HideActiveTakesTheForegroundApplicationsWindows) {
     auto probe = startProbe(*env, {{"Umbrix engine one"}, {"Umbrix engine two"}});
+    confineTo(*probe);
     links.panicHandle = probe->sink();  // a recorded panic window: hotkeys act on the foreground
     engine.inventory().DoGetWindows();
     ASSERT_TRUE(ports.windows.setForegroundWindow(probe->windows()[1]));
@@ -94,6 +113,7 @@ TEST_F(EngineOnDesktop, HideActiveTakesTheForegroundApplicationsWindows) {
 
 TEST_F(EngineOnDesktop, CloseAllAsksEveryProbeWindowToClose) {
     auto probe = startProbe(*env, {{"Umbrix engine close 1"}, {"Umbrix engine close 2"}});
+    confineTo(*probe);
     ASSERT_TRUE(engine.actions().DoCloseAllWindows(0));
     EXPECT_TRUE(probe->waitUntil([&] { return probe->hasEnded(); }));
     EXPECT_TRUE(state.hiddenWindows.empty());
