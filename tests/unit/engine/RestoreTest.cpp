@@ -113,6 +113,11 @@ TEST_F(Restore, IsExitingShowsEveryWindowAndKeepsTheList) {
     EXPECT_TRUE(isVisible(doc));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Note", "Doc"}));
     EXPECT_TRUE(state.visibleWindows.empty());  // no refresh
+
+    // An unexpected failure ends the walk quietly; the list is still whole.
+    links.beforeCaption = [] { throw InjectedFault(); };
+    EXPECT_FALSE(hidden.IsExiting());
+    EXPECT_EQ(state.hiddenWindows.size(), 2u);
 }
 
 TEST_F(Restore, ARestoreThatFailsHalfWayKeepsEveryEntryForTheNextAttempt) {
