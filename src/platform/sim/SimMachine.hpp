@@ -2,14 +2,18 @@
 // The whole simulated Windows: every sim adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
 #include "platform/sim/SimApplication.hpp"
+#include "platform/sim/SimClock.hpp"
 #include "platform/sim/SimDialogs.hpp"
 #include "platform/sim/SimFileSystem.hpp"
 #include "platform/sim/SimJournal.hpp"
 #include "platform/sim/SimKernelObjects.hpp"
 #include "platform/sim/SimNetwork.hpp"
+#include "platform/sim/SimProcesses.hpp"
 #include "platform/sim/SimRegistry.hpp"
+#include "platform/sim/SimShellIcons.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
+#include "platform/sim/SimWindows.hpp"
 
 namespace umbrix::sim {
 
@@ -36,6 +40,10 @@ public:
             .network = network,
             .instance = processInstance,
             .dialogs = processDialogs,
+            .windows = windows,
+            .processes = processes,
+            .icons = icons,
+            .clock = clock,
         };
     }
 
@@ -44,6 +52,10 @@ public:
     SimText text;
     SimRegistry registry;
     SimNetwork network{files};
+    SimWindows windows{text};
+    SimProcesses processes;
+    SimShellIcons icons;
+    SimClock clock;
     SimKernelObjects kernel;  // named objects shared by every process of the session
 
     // The program's process: the calls it made, its instance mutex, message boxes and windows.

@@ -1,13 +1,17 @@
 #pragma once
 // The real Windows: every win32 adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/win32/Win32Clock.hpp"
 #include "platform/win32/Win32Dialogs.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
-#include "platform/win32/Win32Registry.hpp"
-#include "platform/win32/Win32Network.hpp"
 #include "platform/win32/Win32Instance.hpp"
+#include "platform/win32/Win32Network.hpp"
+#include "platform/win32/Win32Processes.hpp"
+#include "platform/win32/Win32Registry.hpp"
+#include "platform/win32/Win32ShellIcons.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
+#include "platform/win32/Win32Windows.hpp"
 
 namespace umbrix::win32 {
 
@@ -27,6 +31,10 @@ public:
             .network = network,
             .instance = instance,
             .dialogs = dialogs,
+            .windows = windows,
+            .processes = processes,
+            .icons = icons,
+            .clock = clock,
         };
     }
 
@@ -37,6 +45,10 @@ public:
     Win32Network network;
     Win32Instance instance;
     Win32Dialogs dialogs;
+    Win32Windows windows;
+    Win32Processes processes;
+    Win32ShellIcons icons;
+    Win32Clock clock;
 };
 
 }  // namespace umbrix::win32

@@ -1,0 +1,65 @@
+#include "engine/ExclusionCommands.hpp"
+
+#include "engine/ExclusionRules.hpp"
+#include "engine/KnownTexts.hpp"
+
+namespace umbrix::engine {
+
+ExclusionCommands::ExclusionCommands(platform::TextPort& text, EngineCollaborators links, EngineState& state)
+    : text_(text), links_(links), state_(state) {}
+
+void ExclusionCommands::btnAddClick() {
+    auto selected = state_.visibleWindows.selectedIndex();
+    if (!selected) return;
+    const WindowEntry entry = state_.visibleWindows[*selected];
+    auto& exclusions = state_.exclusions;
+    if (!findApplicationExclusion(text_, exclusions, entry.processPath))
+        exclusions.applications.append(ApplicationExclusion{entry.processPath, entry.handleText, entry.imageIndex});
+    if (hasWindowExclusionWithHandle(exclusions, entry.handleText)) return;
+    exclusions.windows.append(WindowExclusion{entry.handleText, entry.title, entry.processPath, entry.imageIndex});
+    state_.visibleWindows.removeAt(*selected);
+}
+
+void ExclusionCommands::btnRemoveClick() {
+    auto& windows = state_.exclusions.windows;
+    auto selected = windows.selectedIndex();
+    if (!selected) return;
+    const WindowExclusion exclusion = windows[*selected];
+    state_.visibleWindows.append(
+        WindowEntry{exclusion.handleText, exclusion.title, exclusion.processPath, exclusion.imageIndex.value_or(0)});
+    windows.removeAt(*selected);
+    if (auto application = findApplicationExclusion(text_, state_.exclusions, exclusion.processPath))
+        state_.exclusions.applications.removeAt(*application);
+}
+
+void ExclusionCommands::Clearall1Click() { state_.exclusions.windows.clear(); }
+
+void ExclusionCommands::Browse1Click() {
+    auto file = links_.dialogs.browseForFile(
+        FileDialogRequest{kBrowseDialogTitle, kBrowseDialogFilter, kBrowseDialogDefaultExtension});
+    if (!file || findApplicationExclusion(text_, state_.exclusions, *file)) return;
+    state_.exclusions.applications.append(ApplicationExclusion{*file, kBrowsedApplication, std::nullopt});
+}
+
+void ExclusionCommands::Removeselected1Click() {
+    auto& applications = state_.exclusions.applications;
+    if (auto selected = applications.selectedIndex()) applications.removeAt(*selected);
+}
+
+void ExclusionCommands::enableApplicationCommands() {
+    state_.sharedMenu.showSelectedWindow = false;
+    state_.sharedMenu.showAllWindows = false;
+    state_.sharedMenu.closeWindow = false;
+    state_.sharedMenu.removeSelected = true;
+    state_.sharedMenu.addApplication = true;
+}
+
+void ExclusionCommands::lvAppExcludeMouseDown(MouseButton button) {
+    if (button == MouseButton::Right) enableApplicationCommands();
+}
+
+void ExclusionCommands::lvAppExcludeMouseEnter() { enableApplicationCommands(); }
+
+void ExclusionCommands::rgExcludeClick() { state_.exclusions.activePage = static_cast<int>(state_.exclusions.rgExclude); }
+
+}  // namespace umbrix::engine

@@ -1,0 +1,42 @@
+#pragma once
+// The commands that edit the exclusion lists.
+#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineState.hpp"
+#include "engine/MouseButton.hpp"
+#include "platform/TextPort.hpp"
+
+namespace umbrix::engine {
+
+class ExclusionCommands {
+public:
+    ExclusionCommands(platform::TextPort& text, EngineCollaborators links, EngineState& state);
+
+    // ">>": moves the selected visible window into the window exclusions and adds its
+    // executable to the application exclusions unless it is there already.
+    void btnAddClick();
+    // "<<": gives the selected window exclusion back to the end of the visible-window list and
+    // drops the first application exclusion of its executable.
+    void btnRemoveClick();
+    // "Clear all": removes every window exclusion; the application exclusions stay.
+    void Clearall1Click();
+    // "Add application" > "Browse...": adds the executable chosen in the file dialog.
+    void Browse1Click();
+    // "Remove selected": removes the selected application exclusion.
+    void Removeselected1Click();
+
+    // The shared context menu enables the application commands over the application list.
+    void lvAppExcludeMouseDown(MouseButton button);
+    void lvAppExcludeMouseEnter();
+
+    // The exclusion mode changed: the page of its list comes to the front.
+    void rgExcludeClick();
+
+private:
+    void enableApplicationCommands();
+
+    platform::TextPort& text_;
+    EngineCollaborators links_;
+    EngineState& state_;
+};
+
+}  // namespace umbrix::engine

@@ -1,0 +1,27 @@
+#include "engine/ExclusionFile.hpp"
+
+#include "common/AtomicFile.hpp"
+#include "engine/ExclusionFileCodec.hpp"
+
+namespace umbrix::engine {
+
+std::string ExclusionFile::path() {
+    const std::string executable = ports_.system.executablePath();
+    return executable.substr(0, executable.find_last_of("\\/") + 1) + kExclusionFileName;
+}
+
+platform::IoResult ExclusionFile::SaveExclude(const ExclusionList& exclusions) {
+    return writeFileAtomically(ports_.files, path(), encodeExclusionRecords(ports_.text, exclusions.windows.entries()));
+}
+
+std::size_t ExclusionFile::LoadLists(ExclusionList& exclusions) {
+    // Read whether or not the file could be written too: a read-only file still names the
+    // windows the user wants left alone.
+    auto bytes = ports_.files.readFile(path());
+    if (!bytes) return 0;
+    auto loaded = decodeExclusionRecords(ports_.text, *bytes);
+    for (auto& exclusion : loaded) exclusions.windows.append(std::move(exclusion));
+    return loaded.size();
+}
+
+}  // namespace umbrix::engine

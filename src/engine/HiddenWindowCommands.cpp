@@ -1,0 +1,93 @@
+#include "engine/HiddenWindowCommands.hpp"
+
+#include <vector>
+
+#include "common/TextCompare.hpp"
+#include "engine/BestEffort.hpp"
+#include "engine/HandleText.hpp"
+#include "engine/KnownTexts.hpp"
+
+namespace umbrix::engine {
+
+using platform::ShowCommand;
+
+HiddenWindowCommands::HiddenWindowCommands(platform::Platform ports, EngineCollaborators links, EngineState& state,
+                                           WindowInventory& inventory, WindowActions& actions)
+    : ports_(ports), links_(links), state_(state), inventory_(inventory), actions_(actions) {}
+
+void HiddenWindowCommands::showRecordedWindows() {
+    const std::vector<HiddenWindowEntry> entries = state_.hiddenWindows.entries();
+    for (const HiddenWindowEntry& entry : entries) {
+        if (sameText(ports_.text, entry.title, links_.ownWindows.mainWindowCaption()) ||
+            sameText(ports_.text, entry.title, kCacheManager))
+            continue;
+        actions_.ShowHideWindow(ActionSender::None, kShow, entry.handleText);
+    }
+}
+
+void HiddenWindowCommands::RestoreWindows(std::string_view /*MessageSent*/) {
+    // The list is emptied only once every window has been shown: should the walk fail, the
+    // entries are still there for the next attempt.
+    showRecordedWindows();
+    state_.hiddenWindows.clear();
+    inventory_.DoGetWindows();
+}
+
+bool HiddenWindowCommands::IsExiting() {
+    return runBestEffort([&] { showRecordedWindows(); });
+}
+
+void HiddenWindowCommands::Showwindow1Click() {
+    auto selected = state_.hiddenWindows.selectedIndex();
+    if (!selected) return;
+    ports_.windows.showWindow(windowFromHandleText(state_.hiddenWindows[*selected].handleText),
+                              ShowCommand::ShowNormal);
+    state_.hiddenWindows.removeAt(*selected);
+}
+
+void HiddenWindowCommands::Showallwindows1Click() {
+    auto& hidden = state_.hiddenWindows;
+    while (!hidden.empty()) {
+        const std::size_t last = hidden.size() - 1;
+        ports_.windows.showWindow(windowFromHandleText(hidden[last].handleText), ShowCommand::ShowNormal);
+        hidden.removeAt(last);
+    }
+}
+
+void HiddenWindowCommands::Closewindow1Click() {
+    auto selected = state_.hiddenWindows.selectedIndex();
+    if (!selected) return;
+    const HiddenWindowEntry asked = state_.hiddenWindows[*selected];
+    if (!links_.dialogs.askYesNo(kCloseHiddenWindowQuestion, kConfirmCaption)) return;
+    ports_.windows.postCloseRequest(windowFromHandleText(asked.handleText));
+    // Hotkeys keep working while the question is open, so the list may have changed meanwhile:
+    // the mark goes to the entry that is still selected, if it is the one asked about.
+    selected = state_.hiddenWindows.selectedIndex();
+    if (selected && state_.hiddenWindows[*selected] == asked) state_.hiddenWindows.at(*selected).closeRequested = true;
+    DropClosedWindows();
+}
+
+void HiddenWindowCommands::DropClosedWindows() {
+    auto& hidden = state_.hiddenWindows;
+    for (std::size_t i = hidden.size(); i-- > 0;) {
+        if (hidden[i].closeRequested && !ports_.windows.isWindow(windowFromHandleText(hidden[i].handleText)))
+            hidden.removeAt(i);
+    }
+}
+
+void HiddenWindowCommands::enableHiddenWindowCommands() {
+    DropClosedWindows();
+    state_.sharedMenu.showSelectedWindow = true;
+    state_.sharedMenu.showAllWindows = true;
+    state_.sharedMenu.closeWindow = true;
+    state_.sharedMenu.removeSelected = false;
+    state_.sharedMenu.addApplication = false;
+}
+
+void HiddenWindowCommands::WindowLVMouseDown(MouseButton button) {
+    if (button == MouseButton::Right) enableHiddenWindowCommands();
+}
+
+void HiddenWindowCommands::WindowLVMouseEnter() { enableHiddenWindowCommands(); }
+
+}  // namespace umbrix::engine

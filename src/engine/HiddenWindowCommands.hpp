@@ -1,0 +1,55 @@
+#pragma once
+// The ways back: restoring every hidden window at once, on exit, or one by one from the
+// hidden-window list, and closing a hidden window.
+#include <string_view>
+
+#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineState.hpp"
+#include "engine/MouseButton.hpp"
+#include "engine/WindowActions.hpp"
+#include "engine/WindowInventory.hpp"
+#include "platform/Platform.hpp"
+
+namespace umbrix::engine {
+
+class HiddenWindowCommands {
+public:
+    HiddenWindowCommands(platform::Platform ports, EngineCollaborators links, EngineState& state,
+                         WindowInventory& inventory, WindowActions& actions);
+
+    // Shows every recorded window in the order of hiding (each through ShowHideWindow, which
+    // also switches the mute off and lifts the Ctrl+Alt+Del restrictions when so configured),
+    // empties the list and rebuilds the inventory. Windows titled like the main window or
+    // "Cache Manager" are left hidden. It asks for no password: its callers do.
+    void RestoreWindows(std::string_view MessageSent = {});
+
+    // Shows every recorded window as RestoreWindows does, keeping the list as it is. False when
+    // an unexpected failure ended the walk.
+    bool IsExiting();
+
+    // "Show selected window": shows it normal size and drops its entry.
+    void Showwindow1Click();
+    // "Show all windows": from the last entry to the first, shows each normal size and drops it.
+    void Showallwindows1Click();
+    // "Close window...": asks, then asks the window's application to close it.
+    void Closewindow1Click();
+
+    // Drops the entries whose close was requested and whose windows are gone.
+    void DropClosedWindows();
+
+    // The shared context menu enables the hidden-window commands over this list.
+    void WindowLVMouseDown(MouseButton button);
+    void WindowLVMouseEnter();
+
+private:
+    void showRecordedWindows();
+    void enableHiddenWindowCommands();
+
+    platform::Platform ports_;
+    EngineCollaborators links_;
+    EngineState& state_;
+    WindowInventory& inventory_;
+    WindowActions& actions_;
+};
+
+}  // namespace umbrix::engine

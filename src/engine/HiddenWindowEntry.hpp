@@ -1,0 +1,25 @@
+#pragma once
+// An entry of the hidden-window list ("Handle", "Title", "Date and Time").
+#include <string>
+
+#include "engine/SelectableList.hpp"
+
+namespace umbrix::engine {
+
+struct HiddenWindowEntry {
+    std::string handleText;
+    std::string title;     // at the moment of hiding
+    std::string timeText;  // shown only, never read back
+    // "Close window..." asked its application to close it. The entry stays until the window is
+    // really gone: an application that refuses, or asks its user first, keeps its window, and
+    // the entry is still the way back to it.
+    bool closeRequested = false;
+
+    friend bool operator==(const HiddenWindowEntry&, const HiddenWindowEntry&) = default;
+};
+
+// Every window the program has hidden, in the order of hiding. Windows count as hidden
+// exactly when it is not empty.
+using HiddenWindowList = SelectableList<HiddenWindowEntry>;
+
+}  // namespace umbrix::engine

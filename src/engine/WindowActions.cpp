@@ -1,0 +1,171 @@
+#include "engine/WindowActions.hpp"
+
+#include <vector>
+
+#include "common/TextCompare.hpp"
+#include "engine/BestEffort.hpp"
+#include "engine/ExclusionRules.hpp"
+#include "engine/HandleText.hpp"
+#include "engine/HideTime.hpp"
+#include "engine/KnownTexts.hpp"
+
+namespace umbrix::engine {
+
+using platform::ShowCommand;
+using platform::WindowId;
+
+WindowActions::WindowActions(platform::Platform ports, EngineCollaborators links, EngineState& state,
+                             WindowInventory& inventory)
+    : ports_(ports), links_(links), state_(state), inventory_(inventory) {}
+
+void WindowActions::CloseApplicationWindows() {
+    if (state_.options.cbHideIcon) links_.trayIcon.removeTrayIcon();
+    if (links_.lockdown.hasAdministratorRights()) links_.lockdown.setTaskManagerDisabled(state_.options.cbTaskManager);
+    closeMainWindowIfVisible();
+    if (links_.ownWindows.isPasswordPromptShown()) links_.ownWindows.closeAndDestroyPasswordPrompt();
+    if (links_.ownWindows.isAboutWindowShown()) links_.ownWindows.closeAboutWindow();
+}
+
+void WindowActions::closeMainWindowIfVisible() {
+    if (links_.ownWindows.isMainWindowVisible()) links_.ownWindows.closeMainWindow();
+}
+
+bool WindowActions::isMainCaptionOrDesktop(std::string_view title) {
+    return sameText(ports_.text, title, links_.ownWindows.mainWindowCaption()) ||
+           sameText(ports_.text, title, kProgramManager);
+}
+
+bool WindowActions::isNeverHidden(std::string_view title) {
+    return isMainCaptionOrDesktop(title) || sameText(ports_.text, title, kCacheManager);
+}
+
+WindowId WindowActions::activeTarget(ActionSender Sender) {
+    if (links_.panicButton.panicWindowHandle() == WindowId{} || Sender == ActionSender::PanicWindow)
+        return links_.foregroundHistory.lastActiveHandle();
+    return ports_.windows.foregroundWindow();
+}
+
+// The record comes first: if the hide then fails half-way, the list still leads back to the
+// window; a record of a window that was not hidden after all only costs a harmless show later.
+void WindowActions::hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText,
+                                  const std::string& title, Stamp stamp) {
+    std::string time = stamp == Stamp::DateAndTime ? dateAndTimeText(ports_.clock) : timeText(ports_.clock);
+    state_.hiddenWindows.append(HiddenWindowEntry{handleText, title, std::move(time)});
+    ShowHideWindow(Sender, dlAction, handleText);
+}
+
+bool WindowActions::DoHideAllWindows(int dlAction) {
+    return runBestEffort([&] {
+        CloseApplicationWindows();
+        inventory_.DoGetWindows();
+        const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
+        for (const WindowEntry& entry : entries) {
+            if (isNeverHidden(entry.title)) continue;
+            if (skippedByExclusionMode(ports_.text, state_.exclusions, entry)) continue;
+            hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, Stamp::DateAndTime);
+        }
+    });
+}
+
+bool WindowActions::DoHideActiveWindows(ActionSender Sender, int dlAction) {
+    return runBestEffort([&] {
+        closeMainWindowIfVisible();
+        const WindowId target = activeTarget(Sender);
+        const std::string title = ports_.windows.windowText(target);
+        if (title.empty() || isNeverHidden(title) || !ports_.windows.isWindowVisible(target)) return;
+        const auto process = ports_.windows.windowProcessId(target);
+        hideAndRecord(Sender, dlAction, handleText(target), title, Stamp::DateAndTime);
+        if (!state_.options.cbHideParent || !process) return;
+
+        // The other windows of the same application, from the list as last refreshed.
+        const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
+        for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+            const WindowId window = windowFromHandleText(entry->handleText);
+            if (window == target || !ports_.windows.isWindowVisible(window)) continue;
+            const std::string current = ports_.windows.windowText(window);
+            if (current.empty() || isNeverHidden(current) || !IsSameProcess(window, *process)) continue;
+            hideAndRecord(Sender, dlAction, entry->handleText, current, Stamp::DateAndTime);
+        }
+    });
+}
+
+bool WindowActions::DoCloseAllWindows(int /*dlAction*/) {
+    return runBestEffort([&] {
+        closeMainWindowIfVisible();
+        inventory_.DoGetWindows();
+        const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
+        for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+            if (isMainCaptionOrDesktop(entry->title)) continue;
+            if (skippedByExclusionMode(ports_.text, state_.exclusions, *entry)) continue;
+            // The request goes to the listed window itself: a look-up by title could reach a
+            // window of the same title that is excluded or hidden instead.
+            ports_.windows.postCloseRequest(windowFromHandleText(entry->handleText));
+        }
+    });
+}
+
+bool WindowActions::DoCloseActiveWindow(ActionSender Sender, int /*dlAction*/) {
+    return runBestEffort([&] {
+        closeMainWindowIfVisible();
+        const WindowId target = activeTarget(Sender);
+        const std::string title = ports_.windows.windowText(target);
+        const auto process = ports_.windows.windowProcessId(target);
+        if (title.empty() || sameText(ports_.text, title, kProgramManager) || !ports_.windows.isWindowVisible(target))
+            return;
+        ports_.windows.postCloseRequest(target);
+        if (!state_.options.cbCloseParent || !process) return;
+
+        // The target has its request already; a second one would make an application that asks
+        // "save changes?" ask twice.
+        const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
+        for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+            const WindowId window = windowFromHandleText(entry->handleText);
+            if (window == target || !ports_.windows.isWindowVisible(window)) continue;
+            if (ports_.windows.windowText(window).empty() || !IsSameProcess(window, *process)) continue;
+            ports_.windows.postCloseRequest(window);
+        }
+    });
+}
+
+bool WindowActions::ShowHideWindow(ActionSender /*Sender*/, int showFlag, std::string_view handleText) {
+    const WindowId handle = windowFromHandleText(handleText);
+    return runBestEffort(
+        [&] {
+            if (state_.options.fHidePanicBtn) links_.panicButton.closePanicWindow();
+            if (showFlag == kHide) {
+                if (handle == links_.panicButton.panicWindowHandle()) return false;
+                return ports_.windows.showWindow(handle, ShowCommand::Hide);
+            }
+            ports_.windows.showWindow(handle, ShowCommand::Show);
+            if (state_.options.cbMuteAudio) links_.audioMute.switchMuteOff();
+            if (state_.options.cbDisableACT) links_.lockdown.liftCtrlAltDelRestrictions();
+            return true;
+        },
+        [&] {
+            ports_.windows.showWindow(handle, ShowCommand::Show);
+            links_.trayIcon.showTrayIcon();
+        });
+}
+
+bool WindowActions::IsSameProcess(WindowId handle, platform::ProcessId pid) {
+    auto process = ports_.windows.windowProcessId(handle);
+    return process.has_value() && *process == pid;
+}
+
+void WindowActions::Hideselectedwindow1Click() {
+    auto selected = state_.visibleWindows.selectedIndex();
+    if (!selected) return;
+    const WindowEntry entry = state_.visibleWindows[*selected];
+    if (isNeverHidden(entry.title)) return;
+    hideAndRecord(ActionSender::None, kHide, entry.handleText, entry.title, Stamp::TimeOnly);
+    // Looked up again: the list is the same unless a collaborator refreshed it meanwhile.
+    const auto& entries = state_.visibleWindows.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].handleText == entry.handleText) {
+            state_.visibleWindows.removeAt(i);
+            break;
+        }
+    }
+}
+
+}  // namespace umbrix::engine

@@ -1,0 +1,60 @@
+#pragma once
+// The hide and close actions, the per-window show/hide primitive and the preparation step run
+// before every action. Hiding records a window in the hidden-window list before it is taken
+// off the screen, so the list holds every window the program really hid, whatever fails next.
+// Closing asks a window to close, exactly like its close box; no process is ever ended.
+#include <string>
+#include <string_view>
+
+#include "engine/ActionSender.hpp"
+#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineState.hpp"
+#include "engine/WindowInventory.hpp"
+#include "platform/Platform.hpp"
+
+namespace umbrix::engine {
+
+class WindowActions {
+public:
+    WindowActions(platform::Platform ports, EngineCollaborators links, EngineState& state, WindowInventory& inventory);
+
+    // Removes the tray icon if so configured, applies the Task Manager policy when the program
+    // has administrator rights, and closes the program's own open windows.
+    void CloseApplicationWindows();
+
+    // Each action answers false when an unexpected failure stopped it; what it had already done
+    // and recorded stays.
+    bool DoHideAllWindows(int dlAction);
+    bool DoHideActiveWindows(ActionSender Sender, int dlAction);
+    bool DoCloseAllWindows(int dlAction);
+    bool DoCloseActiveWindow(ActionSender Sender, int dlAction);
+
+    // Hides (show flag 0) or shows the window named by the handle text. Hiding answers whether
+    // the window was visible before, and refuses the panic button window. Showing also switches
+    // the mute off and lifts the Ctrl+Alt+Del restrictions when those options are set.
+    bool ShowHideWindow(ActionSender Sender, int showFlag, std::string_view handleText);
+
+    bool IsSameProcess(platform::WindowId handle, platform::ProcessId pid);
+
+    // "Hide selected window" of the visible-window list.
+    void Hideselectedwindow1Click();
+
+private:
+    enum class Stamp { DateAndTime, TimeOnly };
+
+    platform::WindowId activeTarget(ActionSender Sender);
+    // Titles no hide action takes away: the main window's, the desktop's, and "Cache Manager",
+    // whose windows a restore would never show again.
+    bool isNeverHidden(std::string_view title);
+    bool isMainCaptionOrDesktop(std::string_view title);
+    void hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText, const std::string& title,
+                       Stamp stamp);
+    void closeMainWindowIfVisible();
+
+    platform::Platform ports_;
+    EngineCollaborators links_;
+    EngineState& state_;
+    WindowInventory& inventory_;
+};
+
+}  // namespace umbrix::engine

@@ -1,0 +1,42 @@
+#pragma once
+// The window engine as the main window holds it: its state and the parts that act on it.
+#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineState.hpp"
+#include "engine/ExclusionCommands.hpp"
+#include "engine/ExclusionFile.hpp"
+#include "engine/HiddenWindowCommands.hpp"
+#include "engine/WindowActions.hpp"
+#include "engine/WindowInventory.hpp"
+#include "platform/Platform.hpp"
+
+namespace umbrix::engine {
+
+class WindowEngine {
+public:
+    WindowEngine(platform::Platform ports, EngineCollaborators links)
+        : inventory_(ports, links, state_),
+          actions_(ports, links, state_, inventory_),
+          hiddenWindows_(ports, links, state_, inventory_, actions_),
+          exclusionCommands_(ports.text, links, state_),
+          exclusionFile_(ports) {}
+    WindowEngine(const WindowEngine&) = delete;
+    WindowEngine& operator=(const WindowEngine&) = delete;
+
+    EngineState& state() { return state_; }
+    const EngineState& state() const { return state_; }
+    WindowInventory& inventory() { return inventory_; }                 // DoGetWindows, ...
+    WindowActions& actions() { return actions_; }                       // DoHideAllWindows, ...
+    HiddenWindowCommands& hiddenWindows() { return hiddenWindows_; }    // RestoreWindows, ...
+    ExclusionCommands& exclusionCommands() { return exclusionCommands_; }  // btnAddClick, ...
+    ExclusionFile& exclusionFile() { return exclusionFile_; }           // SaveExclude, LoadLists
+
+private:
+    EngineState state_;
+    WindowInventory inventory_;
+    WindowActions actions_;
+    HiddenWindowCommands hiddenWindows_;
+    ExclusionCommands exclusionCommands_;
+    ExclusionFile exclusionFile_;
+};
+
+}  // namespace umbrix::engine

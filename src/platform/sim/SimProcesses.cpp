@@ -1,0 +1,53 @@
+#include "platform/sim/SimProcesses.hpp"
+
+#include <algorithm>
+
+namespace umbrix::sim {
+
+namespace {
+std::string fileNameOf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
+}  // namespace
+
+SimProcesses::SimProcesses() {
+    processes_.push_back({ProcessId{0}, "", "[System Process]", true});
+    processes_.push_back({ProcessId{4}, "", "System", true});
+}
+
+std::optional<std::vector<platform::ProcessEntry>> SimProcesses::snapshotProcesses() {
+    ++counts_.snapshots;
+    if (snapshotsFail) return std::nullopt;
+    std::vector<platform::ProcessEntry> rows;
+    rows.reserve(processes_.size());
+    for (const Process& p : processes_) rows.push_back({p.id, p.exeFile});
+    return rows;
+}
+
+std::optional<std::string> SimProcesses::processImagePath(ProcessId process) {
+    ++counts_.opens;
+    const Process* p = find(process);
+    if (!p || p->refusesOpen || p->imagePath.empty()) return std::nullopt;
+    return p->imagePath;
+}
+
+ProcessId SimProcesses::start(std::string imagePath, bool refusesOpen) {
+    ProcessId id{nextId_};
+    nextId_ += 4;
+    std::string exeFile = fileNameOf(imagePath);
+    processes_.push_back({id, std::move(imagePath), std::move(exeFile), refusesOpen});
+    return id;
+}
+
+void SimProcesses::end(ProcessId process) {
+    processes_.erase(std::remove_if(processes_.begin(), processes_.end(),
+                                    [&](const Process& p) { return p.id == process; }),
+                     processes_.end());
+}
+
+const SimProcesses::Process* SimProcesses::find(ProcessId process) const {
+    for (const Process& p : processes_) {
+        if (p.id == process) return &p;
+    }
+    return nullptr;
+}
+
+}  // namespace umbrix::sim

@@ -1,0 +1,48 @@
+#pragma once
+// The simulated machine's processes in snapshot order, with their executables and whether
+// the program may open them. Starts with the System Idle Process (0) and System (4), which
+// nobody may open. Snapshots and opens are counted.
+#include <string>
+#include <vector>
+
+#include "platform/ProcessPort.hpp"
+
+namespace umbrix::sim {
+
+using platform::ProcessId;
+
+class SimProcesses final : public platform::ProcessPort {
+public:
+    struct Process {
+        ProcessId id;
+        std::string imagePath;  // full path of the main executable
+        std::string exeFile;    // what a snapshot reports
+        bool refusesOpen = false;  // protected, elevated or another user's: OpenProcess fails
+    };
+
+    struct Counts {
+        int snapshots = 0;
+        int opens = 0;  // OpenProcess attempts, successful or not
+    };
+
+    SimProcesses();
+
+    std::optional<std::vector<platform::ProcessEntry>> snapshotProcesses() override;
+    std::optional<std::string> processImagePath(ProcessId process) override;
+
+    // Set-up for tests.
+    ProcessId start(std::string imagePath, bool refusesOpen = false);
+    void end(ProcessId process);
+    bool snapshotsFail = false;
+
+    const Process* find(ProcessId process) const;
+    const Counts& counts() const { return counts_; }
+    void resetCounts() { counts_ = {}; }
+
+private:
+    std::vector<Process> processes_;  // snapshot order
+    std::uint32_t nextId_ = 1000;
+    Counts counts_;
+};
+
+}  // namespace umbrix::sim

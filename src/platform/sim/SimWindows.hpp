@@ -1,0 +1,119 @@
+#pragma once
+// The simulated desktop's top-level windows: Z order, titles, visibility, cloaking, owner
+// processes, show states, the foreground window and posted close requests. Scripted events
+// change the desktop between two port calls (a window that closes in the middle of a walk);
+// every port call is counted.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/TextPort.hpp"
+#include "platform/WindowPort.hpp"
+
+namespace umbrix::sim {
+
+using platform::ProcessId;
+using platform::ShowState;
+using platform::WindowId;
+
+class SimWindows final : public platform::WindowPort {
+public:
+    // What a new window looks like.
+    struct Spec {
+        std::string title;
+        ProcessId owner;
+        bool visible = true;
+        ShowState state = ShowState::Normal;
+        std::optional<std::uint32_t> cloaked = 0;  // nullopt: the compositor query fails
+        bool refusesClose = false;                 // stays open on WM_CLOSE (asks its user, say)
+    };
+
+    struct Window {
+        WindowId id;
+        std::string title;  // the whole title, even beyond what GetWindowTextW copies
+        ProcessId owner;
+        bool visible = true;
+        ShowState state = ShowState::Normal;
+        std::optional<std::uint32_t> cloaked = 0;
+        bool refusesClose = false;
+        int closeRequests = 0;  // WM_CLOSE messages posted to it so far
+    };
+
+    struct Counts {
+        int enumWindows = 0;
+        int windowText = 0;
+        int isWindowVisible = 0;
+        int isWindow = 0;
+        int cloakedState = 0;
+        int windowProcessId = 0;
+        int showWindow = 0;
+        int postCloseRequest = 0;
+        int findWindowByTitle = 0;
+        int foregroundWindow = 0;
+        int setForegroundWindow = 0;
+        int showState = 0;
+        int total() const;
+    };
+
+    explicit SimWindows(platform::TextPort& text);
+
+    void enumWindows(const std::function<bool(WindowId)>& visit) override;
+    std::string windowText(WindowId window) override;
+    bool isWindowVisible(WindowId window) override;
+    bool isWindow(WindowId window) override;
+    std::optional<std::uint32_t> cloakedState(WindowId window) override;
+    std::optional<ProcessId> windowProcessId(WindowId window) override;
+    bool showWindow(WindowId window, platform::ShowCommand command) override;
+    bool postCloseRequest(WindowId window) override;
+    std::optional<WindowId> findWindowByTitle(std::string_view title) override;
+    WindowId foregroundWindow() override;
+    bool setForegroundWindow(WindowId window) override;
+    std::optional<ShowState> showState(WindowId window) override;
+
+    // Set-up and scripting for tests. None of these count as port calls.
+    // Opens a window on top of the Z order, as CreateWindowEx + ShowWindow would.
+    WindowId open(const Spec& spec);
+    void destroy(WindowId window);
+    void setTitle(WindowId window, std::string title);
+    void setVisible(WindowId window, bool visible);
+    void setForeground(WindowId window);
+    void moveToTop(WindowId window);
+    // Runs `event` once `calls` more port calls have been made, just before the next one.
+    void afterCalls(int calls, std::function<void()> event);
+    // Called before every port call with the call's name ("showWindow") and its window
+    // (WindowId{} for calls without one), so a test can change the desktop at that moment.
+    std::function<void(std::string_view call, WindowId window)> beforeEachCall;
+    // Lets the owning applications handle the close requests posted so far.
+    void deliverPostedMessages();
+
+    // What the desktop looks like now.
+    const Window* find(WindowId window) const;
+    std::vector<WindowId> zOrder() const { return zOrder_; }
+    std::vector<WindowId> visibleWindows() const;
+    WindowId foreground() const { return foreground_; }
+    const Counts& counts() const { return counts_; }
+    void resetCounts() { counts_ = {}; }
+
+private:
+    Window* live(WindowId window);
+    void beforeCall(int& counter, const char* call, WindowId window = {});
+    void raise(WindowId window);
+    void dropFromZOrder(WindowId window);
+    void passForegroundOn(WindowId leaving);
+
+    platform::TextPort& text_;
+    std::map<std::uint64_t, Window> windows_;
+    std::vector<WindowId> zOrder_;  // top first
+    WindowId foreground_;
+    std::deque<WindowId> posted_;
+    std::multimap<long long, std::function<void()>> events_;  // by the call count they wait for
+    long long calls_ = 0;
+    std::uint64_t nextHandle_ = 0x00010010;
+    Counts counts_;
+};
+
+}  // namespace umbrix::sim

@@ -1,0 +1,65 @@
+#include "DesktopProbe.hpp"
+#include "platform/sim/SimProcesses.hpp"
+#include "platform/sim/SimShellIcons.hpp"
+#include "platform/sim/SimWindows.hpp"
+
+namespace umbrix::contract {
+
+namespace {
+
+class SimDesktopProbe final : public DesktopProbe {
+public:
+    SimDesktopProbe(platform::Platform ports, const std::vector<ProbeWindow>& requests)
+        : windows_(dynamic_cast<sim::SimWindows&>(ports.windows)),
+          processes_(dynamic_cast<sim::SimProcesses&>(ports.processes)) {
+        const std::string path = "C:\\Umbrix tests\\probe.exe";
+        dynamic_cast<sim::SimShellIcons&>(ports.icons).setFileIcon(path, "probe");
+        process_ = processes_.start(path);
+        sink_ = windows_.open({"", process_});
+        for (const ProbeWindow& request : requests) {
+            sim::SimWindows::Spec spec{request.title, process_};
+            spec.visible = !request.hidden;
+            spec.state = request.minimized ? platform::ShowState::Minimized : platform::ShowState::Normal;
+            spec.refusesClose = request.refuseClose;
+            opened_.push_back(windows_.open(spec));
+        }
+    }
+    ~SimDesktopProbe() override { end(); }
+
+    platform::ProcessId processId() const override { return process_; }
+    const std::vector<platform::WindowId>& windows() const override { return opened_; }
+    platform::WindowId sink() const override { return sink_; }
+
+    void letItRun() override {
+        windows_.deliverPostedMessages();
+        // Like probe.exe, it ends once its last titled window has closed.
+        bool anyLeft = false;
+        for (auto window : opened_) anyLeft = anyLeft || windows_.find(window) != nullptr;
+        if (!anyLeft && !opened_.empty()) end();
+    }
+    bool hasEnded() override { return ended_; }
+
+private:
+    void end() {
+        if (ended_) return;
+        ended_ = true;
+        for (auto window : opened_) windows_.destroy(window);
+        windows_.destroy(sink_);
+        processes_.end(process_);
+    }
+
+    sim::SimWindows& windows_;
+    sim::SimProcesses& processes_;
+    platform::ProcessId process_;
+    platform::WindowId sink_;
+    std::vector<platform::WindowId> opened_;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<DesktopProbe> startProbe(ContractEnvironment& env, const std::vector<ProbeWindow>& windows) {
+    return std::make_unique<SimDesktopProbe>(env.platform(), windows);
+}
+
+}  // namespace umbrix::contract

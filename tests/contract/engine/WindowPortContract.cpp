@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "DesktopProbe.hpp"
+#include "common/TextCompare.hpp"
+
+namespace umbrix::contract {
+namespace {
+
+using platform::ShowCommand;
+using platform::ShowState;
+using platform::WindowId;
+
+class WindowPortContract : public ::testing::Test {
+protected:
+    std::unique_ptr<ContractEnvironment> env = makeEnvironment();
+    platform::Platform ports = env->platform();
+    platform::WindowPort& windows = ports.windows;
+
+    // The probe's titled windows as EnumWindows reports them, top first.
+    std::vector<WindowId> inZOrder(const DesktopProbe& probe) {
+        std::vector<WindowId> found;
+        windows.enumWindows([&](WindowId window) {
+            for (WindowId opened : probe.windows()) {
+                if (opened == window) found.push_back(window);
+            }
+            return true;
+        });
+        return found;
+    }
+};
+
+TEST_F(WindowPortContract, EnumWindowsReportsNewerWindowsAboveOlderOnesHiddenOnesToo) {
+    auto probe = startProbe(*env, {{"Umbrix probe A"}, {"Umbrix probe B"}, {"Umbrix probe C", /*hidden=*/true}});
+    const auto& w = probe->windows();
+    EXPECT_EQ(inZOrder(*probe), (std::vector<WindowId>{w[2], w[1], w[0]}));
+
+    int visited = 0;
+    windows.enumWindows([&](WindowId) { return ++visited < 2; });
+    EXPECT_EQ(visited, 2);  // the walk stops when asked to
+}
+
+TEST_F(WindowPortContract, TitlesReadBackWholeUpTo254Characters) {
+    const std::string accented = "Pr\xC3\xBC" "fung \xE2\x80\x93 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
+    const std::string smiley = "\xF0\x9F\x98\x80";  // two UTF-16 characters
+    auto probe = startProbe(*env, {{accented}, {std::string(300, 'x')}, {std::string(253, 'y') + smiley}});
+    const auto& w = probe->windows();
+    EXPECT_EQ(windows.windowText(w[0]), accented);
+    EXPECT_EQ(windows.windowText(w[1]), std::string(254, 'x'));
+    EXPECT_EQ(windows.windowText(w[2]), std::string(253, 'y'));  // never half a character
+    EXPECT_EQ(windows.windowText(probe->sink()), "");
+}
+
+TEST_F(WindowPortContract, ShowWindowAnswersThePreviousVisibility) {
+    auto probe = startProbe(*env, {{"Umbrix probe shown"}, {"Umbrix probe hidden", true}});
+    const WindowId shown = probe->windows()[0];
+    const WindowId hidden = probe->windows()[1];
+    EXPECT_TRUE(windows.isWindowVisible(shown));
+    EXPECT_FALSE(windows.isWindowVisible(hidden));
+
+    EXPECT_TRUE(windows.showWindow(shown, ShowCommand::Hide));
+    EXPECT_FALSE(windows.isWindowVisible(shown));
+    EXPECT_FALSE(windows.showWindow(shown, ShowCommand::Hide));
+    EXPECT_FALSE(windows.showWindow(shown, ShowCommand::Show));  // it was hidden: no failure
+    EXPECT_TRUE(windows.isWindowVisible(shown));
+    EXPECT_TRUE(windows.showWindow(shown, ShowCommand::Show));
+
+    EXPECT_FALSE(windows.showWindow(hidden, ShowCommand::ShowNormal));
+    EXPECT_TRUE(windows.isWindowVisible(hidden));
+}
+
+TEST_F(WindowPortContract, FindWindowMatchesTheWholeTitleInAnyLetterCase) {
+    auto probe = startProbe(*env, {{"Umbrix Probe Find Me"},
+                                   {"Umbrix probe hidden one", true},
+                                   {"Umbrix probe twin"},
+                                   {"Umbrix probe twin"}});
+    const auto& w = probe->windows();
+    EXPECT_EQ(windows.findWindowByTitle("umbrix probe find me"), w[0]);
+    EXPECT_EQ(windows.findWindowByTitle("UMBRIX PROBE FIND ME"), w[0]);
+    EXPECT_EQ(windows.findWindowByTitle("Umbrix Probe Find"), std::nullopt);
+    EXPECT_EQ(windows.findWindowByTitle("Umbrix probe hidden one"), w[1]);
+    EXPECT_EQ(windows.findWindowByTitle("Umbrix probe twin"), w[3]);  // the upper one
+}
+
+TEST_F(WindowPortContract, ACloseRequestEndsTheWindowUnlessItsApplicationRefuses) {
+    auto probe = startProbe(*env, {{"Umbrix probe closes"}, {"Umbrix probe refuses", false, false, true}});
+    const WindowId closes = probe->windows()[0];
+    const WindowId refuses = probe->windows()[1];
+    const auto owner = windows.windowProcessId(closes);
+
+    EXPECT_TRUE(windows.postCloseRequest(closes));
+    EXPECT_TRUE(windows.postCloseRequest(refuses));
+    EXPECT_TRUE(probe->waitUntil([&] { return !windows.isWindow(closes); }));
+    probe->letItRun();
+    EXPECT_TRUE(windows.isWindow(refuses));
+    EXPECT_EQ(owner->value, probe->processId().value);
+
+    // A window that is gone answers like nothing.
+    EXPECT_EQ(windows.windowText(closes), "");
+    EXPECT_FALSE(windows.isWindowVisible(closes));
+    EXPECT_EQ(windows.windowProcessId(closes), std::nullopt);
+    EXPECT_EQ(windows.showState(closes), std::nullopt);
+    EXPECT_FALSE(windows.showWindow(closes, ShowCommand::Show));
+    EXPECT_FALSE(windows.postCloseRequest(closes));
+}
+
+TEST_F(WindowPortContract, ForegroundAndShowStateFollowTheWindows) {
+    auto probe = startProbe(*env, {{"Umbrix probe normal"}, {"Umbrix probe minimized", false, true}});
+    const WindowId normal = probe->windows()[0];
+    const WindowId minimized = probe->windows()[1];
+    EXPECT_EQ(windows.showState(normal), ShowState::Normal);
+    EXPECT_EQ(windows.showState(minimized), ShowState::Minimized);
+    EXPECT_TRUE(windows.isWindowVisible(minimized));
+
+    // The other application takes the activation when it next handles its messages.
+    EXPECT_TRUE(windows.setForegroundWindow(normal));
+    EXPECT_TRUE(probe->waitUntil([&] { return windows.foregroundWindow() == normal; }))
+        << "foreground " << windows.foregroundWindow().value << ", wanted " << normal.value;
+
+    windows.showWindow(minimized, ShowCommand::ShowNormal);
+    EXPECT_EQ(windows.showState(minimized), ShowState::Normal);
+}
+
+TEST_F(WindowPortContract, AnOrdinaryWindowIsNotCloaked) {
+    auto probe = startProbe(*env, {{"Umbrix probe plain"}});
+    // No compositor answers "not cloaked" as surely as one that says so.
+    EXPECT_EQ(windows.cloakedState(probe->windows()[0]).value_or(0), 0u);
+}
+
+}  // namespace
+}  // namespace umbrix::contract

@@ -1,0 +1,219 @@
+// probe.exe: a stand-in for "another application" in the tests that run under Wine.
+//
+//   probe.exe [window options] TITLE [[window options] TITLE ...] [--no-sink]
+//       Opens one top-level window per TITLE, in the order given (so the last one ends on top
+//       of the Z order), each in this process. It first opens a focus sink: a small untitled
+//       window at the bottom right of the screen that the probe never hides, so that a Wine
+//       window keeps the X focus for xdotool; untitled windows are never hidden by Umbrix.
+//       Then it prints "sink HANDLE", one "window HANDLE TITLE" line per window and
+//       "ready PID", and runs until every titled window has been closed (exit code 0) or it is
+//       ended from outside. Handles are unsigned decimal, as Umbrix writes them.
+//       Window options, for the TITLE that follows:
+//         --hidden        create it without showing it
+//         --minimized     show it minimized
+//         --refuse-close  answer WM_CLOSE by staying open, like an application asking its user
+//       --no-sink leaves the focus sink out.
+//
+//   probe.exe --list
+//       Prints one line per top-level window of every process, top of the Z order first:
+//       "HANDLE<TAB>PID<TAB>VISIBLE<TAB>MINIMIZED<TAB>TITLE" (VISIBLE and MINIMIZED are 1 or 0,
+//       TITLE is UTF-8), and exits with 0.
+//
+//   probe.exe --keys KEYS
+//       Presses KEYS through SendInput (for example ctrl+space, ctrl+backspace,
+//       shift+alt+backspace, ctrl+alt+f12) and exits with 0; 2 when KEYS cannot be read.
+//       Modifiers: ctrl, shift, alt, win. Keys: a-z, 0-9, f1-f24, space, backspace, enter,
+//       escape, tab, delete, insert, home, end, pageup, pagedown, left, right, up, down.
+//
+// Exit code 2 also stands for a command line it does not understand, 1 for a window it could
+// not create.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"UmbrixProbeWindow";
+constexpr wchar_t kSinkClass[] = L"UmbrixProbeSink";
+int liveWindows = 0;
+
+void print(const std::wstring& line) {
+    std::wstring text = line + L"\n";
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::wstring handleText(HWND window) {
+    return std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
+}
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return 0;  // refuses to close
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            if (--liveWindows == 0) PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK sinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) return 0;  // the sink stays until the process ends
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int listWindows() {
+    EnumWindows(
+        [](HWND window, LPARAM) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t title[512] = {};
+            GetWindowTextW(window, title, 512);
+            print(handleText(window) + L"\t" + std::to_wstring(process) + L"\t" +
+                  (IsWindowVisible(window) ? L"1" : L"0") + L"\t" + (IsIconic(window) ? L"1" : L"0") + L"\t" + title);
+            return TRUE;
+        },
+        0);
+    return 0;
+}
+
+WORD virtualKey(const std::wstring& name) {
+    struct Named {
+        const wchar_t* name;
+        WORD key;
+    };
+    static const Named keys[] = {
+        {L"space", VK_SPACE},   {L"backspace", VK_BACK}, {L"enter", VK_RETURN},  {L"escape", VK_ESCAPE},
+        {L"tab", VK_TAB},       {L"delete", VK_DELETE},  {L"insert", VK_INSERT}, {L"home", VK_HOME},
+        {L"end", VK_END},       {L"pageup", VK_PRIOR},   {L"pagedown", VK_NEXT}, {L"left", VK_LEFT},
+        {L"right", VK_RIGHT},   {L"up", VK_UP},          {L"down", VK_DOWN},     {L"ctrl", VK_CONTROL},
+        {L"shift", VK_SHIFT},   {L"alt", VK_MENU},       {L"win", VK_LWIN},
+    };
+    for (const auto& k : keys) {
+        if (name == k.name) return k.key;
+    }
+    if (name.size() == 1 && name[0] >= L'a' && name[0] <= L'z') return static_cast<WORD>(L'A' + (name[0] - L'a'));
+    if (name.size() == 1 && name[0] >= L'0' && name[0] <= L'9') return static_cast<WORD>(name[0]);
+    if (name.size() >= 2 && name[0] == L'f') {
+        int n = _wtoi(name.c_str() + 1);
+        if (n >= 1 && n <= 24) return static_cast<WORD>(VK_F1 + n - 1);
+    }
+    return 0;
+}
+
+int pressKeys(const std::wstring& combination) {
+    std::vector<WORD> keys;
+    std::size_t start = 0;
+    while (start <= combination.size()) {
+        std::size_t plus = combination.find(L'+', start);
+        if (plus == std::wstring::npos) plus = combination.size();
+        WORD key = virtualKey(combination.substr(start, plus - start));
+        if (key == 0) return 2;
+        keys.push_back(key);
+        start = plus + 1;
+    }
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return 0;
+}
+
+void registerClass(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
+struct WindowRequest {
+    std::wstring title;
+    bool hidden = false;
+    bool minimized = false;
+    bool refuseClose = false;
+};
+
+int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
+    registerClass(kWindowClass, windowProc);
+    registerClass(kSinkClass, sinkProc);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (withSink) {
+        HWND sink = CreateWindowExW(0, kSinkClass, L"", WS_POPUP | WS_BORDER, 1200, 720, 64, 64, nullptr, nullptr,
+                                    instance, nullptr);
+        if (!sink) return 1;
+        ShowWindow(sink, SW_SHOWNORMAL);
+        print(L"sink " + handleText(sink));
+    }
+    int offset = 0;
+    for (const WindowRequest& request : requests) {
+        HWND window = CreateWindowExW(0, kWindowClass, request.title.c_str(), WS_OVERLAPPEDWINDOW, 40 + offset,
+                                      40 + offset, 320, 200, nullptr, nullptr, instance, nullptr);
+        if (!window) return 1;
+        offset = (offset + 30) % 300;
+        ++liveWindows;
+        SetWindowLongPtrW(window, GWLP_USERDATA, request.refuseClose ? 1 : 0);
+        if (!request.hidden) ShowWindow(window, request.minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+        print(L"window " + handleText(window) + L" " + request.title);
+    }
+    print(L"ready " + std::to_wstring(GetCurrentProcessId()));
+    if (requests.empty()) liveWindows = -1;  // nothing to wait for: run until ended from outside
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    int count = 0;
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> arguments(args + 1, args + count);
+    LocalFree(args);
+
+    if (arguments.size() == 1 && arguments[0] == L"--list") return listWindows();
+    if (arguments.size() == 2 && arguments[0] == L"--keys") return pressKeys(arguments[1]);
+
+    std::vector<WindowRequest> requests;
+    WindowRequest next;
+    bool withSink = true;
+    for (const std::wstring& argument : arguments) {
+        if (argument == L"--hidden") next.hidden = true;
+        else if (argument == L"--minimized") next.minimized = true;
+        else if (argument == L"--refuse-close") next.refuseClose = true;
+        else if (argument == L"--no-sink") withSink = false;
+        else if (argument.rfind(L"--", 0) == 0) return 2;
+        else {
+            next.title = argument;
+            requests.push_back(next);
+            next = WindowRequest{};
+        }
+    }
+    return openWindows(requests, withSink);
+}

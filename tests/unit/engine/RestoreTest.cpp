@@ -1,0 +1,253 @@
+#include "EngineFixture.hpp"
+
+namespace umbrix::engine::testing {
+namespace {
+
+using platform::ShowState;
+
+class Restore : public EngineFixture {
+protected:
+    ProcessId notepad = app("C:\\Windows\\notepad.exe");
+    ProcessId word = app("C:\\Program Files\\Office\\WINWORD.EXE");
+    HiddenWindowCommands& hidden = engine.hiddenWindows();
+
+    // The windows shown again, in the order they were shown.
+    std::vector<WindowId> shown;
+    void recordShows() {
+        machine.windows.beforeEachCall = [this](std::string_view call, WindowId window) {
+            if (call == "showWindow" && machine.windows.find(window) && !isVisible(window)) shown.push_back(window);
+        };
+    }
+    void record(WindowId window, const std::string& title) {
+        state.hiddenWindows.append({text(window), title, "09/03/2024 14:05:07"});
+    }
+    void selectHidden(std::size_t index) { state.hiddenWindows.select(index); }
+};
+
+TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes) {
+    const WindowId bottom = open(notepad, "Bottom");
+    const WindowId middle = open(word, "Middle");
+    const WindowId top = open(notepad, "Top");
+    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
+    state.options.cbMuteAudio = true;
+    links.log.clear();
+    recordShows();
+
+    hidden.RestoreWindows();
+
+    // The former top first: the window that was lowest ends up active.
+    EXPECT_EQ(shown, (std::vector<WindowId>{top, middle, bottom}));
+    EXPECT_EQ(machine.windows.foreground(), bottom);
+    EXPECT_EQ(links.count("switchMuteOff"), 3);  // once for every window shown
+    EXPECT_TRUE(state.hiddenWindows.empty());
+    EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Bottom", "Middle", "Top"}));
+}
+
+TEST_F(Restore, RestoreOfAnEmptyListRebuildsTheInventory) {
+    open(notepad, "Note");
+    hidden.RestoreWindows();
+    EXPECT_TRUE(state.hiddenWindows.empty());
+    EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note"}));
+}
+
+TEST_F(Restore, RestoreLeavesCacheManagerAndOwnCaptionEntriesHiddenAndDropsThem) {
+    const WindowId cache = open({"Cache Manager", word, false});
+    const WindowId own = open({"Own", word, false});
+    const WindowId doc = open({"Doc", word, false});
+    record(cache, "CACHE manager");
+    record(own, "ubx 7 for office (portable)");
+    record(doc, "Doc");
+
+    hidden.RestoreWindows();
+
+    EXPECT_FALSE(isVisible(cache));
+    EXPECT_FALSE(isVisible(own));
+    EXPECT_TRUE(isVisible(doc));
+    EXPECT_TRUE(state.hiddenWindows.empty());
+}
+
+TEST_F(Restore, NoHideActionTakesAWindowThatRestoreWouldNotBringBack) {
+    const WindowId cache = open(word, "Cache Manager");
+    const WindowId doc = open(word, "Doc");
+    engine.inventory().DoGetWindows();
+    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
+    machine.windows.setForeground(cache);
+    ASSERT_TRUE(engine.actions().DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    selectVisible("Cache Manager");
+    engine.actions().Hideselectedwindow1Click();
+
+    EXPECT_TRUE(isVisible(cache));
+    EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
+    hidden.RestoreWindows();
+    EXPECT_TRUE(isVisible(doc));
+}
+
+TEST_F(Restore, DuplicateEntriesShowTheirWindowTwiceAndAreRemovedOneByOne) {
+    const WindowId doc = open({"Doc", word, false});
+    record(doc, "Doc");
+    record(doc, "Doc");
+    recordShows();
+
+    selectHidden(1);
+    hidden.Showwindow1Click();
+    EXPECT_TRUE(isVisible(doc));
+    EXPECT_EQ(state.hiddenWindows.size(), 1u);  // only the selected one
+
+    machine.windows.setVisible(doc, false);
+    record(doc, "Doc");
+    state.options.cbMuteAudio = true;
+    hidden.RestoreWindows();
+    EXPECT_EQ(links.count("switchMuteOff"), 2);  // shown twice, harmless
+    EXPECT_TRUE(state.hiddenWindows.empty());
+}
+
+TEST_F(Restore, IsExitingShowsEveryWindowAndKeepsTheList) {
+    const WindowId note = open({"Note", notepad, false});
+    const WindowId doc = open({"Doc", word, false});
+    record(note, "Note");
+    record(doc, "Doc");
+
+    EXPECT_TRUE(hidden.IsExiting());
+
+    EXPECT_TRUE(isVisible(note));
+    EXPECT_TRUE(isVisible(doc));
+    EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Note", "Doc"}));
+    EXPECT_TRUE(state.visibleWindows.empty());  // no refresh
+
+    // An unexpected failure ends the walk quietly; the list is still whole.
+    links.beforeCaption = [] { throw InjectedFault(); };
+    EXPECT_FALSE(hidden.IsExiting());
+    EXPECT_EQ(state.hiddenWindows.size(), 2u);
+}
+
+TEST_F(Restore, ARestoreThatFailsHalfWayKeepsEveryEntryForTheNextAttempt) {
+    const WindowId note = open(notepad, "Note");
+    const WindowId doc = open(word, "Doc");
+    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
+    // The caption read before the second show fails unexpectedly.
+    int captionReads = 0;
+    links.beforeCaption = [&] {
+        if (++captionReads == 2) throw InjectedFault();
+    };
+
+    EXPECT_THROW(hidden.RestoreWindows(), InjectedFault);
+    EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc", "Note"}));
+
+    // The caller's error handling restores again: every window comes back.
+    links.beforeCaption = nullptr;
+    hidden.RestoreWindows();
+    EXPECT_TRUE(isVisible(note));
+    EXPECT_TRUE(isVisible(doc));
+    EXPECT_TRUE(state.hiddenWindows.empty());
+}
+
+TEST_F(Restore, ShowSelectedRestoresNormalSizeWithoutTheExtras) {
+    const WindowId doc = open({"Doc", word, false, ShowState::Minimized});
+    record(doc, "Doc");
+    state.options.cbMuteAudio = true;
+    state.options.fHidePanicBtn = true;
+
+    hidden.Showwindow1Click();  // nothing selected
+    EXPECT_FALSE(isVisible(doc));
+
+    selectHidden(0);
+    hidden.Showwindow1Click();
+    EXPECT_TRUE(isVisible(doc));
+    EXPECT_EQ(machine.windows.find(doc)->state, ShowState::Normal);
+    EXPECT_TRUE(state.hiddenWindows.empty());
+    EXPECT_TRUE(links.log.empty());  // no unmute, the panic window left alone
+}
+
+TEST_F(Restore, ShowAllShowsFromTheLastEntryAndEmptiesTheListEvenForWindowsThatAreGone) {
+    const WindowId note = open({"Note", notepad, false});
+    const WindowId gone = open({"Gone", word, false});
+    const WindowId doc = open({"Doc", word, false, ShowState::Maximized});
+    record(note, "Note");
+    record(gone, "Gone");
+    record(doc, "Doc");
+    machine.windows.destroy(gone);
+    state.options.cbMuteAudio = true;
+    recordShows();
+
+    hidden.Showallwindows1Click();
+
+    EXPECT_EQ(shown, (std::vector<WindowId>{doc, note}));
+    EXPECT_EQ(machine.windows.foreground(), note);
+    EXPECT_TRUE(state.hiddenWindows.empty());
+    EXPECT_EQ(links.count("switchMuteOff"), 0);
+}
+
+TEST_F(Restore, CloseWindowAsksFirstAndNoLeavesEverythingAsItWas) {
+    const WindowId doc = open({"Doc", word, false});
+    record(doc, "Doc");
+    selectHidden(0);
+    links.answerYes = false;
+
+    hidden.Closewindow1Click();
+
+    ASSERT_EQ(links.questions.size(), 1u);
+    EXPECT_EQ(links.questions[0].first, "This window is hidden. Are your sure you want to close it?");
+    EXPECT_EQ(links.questions[0].second, "Confirm");
+    EXPECT_EQ(machine.windows.find(doc)->closeRequests, 0);
+    EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
+}
+
+TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
+    const WindowId closes = open({"Closes", word, false});
+    sim::SimWindows::Spec asking{"Asks to save", word, false};
+    asking.refusesClose = true;  // its application asks its user, who keeps it
+    const WindowId refuses = open(asking);
+    record(closes, "Closes");
+    record(refuses, "Asks to save");
+
+    for (std::size_t index : {0u, 1u}) {
+        selectHidden(index);
+        hidden.Closewindow1Click();
+    }
+    EXPECT_EQ(machine.windows.find(closes)->closeRequests, 1);
+    EXPECT_EQ(machine.windows.find(refuses)->closeRequests, 1);
+    // The requests are still queued: both entries are there, marked.
+    ASSERT_EQ(state.hiddenWindows.size(), 2u);
+    EXPECT_TRUE(state.hiddenWindows[0].closeRequested);
+    EXPECT_TRUE(state.hiddenWindows[1].closeRequested);
+
+    machine.windows.deliverPostedMessages();
+    hidden.WindowLVMouseEnter();
+    EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Asks to save"}));
+
+    // The kept window is still one unhide away.
+    hidden.RestoreWindows();
+    EXPECT_TRUE(isVisible(refuses));
+}
+
+TEST_F(Restore, CloseWindowMarksOnlyTheEntryStillSelectedWhenTheAnswerComes) {
+    const WindowId doc = open({"Doc", word, false});
+    const WindowId note = open({"Note", notepad, false});
+    record(doc, "Doc");
+    record(note, "Note");
+    selectHidden(0);
+    // The unhide hotkey is pressed while the question is open.
+    links.whileAsking = [&] { hidden.RestoreWindows(); };
+
+    hidden.Closewindow1Click();
+
+    EXPECT_EQ(machine.windows.find(doc)->closeRequests, 1);  // the answer was Yes
+    EXPECT_TRUE(state.hiddenWindows.empty());
+}
+
+TEST_F(Restore, TheSharedMenuFollowsTheListUnderTheMouse) {
+    EXPECT_FALSE(state.sharedMenu.removeSelected);  // starts disabled
+    engine.exclusionCommands().lvAppExcludeMouseEnter();
+    EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
+    hidden.WindowLVMouseDown(MouseButton::Left);
+    EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
+    hidden.WindowLVMouseDown(MouseButton::Right);
+    EXPECT_EQ(state.sharedMenu, (SharedMenuState{true, true, true, false, false}));
+    engine.exclusionCommands().lvAppExcludeMouseDown(MouseButton::Right);
+    EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
+    hidden.WindowLVMouseEnter();
+    EXPECT_EQ(state.sharedMenu, (SharedMenuState{true, true, true, false, false}));
+}
+
+}  // namespace
+}  // namespace umbrix::engine::testing

@@ -1,0 +1,103 @@
+#pragma once
+// Stand-ins for the subsystems the window engine calls: each call is written to one log in the
+// order made, and the answers are set by the test.
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/EngineCollaborators.hpp"
+
+namespace umbrix::engine::testing {
+
+class RecordingCollaborators final : public OwnWindows,
+                                     public PanicButton,
+                                     public TrayIcon,
+                                     public Lockdown,
+                                     public AudioMute,
+                                     public ForegroundHistory,
+                                     public EngineDialogs {
+public:
+    EngineCollaborators links() { return EngineCollaborators{*this, *this, *this, *this, *this, *this, *this}; }
+
+    // Answers.
+    std::string caption = "UBX 7 for Office (Portable)";
+    bool mainWindowVisible = false;
+    bool passwordPromptShown = false;
+    bool aboutWindowShown = false;
+    platform::WindowId panicHandle;
+    platform::WindowId lastActive;
+    bool administrator = false;
+    bool answerYes = true;
+    std::optional<std::string> browsedFile;
+    // The call with this log name throws instead of answering.
+    std::string failingCall;
+    // Runs while the Yes/No question is open, as a hotkey pressed then would.
+    std::function<void()> whileAsking;
+    // Runs before each caption read; may throw to fail it.
+    std::function<void()> beforeCaption;
+
+    // What was called, in order.
+    std::vector<std::string> log;
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<std::pair<std::string, std::string>> questions;
+
+    int count(const std::string& call) const {
+        int n = 0;
+        for (const auto& entry : log) n += entry == call ? 1 : 0;
+        return n;
+    }
+
+    std::string mainWindowCaption() override {
+        if (beforeCaption) beforeCaption();
+        return caption;
+    }
+    bool isMainWindowVisible() override { return mainWindowVisible; }
+    void closeMainWindow() override {
+        note("closeMainWindow");
+        mainWindowVisible = false;
+    }
+    bool isPasswordPromptShown() override { return passwordPromptShown; }
+    void closeAndDestroyPasswordPrompt() override {
+        note("closeAndDestroyPasswordPrompt");
+        passwordPromptShown = false;
+    }
+    bool isAboutWindowShown() override { return aboutWindowShown; }
+    void closeAboutWindow() override {
+        note("closeAboutWindow");
+        aboutWindowShown = false;
+    }
+    platform::WindowId panicWindowHandle() override { return panicHandle; }
+    void closePanicWindow() override { note("closePanicWindow"); }
+    void removeTrayIcon() override { note("removeTrayIcon"); }
+    void showTrayIcon() override { note("showTrayIcon"); }
+    bool hasAdministratorRights() override { return administrator; }
+    void setTaskManagerDisabled(bool disabled) override {
+        note(disabled ? "setTaskManagerDisabled(true)" : "setTaskManagerDisabled(false)");
+    }
+    void liftCtrlAltDelRestrictions() override { note("liftCtrlAltDelRestrictions"); }
+    void switchMuteOff() override { note("switchMuteOff"); }
+    platform::WindowId lastActiveHandle() override { return lastActive; }
+    bool askYesNo(const std::string& text, const std::string& boxCaption) override {
+        note("askYesNo");
+        questions.emplace_back(text, boxCaption);
+        if (whileAsking) whileAsking();
+        return answerYes;
+    }
+    std::optional<std::string> browseForFile(const FileDialogRequest& request) override {
+        note("browseForFile");
+        fileDialogs.push_back(request);
+        return browsedFile;
+    }
+
+    void setWaitCursor(bool waiting) override { note(waiting ? "waitCursor" : "arrowCursor"); }
+
+private:
+    void note(const std::string& call) {
+        if (call == failingCall) throw std::runtime_error(call + " failed");
+        log.push_back(call);
+    }
+};
+
+}  // namespace umbrix::engine::testing
