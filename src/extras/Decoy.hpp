@@ -36,7 +36,7 @@ public:
     bool DoDecoyApp();
 
     // The shell's answer to the latest launch: above 32 when it accepted the request,
-    // otherwise its error code (2 file not found, 3 path not found, 31 no association...);
+    // otherwise its error code (2 file not found, 5 access denied, 31 no association...);
     // 0 before any launch and once the decoy is forgotten.
     std::uint32_t DecoyAppHandle() const { return decoyAppHandle_; }
 

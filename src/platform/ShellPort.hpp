@@ -48,7 +48,7 @@ public:
 
 struct ShellExecution {
     // What ShellExecuteW returns for the request: above 32 when the shell accepted it,
-    // otherwise the shell's error code (2 file not found, 3 path not found, 31 no association...).
+    // otherwise the shell's error code (2 file not found, 5 access denied, 31 no association...).
     std::uint32_t code = 0;
     // The process started for it; null when none was (a failure, or a document handed to a
     // program that was already running).
@@ -65,8 +65,8 @@ public:
     virtual ~ShellPort() = default;
 
     // LoadLibraryW("SHELL32.DLL") + GetProcAddress("SHEmptyRecycleBinA"), then
-    // SHEmptyRecycleBinA(NULL, "", SHERB_NOCONFIRMATION | SHERB_NOSOUND): the Recycle Bin of
-    // every drive, without asking; the shell may show its progress window. The library stays
+    // SHEmptyRecycleBinA(NULL, NULL root, SHERB_NOCONFIRMATION | SHERB_NOSOUND): the Recycle Bin
+    // of every drive, without asking; the shell may show its progress window. The library stays
     // loaded.
     virtual RecycleBinEmptying emptyRecycleBin() = 0;
 

@@ -11,8 +11,7 @@ namespace errors = platform::errors;
 namespace {
 
 constexpr std::uint32_t kAccepted = 42;      // what ShellExecuteW returns for a started program
-constexpr std::uint32_t kFileNotFound = 2;   // SE_ERR_FNF
-constexpr std::uint32_t kPathNotFound = 3;   // SE_ERR_PNF
+constexpr std::uint32_t kFileNotFound = 2;   // SE_ERR_FNF, also for a file in a missing folder
 constexpr std::uint32_t kNoAssociation = 31; // SE_ERR_NOASSOC
 
 std::string upper(std::string_view text) {
@@ -138,10 +137,7 @@ platform::ShellExecution SimShell::execute(std::string_view file) {
     record("shell.execute " + std::string(file));
     ++executions;
     std::string path(file);
-    if (!files_.fileExists(path)) {
-        std::string folder = folderOf(path);
-        return {folder.empty() || files_.directoryExists(folder) ? kFileNotFound : kPathNotFound, nullptr};
-    }
+    if (!files_.fileExists(path)) return {kFileNotFound, nullptr};
     std::string extension = extensionOf(path);
     if (extension == ".EXE") return {kAccepted, std::make_unique<Started>(*this, start(path, {}))};
     auto type = fileTypes.find(extension);

@@ -94,8 +94,9 @@ platform::RecycleBinEmptying Win32Shell::emptyRecycleBin() {
     using EmptyRecycleBinA = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
     FARPROC entry = GetProcAddress(shellLibrary_, "SHEmptyRecycleBinA");
     if (!entry) return platform::RecycleBinEmptying::EntryPointMissing;
-    // Its HRESULT says nothing useful: an empty bin is reported as a failure by some versions.
-    reinterpret_cast<EmptyRecycleBinA>(reinterpret_cast<void*>(entry))(nullptr, "", SHERB_NOCONFIRMATION | SHERB_NOSOUND);
+    // No root means every drive's bin. Windows reads an empty root the same way, Wine's shell
+    // only the null one. Its HRESULT says nothing useful: an empty bin is an error to some versions.
+    reinterpret_cast<EmptyRecycleBinA>(reinterpret_cast<void*>(entry))(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOSOUND);
     return platform::RecycleBinEmptying::Requested;
 }
 

@@ -126,6 +126,8 @@ struct FailureCase {
     const char* lastStepRun;  // the last of the six steps that still ran
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+
 class DoOptionsFailureTest : public DoOptionsTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(DoOptionsFailureTest, EndsTheRunOrGoesOnAsTheFailingStepDecides) {

@@ -33,7 +33,7 @@ TEST_F(DecoyTest, RecordsTheShellsAnswerAndShowsNothing) {
         {{true, kCalculator}, 42, true},
         {{true, kReport}, 42, true},
         {{true, "C:\\Users\\user\\Documents\\gone.txt"}, 2, true},  // file not found
-        {{true, "C:\\Nowhere\\gone.txt"}, 3, true},                  // path not found
+        {{true, "C:\\Nowhere\\gone.txt"}, 2, true},                  // in a missing folder: the same
         {{true, "C:\\Users\\user\\Documents\\figures.xyz"}, 31, true},  // no program for the type
         {{false, kCalculator}, 0, false},
         {{true, ""}, 0, false},  // only a hand-edited settings file can ask for this
