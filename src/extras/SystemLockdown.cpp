@@ -44,10 +44,12 @@ bool SystemLockdown::HasAdministratorRights() {
 int SystemLockdown::SetTaskManagerPolicy(bool disabled) {
     if (!registry_.createKey(RegistryRoot::CurrentUser, kSystemPolicies)) return 1;
     if (disabled) {
-        markRestricted();
+        bool newlyMarked = markRestricted();
         auto written = registry_.writeValue(RegistryRoot::CurrentUser, kSystemPolicies, kPolicyValue,
                                             RegistryValue::ofString("1"), false);
-        return written ? 0 : 1;
+        if (written) return 0;
+        if (newlyMarked) unmarkRestricted();  // whatever the value holds now is not the program's
+        return 1;
     }
     auto deleted = registry_.deleteValue(RegistryRoot::CurrentUser, kSystemPolicies, kPolicyValue);
     if (!deleted && deleted.error != platform::errors::kFileNotFound) return 1;
@@ -57,10 +59,13 @@ int SystemLockdown::SetTaskManagerPolicy(bool disabled) {
 
 void SystemLockdown::SetCtrlAltDelPolicy(bool enabled) {
     if (registry_.createKey(RegistryRoot::CurrentUser, kSystemPoliciesFromRoot)) {
-        if (!enabled) markRestricted();
+        bool newlyMarked = !enabled && markRestricted();
         auto written = registry_.writeValue(RegistryRoot::CurrentUser, kSystemPoliciesFromRoot, kPolicyValue,
                                             RegistryValue::ofDWord(enabled ? 0 : 1), false);
-        if (!written) throw ExtrasError("The Task Manager policy cannot be written", written.error);
+        if (!written) {
+            if (newlyMarked) unmarkRestricted();
+            throw ExtrasError("The Task Manager policy cannot be written", written.error);
+        }
         if (enabled) unmarkRestricted();
     }
     // Only opened (and so created when absent): no value belongs there.
@@ -98,9 +103,11 @@ bool SystemLockdown::LiftLeftoverRestriction() {
 
 // The marker is a safety net for the next start; a marker that cannot be written or removed
 // must not stand in the way of the restriction the user asked for, so its result is not used.
-void SystemLockdown::markRestricted() {
-    if (markedRestricted()) return;
-    (void)registry_.writeValue(RegistryRoot::CurrentUser, kMarkerKey, kMarkerValue, RegistryValue::ofDWord(1));
+// It is written before the restriction, so that no crash can leave a restriction unmarked.
+// True when this call wrote it.
+bool SystemLockdown::markRestricted() {
+    if (markedRestricted()) return false;
+    return registry_.writeValue(RegistryRoot::CurrentUser, kMarkerKey, kMarkerValue, RegistryValue::ofDWord(1)).ok();
 }
 
 void SystemLockdown::unmarkRestricted() {

@@ -42,7 +42,7 @@ public:
     bool LiftLeftoverRestriction();
 
 private:
-    void markRestricted();
+    bool markRestricted();
     void unmarkRestricted();
     bool markedRestricted();
 

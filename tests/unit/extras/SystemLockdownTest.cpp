@@ -103,6 +103,9 @@ TEST_F(SystemLockdownTest, ARefusedWriteOfTheValueIsAnErrorAKeyThatCannotBeOpene
     }
     EXPECT_EQ(locked.SetTaskManagerPolicy(false), 1);  // reported, never thrown
     EXPECT_EQ(other.policyValue(), std::nullopt);
+    // Nothing of the program's is in place, so a later start has nothing to lift.
+    EXPECT_EQ(other.sim.registry.readValue(RegistryRoot::CurrentUser, "Software\\Umbrix", "TaskManagerRestricted"),
+              std::nullopt);
 }
 
 // What the next start does with the value an earlier run left behind.
