@@ -1,20 +1,26 @@
 #pragma once
 // Everything the core may ask of Windows, one port per area. Adapters: platform/win32 (the
 // real calls) and platform/sim (an in-memory Windows for tests).
+#include "platform/AudioPort.hpp"
 #include "platform/ClockPort.hpp"
+#include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 #include "platform/FilePort.hpp"
 #include "platform/InstancePort.hpp"
+#include "platform/InternetCachePort.hpp"
 #include "platform/NetworkPort.hpp"
 #include "platform/ProcessPort.hpp"
 #include "platform/RegistryPort.hpp"
 #include "platform/ShellIconPort.hpp"
+#include "platform/ShellPort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
+#include "platform/UrlHistoryPort.hpp"
 #include "platform/WindowPort.hpp"
 
 namespace umbrix::platform {
 
+// Adapters fill it with designated initialisers, one line per port in this order.
 struct Platform {
     FilePort& files;
     SystemPort& system;
@@ -27,6 +33,11 @@ struct Platform {
     ProcessPort& processes;
     ShellIconPort& icons;
     ClockPort& clock;
+    ShellPort& shell;
+    InternetCachePort& internetCache;
+    UrlHistoryPort& urlHistory;
+    AudioPort& audio;
+    CursorPort& cursor;
 };
 
 }  // namespace umbrix::platform

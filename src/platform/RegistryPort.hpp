@@ -61,6 +61,9 @@ public:
     // RegDeleteKeyW of a key without subkeys. A missing key gives kFileNotFound.
     virtual IoResult deleteKey(RegistryRoot root, std::string_view path) = 0;
 
+    // RegDeleteTreeW: the key with all its subkeys and values. A missing key gives kFileNotFound.
+    virtual IoResult deleteTree(RegistryRoot root, std::string_view path) = 0;
+
     // RegEnumValueW: the names of the key's values; empty when the key is missing.
     virtual std::vector<std::string> valueNames(RegistryRoot root, std::string_view path) = 0;
 };

@@ -29,6 +29,9 @@ public:
     // GetModuleFileNameW(NULL): full path of the running executable.
     virtual std::string executablePath() = 0;
 
+    // GetWindowsDirectoryW: the Windows folder, without a trailing "\".
+    virtual std::string windowsDirectory() = 0;
+
     // GetFileVersionInfoW + VerQueryValueW("\StringFileInfo\...\FileVersion") of the
     // running executable; nullopt when it has no version resource.
     virtual std::optional<std::string> fileVersionText() = 0;

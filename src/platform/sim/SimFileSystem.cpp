@@ -8,6 +8,10 @@ namespace umbrix::sim {
 using platform::IoResult;
 namespace errors = platform::errors;
 
+namespace {
+constexpr std::uint32_t kDirNotEmpty = 145;  // ERROR_DIR_NOT_EMPTY
+}
+
 SimFileSystem::SimFileSystem() = default;
 
 std::string SimFileSystem::key(std::string_view path) {
@@ -152,6 +156,29 @@ std::set<std::string> SimFileSystem::filesIn(std::string_view folder) const {
         }
     }
     return names;
+}
+
+std::set<std::string> SimFileSystem::foldersIn(std::string_view folder) const {
+    std::set<std::string> names;
+    std::string prefix = key(folder) + "\\";
+    for (const auto& k : directories_) {
+        if (k.size() > prefix.size() && k.rfind(prefix, 0) == 0 && k.find('\\', prefix.size()) == std::string::npos) {
+            names.insert(k.substr(prefix.size()));
+        }
+    }
+    return names;
+}
+
+IoResult SimFileSystem::removeDirectory(std::string_view path) {
+    std::uint32_t error = 0;
+    Fault fault = nextMutation(error);
+    if (fault == Fault::Crash) throw SimCrash();
+    if (fault == Fault::Fail) return IoResult::failure(error);
+    if (!directoryExists(path)) return IoResult::failure(errors::kFileNotFound);
+    if (!writable(path)) return IoResult::failure(errors::kAccessDenied);
+    if (!filesIn(path).empty() || !foldersIn(path).empty()) return IoResult::failure(kDirNotEmpty);
+    directories_.erase(key(path));
+    return IoResult::success();
 }
 
 }  // namespace umbrix::sim

@@ -44,6 +44,10 @@ public:
     int mutations() const { return mutationCount_; }
     int reads() const { return readCount_; }
     std::set<std::string> filesIn(std::string_view folder) const;
+    std::set<std::string> foldersIn(std::string_view folder) const;
+
+    // RemoveDirectoryW of an empty folder; a folder that still holds something is refused.
+    platform::IoResult removeDirectory(std::string_view path);
 
 private:
     struct Entry {

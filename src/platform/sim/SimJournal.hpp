@@ -10,6 +10,10 @@ class SimJournal {
 public:
     void add(std::string entry) { entries_.push_back(std::move(entry)); }
     const std::vector<std::string>& entries() const { return entries_; }
+    auto begin() const { return entries_.begin(); }
+    auto end() const { return entries_.end(); }
+    bool empty() const { return entries_.empty(); }
+    void clear() { entries_.clear(); }
     // The entries after the first `mark` ones (mark = entries().size() taken earlier).
     std::vector<std::string> since(std::size_t mark) const {
         return {entries_.begin() + static_cast<std::ptrdiff_t>(std::min(mark, entries_.size())), entries_.end()};

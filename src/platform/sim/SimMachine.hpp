@@ -1,18 +1,25 @@
 #pragma once
 // The whole simulated Windows: every sim adapter, and the port aggregate the core takes.
+#include <string>
+
 #include "platform/Platform.hpp"
 #include "platform/sim/SimApplication.hpp"
+#include "platform/sim/SimAudio.hpp"
 #include "platform/sim/SimClock.hpp"
+#include "platform/sim/SimCursor.hpp"
 #include "platform/sim/SimDialogs.hpp"
 #include "platform/sim/SimFileSystem.hpp"
+#include "platform/sim/SimInternetCache.hpp"
 #include "platform/sim/SimJournal.hpp"
 #include "platform/sim/SimKernelObjects.hpp"
 #include "platform/sim/SimNetwork.hpp"
 #include "platform/sim/SimProcesses.hpp"
 #include "platform/sim/SimRegistry.hpp"
+#include "platform/sim/SimShell.hpp"
 #include "platform/sim/SimShellIcons.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
+#include "platform/sim/SimUrlHistory.hpp"
 #include "platform/sim/SimWindows.hpp"
 
 namespace umbrix::sim {
@@ -22,6 +29,13 @@ public:
     SimMachine() {
         files.makeDirectories(parentFolder(system.exePath));
         files.makeDirectories(system.specialFolders.at(platform::SpecialFolder::CommonAppData));
+        files.makeDirectories(system.specialFolders.at(platform::SpecialFolder::Recent));
+        // A system after Windows XP, with Notepad for text files.
+        files.putFile(system.windowsDir + "\\System32\\ndfetw.dll", "MZ");
+        files.putFile(notepadPath(), "MZ");
+        shell.fileTypes = {{".TXT", notepadPath()}, {".INI", notepadPath()}, {".LOG", notepadPath()}};
+        // Every call of the shell, cache, history and audio adapters goes into the journal too.
+        shell.journal = internetCache.journal = urlHistory.journal = audio.journal = &journal;
     }
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
@@ -29,8 +43,7 @@ public:
     platform::Platform platform() { return platformWith(instance, dialogs); }
 
     // The ports as another process of the program on this machine sees them: its own instance
-    // handle and message boxes, the machine's files, registry and facts. One line per port, in
-    // the order Platform declares them.
+    // handle and message boxes, the machine's files, registry, windows and facts.
     platform::Platform platformWith(SimInstance& processInstance, SimDialogs& processDialogs) {
         return platform::Platform{
             .files = files,
@@ -44,9 +57,17 @@ public:
             .processes = processes,
             .icons = icons,
             .clock = clock,
+            .shell = shell,
+            .internetCache = internetCache,
+            .urlHistory = urlHistory,
+            .audio = audio,
+            .cursor = cursor,
         };
     }
 
+    std::string notepadPath() const { return system.windowsDir + "\\System32\\notepad.exe"; }
+
+    // The machine, shared by every process of the session.
     SimFileSystem files;
     SimSystem system;
     SimText text;
@@ -56,7 +77,12 @@ public:
     SimProcesses processes;
     SimShellIcons icons;
     SimClock clock;
-    SimKernelObjects kernel;  // named objects shared by every process of the session
+    SimShell shell{files};
+    SimInternetCache internetCache;
+    SimCursor cursor;
+    SimUrlHistory urlHistory{cursor};
+    SimAudio audio;
+    SimKernelObjects kernel;  // named objects
 
     // The program's process: the calls it made, its instance mutex, message boxes and windows.
     SimJournal journal;

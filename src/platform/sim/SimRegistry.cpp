@@ -88,9 +88,30 @@ IoResult SimRegistry::deleteKey(RegistryRoot root, std::string_view path) {
     auto it = keys_.find(key);
     if (it == keys_.end()) return IoResult::failure(errors::kFileNotFound);
     if (!mayWrite(key)) return IoResult::failure(errors::kAccessDenied);
-    auto next = std::next(it);
-    if (next != keys_.end() && next->first.rfind(key + "\\", 0) == 0) return IoResult::failure(errors::kAccessDenied);
+    if (hasSubkeys(key)) return IoResult::failure(errors::kAccessDenied);
     keys_.erase(it);
+    ++writes_;
+    return IoResult::success();
+}
+
+// A sibling such as "KEY 2" sorts between "KEY" and "KEY\\SUB", so look for the children's
+// own prefix rather than at the next key.
+bool SimRegistry::hasSubkeys(const std::string& key) const {
+    std::string prefix = key + "\\";
+    auto child = keys_.lower_bound(prefix);
+    return child != keys_.end() && child->first.rfind(prefix, 0) == 0;
+}
+
+IoResult SimRegistry::deleteTree(RegistryRoot root, std::string_view path) {
+    std::string key = keyOf(root, path);
+    auto it = keys_.find(key);
+    if (it == keys_.end()) return IoResult::failure(errors::kFileNotFound);
+    if (!mayWrite(key)) return IoResult::failure(errors::kAccessDenied);
+    std::string prefix = key + "\\";
+    for (auto child = keys_.lower_bound(prefix); child != keys_.end() && child->first.rfind(prefix, 0) == 0;) {
+        child = keys_.erase(child);
+    }
+    keys_.erase(key);
     ++writes_;
     return IoResult::success();
 }

@@ -19,6 +19,7 @@ public:
     platform::IoResult deleteValue(platform::RegistryRoot root, std::string_view path,
                                    std::string_view name) override;
     platform::IoResult deleteKey(platform::RegistryRoot root, std::string_view path) override;
+    platform::IoResult deleteTree(platform::RegistryRoot root, std::string_view path) override;
     std::vector<std::string> valueNames(platform::RegistryRoot root, std::string_view path) override;
 
     // Rights: without them the local machine hive is read-only, as for a standard user.
@@ -34,6 +35,7 @@ private:
     static std::string keyOf(platform::RegistryRoot root, std::string_view path);
     bool mayWrite(const std::string& key) const;
     void createWithParents(const std::string& key);
+    bool hasSubkeys(const std::string& key) const;
 
     std::map<std::string, Key> keys_;
     std::set<std::string> locked_;

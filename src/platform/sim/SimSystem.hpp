@@ -9,6 +9,7 @@ namespace umbrix::sim {
 class SimSystem final : public platform::SystemPort {
 public:
     std::string executablePath() override { return exePath; }
+    std::string windowsDirectory() override { return windowsDir; }
     std::optional<std::string> fileVersionText() override { return fileVersion; }
     std::optional<std::string> specialFolderPath(platform::SpecialFolder folder) override;
     std::uint64_t availablePhysicalMemory() override { return availPhys; }
@@ -20,6 +21,7 @@ public:
 
     // State a test sets or reads.
     std::string exePath = "C:\\Program Files\\Umbrix\\Umbrix.exe";
+    std::string windowsDir = "C:\\Windows";
     std::optional<std::string> fileVersion = "7.1.1.98";
     std::map<platform::SpecialFolder, std::string> specialFolders = {
         {platform::SpecialFolder::CommonAppData, "C:\\ProgramData"},

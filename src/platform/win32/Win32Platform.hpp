@@ -1,16 +1,21 @@
 #pragma once
 // The real Windows: every win32 adapter, and the port aggregate the core takes.
 #include "platform/Platform.hpp"
+#include "platform/win32/Win32Audio.hpp"
 #include "platform/win32/Win32Clock.hpp"
+#include "platform/win32/Win32Cursor.hpp"
 #include "platform/win32/Win32Dialogs.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
 #include "platform/win32/Win32Instance.hpp"
+#include "platform/win32/Win32InternetCache.hpp"
 #include "platform/win32/Win32Network.hpp"
 #include "platform/win32/Win32Processes.hpp"
 #include "platform/win32/Win32Registry.hpp"
+#include "platform/win32/Win32Shell.hpp"
 #include "platform/win32/Win32ShellIcons.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
+#include "platform/win32/Win32UrlHistory.hpp"
 #include "platform/win32/Win32Windows.hpp"
 
 namespace umbrix::win32 {
@@ -21,7 +26,6 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    // One line per port, in the order Platform declares them.
     platform::Platform platform() {
         return platform::Platform{
             .files = files,
@@ -35,6 +39,11 @@ public:
             .processes = processes,
             .icons = icons,
             .clock = clock,
+            .shell = shell,
+            .internetCache = internetCache,
+            .urlHistory = urlHistory,
+            .audio = audio,
+            .cursor = cursor,
         };
     }
 
@@ -49,6 +58,11 @@ public:
     Win32Processes processes;
     Win32ShellIcons icons;
     Win32Clock clock;
+    Win32Shell shell;
+    Win32InternetCache internetCache;
+    Win32UrlHistory urlHistory;
+    Win32Audio audio;  // holds the audio endpoint: destroyed before COM is shut down
+    Win32Cursor cursor;
 };
 
 }  // namespace umbrix::win32

@@ -128,6 +128,12 @@ IoResult Win32Registry::deleteKey(RegistryRoot root, std::string_view path) {
     return fromStatus(RegDeleteKeyW(rootKey(root), subKey(path).c_str()));
 }
 
+IoResult Win32Registry::deleteTree(RegistryRoot root, std::string_view path) {
+    std::wstring name = subKey(path);
+    if (name.empty()) return IoResult::failure(ERROR_ACCESS_DENIED);  // never a whole hive
+    return fromStatus(RegDeleteTreeW(rootKey(root), name.c_str()));
+}
+
 std::vector<std::string> Win32Registry::valueNames(RegistryRoot root, std::string_view path) {
     std::vector<std::string> names;
     OpenKey key(root, path, KEY_READ, false);

@@ -14,6 +14,7 @@ public:
     platform::IoResult deleteValue(platform::RegistryRoot root, std::string_view path,
                                    std::string_view name) override;
     platform::IoResult deleteKey(platform::RegistryRoot root, std::string_view path) override;
+    platform::IoResult deleteTree(platform::RegistryRoot root, std::string_view path) override;
     std::vector<std::string> valueNames(platform::RegistryRoot root, std::string_view path) override;
 };
 

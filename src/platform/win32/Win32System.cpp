@@ -21,6 +21,13 @@ std::string Win32System::executablePath() {
     }
 }
 
+std::string Win32System::windowsDirectory() {
+    wchar_t path[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return narrow(std::wstring_view(path, length));
+}
+
 std::optional<std::string> Win32System::fileVersionText() {
     std::wstring exe = widen(executablePath());
     DWORD ignored = 0;

@@ -6,6 +6,7 @@ namespace umbrix::win32 {
 class Win32System final : public platform::SystemPort {
 public:
     std::string executablePath() override;
+    std::string windowsDirectory() override;
     std::optional<std::string> fileVersionText() override;
     std::optional<std::string> specialFolderPath(platform::SpecialFolder folder) override;
     std::uint64_t availablePhysicalMemory() override;

@@ -1,0 +1,32 @@
+#include "extras/ActivationExtras.hpp"
+
+namespace umbrix::extras {
+
+ActivationExtras::ActivationExtras(const platform::Platform& platform)
+    : audio_(platform.audio, platform.system, platform.files),
+      lockdown_(platform.registry),
+      cleanup_(platform.shell, platform.internetCache, platform.urlHistory, platform.registry, platform.system,
+               platform.cursor) {}
+
+void ActivationExtras::DoOptions(const ExtrasOptions& options) {
+    if (options.cbMuteAudio) audio_.MuteAudio(true);
+    if (options.cbDisableACT) lockdown_.SetCtrlAltDelPolicy(false);
+    if (options.cbRecycle) cleanup_.EmptyRecycleBin();
+    if (options.cbClearTemp) {
+        cleanup_.ClearInternetCache();
+        cleanup_.ClearTypedUrls();
+    }
+    if (options.cbHistory) cleanup_.ClearInternetHistory();
+    if (options.cbRecent) {
+        // Without a Recent folder only the folder step is skipped; the list is still cleared.
+        if (auto recent = cleanup_.RecentFolder()) cleanup_.DeleteFolderContents(*recent);
+        cleanup_.ClearRecentDocsList();
+    }
+}
+
+void ActivationExtras::DoWindowShownOptions(const ExtrasOptions& options) {
+    if (options.cbMuteAudio) audio_.MuteAudio(false);
+    if (options.cbDisableACT) lockdown_.SetCtrlAltDelPolicy(true);
+}
+
+}  // namespace umbrix::extras

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "extras/Decoy.hpp"
+#include "platform/sim/SimMachine.hpp"
+
+namespace umbrix::extras {
+namespace {
+
+const std::string kReport = "C:\\Users\\user\\Documents\\report.txt";
+const std::string kCalculator = "C:\\Windows\\System32\\calc.exe";
+
+class DecoyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sim.files.putFile(kReport, "Quarterly figures");
+        sim.files.putFile(kCalculator, "MZ");
+    }
+    DecoyOptions decoyOf(const std::string& path) { return DecoyOptions{true, path}; }
+    std::vector<std::uint32_t> notepads() const { return sim.shell.runningProcessesOf(sim.notepadPath()); }
+
+    sim::SimMachine sim;
+    Decoy decoy{sim.shell};
+};
+
+TEST_F(DecoyTest, RecordsTheShellsAnswerAndShowsNothing) {
+    sim.files.putFile("C:\\Users\\user\\Documents\\figures.xyz", "?");
+    struct Case {
+        DecoyOptions options;
+        std::uint32_t handle;
+        bool launched;
+    };
+    const Case cases[] = {
+        {{true, kCalculator}, 42, true},
+        {{true, kReport}, 42, true},
+        {{true, "C:\\Users\\user\\Documents\\gone.txt"}, 2, true},  // file not found
+        {{true, "C:\\Nowhere\\gone.txt"}, 2, true},                  // in a missing folder: the same
+        {{true, "C:\\Users\\user\\Documents\\figures.xyz"}, 31, true},  // no program for the type
+        {{false, kCalculator}, 0, false},
+        {{true, ""}, 0, false},  // only a hand-edited settings file can ask for this
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.DecoyApp + (c.options.UseDecoy ? "" : " (option off)"));
+        Decoy fresh{sim.shell};
+        int executions = sim.shell.executions;
+        fresh.LaunchDecoy(c.options);
+        EXPECT_EQ(fresh.DecoyAppHandle(), c.handle);
+        EXPECT_EQ(fresh.DecoyActive(), c.launched);
+        EXPECT_EQ(sim.shell.executions - executions, c.launched ? 1 : 0);
+    }
+}
+
+TEST_F(DecoyTest, ADocumentOpensInTheProgramOfItsTypeInFront) {
+    decoy.LaunchDecoy(decoyOf(kReport));
+    ASSERT_EQ(notepads().size(), 1u);
+    EXPECT_EQ(sim.shell.processes.at(notepads()[0]).document, kReport);
+    auto window = decoy.DecoyWindow();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(sim.shell.window(*window)->title, "report.txt - notepad");
+    EXPECT_EQ(sim.shell.foregroundWindow, *window);
+}
+
+TEST_F(DecoyTest, AnEarlierDecoyStillOnScreenIsBroughtForwardInsteadOfOpenedTwice) {
+    decoy.LaunchDecoy(decoyOf(kReport));
+    auto first = decoy.DecoyWindow();
+    ASSERT_TRUE(first);
+    sim.shell.foregroundWindow = 0;
+    sim.shell.windows.at(*first).minimized = true;
+
+    decoy.LaunchDecoy(decoyOf(kReport));
+    EXPECT_EQ(notepads().size(), 1u);
+    EXPECT_EQ(sim.shell.foregroundWindow, *first);
+    EXPECT_FALSE(sim.shell.windows.at(*first).minimized);
+    EXPECT_EQ(decoy.DecoyAppHandle(), 42u);
+
+    // Closed by the user: the next activation opens it again.
+    sim.shell.closeWindow(*first);
+    decoy.LaunchDecoy(decoyOf(kReport));
+    EXPECT_EQ(notepads().size(), 2u);  // the first notepad process still runs, without its window
+    EXPECT_NE(decoy.DecoyWindow(), first);
+
+    // A different decoy chosen meanwhile is opened, not the old one brought forward.
+    decoy.LaunchDecoy(decoyOf(kCalculator));
+    EXPECT_EQ(sim.shell.runningProcessesOf(kCalculator).size(), 1u);
+    EXPECT_EQ(sim.shell.window(sim.shell.foregroundWindow)->title, "calc");
+}
+
+TEST_F(DecoyTest, OnlyTheDecoysOwnWindowIsKeptOutOfTheNextHide) {
+    decoy.LaunchDecoy(decoyOf(kReport));
+    auto window = decoy.DecoyWindow();
+    ASSERT_TRUE(window);
+    std::uint32_t notepad = notepads()[0];
+    std::uint64_t secondDocument = sim.shell.openWindow(notepad, "secret.txt - notepad");
+
+    EXPECT_TRUE(decoy.IsDecoyWindow(*window));
+    EXPECT_FALSE(decoy.IsDecoyWindow(secondDocument));
+
+    // Once the decoy's window is closed, no other window of the program stands in for it.
+    sim.shell.closeWindow(*window);
+    EXPECT_FALSE(decoy.IsDecoyWindow(secondDocument));
+    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+}
+
+TEST_F(DecoyTest, ADecoyThatShowsItsWindowLateIsFoundWhenItDoes) {
+    sim.shell.programs["C:\\WINDOWS\\SYSTEM32\\NOTEPAD.EXE"].opensWindowAtStart = false;
+
+    decoy.LaunchDecoy(decoyOf(kReport));
+    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    std::uint32_t notepad = notepads()[0];
+    sim.shell.openWindow(notepad, "");  // an untitled helper window is not it
+    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    std::uint64_t window = sim.shell.openWindow(notepad, "report.txt - notepad");
+    EXPECT_TRUE(decoy.IsDecoyWindow(window));
+}
+
+TEST_F(DecoyTest, ADecoyHandedToARunningProgramIsNotFollowed) {
+    sim.shell.programs["C:\\WINDOWS\\SYSTEM32\\NOTEPAD.EXE"].handsOff = true;
+    decoy.LaunchDecoy(decoyOf(kReport));
+    EXPECT_EQ(decoy.DecoyAppHandle(), 42u);
+    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+
+    // With nothing to bring forward the walk clears the recorded answer, and the next
+    // activation asks the shell again.
+    EXPECT_FALSE(decoy.DoDecoyApp());
+    EXPECT_EQ(decoy.DecoyAppHandle(), 0u);
+    decoy.LaunchDecoy(decoyOf(kReport));
+    EXPECT_EQ(sim.shell.executions, 2);
+}
+
+TEST_F(DecoyTest, DoDecoyAppShowsAHiddenDecoyAndClearTheStateOfANewMainWindow) {
+    decoy.LaunchDecoy(decoyOf(kCalculator));
+    auto window = decoy.DecoyWindow();
+    ASSERT_TRUE(window);
+    sim.shell.windows.at(*window).visible = false;
+    sim.shell.foregroundWindow = 0;
+
+    EXPECT_TRUE(decoy.DoDecoyApp());
+    EXPECT_TRUE(sim.shell.windows.at(*window).visible);
+    EXPECT_EQ(sim.shell.foregroundWindow, *window);
+
+    decoy.Clear();
+    EXPECT_EQ(decoy.DecoyAppHandle(), 0u);
+    EXPECT_FALSE(decoy.DecoyActive());
+    EXPECT_FALSE(decoy.IsDecoyWindow(*window));
+    EXPECT_FALSE(decoy.DoDecoyApp());
+}
+
+}  // namespace
+}  // namespace umbrix::extras
