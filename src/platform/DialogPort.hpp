@@ -1,0 +1,58 @@
+#pragma once
+// Message boxes and modal windows of the program.
+#include <string>
+
+#include "platform/ModalWindow.hpp"
+
+namespace umbrix::platform {
+
+enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };           // MB_OK ... MB_YESNOCANCEL
+enum class MessageBoxIcon { None, Error, Warning, Information, Question };  // MB_ICONERROR ...
+enum class MessageBoxResult : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };   // IDOK ... IDNO
+
+struct MessageBoxRequest {
+    std::string text;
+    std::string caption;
+    MessageBoxButtons buttons = MessageBoxButtons::Ok;
+    MessageBoxIcon icon = MessageBoxIcon::None;
+    bool taskModal = false;              // MB_TASKMODAL
+    const ModalWindow* owner = nullptr;  // the open modal window it belongs to; nullptr: no owner
+};
+
+class DialogPort {
+public:
+    DialogPort() = default;
+    DialogPort(const DialogPort&) = delete;
+    DialogPort& operator=(const DialogPort&) = delete;
+    virtual ~DialogPort() = default;
+
+    // MessageBoxW (MB_SETFOREGROUND): waits for the user's answer. Closing the box without a
+    // choice answers Cancel, or Ok for a box with one button.
+    virtual MessageBoxResult messageBox(const MessageBoxRequest& request) = 0;
+
+    // DialogBoxParamW of the window's template, owned by the innermost open modal window, with
+    // every other window of the program disabled meanwhile. Returns once the window has closed,
+    // with its result. A window that is showing already is not shown again: None, at once.
+    virtual ModalResult showModal(ModalWindow& window) = 0;
+
+    // SetCursor(IDC_WAIT) while the program works without answering, SetCursor(IDC_ARROW) after.
+    virtual void setWaitCursor(bool waiting) = 0;
+};
+
+}  // namespace umbrix::platform
+
+namespace umbrix::platform {
+
+// The wait cursor for as long as a slow step runs (a password hash takes a noticeable moment).
+class WaitCursorScope {
+public:
+    explicit WaitCursorScope(DialogPort& dialogs) : dialogs_(dialogs) { dialogs_.setWaitCursor(true); }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+    ~WaitCursorScope() { dialogs_.setWaitCursor(false); }
+
+private:
+    DialogPort& dialogs_;
+};
+
+}  // namespace umbrix::platform
