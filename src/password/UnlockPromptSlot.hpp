@@ -9,12 +9,15 @@
 
 namespace umbrix::password {
 
-// What asking for the password before a restore came to.
+// What asking for the password before a restore came to. Only Unlocked may lead to a restore,
+// and that holds on every path: an error that ends an unhide sequence while a password is
+// required must not restore the windows either.
 enum class UnlockAnswer {
     Unlocked,    // the current password was typed: restore
     Mismatch,    // closed with OK, but what it accepted is not the current password
     Cancelled,   // the user cancelled, or the program closed the prompt
-    PromptOpen,  // a prompt is open already: this request shows nothing and restores nothing
+    PromptOpen,  // a prompt is open already (a re-entered unhide): nothing was shown, and the
+                 // caller must leave the open prompt alone too, not discard it
 };
 
 class UnlockPromptSlot {
