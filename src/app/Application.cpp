@@ -19,7 +19,7 @@ int Application::run() {
         windows_.destroyWindows();
         platform_.dialogs.messageBox({std::string(kCannotStartText) + "\n\n" + error.what(),
                                       std::string(kProgramName), platform::MessageBoxButtons::Ok,
-                                      platform::MessageBoxIcon::Error, platform::MessageBoxModality::Task});
+                                      platform::MessageBoxIcon::Error, /*taskModal=*/true});
         return 1;
     }
     return windows_.runMessageLoop();
@@ -30,8 +30,7 @@ StartOutcome Application::start() {
     if (claim == InstanceClaim::AlreadyRunning) {
         // Nothing else: no window, no settings, no signal to the running instance.
         platform_.dialogs.messageBox({std::string(kAlreadyRunningText), std::string(kProgramName),
-                                      platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Information,
-                                      platform::MessageBoxModality::Application});
+                                      platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Information});
         return StartOutcome::AlreadyRunning;
     }
     // InstanceClaim::Unavailable: something that is not our mutex holds the name. Starting

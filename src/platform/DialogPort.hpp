@@ -1,22 +1,22 @@
 #pragma once
-// System message boxes.
+// Message boxes and modal windows of the program.
 #include <string>
+
+#include "platform/ModalWindow.hpp"
 
 namespace umbrix::platform {
 
-enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };  // MB_OK ...
-enum class MessageBoxIcon { None, Information, Question, Warning, Error };  // MB_ICONINFORMATION ...
-enum class MessageBoxModality { Application, Task, System };  // MB_APPLMODAL, MB_TASKMODAL, MB_SYSTEMMODAL
-
-// The button that closed a message box (IDOK ...); None when the box could not be shown.
-enum class DialogButton { None = 0, Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
+enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };           // MB_OK ... MB_YESNOCANCEL
+enum class MessageBoxIcon { None, Error, Warning, Information, Question };  // MB_ICONERROR ...
+enum class MessageBoxResult : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };   // IDOK ... IDNO
 
 struct MessageBoxRequest {
     std::string text;
     std::string caption;
     MessageBoxButtons buttons = MessageBoxButtons::Ok;
     MessageBoxIcon icon = MessageBoxIcon::None;
-    MessageBoxModality modality = MessageBoxModality::Application;
+    bool taskModal = false;              // MB_TASKMODAL
+    const ModalWindow* owner = nullptr;  // the open modal window it belongs to; nullptr: no owner
 
     bool operator==(const MessageBoxRequest&) const = default;
 };
@@ -28,9 +28,33 @@ public:
     DialogPort& operator=(const DialogPort&) = delete;
     virtual ~DialogPort() = default;
 
-    // MessageBoxW(NULL, text, caption, buttons | icon | modality): shows the box without an owner
-    // and waits, running a nested message loop, until the user closes it.
-    virtual DialogButton messageBox(const MessageBoxRequest& request) = 0;
+    // MessageBoxW (MB_SETFOREGROUND): waits for the user's answer. Closing the box without a
+    // choice answers Cancel, or Ok for a box with one button.
+    virtual MessageBoxResult messageBox(const MessageBoxRequest& request) = 0;
+
+    // DialogBoxParamW of the window's template, owned by the innermost open modal window, with
+    // every other window of the program disabled meanwhile. Returns once the window has closed,
+    // with its result. A window that is showing already is not shown again: None, at once.
+    virtual ModalResult showModal(ModalWindow& window) = 0;
+
+    // SetCursor(IDC_WAIT) while the program works without answering, SetCursor(IDC_ARROW) after.
+    virtual void setWaitCursor(bool waiting) = 0;
+};
+
+}  // namespace umbrix::platform
+
+namespace umbrix::platform {
+
+// The wait cursor for as long as a slow step runs (a password hash takes a noticeable moment).
+class WaitCursorScope {
+public:
+    explicit WaitCursorScope(DialogPort& dialogs) : dialogs_(dialogs) { dialogs_.setWaitCursor(true); }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+    ~WaitCursorScope() { dialogs_.setWaitCursor(false); }
+
+private:
+    DialogPort& dialogs_;
 };
 
 }  // namespace umbrix::platform

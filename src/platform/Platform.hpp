@@ -3,9 +3,11 @@
 // real calls) and platform/sim (an in-memory Windows for tests).
 #include "platform/AudioPort.hpp"
 #include "platform/ClockPort.hpp"
+#include "platform/CryptoPort.hpp"
 #include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 #include "platform/FilePort.hpp"
+#include "platform/HotkeyPort.hpp"
 #include "platform/InstancePort.hpp"
 #include "platform/InternetCachePort.hpp"
 #include "platform/NetworkPort.hpp"
@@ -15,6 +17,7 @@
 #include "platform/ShellPort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
+#include "platform/TrayPort.hpp"
 #include "platform/UrlHistoryPort.hpp"
 #include "platform/WindowPort.hpp"
 
@@ -38,6 +41,9 @@ struct Platform {
     UrlHistoryPort& urlHistory;
     AudioPort& audio;
     CursorPort& cursor;
+    HotkeyPort& hotkeys;
+    TrayPort& tray;
+    CryptoPort& crypto;
 };
 
 }  // namespace umbrix::platform

@@ -1,30 +1,63 @@
 #include "platform/sim/SimDialogs.hpp"
 
+#include <algorithm>
+
 namespace umbrix::sim {
 
-using platform::DialogButton;
 using platform::MessageBoxButtons;
+using platform::MessageBoxResult;
+using platform::ModalResult;
+using platform::ModalWindow;
 
-namespace {
-DialogButton firstButton(MessageBoxButtons buttons) {
-    switch (buttons) {
-        case MessageBoxButtons::YesNo:
-        case MessageBoxButtons::YesNoCancel: return DialogButton::Yes;
-        case MessageBoxButtons::RetryCancel: return DialogButton::Retry;
-        case MessageBoxButtons::Ok:
-        case MessageBoxButtons::OkCancel: break;
+MessageBoxResult SimDialogs::messageBox(const platform::MessageBoxRequest& request) {
+    if (request.owner && std::find(openModals.begin(), openModals.end(), request.owner) == openModals.end())
+        throw SimScriptError("message box \"" + request.text + "\" owned by a window that is not open");
+    if (journal_) journal_->add("MessageBoxW " + request.caption);
+    // Logged before the user acts, so boxes that open meanwhile come after it.
+    const std::size_t index = messageBoxes.size();
+    messageBoxes.push_back({request, request.owner ? request.owner->caption() : std::string(), MessageBoxResult::Ok});
+    MessageBoxResult answer = MessageBoxResult::Ok;
+    if (!answers_.empty()) {
+        Answer next = std::move(answers_.front());
+        answers_.pop_front();
+        if (next.meanwhile) next.meanwhile();
+        answer = next.answer;
+    } else if (request.buttons != MessageBoxButtons::Ok) {
+        throw SimScriptError("nobody answers the message box \"" + request.text + "\"");
     }
-    return DialogButton::Ok;
-}
-}  // namespace
-
-DialogButton SimDialogs::messageBox(const platform::MessageBoxRequest& request) {
-    journal_.add("MessageBoxW " + request.caption);
-    shown.push_back(request);
-    if (answers.empty()) return firstButton(request.buttons);
-    DialogButton answer = answers.front();
-    answers.pop_front();
+    messageBoxes[index].answer = answer;
     return answer;
+}
+
+ModalResult SimDialogs::showModal(ModalWindow& window) {
+    if (window.isShowing()) {
+        ++refusedModals;
+        return ModalResult::None;
+    }
+    modalsShown.push_back(window.caption());
+    openModals.push_back(&window);
+    struct Loop {
+        SimDialogs& dialogs;
+        ModalWindow& window;
+        ~Loop() {
+            window.endModal();
+            std::erase(dialogs.openModals, &window);
+        }
+    } loop{*this, window};
+    window.beginModal([] {});
+    while (!window.isClosed()) {
+        if (steps_.empty())
+            throw SimScriptError("the user has nothing more to do in \"" + window.caption() + "\"");
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        step(window);
+    }
+    return window.modalResult();
+}
+
+void SimDialogs::setWaitCursor(bool waiting) {
+    if (waiting && !waitCursor) ++waitCursorShows;
+    waitCursor = waiting;
 }
 
 }  // namespace umbrix::sim

@@ -6,9 +6,11 @@
 #include "platform/sim/SimApplication.hpp"
 #include "platform/sim/SimAudio.hpp"
 #include "platform/sim/SimClock.hpp"
+#include "platform/sim/SimCrypto.hpp"
 #include "platform/sim/SimCursor.hpp"
 #include "platform/sim/SimDialogs.hpp"
 #include "platform/sim/SimFileSystem.hpp"
+#include "platform/sim/SimHotkeys.hpp"
 #include "platform/sim/SimInternetCache.hpp"
 #include "platform/sim/SimJournal.hpp"
 #include "platform/sim/SimKernelObjects.hpp"
@@ -19,6 +21,7 @@
 #include "platform/sim/SimShellIcons.hpp"
 #include "platform/sim/SimSystem.hpp"
 #include "platform/sim/SimText.hpp"
+#include "platform/sim/SimTray.hpp"
 #include "platform/sim/SimUrlHistory.hpp"
 #include "platform/sim/SimWindows.hpp"
 
@@ -62,6 +65,9 @@ public:
             .urlHistory = urlHistory,
             .audio = audio,
             .cursor = cursor,
+            .hotkeys = hotkeys,
+            .tray = tray,
+            .crypto = crypto,
         };
     }
 
@@ -82,6 +88,9 @@ public:
     SimCursor cursor;
     SimUrlHistory urlHistory{cursor};
     SimAudio audio;
+    SimHotkeys hotkeys;
+    SimTray tray;
+    SimCrypto crypto;
     SimKernelObjects kernel;  // named objects
 
     // The program's process: the calls it made, its instance mutex, message boxes and windows.

@@ -1,66 +1,119 @@
 #include "platform/win32/Win32Dialogs.hpp"
 
-#include <windows.h>
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
 
+#include "platform/win32/SetPasswordView.hpp"
+#include "platform/win32/UnlockPromptView.hpp"
 #include "platform/win32/Utf16.hpp"
 
 namespace umbrix::win32 {
 
-using platform::DialogButton;
 using platform::MessageBoxButtons;
 using platform::MessageBoxIcon;
-using platform::MessageBoxModality;
+using platform::MessageBoxResult;
+using platform::ModalKind;
+using platform::ModalResult;
+using platform::ModalWindow;
 
 namespace {
 
-UINT buttonFlags(MessageBoxButtons buttons) {
-    switch (buttons) {
-        case MessageBoxButtons::Ok: return MB_OK;
-        case MessageBoxButtons::OkCancel: return MB_OKCANCEL;
-        case MessageBoxButtons::YesNo: return MB_YESNO;
-        case MessageBoxButtons::YesNoCancel: return MB_YESNOCANCEL;
-        case MessageBoxButtons::RetryCancel: return MB_RETRYCANCEL;
+UINT styleOf(const platform::MessageBoxRequest& request) {
+    UINT style = MB_SETFOREGROUND;
+    switch (request.buttons) {
+        case MessageBoxButtons::Ok: style |= MB_OK; break;
+        case MessageBoxButtons::OkCancel: style |= MB_OKCANCEL; break;
+        case MessageBoxButtons::YesNo: style |= MB_YESNO; break;
+        case MessageBoxButtons::YesNoCancel: style |= MB_YESNOCANCEL; break;
     }
-    return MB_OK;
+    switch (request.icon) {
+        case MessageBoxIcon::None: break;
+        case MessageBoxIcon::Error: style |= MB_ICONERROR; break;
+        case MessageBoxIcon::Warning: style |= MB_ICONWARNING; break;
+        case MessageBoxIcon::Information: style |= MB_ICONINFORMATION; break;
+        case MessageBoxIcon::Question: style |= MB_ICONQUESTION; break;
+    }
+    if (request.taskModal) style |= MB_TASKMODAL;
+    return style;
 }
 
-UINT iconFlags(MessageBoxIcon icon) {
-    switch (icon) {
-        case MessageBoxIcon::None: return 0;
-        case MessageBoxIcon::Information: return MB_ICONINFORMATION;
-        case MessageBoxIcon::Question: return MB_ICONQUESTION;
-        case MessageBoxIcon::Warning: return MB_ICONWARNING;
-        case MessageBoxIcon::Error: return MB_ICONERROR;
+std::unique_ptr<ModalDialogView> viewFor(ModalWindow& window, ModalDialogView::ErrorHandler onError) {
+    switch (window.modalKind()) {
+        case ModalKind::SetPassword:
+            return std::make_unique<SetPasswordView>(static_cast<password::TPasswordDlg&>(window), std::move(onError));
+        case ModalKind::UnlockPrompt:
+            return std::make_unique<UnlockPromptView>(static_cast<password::TPassword_f&>(window), std::move(onError));
     }
-    return 0;
+    throw std::logic_error("no view for this modal window");
 }
 
-UINT modalityFlags(MessageBoxModality modality) {
-    switch (modality) {
-        case MessageBoxModality::Application: return MB_APPLMODAL;
-        case MessageBoxModality::Task: return MB_TASKMODAL;
-        case MessageBoxModality::System: return MB_SYSTEMMODAL;
-    }
-    return MB_APPLMODAL;
-}
-
-DialogButton buttonFromId(int id) {
-    switch (id) {
-        case IDOK: return DialogButton::Ok;
-        case IDCANCEL: return DialogButton::Cancel;
-        case IDRETRY: return DialogButton::Retry;
-        case IDYES: return DialogButton::Yes;
-        case IDNO: return DialogButton::No;
-        default: return DialogButton::None;
-    }
+// While a modal window is up, the program's other windows take no input (DialogBoxParamW
+// disables only the owner); returns the ones to enable again.
+std::vector<HWND> disableOtherWindows(HWND owner) {
+    struct Search {
+        HWND owner;
+        std::vector<HWND> disabled;
+    } search{owner, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM state) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(state);
+            if (hwnd != s->owner && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+                EnableWindow(hwnd, FALSE);
+                s->disabled.push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.disabled;
 }
 
 }  // namespace
 
-DialogButton Win32Dialogs::messageBox(const platform::MessageBoxRequest& request) {
-    int id = MessageBoxW(nullptr, widen(request.text).c_str(), widen(request.caption).c_str(),
-                         buttonFlags(request.buttons) | iconFlags(request.icon) | modalityFlags(request.modality));
-    return buttonFromId(id);
+HWND Win32Dialogs::handleOf(const ModalWindow& window) const {
+    for (const auto& open : open_) {
+        if (open.window == &window) return open.view->handle();
+    }
+    return nullptr;
 }
+
+MessageBoxResult Win32Dialogs::messageBox(const platform::MessageBoxRequest& request) {
+    HWND owner = request.owner ? handleOf(*request.owner) : nullptr;
+    int answer = MessageBoxW(owner, widen(request.text).c_str(), widen(request.caption).c_str(), styleOf(request));
+    switch (answer) {
+        case IDYES: return MessageBoxResult::Yes;
+        case IDNO: return MessageBoxResult::No;
+        case IDCANCEL: return MessageBoxResult::Cancel;
+        case IDOK: return MessageBoxResult::Ok;
+        default:
+            // 0: the box could not be shown; nothing was chosen.
+            return request.buttons == MessageBoxButtons::Ok ? MessageBoxResult::Ok : MessageBoxResult::Cancel;
+    }
+}
+
+ModalResult Win32Dialogs::showModal(ModalWindow& window) {
+    if (window.isShowing()) return ModalResult::None;
+    std::unique_ptr<ModalDialogView> view = viewFor(window, onError_);
+    HWND owner = open_.empty() ? nullptr : open_.back().view->handle();
+    std::vector<HWND> disabled = disableOtherWindows(owner);
+    open_.push_back({&window, view.get()});
+    struct Loop {
+        Win32Dialogs& dialogs;
+        ModalWindow& window;
+        std::vector<HWND>& disabled;
+        ~Loop() {
+            window.endModal();
+            std::erase_if(dialogs.open_, [&](const Open& open) { return open.window == &window; });
+            for (HWND hwnd : disabled) EnableWindow(hwnd, TRUE);
+        }
+    } loop{*this, window, disabled};
+    ModalDialogView* host = view.get();
+    window.beginModal([host] { host->modelClosed(); });
+    view->run(owner);
+    return window.modalResult();
+}
+
+void Win32Dialogs::setWaitCursor(bool waiting) { SetCursor(LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW)); }
 
 }  // namespace umbrix::win32

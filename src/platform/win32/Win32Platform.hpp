@@ -3,9 +3,11 @@
 #include "platform/Platform.hpp"
 #include "platform/win32/Win32Audio.hpp"
 #include "platform/win32/Win32Clock.hpp"
+#include "platform/win32/Win32Crypto.hpp"
 #include "platform/win32/Win32Cursor.hpp"
 #include "platform/win32/Win32Dialogs.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
+#include "platform/win32/Win32Hotkeys.hpp"
 #include "platform/win32/Win32Instance.hpp"
 #include "platform/win32/Win32InternetCache.hpp"
 #include "platform/win32/Win32Network.hpp"
@@ -15,6 +17,7 @@
 #include "platform/win32/Win32ShellIcons.hpp"
 #include "platform/win32/Win32System.hpp"
 #include "platform/win32/Win32Text.hpp"
+#include "platform/win32/Win32Tray.hpp"
 #include "platform/win32/Win32UrlHistory.hpp"
 #include "platform/win32/Win32Windows.hpp"
 
@@ -44,6 +47,9 @@ public:
             .urlHistory = urlHistory,
             .audio = audio,
             .cursor = cursor,
+            .hotkeys = hotkeys,
+            .tray = tray,
+            .crypto = crypto,
         };
     }
 
@@ -63,6 +69,9 @@ public:
     Win32UrlHistory urlHistory;
     Win32Audio audio;  // holds the audio endpoint: destroyed before COM is shut down
     Win32Cursor cursor;
+    Win32Hotkeys hotkeys;
+    Win32Tray tray;
+    Win32Crypto crypto;
 };
 
 }  // namespace umbrix::win32

@@ -53,7 +53,7 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     EXPECT_EQ(machine.kernel.openHandles("QZ"), 1);
     EXPECT_EQ(machine.kernel.mutexOwner("QZ"), std::nullopt);
     EXPECT_TRUE(application.errors().installed());
-    EXPECT_TRUE(machine.dialogs.shown.empty());
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
 
 TEST_F(Startup, ASecondInstanceShowsTheAlreadyRunningBoxAndDoesNothingElse) {
@@ -68,9 +68,9 @@ TEST_F(Startup, ASecondInstanceShowsTheAlreadyRunningBoxAndDoesNothingElse) {
     platform::MessageBoxRequest expected{
         "Umbrix is already running, to open the main window right click the icon in the system tray and "
         "select \"Open main window\"",
-        "Umbrix", platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Information,
-        platform::MessageBoxModality::Application};
-    EXPECT_THAT(second.dialogs.shown, ElementsAre(expected));
+        "Umbrix", platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Information};
+    ASSERT_EQ(second.dialogs.messageBoxes.size(), 1u);
+    EXPECT_EQ(second.dialogs.messageBoxes[0].request, expected);
     EXPECT_FALSE(second.windows.applicationWindow.exists || second.windows.controllerWindow.exists);
     EXPECT_EQ(second.application.controller(), nullptr);
     EXPECT_EQ(machine.files.reads(), reads) << "the settings are not touched";
@@ -92,7 +92,7 @@ TEST_F(Startup, AfterTheFirstInstanceHasEndedANewStartSucceeds) {
     }
     EXPECT_FALSE(machine.kernel.exists("QZ"));
     EXPECT_EQ(application.start(), StartOutcome::Running);
-    EXPECT_TRUE(machine.dialogs.shown.empty());
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
 
 TEST_F(Startup, AnInstanceThatEndedWithoutReleasingItsMutexDoesNotBlockTheNextStart) {
@@ -108,7 +108,7 @@ TEST_F(Startup, AnInstanceThatEndedWithoutReleasingItsMutexDoesNotBlockTheNextSt
 TEST_F(Startup, ANameTakenByAnotherKindOfObjectStillLetsTheProgramStart) {
     machine.kernel.createForeignEvent("QZ");
     EXPECT_EQ(application.start(), StartOutcome::Running);
-    EXPECT_TRUE(machine.dialogs.shown.empty());
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_TRUE(machine.application.controllerWindow.exists);
     EXPECT_THAT(machine.journal.entries(), ::testing::Not(::testing::Contains(StartsWith("ReleaseMutex"))));
 }
@@ -117,8 +117,8 @@ TEST_F(Startup, WindowsThatCannotBeCreatedEndTheStartWithAnErrorBox) {
     machine.application.failWindowCreation = true;
     EXPECT_EQ(application.run(), 1);
 
-    ASSERT_EQ(machine.dialogs.shown.size(), 1u);
-    const auto& box = machine.dialogs.shown[0];
+    ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
+    const auto& box = machine.dialogs.messageBoxes[0].request;
     EXPECT_THAT(box.text, StartsWith("Umbrix could not start.\n\n"));
     EXPECT_THAT(box.text, ::testing::HasSubstr("application window"));
     EXPECT_EQ(box.caption, "Umbrix");

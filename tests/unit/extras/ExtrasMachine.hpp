@@ -94,6 +94,9 @@ struct ExtrasMachine {
             .urlHistory = p.urlHistory,
             .audio = p.audio,
             .cursor = p.cursor,
+            .hotkeys = p.hotkeys,
+            .tray = p.tray,
+            .crypto = p.crypto,
         };
     }
     std::optional<RegistryValue> policyValue() {

@@ -1,0 +1,41 @@
+#pragma once
+// Stealth mode: the program keeps running and reacting to its hotkeys without its tray icon.
+// The tray menu enters it after a confirmation; the exit-stealth hotkey (Shift+Alt+Backspace)
+// leaves it. There is no flag of its own: it lasts as long as the icon is not active.
+#include <functional>
+
+#include "app/TrayIconPresence.hpp"
+#include "hotkeys/ApplicationHotKey.hpp"
+#include "hotkeys/HotKeyText.hpp"
+#include "platform/DialogPort.hpp"
+
+namespace umbrix::app {
+
+class StealthMode {
+public:
+    // `closeApplicationWindows`: the preparation every activation makes (CloseApplicationWindows).
+    StealthMode(platform::DialogPort& dialogs, const hotkeys::HotKeyText& text, TrayIconPresence& trayIcon,
+                hotkeys::TApplicationHotKey& hkStealth, std::function<void()> closeApplicationWindows);
+
+    std::string confirmationText() const;
+
+    // "Mode of operation" / "Switch to stealth mode": on Yes the program's windows close and
+    // the icon goes, provided the exit-stealth hotkey is live to bring it back; otherwise the
+    // user is told and nothing changes.
+    void Switchtostealthmode1Click();
+    // "Mode of operation" / "Normal operation", and the exit-stealth hotkey: the icon comes back.
+    // A refusal of the shell is returned for the tray controller's retries.
+    platform::IoResult Normaloperation1Click();
+    platform::IoResult ExitStealth();
+
+    bool active() const { return !trayIcon_.active(); }
+
+private:
+    platform::DialogPort& dialogs_;
+    const hotkeys::HotKeyText& text_;
+    TrayIconPresence& trayIcon_;
+    hotkeys::TApplicationHotKey& hkStealth_;
+    std::function<void()> closeApplicationWindows_;
+};
+
+}  // namespace umbrix::app

@@ -1,0 +1,30 @@
+#pragma once
+// The two dispatchers of an activation, as the hotkey routing and the panic button call them.
+#include <cstdint>
+
+namespace umbrix::hotkeys {
+
+// Who starts an activation: nothing (a default hotkey through the application-wide hook), the
+// panic button window, or one of the three hotkey components of the hotkey setup dialog.
+enum class ActivationSender { None, PanicWindow, CustomHide, CustomUnhide, ExitStealth };
+
+// TForm2.GetHotKeys: serves the default set. `messageSent` is the hotkey identifier of the
+// WM_HOTKEY (the hide or unhide atom for the default set), or the hide atom from the panic button.
+class DefaultHotKeyDispatcher {
+public:
+    virtual void GetHotKeys(ActivationSender sender, std::int32_t messageSent) = 0;
+
+protected:
+    ~DefaultHotKeyDispatcher() = default;
+};
+
+// THotKey_f.DoHotKey: serves the custom set, the exit-stealth hotkey and the panic button.
+class HotKeyComponentDispatcher {
+public:
+    virtual void DoHotKey(ActivationSender sender) = 0;
+
+protected:
+    ~HotKeyComponentDispatcher() = default;
+};
+
+}  // namespace umbrix::hotkeys

@@ -1,0 +1,55 @@
+#pragma once
+// The default set of TForm2: Ctrl+Space hides, Ctrl+Backspace unhides, registered on the
+// application window under the global atoms of "321" and "432" for the whole run, whichever set
+// acts. A combination another program holds stays unregistered; the result says so, for the
+// caller to report once it can.
+#include <array>
+#include <cstdint>
+
+#include "platform/HotkeyPort.hpp"
+
+namespace umbrix::hotkeys {
+
+inline constexpr const char* kHideAtomName = "321";
+inline constexpr const char* kUnhideAtomName = "432";
+
+struct DefaultHotKeyRegistration {
+    bool hide = false;
+    bool unhide = false;
+    bool complete() const { return hide && unhide; }
+};
+
+class DefaultHotKeys {
+public:
+    DefaultHotKeys(platform::HotkeyPort& port, platform::HotkeyWindow applicationWindow);
+    DefaultHotKeys(const DefaultHotKeys&) = delete;
+    DefaultHotKeys& operator=(const DefaultHotKeys&) = delete;
+    ~DefaultHotKeys();  // releases whatever is still held
+
+    // GlobalAddAtomW("321") and RegisterHotKey(Ctrl+Space), then "432" and Ctrl+Backspace.
+    DefaultHotKeyRegistration RegisterHotKeys();
+    // The controller closing: both UnregisterHotKey.
+    void ReleaseRegistrations();
+    // The controller destroyed: both GlobalDeleteAtom.
+    void DeleteAtoms();
+    // A theme change: all four steps, before RegisterHotKeys again.
+    void UnregisterHotKeys();
+
+    // The identifiers of a WM_HOTKEY of the default set; 0 stands for no atom and matches nothing.
+    std::uint16_t hideAtom() const { return n_Atom[0]; }
+    std::uint16_t unhideAtom() const { return n_Atom[1]; }
+    bool isHideAtom(std::int32_t identifier) const { return n_Atom[0] != 0 && identifier == n_Atom[0]; }
+    bool isUnhideAtom(std::int32_t identifier) const { return n_Atom[1] != 0 && identifier == n_Atom[1]; }
+    const DefaultHotKeyRegistration& registration() const { return registered_; }
+
+    std::array<std::uint16_t, 2> n_Atom{};  // hide atom, unhide atom
+
+private:
+    bool registerOne(std::size_t slot, const char* atomName, std::uint32_t virtualKey);
+
+    platform::HotkeyPort& port_;
+    platform::HotkeyWindow window_;
+    DefaultHotKeyRegistration registered_;
+};
+
+}  // namespace umbrix::hotkeys

@@ -1,0 +1,22 @@
+#pragma once
+// The identifiers of the program's hotkey components: one counter for the whole process, owned
+// by the program and handed to every component. It starts at 0 and every activation of any
+// component takes the next one; none is ever used twice.
+#include <cstdint>
+
+namespace umbrix::hotkeys {
+
+class HotKeyIdentifiers {
+public:
+    HotKeyIdentifiers() = default;
+    HotKeyIdentifiers(const HotKeyIdentifiers&) = delete;
+    HotKeyIdentifiers& operator=(const HotKeyIdentifiers&) = delete;
+
+    std::int32_t next() { return next_++; }
+    std::int32_t peek() const { return next_; }
+
+private:
+    std::int32_t next_ = 0;
+};
+
+}  // namespace umbrix::hotkeys

@@ -1,0 +1,66 @@
+#pragma once
+// The way of a WM_HOTKEY through the program. Every WM_HOTKEY the program receives, whichever
+// of its hotkey windows it was registered on and whichever message loop runs at the time (the
+// main loop or the modal loop of a dialog or message box), first passes the application-wide
+// hook, which hands its identifier to GetHotKeys; then the hooks of the components registered
+// on that window see it, and the one with that identifier calls its OnHotKey.
+//
+// Dispatchers run modal windows, so a WM_HOTKEY can arrive while an earlier one is still being
+// handled: the router delivers it at once, and each dispatcher decides what a re-entered call
+// does. An error escaping a hook goes to the program's one error handler; the other hooks still
+// see the message.
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <vector>
+
+#include "hotkeys/ActivationDispatch.hpp"
+#include "platform/HotkeyPort.hpp"
+
+namespace umbrix::hotkeys {
+
+// A component's hook on its owner window.
+class HotKeyHook {
+public:
+    virtual platform::HotkeyWindow hookWindow() const = 0;
+    virtual std::int32_t hookIdentifier() const = 0;
+    virtual void onHookedHotKey() = 0;
+
+protected:
+    ~HotKeyHook() = default;
+};
+
+class HotKeyRouter final : public platform::HotkeyMessageSink {
+public:
+    using ErrorHandler = std::function<void(std::exception_ptr)>;
+
+    // Becomes the port's message sink for as long as it lives. Outlives every component.
+    HotKeyRouter(platform::HotkeyPort& port, ErrorHandler onError);
+    HotKeyRouter(const HotKeyRouter&) = delete;
+    HotKeyRouter& operator=(const HotKeyRouter&) = delete;
+    ~HotKeyRouter();
+
+    // TForm2.ApplicationEvents1Message; nullptr removes it.
+    void setApplicationHook(DefaultHotKeyDispatcher* dispatcher) { applicationHook_ = dispatcher; }
+
+    void hook(HotKeyHook& hook);
+    void unhook(HotKeyHook& hook);
+    bool isHooked(const HotKeyHook& hook) const;
+
+    void onHotKeyMessage(platform::HotkeyWindow window, std::int32_t identifier) override;
+
+    // How many WM_HOTKEY messages are being handled right now, nested ones included.
+    int depth() const { return depth_; }
+
+private:
+    template <class Action>
+    void guarded(Action&& action);
+
+    platform::HotkeyPort& port_;
+    ErrorHandler onError_;
+    DefaultHotKeyDispatcher* applicationHook_ = nullptr;
+    std::vector<HotKeyHook*> hooks_;
+    int depth_ = 0;
+};
+
+}  // namespace umbrix::hotkeys

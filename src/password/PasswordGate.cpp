@@ -1,0 +1,53 @@
+#include "password/PasswordGate.hpp"
+
+#include "password/Secrets.hpp"
+#include "password/SetPasswordDialog.hpp"
+
+namespace umbrix::password {
+
+using platform::ModalResult;
+
+void PasswordGate::DoSetPassword() {
+    TPasswordDlg dialog(dialogs_, password_, store_);
+    dialogs_.showModal(dialog);
+}
+
+void PasswordGate::Passwords1Click() {
+    if (!password_.isSet()) {
+        DoSetPassword();
+        return;
+    }
+    TPassword_f* prompt = nullptr;
+    {
+        platform::WaitCursorScope wait(dialogs_);
+        // An open prompt keeps the program modal to it; a second one is never made.
+        prompt = prompts_.createForGate();
+        if (!prompt) return;
+        prompt->Label1 = "Enter your password";
+    }
+    const ModalResult result = prompts_.show();
+    if (result != ModalResult::Ok || prompts_.Password_f() != prompt) {
+        prompts_.discard();
+        return;
+    }
+    std::string typed = prompt->takePassWord();
+    prompts_.discard();
+    bool matches = false;
+    {
+        platform::WaitCursorScope wait(dialogs_);
+        matches = password_.verify(typed);
+    }
+    wipe(typed);
+    if (!matches) {
+        platform::MessageBoxRequest box;
+        box.text = "The password you have entered is incorrect. Please try again.";
+        box.caption = "Shadewell";
+        box.icon = platform::MessageBoxIcon::Error;
+        box.taskModal = true;
+        dialogs_.messageBox(box);
+        return;
+    }
+    DoSetPassword();
+}
+
+}  // namespace umbrix::password

@@ -1,0 +1,29 @@
+#pragma once
+// The main window's way to the set-password dialog ("Manage..." on the Options page): with a
+// password set, the unlock prompt asks for it first, in gate mode.
+#include "password/PasswordStore.hpp"
+#include "password/UnhidePassword.hpp"
+#include "password/UnlockPromptSlot.hpp"
+#include "platform/DialogPort.hpp"
+
+namespace umbrix::password {
+
+class PasswordGate {
+public:
+    PasswordGate(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store,
+                 UnlockPromptSlot& prompts)
+        : dialogs_(dialogs), password_(password), store_(store), prompts_(prompts) {}
+
+    // Passwords1Click / PassBtnClick.
+    void Passwords1Click();
+    // Creates the set-password dialog, shows it modally and frees it.
+    void DoSetPassword();
+
+private:
+    platform::DialogPort& dialogs_;
+    UnhidePassword& password_;
+    PasswordStore& store_;
+    UnlockPromptSlot& prompts_;
+};
+
+}  // namespace umbrix::password

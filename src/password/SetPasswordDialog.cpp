@@ -1,0 +1,76 @@
+#include "password/SetPasswordDialog.hpp"
+
+#include "password/Secrets.hpp"
+
+namespace umbrix::password {
+
+using platform::ModalResult;
+
+TPasswordDlg::~TPasswordDlg() { wipeFields(); }
+
+void TPasswordDlg::wipeFields() {
+    wipe(oldPW);
+    wipe(Password);
+    wipe(ConfirmPassword);
+}
+
+void TPasswordDlg::errorMessage(const char* text, const char* caption, bool taskModal) {
+    platform::MessageBoxRequest box;
+    box.text = text;
+    box.caption = caption;
+    box.icon = platform::MessageBoxIcon::Error;
+    box.taskModal = taskModal;
+    box.owner = this;
+    dialogs_.messageBox(box);
+}
+
+bool TPasswordDlg::FormCloseQuery(ModalResult result) {
+    if (result != ModalResult::Ok) return true;
+    bool oldMatches = false;
+    {
+        platform::WaitCursorScope wait(dialogs_);
+        oldMatches = password_.verify(oldPW);
+    }
+    if (!oldMatches) {
+        errorMessage("Old password is incorrect, please try again.", "Error", true);
+        wipe(oldPW);
+        return false;
+    }
+    if (Password == ConfirmPassword && !Password.empty()) return true;
+    errorMessage("Validation error. The passwords do not match.", " Error", false);
+    wipe(Password);
+    wipe(ConfirmPassword);
+    return false;
+}
+
+void TPasswordDlg::FormClose(ModalResult result) {
+    if (result == ModalResult::Cancel) {
+        wipeFields();
+        return;
+    }
+    PasswordSave saved;
+    {
+        platform::WaitCursorScope wait(dialogs_);
+        saved = store_.WritePassword(Password, PWHint);
+    }
+    wipeFields();
+    if (saved.result != PasswordSaveResult::NotRecorded) password_.replace(saved.hash);
+    platform::MessageBoxRequest box;
+    box.caption = "Umbrix";
+    box.owner = this;
+    switch (saved.result) {
+        case PasswordSaveResult::Saved:
+            return;
+        case PasswordSaveResult::NotRecorded:
+            box.text = "An unknown error occurred recording your password. Please try again";
+            break;
+        case PasswordSaveResult::HintNotRecorded:
+            // The password is changed; only its hint is missing, so say exactly that.
+            box.text = "Your password has been changed, but an error occurred recording its hint. Please try again";
+            box.icon = platform::MessageBoxIcon::Warning;
+            break;
+    }
+    dialogs_.messageBox(box);
+}
+
+}  // namespace umbrix::password

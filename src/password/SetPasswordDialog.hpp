@@ -1,0 +1,45 @@
+#pragma once
+// TPasswordDlg, "Set password": sets or changes the unhide password and its hint. Apply closes
+// only when "Old password" is the current password (empty while none is set) and the new
+// password, typed twice alike, is not empty; closing with Apply saves both.
+#include <string>
+
+#include "password/PasswordStore.hpp"
+#include "password/UnhidePassword.hpp"
+#include "platform/DialogPort.hpp"
+
+namespace umbrix::password {
+
+class TPasswordDlg final : public platform::ModalWindow {
+public:
+    TPasswordDlg(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store)
+        : dialogs_(dialogs), password_(password), store_(store) {}
+    ~TPasswordDlg() override;
+
+    platform::ModalKind modalKind() const override { return platform::ModalKind::SetPassword; }
+    std::string caption() const override { return "Set password"; }
+
+    // Controls, top to bottom; the input focus starts in Password.
+    std::string oldPW;            // "Old password", masked
+    std::string Password;         // "New password", masked
+    std::string ConfirmPassword;  // "Confirm password", masked
+    std::string PWHint;           // "Hint"
+
+    // Reactions.
+    void ApplyClick() { requestClose(platform::ModalResult::Ok); }
+    void CancelClick() { requestClose(platform::ModalResult::Cancel); }
+
+protected:
+    bool FormCloseQuery(platform::ModalResult result) override;
+    void FormClose(platform::ModalResult result) override;
+
+private:
+    void errorMessage(const char* text, const char* caption, bool taskModal);
+    void wipeFields();
+
+    platform::DialogPort& dialogs_;
+    UnhidePassword& password_;
+    PasswordStore& store_;
+};
+
+}  // namespace umbrix::password

@@ -1,0 +1,56 @@
+#pragma once
+// The program's one unlock prompt (the reference Password_f): callers reuse it or create it,
+// and whoever frees it empties the reference. "A prompt is open" while it is shown modally;
+// since modal windows run nested message loops, a hotkey can ask for the prompt again during
+// that time, and then it is never shown a second time.
+#include <memory>
+
+#include "password/UnlockPrompt.hpp"
+
+namespace umbrix::password {
+
+// What asking for the password before a restore came to. Only Unlocked may lead to a restore,
+// and that holds on every path: an error that ends an unhide sequence while a password is
+// required must not restore the windows either.
+enum class UnlockAnswer {
+    Unlocked,    // the current password was typed: restore
+    Mismatch,    // closed with OK, but what it accepted is not the current password
+    Cancelled,   // the user cancelled, or the program closed the prompt
+    PromptOpen,  // a prompt is open already (a re-entered unhide): nothing was shown, and the
+                 // caller must leave the open prompt alone too, not discard it
+};
+
+class UnlockPromptSlot {
+public:
+    UnlockPromptSlot(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store)
+        : dialogs_(dialogs), password_(password), store_(store) {}
+    UnlockPromptSlot(const UnlockPromptSlot&) = delete;
+    UnlockPromptSlot& operator=(const UnlockPromptSlot&) = delete;
+
+    // The prompt, or nullptr when none exists.
+    TPassword_f* Password_f() const { return prompt_.get(); }
+    bool isOpen() const { return prompt_ && prompt_->isShowing(); }
+
+    // The existing normal-mode prompt, or a new one.
+    TPassword_f& take();
+    // Frees any prompt and makes a new one in gate mode; nullptr while a prompt is open.
+    TPassword_f* createForGate();
+    // Shows the prompt modally and returns how it closed. None, without showing anything, when
+    // there is no prompt or it is open already.
+    platform::ModalResult show();
+    // Frees the prompt. An open one is closed (Cancel) and freed once its display has returned.
+    void discard();
+
+    // The unhide sequence's password step: the prompt is taken and shown; on OK it is kept for
+    // next time, otherwise freed. Only Unlocked may lead to a restore.
+    UnlockAnswer askToUnlock();
+
+private:
+    platform::DialogPort& dialogs_;
+    UnhidePassword& password_;
+    PasswordStore& store_;
+    std::unique_ptr<TPassword_f> prompt_;
+    bool discardWhenClosed_ = false;
+};
+
+}  // namespace umbrix::password

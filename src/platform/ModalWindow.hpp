@@ -1,0 +1,89 @@
+#pragma once
+// A window of the program shown modally: the model side of the modal loop. A view (or the sim's
+// user) calls the reactions; the dialog port hosts the loop and ends it once a close is allowed.
+#include <functional>
+#include <string>
+
+namespace umbrix::platform {
+
+// The result a modal window closes with (IDOK, IDCANCEL); None while it is open.
+enum class ModalResult : int { None = 0, Ok = 1, Cancel = 2 };
+
+// Which view the dialog port builds for a modal window.
+enum class ModalKind { SetPassword, UnlockPrompt };
+
+class ModalWindow {
+public:
+    ModalWindow(const ModalWindow&) = delete;
+    ModalWindow& operator=(const ModalWindow&) = delete;
+    virtual ~ModalWindow() = default;
+
+    virtual ModalKind modalKind() const = 0;
+    virtual std::string caption() const = 0;
+    // Kept above every other window, always-on-top ones included.
+    virtual bool alwaysOnTop() const { return false; }
+
+    // A button with a modal result, or the close box (Cancel): runs the close query and ends
+    // the modal display when it allows. Nothing happens unless the window is showing.
+    void requestClose(ModalResult result) {
+        if (!showing_ || closed_) return;
+        if (inCloseQuery_) {
+            // The query is waiting on a message box and the program closes the window meanwhile
+            // (a hotkey's action): cancelling always wins, and the query's answer is moot.
+            if (result == ModalResult::Cancel) finish(result);
+            return;
+        }
+        bool allowed = false;
+        {
+            QueryScope scope(inCloseQuery_);
+            allowed = FormCloseQuery(result);
+        }
+        if (!closed_ && allowed) finish(result);
+    }
+    // Closing from the program, as the close box does.
+    void Close() { requestClose(ModalResult::Cancel); }
+
+    bool isShowing() const { return showing_; }
+    bool isClosed() const { return closed_; }
+    ModalResult modalResult() const { return result_; }
+
+    // Host side, around the modal loop: `onClosed` tells the host that the loop must end.
+    void beginModal(std::function<void()> onClosed) {
+        showing_ = true;
+        closed_ = false;
+        result_ = ModalResult::None;
+        onClosed_ = std::move(onClosed);
+        FormShow();
+    }
+    void endModal() {
+        showing_ = false;
+        onClosed_ = nullptr;
+    }
+
+protected:
+    ModalWindow() = default;
+    virtual void FormShow() {}
+    virtual bool FormCloseQuery(ModalResult) { return true; }
+    virtual void FormClose(ModalResult) {}
+
+private:
+    struct QueryScope {
+        explicit QueryScope(bool& flag) : flag_(flag) { flag_ = true; }
+        ~QueryScope() { flag_ = false; }
+        bool& flag_;
+    };
+    void finish(ModalResult result) {
+        closed_ = true;
+        result_ = result;
+        FormClose(result);
+        if (onClosed_) onClosed_();
+    }
+
+    bool showing_ = false;
+    bool closed_ = false;
+    bool inCloseQuery_ = false;
+    ModalResult result_ = ModalResult::None;
+    std::function<void()> onClosed_;
+};
+
+}  // namespace umbrix::platform

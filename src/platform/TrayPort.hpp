@@ -1,0 +1,60 @@
+#pragma once
+// The program's icons in the notification area (Shell_NotifyIconW), and what the shell reports
+// about them.
+#include <cstdint>
+#include <string>
+
+#include "platform/IoResult.hpp"
+
+namespace umbrix::platform {
+
+// Where an icon's picture comes from: an icon in a file (ExtractIconW(file, index)), or the
+// program's own icon when the file is empty.
+struct TrayIconImage {
+    std::string file;
+    int index = 0;
+    friend bool operator==(const TrayIconImage&, const TrayIconImage&) = default;
+};
+
+// NOTIFYICONDATAW as the program fills it.
+struct TrayIconData {
+    std::uint32_t id = 1;                   // uID
+    std::uint32_t callbackMessage = 0x0401;  // uCallbackMessage: WM_USER + 1
+    std::string tip;                        // szTip; empty: no tooltip
+    TrayIconImage image;                    // hIcon
+    friend bool operator==(const TrayIconData&, const TrayIconData&) = default;
+};
+
+namespace errors {
+inline constexpr std::uint32_t kTimeout = 1460;  // ERROR_TIMEOUT: the shell did not answer in time
+}  // namespace errors
+
+// What the shell tells the program: mouse messages on an icon (the callback message's lParam,
+// e.g. WM_RBUTTONUP 0x0205, WM_LBUTTONDBLCLK 0x0203) and a re-created task bar.
+class TrayEventSink {
+public:
+    virtual void onTrayMouseMessage(std::uint32_t id, std::uint32_t mouseMessage) = 0;
+    virtual void onTaskbarCreated() = 0;  // the registered message "TaskbarCreated"
+
+protected:
+    ~TrayEventSink() = default;
+};
+
+class TrayPort {
+public:
+    TrayPort() = default;
+    TrayPort(const TrayPort&) = delete;
+    TrayPort& operator=(const TrayPort&) = delete;
+    virtual ~TrayPort() = default;
+
+    // Shell_NotifyIconW(NIM_ADD), on a hidden window of the adapter that receives the callbacks.
+    virtual IoResult addIcon(const TrayIconData& icon) = 0;
+    // Shell_NotifyIconW(NIM_MODIFY).
+    virtual IoResult modifyIcon(const TrayIconData& icon) = 0;
+    // Shell_NotifyIconW(NIM_DELETE).
+    virtual IoResult deleteIcon(std::uint32_t id) = 0;
+    // The receiver of the shell's reports; nullptr stops them.
+    virtual void setEventSink(TrayEventSink* sink) = 0;
+};
+
+}  // namespace umbrix::platform

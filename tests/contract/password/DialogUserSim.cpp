@@ -1,0 +1,69 @@
+#include <algorithm>
+
+#include "DialogUser.hpp"
+#include "password/SetPasswordDialog.hpp"
+#include "password/UnlockPrompt.hpp"
+#include "platform/sim/SimDialogs.hpp"
+
+namespace umbrix::contract {
+
+namespace {
+
+using password::TPassword_f;
+using password::TPasswordDlg;
+
+class SimDialogUser final : public DialogUser {
+public:
+    explicit SimDialogUser(sim::SimDialogs& dialogs) : dialogs_(dialogs) {}
+
+    void willFill(std::string caption, std::vector<std::pair<DialogField, std::string>> fields,
+                  DialogButton button) override {
+        ++pending_;
+        dialogs_.userStep([this, caption, fields, button](platform::ModalWindow& window) {
+            --pending_;
+            if (window.caption() != caption) throw sim::SimScriptError("expected \"" + caption + "\" on top");
+            if (window.alwaysOnTop()) onTop_.push_back(caption);
+            if (auto* prompt = dynamic_cast<TPassword_f*>(&window)) {
+                for (const auto& [field, text] : fields) {
+                    if (field == DialogField::PromptPassword) prompt->PassWord = text;
+                }
+                if (button == DialogButton::Ok) prompt->Button1Click();
+                if (button == DialogButton::Cancel) prompt->CancelBtnClick();
+                if (button == DialogButton::Help) prompt->HelpBtnClick();
+            } else if (auto* dialog = dynamic_cast<TPasswordDlg*>(&window)) {
+                for (const auto& [field, text] : fields) {
+                    if (field == DialogField::OldPassword) dialog->oldPW = text;
+                    if (field == DialogField::NewPassword) dialog->Password = text;
+                    if (field == DialogField::ConfirmPassword) dialog->ConfirmPassword = text;
+                    if (field == DialogField::Hint) dialog->PWHint = text;
+                }
+                if (button == DialogButton::Ok) dialog->ApplyClick();
+                if (button == DialogButton::Cancel) dialog->CancelClick();
+            }
+        });
+    }
+
+    void willAcknowledgeMessageBox() override { dialogs_.userAnswers(platform::MessageBoxResult::Ok); }
+
+    std::vector<SeenMessageBox> seenMessageBoxes() const override {
+        std::vector<SeenMessageBox> seen;
+        for (const auto& box : dialogs_.messageBoxes)
+            seen.push_back({box.request.text, box.request.caption, box.ownerCaption});
+        return seen;
+    }
+    std::vector<std::string> sawOnTop() const override { return onTop_; }
+    bool scriptDone() const override { return pending_ == 0 && dialogs_.scriptDone(); }
+
+private:
+    sim::SimDialogs& dialogs_;
+    std::vector<std::string> onTop_;
+    int pending_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<DialogUser> makeDialogUser(ContractEnvironment& env) {
+    return std::make_unique<SimDialogUser>(dynamic_cast<sim::SimDialogs&>(env.platform().dialogs));
+}
+
+}  // namespace umbrix::contract

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "ContractEnvironment.hpp"
+#include "platform/TrayPort.hpp"
+
+namespace umbrix::contract {
+namespace {
+
+using platform::TrayIconData;
+
+class TrayPortContract : public ::testing::Test {
+protected:
+    ~TrayPortContract() override { (void)tray.deleteIcon(icon.id); }
+
+    std::unique_ptr<ContractEnvironment> env = makeEnvironment();
+    platform::TrayPort& tray = env->platform().tray;
+    TrayIconData icon{7, 0x0401, "", {}};
+};
+
+TEST_F(TrayPortContract, AnIconIsAddedChangedAndRemovedOnce) {
+    ASSERT_TRUE(tray.addIcon(icon));
+    EXPECT_FALSE(tray.addIcon(icon));  // it is there already
+    icon.tip = "Umbrix";
+    icon.image = {"%SystemRoot%\\system32\\shell32.dll", 3};
+    EXPECT_TRUE(tray.modifyIcon(icon));
+    EXPECT_TRUE(tray.deleteIcon(icon.id));
+    EXPECT_FALSE(tray.deleteIcon(icon.id));
+    EXPECT_FALSE(tray.modifyIcon(icon));
+    EXPECT_TRUE(tray.addIcon(icon));  // and can come back, as after stealth mode
+}
+
+TEST_F(TrayPortContract, AnIconFromAFileThatHasNoneStillShows) {
+    icon.image = {"C:\\no such folder\\nothing.ico", 0};
+    EXPECT_TRUE(tray.addIcon(icon));
+}
+
+}  // namespace
+}  // namespace umbrix::contract

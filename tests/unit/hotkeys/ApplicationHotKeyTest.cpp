@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "HotKeyFixture.hpp"
+
+namespace umbrix::hotkeys {
+namespace {
+
+class ApplicationHotKeyTest : public ::testing::Test, protected HotKeyFixture {
+protected:
+    OwnedHotkeyWindow window{machine.hotkeys};
+};
+
+TEST_F(ApplicationHotKeyTest, ActivationRegistersTheCodesModifiersAndKeyOnTheOwnerWindow) {
+    TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0xE041);
+    component.SetActive(true);
+    ASSERT_TRUE(component.Active());
+    using sim::SimHotkeys;
+    EXPECT_EQ(machine.hotkeys.registrations(),
+              (std::vector<SimHotkeys::Registration>{{window.get(), 0, 0x7, 0x41}}));  // MOD_ALT|MOD_CONTROL|MOD_SHIFT
+
+    std::vector<TApplicationHotKey*> senders;
+    component.OnHotKey = [&](TApplicationHotKey& sender) { senders.push_back(&sender); };
+    EXPECT_EQ(press(0xE041), sim::SimHotkeys::PressOutcome::Program);
+    EXPECT_EQ(senders, std::vector<TApplicationHotKey*>{&component});
+
+    component.SetActive(false);
+    EXPECT_FALSE(component.Active());
+    EXPECT_FALSE(programHolds(0xE041));
+    EXPECT_EQ(press(0xE041), sim::SimHotkeys::PressOutcome::Nobody);
+    EXPECT_EQ(senders.size(), 1u);
+}
+
+TEST_F(ApplicationHotKeyTest, EveryActivationOfAnyComponentTakesTheNextIdentifier) {
+    TApplicationHotKey hide(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+    TApplicationHotKey unhide(machine.hotkeys, identifiers, router, window.get(), 0x4055);
+    std::vector<std::int32_t> seen;
+    auto activateAndNote = [&](TApplicationHotKey& component) {
+        component.SetActive(true);
+        seen.push_back(component.Identifier());
+    };
+    activateAndNote(hide);
+    hide.SetActive(false);
+    activateAndNote(hide);
+    activateAndNote(unhide);
+    hide.SetActive(true);  // active already: nothing happens
+    hide.SetActive(false);
+    activateAndNote(hide);
+    EXPECT_EQ(seen, (std::vector<std::int32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(machine.hotkeys.registerCalls, 4);
+}
+
+TEST_F(ApplicationHotKeyTest, ChangingTheCodeOfAnActiveComponentRegistersItAnewUnderANewIdentifier) {
+    TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+    component.SetActive(true);
+    component.SetHotKey(0x4048);  // the same code changes nothing
+    EXPECT_EQ(component.Identifier(), 0);
+    component.SetHotKey(0x4049);
+    EXPECT_TRUE(component.Active());
+    EXPECT_EQ(component.Identifier(), 1);
+    EXPECT_FALSE(programHolds(0x4048));
+    EXPECT_TRUE(programHolds(0x4049));
+
+    component.SetActive(false);
+    component.SetHotKey(0x404A);  // an inactive component only stores the code
+    EXPECT_FALSE(component.Active());
+    EXPECT_EQ(component.HotKey(), 0x404A);
+    EXPECT_TRUE(machine.hotkeys.registrations().empty());
+}
+
+struct RetryCase {
+    const char* name;
+    bool hasCallback;
+    std::vector<TShortCut> offers;  // what the callback answers, call by call (unchanged = give up)
+    bool active;
+    TShortCut finalCode;
+    int callbackCalls;
+};
+
+class FailureRetryRule : public ApplicationHotKeyTest, public ::testing::WithParamInterface<RetryCase> {};
+
+TEST_P(FailureRetryRule, OnlyAChangedCodeIsTriedAgain) {
+    const RetryCase& c = GetParam();
+    holdElsewhere(0x4048);
+    holdElsewhere(0x4049);
+    TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+    int calls = 0;
+    if (c.hasCallback) {
+        component.OnHotKeyRegisterFailed = [&](TApplicationHotKey& sender, TShortCut& code) {
+            EXPECT_EQ(&sender, &component);
+            EXPECT_FALSE(sender.Active());
+            if (calls < static_cast<int>(c.offers.size())) code = c.offers[calls];
+            ++calls;
+        };
+    }
+    component.SetActive(true);
+    EXPECT_EQ(component.Active(), c.active);
+    EXPECT_EQ(component.HotKey(), c.finalCode);
+    EXPECT_EQ(calls, c.callbackCalls);
+    EXPECT_EQ(component.Identifier(), 0);  // the retries keep the activation's identifier
+    EXPECT_EQ(programHolds(c.finalCode), c.active);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ApplicationHotKey, FailureRetryRule,
+    ::testing::Values(RetryCase{"NoCallbackGivesUp", false, {}, false, 0x4048, 0},
+                      RetryCase{"UnchangedCodeGivesUp", true, {0x4048}, false, 0x4048, 1},
+                      RetryCase{"AFreeCodeIsRegistered", true, {0x404A}, true, 0x404A, 1},
+                      RetryCase{"ATakenCodeAsksAgain", true, {0x4049, 0x404B}, true, 0x404B, 2},
+                      RetryCase{"ATakenCodeThenUnchangedGivesUp", true, {0x4049, 0x4049}, false, 0x4049, 2},
+                      RetryCase{"CodeZeroGivesUp", true, {0}, false, 0x4048, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ApplicationHotKeyTest, CodeZeroNamesNoKeyAndIsNeverRegistered) {
+    TApplicationHotKey first(machine.hotkeys, identifiers, router, window.get(), 0);
+    TApplicationHotKey second(machine.hotkeys, identifiers, router, window.get(), 0);
+    int failures = 0;
+    second.OnHotKeyRegisterFailed = [&](TApplicationHotKey&, TShortCut&) { ++failures; };
+    first.SetActive(true);
+    second.SetActive(true);
+    EXPECT_FALSE(first.Active());
+    EXPECT_FALSE(second.Active());
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(machine.hotkeys.registerCalls, 0);
+    EXPECT_EQ(identifiers.peek(), 0);
+}
+
+TEST_F(ApplicationHotKeyTest, AComponentReleasesItsHotkeyWhenItGoes) {
+    {
+        TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+        component.SetActive(true);
+        EXPECT_TRUE(programHolds(0x4048));
+    }
+    EXPECT_FALSE(programHolds(0x4048));
+    EXPECT_EQ(press(0x4048), sim::SimHotkeys::PressOutcome::Nobody);
+}
+
+}  // namespace
+}  // namespace umbrix::hotkeys
