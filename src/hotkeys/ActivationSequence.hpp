@@ -1,0 +1,98 @@
+#pragma once
+// The two dispatchers of an activation (TForm2.GetHotKeys for the default set and the panic
+// button, THotKey_f.DoHotKey for the hotkey components and the panic button) and the order of
+// their steps: the preparation, the configured action, the focus and decoy steps, the unhide
+// with its password, and the extras after both.
+//
+// Re-entry: the unlock prompt runs a nested message loop in which hotkeys keep arriving. An
+// unhide that finds the prompt already open is ignored whole: it restores nothing, runs no
+// extras and leaves the open prompt to the dispatch that showed it. A hide is never held back:
+// its preparation closes the prompt, and the dispatch waiting on it restores nothing.
+#include <cstdint>
+#include <exception>
+#include <functional>
+
+#include "engine/EngineCollaborators.hpp"
+#include "engine/WindowEngine.hpp"
+#include "extras/ActivationExtras.hpp"
+#include "extras/Decoy.hpp"
+#include "hotkeys/ActivationCollaborators.hpp"
+#include "hotkeys/ActivationDispatch.hpp"
+#include "hotkeys/DefaultHotKeys.hpp"
+#include "password/UnlockPromptSlot.hpp"
+#include "platform/WindowPort.hpp"
+#include "settings/AppSelections.hpp"
+
+namespace umbrix::hotkeys {
+
+// The configured action ("Action"): 0..3 act on windows; 4, and any other value, do not.
+inline constexpr std::int32_t kHideAllAction = 0;
+inline constexpr std::int32_t kHideActiveAction = 1;
+inline constexpr std::int32_t kCloseAllAction = 2;
+inline constexpr std::int32_t kCloseActiveAction = 3;
+inline constexpr std::int32_t kDoNothingAction = 4;
+
+struct ActivationLinks {
+    // The main window's live settings, read at the moment of each step.
+    const settings::AppSelections& selections;
+    platform::WindowPort& windows;  // the focus step
+    engine::WindowEngine& engine;
+    extras::ActivationExtras& extras;
+    extras::Decoy& decoy;
+    password::UnlockPromptSlot& unlockPrompt;
+    const DefaultHotKeys& defaultHotKeys;  // the hide and unhide atoms
+    engine::TrayIcon& trayIcon;            // the exit-stealth hotkey brings the icon back
+    IdleTracking& idleTracking;
+    // An error that ends a hide or unhide sequence is absorbed by the dispatcher, which then
+    // carries on; it is handed here (the program's error handler) so it is never lost unseen.
+    std::function<void(std::exception_ptr)> absorbedError;
+};
+
+class ActivationSequence final : public DefaultHotKeyDispatcher,
+                                 public HotKeyComponentDispatcher,
+                                 public PanicButtonActivation {
+public:
+    explicit ActivationSequence(ActivationLinks links);
+    ActivationSequence(const ActivationSequence&) = delete;
+    ActivationSequence& operator=(const ActivationSequence&) = delete;
+
+    void GetHotKeys(ActivationSender sender, std::int32_t messageSent) override;
+    void DoHotKey(ActivationSender sender) override;
+
+    // The panic button's click: the active-window actions (1, 3) go to DoHotKey, every other
+    // action to the default dispatcher as the hide hotkey, whether or not its atom exists.
+    void activateFromPanicButton() override;
+
+    // IsWindowMinimized: the window's placement says minimized. A window that is gone is not
+    // a candidate for the focus either, so it answers true for it.
+    bool IsWindowMinimized(platform::WindowId window);
+
+private:
+    enum class Request { Hide, Unhide };
+    // How an unhide sequence ended for the rest of its dispatch.
+    enum class UnhideEnd {
+        Finished,    // the remaining steps follow
+        Mismatch,    // the prompt accepted a password that is no longer the current one: stop
+        Reentered,   // a prompt is open in an outer dispatch: this one does nothing at all
+    };
+    class IdleSuspension;
+
+    void defaultDispatch(ActivationSender sender, Request request);
+    // The hide sequence of the configured action; `activeSender` goes to the active-window
+    // actions.
+    void hideSequence(engine::ActionSender activeSender, std::int32_t action);
+    void guardedHide(const std::function<void()>& hide);
+    UnhideEnd guardedUnhide();
+    void focusStep();
+    void launchDecoy();
+    bool decoyConfigured() const;
+    // DoOptions after a dispatch. After an unhide the audio is muted and Ctrl+Alt+Del
+    // restricted again only while windows are still hidden: the user who just got the desktop
+    // back must not lose the sound and the Task Manager with it.
+    void runExtras(Request request);
+
+    ActivationLinks links_;
+    int idleSuspensions_ = 0;  // nested dispatches share one suspension
+};
+
+}  // namespace umbrix::hotkeys
