@@ -66,7 +66,9 @@ TEST_P(HideSequenceTest, TheHideKeyRunsTheConfiguredActionThenTheExtras) {
     EXPECT_EQ(sortedHidden(), c.hidden);
     for (auto window : c.closed) EXPECT_FALSE(isOpen(this->*window));
     EXPECT_EQ(engine.state().visibleWindows.empty(), c.visibleListEmpty);
-    if (c.foreground) EXPECT_EQ(machine.windows.foreground(), this->*(c.foreground));
+    if (c.foreground) {
+        EXPECT_EQ(machine.windows.foreground(), this->*(c.foreground));
+    }
     EXPECT_EQ(extrasRuns(), c.extrasRun ? 1 : 0);
     EXPECT_EQ(audioMuted(), c.extrasRun);
 }
