@@ -2,24 +2,63 @@
 
 #include <utility>
 
+#include "app/AppTexts.hpp"
+
 namespace umbrix::app {
 
-TForm2::TForm2(ErrorHook& errors, std::function<void()> terminateApplication)
-    : errors_(errors), terminateApplication_(std::move(terminateApplication)) {}
+TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, platform::DialogPort& dialogs,
+               std::function<void()> terminateApplication)
+    : errors_(errors), program_(program), dialogs_(dialogs), terminateApplication_(std::move(terminateApplication)) {}
 
 void TForm2::FormCreate() {
     errors_.install();
-    // Not yet joined, in this order: RegisterHotKeys (hotkeys), the options record (config),
-    // CreateINIFile (settings), TrimWorkingSet (config).
+    // A combination another program holds stays unregistered; the hotkey setup reports it.
+    errors_.run([this] { (void)program_.RegisterHotKeys(); });
+    errors_.run([this] { program_.createOptions(); });
+    errors_.run([this] { program_.CreateINIFile(); });
+    errors_.run([this] { program_.TrimWorkingSet(); });
+    errors_.run([this] { program_.showTrayIcon(); });
 }
 
 void TForm2::FormClose() {
-    // Not yet joined: WriteAppSelections (settings), the default hotkeys' release (hotkeys), the
-    // end of the lock-down (extras). Each will run under errors_.run on its own.
+    errors_.run([this] { (void)program_.WriteAppSelections(); });
+    errors_.run([this] { program_.releaseDefaultHotKeys(); });
+    // Whatever failed before, the user's Task Manager is given back.
+    errors_.run([this] { program_.liftLockdownAtExit(); });
 }
 
 void TForm2::FormDestroy() {
-    // Not yet joined: the hotkey atoms (hotkeys) and the settings binding (settings).
+    errors_.run([this] { program_.deleteHotKeyAtoms(); });
+    // An icon left behind would stay in the notification area until the mouse passes over it.
+    errors_.run([this] { program_.removeTrayIcon(); });
+}
+
+void TForm2::Exit1Click() {
+    if (program_.hasHiddenWindows()) {
+        platform::MessageBoxRequest question;
+        question.text = std::string(kShowHiddenBeforeExitText);
+        question.caption = std::string(kProgramName);
+        question.buttons = platform::MessageBoxButtons::OkCancel;
+        question.icon = platform::MessageBoxIcon::Question;
+        question.taskModal = true;
+        if (dialogs_.messageBox(question) != platform::MessageBoxResult::Ok) return;
+        if (!showHiddenWindows()) {
+            // Ending now would strand windows that only this program can bring back.
+            platform::MessageBoxRequest failed;
+            failed.text = std::string(kHiddenWindowsStayText);
+            failed.caption = std::string(kProgramName);
+            failed.icon = platform::MessageBoxIcon::Warning;
+            failed.taskModal = true;
+            dialogs_.messageBox(failed);
+            return;
+        }
+    }
+    closeProgram();
+}
+
+bool TForm2::showHiddenWindows() {
+    hiddenWindowsShown_ = program_.showHiddenWindowsBeforeExit();
+    return hiddenWindowsShown_;
 }
 
 void TForm2::onClose() {
@@ -39,6 +78,9 @@ void TForm2::closeProgram() {
     // A second WM_CLOSE, or the session ending while the program closes, finds the work done.
     if (state_ != State::Open) return;
     state_ = State::Closing;
+    // Ended from outside the tray menu (another program, the end of the session): the windows
+    // this program hid come back first, since nothing else can show them again.
+    if (!hiddenWindowsShown_ && program_.hasHiddenWindows()) errors_.run([this] { showHiddenWindows(); });
     // Whatever fails while closing, the program still ends.
     errors_.run([this] { FormClose(); });
     state_ = State::Closed;
