@@ -51,7 +51,7 @@ StartOutcome Application::start() {
 }
 
 void Application::createController() {
-    form2_ = std::make_unique<TForm2>(errors_, *program_, platform_.dialogs, [this] { Terminate(); });
+    form2_ = std::make_unique<TForm2>(errors_, *program_, platform_, windows_, [this] { Terminate(); });
     windows_.createControllerWindow(*form2_);
     errors_.run([this] { form2_->FormCreate(); });
 }

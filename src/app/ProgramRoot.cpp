@@ -7,21 +7,6 @@
 
 namespace umbrix::app {
 
-// The shell's reports on the tray icon. Clicks reach the tray menu once it exists; the
-// re-created task bar gets the icon back.
-class ProgramRoot::TrayEvents final : public platform::TrayEventSink {
-public:
-    TrayEvents(TrayIconPresence& icon, ErrorHook& errors) : icon_(icon), errors_(errors) {}
-    void onTrayMouseMessage(std::uint32_t, std::uint32_t) override {}
-    void onTaskbarCreated() override {
-        errors_.run([this] { (void)icon_.addAgainAfterTaskbarCreated(); });
-    }
-
-private:
-    TrayIconPresence& icon_;
-    ErrorHook& errors_;
-};
-
 ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
     : ports_(ports),
       errors_(errors),
@@ -58,11 +43,8 @@ void ProgramRoot::TrimWorkingSet() {
     if (options_) options_->TrimWorkingSet();
 }
 
-void ProgramRoot::showTrayIcon() {
-    if (!trayEvents_) {
-        trayEvents_ = std::make_unique<TrayEvents>(trayIcon_, errors_);
-        ports_.tray.setEventSink(trayEvents_.get());
-    }
+void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
+    ports_.tray.setEventSink(&events);
     (void)trayIcon_.activate();
 }
 

@@ -49,7 +49,7 @@ public:
     void CreateINIFile();
     void TrimWorkingSet();
     // The tray icon is active from the controller's creation; "TaskbarCreated" adds it again.
-    void showTrayIcon();
+    void showTrayIcon(platform::TrayEventSink& events);
 
     // What the main window's creation loads: every option from the settings file, the tray
     // icon chosen there, the stored password and the exclusion file; then the first inventory.
@@ -96,7 +96,6 @@ public:
     EngineLinks& engineLinks() { return engineLinks_; }
 
 private:
-    class TrayEvents;
     void applyLoadedOptions();
 
     platform::Platform ports_;
@@ -110,7 +109,6 @@ private:
     extras::ActivationExtras extras_;
     extras::Decoy decoy_;
     TrayIconPresence trayIcon_;
-    std::unique_ptr<TrayEvents> trayEvents_;
     LastActiveWindow lastActive_;
 
     password::PasswordStore passwordStore_;

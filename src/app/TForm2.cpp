@@ -1,14 +1,29 @@
 #include "app/TForm2.hpp"
 
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "app/AppTexts.hpp"
+#include "app/TrayMenu.hpp"
 
 namespace umbrix::app {
 
-TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, platform::DialogPort& dialogs,
-               std::function<void()> terminateApplication)
-    : errors_(errors), program_(program), dialogs_(dialogs), terminateApplication_(std::move(terminateApplication)) {}
+namespace {
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kRunValue = "Umbrix";
+constexpr std::uint32_t kRightButtonUp = 0x0205;  // WM_RBUTTONUP
+}  // namespace
+
+TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports,
+               platform::ApplicationPort& windows, std::function<void()> terminateApplication)
+    : errors_(errors),
+      program_(program),
+      dialogs_(ports.dialogs),
+      registry_(ports.registry),
+      system_(ports.system),
+      windows_(windows),
+      terminateApplication_(std::move(terminateApplication)) {}
 
 void TForm2::FormCreate() {
     errors_.install();
@@ -17,7 +32,7 @@ void TForm2::FormCreate() {
     errors_.run([this] { program_.createOptions(); });
     errors_.run([this] { program_.CreateINIFile(); });
     errors_.run([this] { program_.TrimWorkingSet(); });
-    errors_.run([this] { program_.showTrayIcon(); });
+    errors_.run([this] { program_.showTrayIcon(*this); });
 }
 
 void TForm2::FormClose() {
@@ -59,6 +74,57 @@ void TForm2::Exit1Click() {
 bool TForm2::showHiddenWindows() {
     hiddenWindowsShown_ = program_.showHiddenWindowsBeforeExit();
     return hiddenWindowsShown_;
+}
+
+void TForm2::PopupMenu1Popup() {
+    TrayMenuState state;
+    state.startSilent = program_.selections().cbSilent;
+    state.autoStart = program_.selections().AutoStart;
+    state.stealthAvailable = program_.dispatchersConnected();
+    const std::uint32_t chosen = windows_.showPopupMenu(trayMenuEntries(state));
+    if (chosen != 0) carryOut(chosen);
+}
+
+void TForm2::carryOut(std::uint32_t command) {
+    switch (static_cast<TrayCommand>(command)) {
+        case TrayCommand::StartSilent: return DisSplScrClick();
+        case TrayCommand::NormalOperation: return Normaloperation1Click();
+        case TrayCommand::StealthMode: return Switchtostealthmode1Click();
+        case TrayCommand::AutoStart: return AutoStartClick();
+        case TrayCommand::Close: return Exit1Click();
+    }
+}
+
+void TForm2::DisSplScrClick() { program_.selections().cbSilent = !program_.selections().cbSilent; }
+
+void TForm2::AutoStartClick() {
+    bool& autoStart = program_.selections().AutoStart;
+    autoStart = !autoStart;
+    platform::IoResult result =
+        autoStart ? registry_.writeValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue,
+                                         platform::RegistryValue::ofString(system_.executablePath()),
+                                         /*createKey=*/false)
+                  : registry_.deleteValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue);
+    if (!result) throw std::runtime_error("cannot change the Run value \"Umbrix\" (Windows error " +
+                                          std::to_string(result.error) + ")");
+}
+
+void TForm2::Switchtostealthmode1Click() {
+    // Without the dispatcher of the exit-stealth hotkey nothing could bring the icon back.
+    if (!program_.dispatchersConnected() || !program_.stealthMode()) return;
+    program_.stealthMode()->Switchtostealthmode1Click();
+}
+
+void TForm2::Normaloperation1Click() {
+    if (program_.stealthMode()) (void)program_.stealthMode()->Normaloperation1Click();
+}
+
+void TForm2::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
+    if (mouseMessage == kRightButtonUp) errors_.run([this] { PopupMenu1Popup(); });
+}
+
+void TForm2::onTaskbarCreated() {
+    errors_.run([this] { (void)program_.trayIcon().addAgainAfterTaskbarCreated(); });
 }
 
 void TForm2::onClose() {

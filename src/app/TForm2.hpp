@@ -9,13 +9,16 @@
 #include "app/ProgramRoot.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/DialogPort.hpp"
+#include "platform/RegistryPort.hpp"
+#include "platform/SystemPort.hpp"
+#include "platform/TrayPort.hpp"
 
 namespace umbrix::app {
 
-class TForm2 final : public platform::ControllerEvents {
+class TForm2 final : public platform::ControllerEvents, public platform::TrayEventSink {
 public:
     // `terminateApplication` ends the application once the closing steps have run.
-    TForm2(ErrorHook& errors, ProgramRoot& program, platform::DialogPort& dialogs,
+    TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports, platform::ApplicationPort& windows,
            std::function<void()> terminateApplication);
 
     // Creation: the error hook first, so that a failure in any later step is dropped there and
@@ -33,6 +36,20 @@ public:
     // showing them fail, the program stays so that they are not lost.
     void Exit1Click();
 
+    // The tray menu: brought up to date, shown at the mouse, its choice carried out.
+    void PopupMenu1Popup();
+    // "&Start silent (disables splash screen)": toggles cbSilent, which the entry shows.
+    void DisSplScrClick();
+    // "Start with &Windows": toggles the mark and writes or deletes the Run value "Umbrix". A
+    // machine that refuses (no administrator rights) leaves the mark as toggled.
+    void AutoStartClick();
+    void Switchtostealthmode1Click();
+    void Normaloperation1Click();
+
+    // The shell's reports on the tray icon.
+    void onTrayMouseMessage(std::uint32_t id, std::uint32_t mouseMessage) override;
+    void onTaskbarCreated() override;
+
     // Messages of the controller window.
     void onClose() override;
     bool onQueryEndSession() override;
@@ -46,8 +63,13 @@ private:
     bool showHiddenWindows();
 
     ErrorHook& errors_;
+    void carryOut(std::uint32_t command);
+
     ProgramRoot& program_;
     platform::DialogPort& dialogs_;
+    platform::RegistryPort& registry_;
+    platform::SystemPort& system_;
+    platform::ApplicationPort& windows_;
     std::function<void()> terminateApplication_;
     State state_ = State::Open;
     bool hiddenWindowsShown_ = false;

@@ -22,6 +22,8 @@ from pathlib import Path
 # Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
+# The hidden window that receives the tray icon's messages (src/platform/win32/Win32Tray.cpp).
+TRAY_WINDOW_CLASS = "UmbrixTrayWindow"
 
 # Windows and processes that belong to Wine itself, never to the program under test.
 WINE_WINDOW_CLASSES = {"IME", "Shell_TrayWnd", "Progman", "WorkerW", "tooltips_class32"}

@@ -8,6 +8,7 @@
 
 #include "app/AppTexts.hpp"
 #include "app/Application.hpp"
+#include "app/TrayMenu.hpp"
 #include "hotkeys/ShortCut.hpp"
 #include "platform/sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
@@ -210,6 +211,95 @@ TEST_F(Program, ExitWithoutHiddenWindowsAsksNothing) {
     application.controller()->Exit1Click();
     EXPECT_TRUE(application.terminated());
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+}
+
+}  // namespace
+}  // namespace umbrix::app
+
+namespace umbrix::app {
+namespace {
+
+class TrayMenuTest : public Program {
+protected:
+    void SetUp() override { start(); }
+    // The user right-clicks the icon and picks `command` (0: dismisses the menu).
+    void choose(TrayCommand command) {
+        machine.application.menuChoices.push_back(static_cast<std::uint32_t>(command));
+        machine.tray.click(1, 0x0205);
+    }
+    const platform::MenuEntry* entry(const std::string& caption) {
+        for (const auto& item : machine.application.menusShown.back()) {
+            if (item.caption == caption) return &item;
+            for (const auto& sub : item.submenu)
+                if (sub.caption == caption) return &sub;
+        }
+        return nullptr;
+    }
+    std::optional<platform::RegistryValue> runValue() {
+        return machine.registry.readValue(platform::RegistryRoot::LocalMachine,
+                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Umbrix");
+    }
+};
+
+TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder_StealthOnlyOnceItsExitKeyCanBringTheIconBack) {
+    machine.tray.click(1, 0x0203);  // a double click opens no menu
+    EXPECT_TRUE(machine.application.menusShown.empty());
+    choose(TrayCommand{0});
+    ASSERT_EQ(machine.application.menusShown.size(), 1u);
+    std::vector<std::string> captions;
+    for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
+    EXPECT_THAT(captions, ::testing::ElementsAre("&Start silent (disables splash screen)", "Mode of operation",
+                                                 "Start with &Windows", "", "&Close Umbrix"));
+    EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
+    EXPECT_FALSE(entry("Switch to stealth mode")->enabled);
+
+    // Chosen anyway (a stale menu), it leaves the icon where it is.
+    choose(TrayCommand::StealthMode);
+    EXPECT_TRUE(machine.tray.shows(1));
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+
+    RecordingDispatcher dispatcher;
+    program().connectDispatchers(dispatcher, dispatcher);
+    choose(TrayCommand{0});
+    EXPECT_TRUE(entry("Switch to stealth mode")->enabled);
+    program().router().setApplicationHook(nullptr);
+}
+
+TEST_F(TrayMenuTest, StartSilentFollowsTheOptionAndIsSavedAsSilent) {
+    choose(TrayCommand::StartSilent);
+    choose(TrayCommand{0});
+    EXPECT_TRUE(entry("&Start silent (disables splash screen)")->checked);
+    EXPECT_TRUE(program().selections().cbSilent);
+    EXPECT_EQ(closeProgram(), 0);
+    settings::SettingsFile after(machine.files, machine.text, settingsPath());
+    EXPECT_TRUE(after.readBool("StartUp", "Silent", false));
+}
+
+TEST_F(TrayMenuTest, StartWithWindowsWritesAndDeletesTheRunValueForAnAdministrator) {
+    machine.registry.administrator = true;
+    machine.registry.createKey(platform::RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    choose(TrayCommand::AutoStart);
+    ASSERT_TRUE(runValue());
+    EXPECT_EQ(runValue()->text, machine.system.exePath);
+    choose(TrayCommand{0});
+    EXPECT_TRUE(entry("Start with &Windows")->checked);
+
+    choose(TrayCommand::AutoStart);
+    EXPECT_FALSE(runValue());
+    EXPECT_FALSE(program().selections().AutoStart);
+}
+
+TEST_F(TrayMenuTest, StartWithWindowsWithoutRightsKeepsTheMarkAndSaysNothing) {
+    choose(TrayCommand::AutoStart);
+    EXPECT_FALSE(runValue());
+    EXPECT_TRUE(program().selections().AutoStart);
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+    EXPECT_EQ(application.errors().discardedCount(), 1);
+}
+
+TEST_F(TrayMenuTest, CloseUmbrixEndsTheProgram) {
+    choose(TrayCommand::Close);
+    EXPECT_TRUE(application.terminated());
 }
 
 }  // namespace
