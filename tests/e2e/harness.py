@@ -323,6 +323,29 @@ class UmbrixTestCase(unittest.TestCase):
         self._step += 1
         return self.session.screenshot(f"{self._step:02d}-{step}")
 
+    # The notification area ---------------------------------------------------------------------
+
+    # Wine draws its tray as a window of its own, with the first icon near (12, 32).
+    TRAY_ICON_POSITION = (12, 32)
+
+    def tray_icon_shown(self):
+        """Wine shows its tray window exactly while some program has an icon in it."""
+        return any(w.visible for w in self.wintool.find(title="Wine System Tray"))
+
+    def xdotool(self, *args):
+        done = subprocess.run(["xdotool", *map(str, args)], env=self.session.env, capture_output=True, text=True,
+                              timeout=30)
+        if done.returncode != 0:
+            raise AssertionError(f"xdotool {' '.join(map(str, args))} failed: {done.stderr}")
+
+    def right_click_tray_icon(self):
+        x, y = self.TRAY_ICON_POSITION
+        self.xdotool("mousemove", "--sync", x, y, "click", "3")
+
+    def popup_menus(self):
+        """The visible popup menus (window class #32768)."""
+        return [w for w in self.wintool.find(class_name="#32768") if w.visible]
+
     def folder_snapshot(self):
         """Name, size and modification time of every file in the program folder."""
         return {p.name: (p.stat().st_size, p.stat().st_mtime_ns) for p in self.program_folder.iterdir()}
