@@ -36,22 +36,36 @@ StartOutcome Application::start() {
     // InstanceClaim::Unavailable: something that is not our mutex holds the name. Starting
     // without the single-instance guarantee serves the user better than not starting at all.
 
+    program_ = std::make_unique<ProgramRoot>(platform_, errors_);
+    // Only the one instance may touch the registry: a restriction left by a crashed run goes.
+    program_->liftLeftoverRestriction();
+
     windows_.createApplicationWindow(kProgramName);
     windows_.makeApplicationWindowToolWindow();
 
-    // The long-lived windows in their fixed order: the controller first; the main window, the
-    // built-in configuration (InitConfiguration), the explanation, panic, hotkey setup and
-    // update message windows join after it, in that order.
     createController();
+    createLongLivedWindows();
 
     if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
     return StartOutcome::Running;
 }
 
 void Application::createController() {
-    form2_ = std::make_unique<TForm2>(errors_, [this] { Terminate(); });
+    form2_ = std::make_unique<TForm2>(errors_, *program_, platform_, windows_, [this] { Terminate(); });
     windows_.createControllerWindow(*form2_);
     errors_.run([this] { form2_->FormCreate(); });
+}
+
+// After the controller, strictly in this order, each under the error hook so that one failing
+// step leaves the rest of the program working: the main window's settings (every option, the
+// password, the exclusions, the first inventory), the built-in configuration, the panic window's
+// settings, the hotkey setup dialog's components. The activation dispatchers join the hotkeys
+// after them (ProgramRoot::connectDispatchers).
+void Application::createLongLivedWindows() {
+    errors_.run([this] { program_->loadMainWindowState(); });
+    errors_.run([this] { program_->InitConfiguration(); });
+    errors_.run([this] { program_->loadPanicWindowState(); });
+    errors_.run([this] { program_->createHotKeyComponents(); });
 }
 
 void Application::Terminate() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/ErrorHook.hpp"
+#include "app/ProgramRoot.hpp"
 #include "app/TForm2.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/Platform.hpp"
@@ -34,15 +35,18 @@ public:
     void Terminate();
 
     TForm2* controller() { return form2_.get(); }
+    ProgramRoot* program() { return program_.get(); }
     ErrorHook& errors() { return errors_; }
     bool terminated() const { return terminated_; }
 
 private:
     void createController();
+    void createLongLivedWindows();
 
     platform::Platform& platform_;
     platform::ApplicationPort& windows_;
     ErrorHook errors_;
+    std::unique_ptr<ProgramRoot> program_;  // outlives the controller, which calls into it
     std::unique_ptr<TForm2> form2_;
     bool terminated_ = false;
 };

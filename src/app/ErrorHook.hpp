@@ -30,6 +30,12 @@ public:
         }
     }
 
+    // An error caught elsewhere on its way out of a reaction (a dialog's, a hotkey's): dropped
+    // like one that escapes run(), or passed on before installation and for non-errors.
+    void handle(std::exception_ptr error) {
+        run([&] { std::rethrow_exception(error); });
+    }
+
     // What was dropped, for tests and a debugger; never shown or written anywhere.
     int discardedCount() const { return discardedCount_; }
     const std::string& lastDiscarded() const { return lastDiscarded_; }

@@ -20,4 +20,15 @@ platform::IoResult TrayIconPresence::remove() {
     return result;
 }
 
+platform::IoResult TrayIconPresence::changeImage(platform::TrayIconImage image) {
+    data_.image = std::move(image);
+    if (!active_) return platform::IoResult::success();
+    return tray_.modifyIcon(data_);
+}
+
+platform::IoResult TrayIconPresence::addAgainAfterTaskbarCreated() {
+    if (!active_) return platform::IoResult::success();
+    return tray_.addIcon(data_);
+}
+
 }  // namespace umbrix::app

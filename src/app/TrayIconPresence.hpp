@@ -15,6 +15,11 @@ public:
     platform::IoResult activate();
     // Removes the icon if it is active.
     platform::IoResult remove();
+    // A new picture (the icon change); an active icon shows it at once.
+    platform::IoResult changeImage(platform::TrayIconImage image);
+    // The task bar was re-created and took every icon with it: an icon that was active is added
+    // again; one removed on purpose (stealth mode) stays away.
+    platform::IoResult addAgainAfterTaskbarCreated();
     bool active() const { return active_; }
     const platform::TrayIconData& data() const { return data_; }
 

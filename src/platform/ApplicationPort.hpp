@@ -2,7 +2,10 @@
 // The program's own hidden windows: the application window that keeps every window of the
 // program off the task bar, and the controller window that receives the program's messages and
 // whose end ends the message loop.
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace umbrix::platform {
 
@@ -13,6 +16,17 @@ public:
     virtual void onClose() = 0;                      // WM_CLOSE
     virtual bool onQueryEndSession() = 0;            // WM_QUERYENDSESSION: may the session end?
     virtual void onEndSession(bool sessionEnds) = 0;  // WM_ENDSESSION (wParam)
+};
+
+// One entry of a popup menu: a command, a separator (empty caption) or a submenu.
+struct MenuEntry {
+    std::uint32_t command = 0;  // what showPopupMenu returns when it is chosen; never 0
+    std::string caption;        // "&" marks the access key; empty: a separator
+    bool checked = false;       // MF_CHECKED
+    bool radio = false;         // MFT_RADIOCHECK: the check shows as a dot
+    bool enabled = true;        // MF_GRAYED when false
+    std::vector<MenuEntry> submenu;
+    friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
 
 class ApplicationPort {
@@ -40,6 +54,10 @@ public:
 
     // GetMessageW / TranslateMessage / DispatchMessageW until WM_QUIT; returns its exit code.
     virtual int runMessageLoop() = 0;
+
+    // CreatePopupMenu + SetForegroundWindow(controller) + TrackPopupMenu(TPM_RETURNCMD) at the
+    // mouse position: the command the user chose, 0 when the menu was dismissed.
+    virtual std::uint32_t showPopupMenu(const std::vector<MenuEntry>& entries) = 0;
 
     // PostQuitMessage(exitCode): the loop returns once the messages already posted are handled.
     virtual void quitMessageLoop(int exitCode) = 0;

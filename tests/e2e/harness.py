@@ -22,6 +22,8 @@ from pathlib import Path
 # Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
+# The hidden window that receives the tray icon's messages (src/platform/win32/Win32Tray.cpp).
+TRAY_WINDOW_CLASS = "UmbrixTrayWindow"
 
 # Windows and processes that belong to Wine itself, never to the program under test.
 WINE_WINDOW_CLASSES = {"IME", "Shell_TrayWnd", "Progman", "WorkerW", "tooltips_class32"}
@@ -320,6 +322,29 @@ class UmbrixTestCase(unittest.TestCase):
         """Saves the screen as <artifacts>/<NN>-<step>.png, numbered in the order taken."""
         self._step += 1
         return self.session.screenshot(f"{self._step:02d}-{step}")
+
+    # The notification area ---------------------------------------------------------------------
+
+    # Wine draws its tray as a window of its own, with the first icon near (12, 32).
+    TRAY_ICON_POSITION = (12, 32)
+
+    def tray_icon_shown(self):
+        """Wine shows its tray window exactly while some program has an icon in it."""
+        return any(w.visible for w in self.wintool.find(title="Wine System Tray"))
+
+    def xdotool(self, *args):
+        done = subprocess.run(["xdotool", *map(str, args)], env=self.session.env, capture_output=True, text=True,
+                              timeout=30)
+        if done.returncode != 0:
+            raise AssertionError(f"xdotool {' '.join(map(str, args))} failed: {done.stderr}")
+
+    def right_click_tray_icon(self):
+        x, y = self.TRAY_ICON_POSITION
+        self.xdotool("mousemove", "--sync", x, y, "click", "3")
+
+    def popup_menus(self):
+        """The visible popup menus (window class #32768)."""
+        return [w for w in self.wintool.find(class_name="#32768") if w.visible]
 
     def folder_snapshot(self):
         """Name, size and modification time of every file in the program folder."""

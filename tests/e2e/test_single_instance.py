@@ -26,8 +26,10 @@ class SingleInstance(UmbrixTestCase):
         self.assertEqual(second.wait_exit(), 0)
         self.screenshot("box-answered")
 
-        # The first instance goes on as it was; nothing in the program folder changed.
+        # The first instance goes on as it was, its tray icon included; nothing in the program
+        # folder changed.
         self.assertIsNone(first.exit_code())
+        self.assertTrue(self.tray_icon_shown(), self.describe_windows())
         self.assertEqual(self.controller_windows(), [controller])
         self.assertEqual(self.folder_snapshot(), folder_before)
         umbrix_processes = [p for p in self.wintool.processes() if p[1].lower() == "umbrix.exe"]

@@ -74,4 +74,13 @@ bool SimApplication::endSession(bool anotherProgramRefuses) {
     return ends;
 }
 
+std::uint32_t SimApplication::showPopupMenu(const std::vector<platform::MenuEntry>& entries) {
+    journal_.add("TrackPopupMenu");
+    menusShown.push_back(entries);
+    if (menuChoices.empty()) return 0;
+    std::uint32_t choice = menuChoices.front();
+    menuChoices.pop_front();
+    return choice;
+}
+
 }  // namespace umbrix::sim

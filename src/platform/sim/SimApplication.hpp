@@ -23,6 +23,10 @@ public:
     // (nothing queued, no quit) throws instead, so a test that forgot to end the program fails.
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
+    // The user picks the next of `menuChoices` (0: dismisses the menu); every menu is recorded.
+    std::uint32_t showPopupMenu(const std::vector<platform::MenuEntry>& entries) override;
+    std::deque<std::uint32_t> menuChoices;
+    std::vector<std::vector<platform::MenuEntry>> menusShown;
 
     // PostMessageW(controller, WM_CLOSE): queued; handled when the loop runs. False when there
     // is no controller window to post to.

@@ -1,5 +1,6 @@
 #include "platform/win32/app/Win32Application.hpp"
 
+#include "platform/win32/Utf16.hpp"
 #include "platform/win32/app/Win32Error.hpp"
 
 namespace umbrix::win32 {
@@ -29,6 +30,57 @@ int Win32Application::runMessageLoop() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+namespace {
+
+struct MenuHandle {
+    HMENU menu = CreatePopupMenu();
+    ~MenuHandle() {
+        if (menu) DestroyMenu(menu);
+    }
+};
+
+void appendEntries(HMENU menu, const std::vector<platform::MenuEntry>& entries) {
+    for (const platform::MenuEntry& entry : entries) {
+        if (entry.caption.empty()) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        std::wstring caption = widen(entry.caption);
+        if (!entry.submenu.empty()) {
+            HMENU submenu = CreatePopupMenu();  // owned by `menu` once appended
+            appendEntries(submenu, entry.submenu);
+            AppendMenuW(menu, MF_POPUP | (entry.enabled ? 0 : MF_GRAYED), reinterpret_cast<UINT_PTR>(submenu),
+                        caption.c_str());
+            continue;
+        }
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+        item.fType = MFT_STRING | (entry.radio ? MFT_RADIOCHECK : 0);
+        item.fState = (entry.checked ? MFS_CHECKED : 0) | (entry.enabled ? 0 : MFS_GRAYED);
+        item.wID = entry.command;
+        item.dwTypeData = caption.data();
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
+    }
+}
+
+}  // namespace
+
+std::uint32_t Win32Application::showPopupMenu(const std::vector<platform::MenuEntry>& entries) {
+    MenuHandle menu;
+    if (!menu.menu) throwLastError("cannot create the menu");
+    appendEntries(menu.menu, entries);
+    HWND owner = controllerWindow();
+    POINT at{};
+    GetCursorPos(&at);
+    // Without the foreground the menu would stay open after a click elsewhere.
+    SetForegroundWindow(owner);
+    UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
+    PostMessageW(owner, WM_NULL, 0, 0);  // lets the menu close properly on the next click
+    return chosen;
 }
 
 void Win32Application::quitMessageLoop(int exitCode) { PostQuitMessage(exitCode); }

@@ -21,6 +21,7 @@ public:
     void destroyWindows() override;
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
+    std::uint32_t showPopupMenu(const std::vector<platform::MenuEntry>& entries) override;
 
     // The owner of every other window of the program.
     HWND applicationWindow() const { return applicationWindow_.hwnd(); }

@@ -6,9 +6,12 @@
 #include "platform/win32/app/Win32Application.hpp"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Declared first, so destroyed last: the program's parts hold its ports to their end.
     umbrix::win32::Win32Platform system;
     umbrix::win32::Win32Application windows(instance);
     umbrix::platform::Platform ports = system.platform();
     umbrix::app::Application application(ports, windows);
+    // An error escaping a dialog's reaction goes where every reaction's error goes.
+    system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle(error); });
     return application.run();
 }

@@ -1,0 +1,79 @@
+#pragma once
+// What the window engine asks of the rest of the program, answered by the parts that exist in
+// this program: the unlock prompt, the tray icon, the lockdown and mute extras, the controller's
+// record of the last active window and the dialog port. The main window and the panic button
+// window are not built yet: the engine is told so (no such window is shown, nothing to close),
+// so that it neither leaves a window of ours out by a wrong caption nor waits for one.
+#include <string>
+
+#include "app/TrayIconPresence.hpp"
+#include "engine/EngineCollaborators.hpp"
+#include "extras/ActivationExtras.hpp"
+#include "password/UnlockPromptSlot.hpp"
+#include "platform/DialogPort.hpp"
+
+namespace umbrix::app {
+
+// `LastActiveHandle` of the controller: the window the user last worked in while the panic
+// button was shown.
+class LastActiveWindow final : public engine::ForegroundHistory {
+public:
+    platform::WindowId lastActiveHandle() override { return LastActiveHandle; }
+    platform::WindowId LastActiveHandle{};
+};
+
+class EngineLinks final : public engine::OwnWindows,
+                          public engine::PanicButton,
+                          public engine::TrayIcon,
+                          public engine::Lockdown,
+                          public engine::AudioMute,
+                          public engine::EngineDialogs {
+public:
+    EngineLinks(platform::DialogPort& dialogs, TrayIconPresence& trayIcon, extras::ActivationExtras& extras,
+                password::UnlockPromptSlot& unlockPrompt, LastActiveWindow& lastActive);
+
+    engine::EngineCollaborators collaborators();
+
+    // OwnWindows
+    std::string mainWindowCaption() override;
+    bool isMainWindowVisible() override { return false; }
+    void closeMainWindow() override {}
+    bool isPasswordPromptShown() override;
+    void closeAndDestroyPasswordPrompt() override;
+    bool isAboutWindowShown() override { return aboutWindowShown; }
+    void closeAboutWindow() override;
+
+    // PanicButton: no panic window yet, so no handle to leave out and nothing to close.
+    platform::WindowId panicWindowHandle() override { return {}; }
+    void closePanicWindow() override {}
+
+    // TrayIcon: a shell that refuses is not an error of the action that asked.
+    void removeTrayIcon() override { (void)trayIcon_.remove(); }
+    void showTrayIcon() override { (void)trayIcon_.activate(); }
+
+    // Lockdown
+    bool hasAdministratorRights() override { return extras_.lockdown().HasAdministratorRights(); }
+    void setTaskManagerDisabled(bool disabled) override { extras_.lockdown().SetTaskManagerPolicy(disabled); }
+    void liftCtrlAltDelRestrictions() override { extras_.lockdown().SetCtrlAltDelPolicy(true); }
+
+    // AudioMute
+    void switchMuteOff() override { extras_.audio().MuteAudio(false); }
+
+    // EngineDialogs
+    bool askYesNo(const std::string& text, const std::string& caption) override;
+    std::optional<std::string> browseForFile(const engine::FileDialogRequest& request) override;
+    void setWaitCursor(bool waiting) override { dialogs_.setWaitCursor(waiting); }
+
+    // The about window, while it is shown modally; closing it ends its modal display.
+    platform::ModalWindow* aboutWindow = nullptr;
+    bool aboutWindowShown = false;
+
+private:
+    platform::DialogPort& dialogs_;
+    TrayIconPresence& trayIcon_;
+    extras::ActivationExtras& extras_;
+    password::UnlockPromptSlot& unlockPrompt_;
+    LastActiveWindow& lastActive_;
+};
+
+}  // namespace umbrix::app

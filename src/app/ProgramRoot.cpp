@@ -1,0 +1,133 @@
+#include "app/ProgramRoot.hpp"
+
+#include <stdexcept>
+
+#include "config/InitConfiguration.hpp"
+#include "settings/SettingsLoad.hpp"
+
+namespace umbrix::app {
+
+ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
+    : ports_(ports),
+      errors_(errors),
+      extras_(ports),
+      decoy_(ports.shell),
+      trayIcon_(ports.tray, platform::TrayIconImage{}),
+      passwordStore_(ports.registry, ports.crypto),
+      password_(ports.crypto),
+      unlockPrompt_(ports.dialogs, password_, passwordStore_),
+      engineLinks_(ports.dialogs, trayIcon_, extras_, unlockPrompt_, lastActive_),
+      engine_(ports, engineLinks_.collaborators()),
+      hotKeyText_(ports.hotkeys, ports.text),
+      router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
+
+ProgramRoot::~ProgramRoot() {
+    ports_.tray.setEventSink(nullptr);
+    // The unlock prompt's window goes before the password it reads.
+    unlockPrompt_.discard();
+}
+
+void ProgramRoot::liftLeftoverRestriction() { extras_.lockdown().LiftLeftoverRestriction(); }
+
+hotkeys::DefaultHotKeyRegistration ProgramRoot::RegisterHotKeys() {
+    applicationHotkeyWindow_ = std::make_unique<hotkeys::OwnedHotkeyWindow>(ports_.hotkeys);
+    defaultHotKeys_ = std::make_unique<hotkeys::DefaultHotKeys>(ports_.hotkeys, applicationHotkeyWindow_->get());
+    return defaultHotKeys_->RegisterHotKeys();
+}
+
+void ProgramRoot::createOptions() { options_.emplace(ports_.system); }
+
+void ProgramRoot::CreateINIFile() { aINIFile_.emplace(settings::SettingsFile::besideExecutable(ports_)); }
+
+void ProgramRoot::TrimWorkingSet() {
+    if (options_) options_->TrimWorkingSet();
+}
+
+void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
+    ports_.tray.setEventSink(&events);
+    (void)trayIcon_.activate();
+}
+
+void ProgramRoot::loadMainWindowState() {
+    if (!aINIFile_) throw std::logic_error("the settings file is not bound");
+    settings::loadMainWindowSelections(*aINIFile_, selections_);
+    selectionsLoaded_ = true;
+    applyLoadedOptions();
+    if (!selections_.IconFile.empty())
+        (void)trayIcon_.changeImage(platform::TrayIconImage{selections_.IconFile, selections_.IconIndex});
+    password_.replace(passwordStore_.ReadPassword());
+    engine_.exclusionFile().LoadLists(engine_.state().exclusions);
+    engine_.inventory().DoGetWindows();
+}
+
+void ProgramRoot::applyLoadedOptions() {
+    // The engine reads its options from its own state; the settings model is their live copy.
+    engine::EngineOptions& options = engine_.state().options;
+    options.cbCloaked = selections_.cbCloaked;
+    options.cbHideParent = selections_.cbHideParent;
+    options.cbCloseParent = selections_.cbCloseParent;
+    options.cbzOrder = selections_.cbzOrder;
+    options.fHidePanicBtn = selections_.HidePanic_f;
+    options.cbMuteAudio = selections_.cbMuteAudio;
+    options.cbDisableACT = selections_.cbDisableACT;
+    options.cbHideIcon = selections_.cbHideIcon;
+    options.cbTaskManager = selections_.cbTaskManager;
+    engine_.state().exclusions.rgExclude = static_cast<engine::ExclusionMode>(selections_.rgExclude);
+}
+
+void ProgramRoot::InitConfiguration() { configuration_ = config::InitConfiguration(ports_.system, ports_.files); }
+
+void ProgramRoot::loadPanicWindowState() {
+    if (!aINIFile_) throw std::logic_error("the settings file is not bound");
+    settings::loadPanicWindowSelections(*aINIFile_, selections_, ports_.system.virtualDesktopOrigin());
+}
+
+void ProgramRoot::createHotKeyComponents() {
+    components_ = std::make_unique<hotkeys::HotKeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_,
+                                                              hotKeyText_);
+    stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotKeyText_, trayIcon_, components_->hkStealth,
+                                             [this] { engine_.actions().CloseApplicationWindows(); });
+}
+
+void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,
+                                     hotkeys::HotKeyComponentDispatcher& components) {
+    if (!components_) throw std::logic_error("the hotkey components do not exist yet");
+    router_.setApplicationHook(&defaultSet);
+    hotkeys::HotKeyFields fields{selections_.UseDefaultKeys, selections_.edHide, selections_.edUnHide};
+    components_->BindAtCreation(fields, components);
+    // The binding writes the custom texts back in their canonical form.
+    selections_.edHide = fields.edHide;
+    selections_.edUnHide = fields.edUnHide;
+    dispatchersConnected_ = true;
+}
+
+settings::FullSaveResult ProgramRoot::WriteAppSelections() {
+    // Settings that were never read in full are not written: defaults or half-read values must
+    // never replace the user's file.
+    if (!aINIFile_ || !selectionsLoaded_) throw std::logic_error("the settings were not read: QZ.ini is left as it is");
+    return settings::WriteAppSelections(*aINIFile_, selections_, [this] {
+        platform::IoResult saved = engine_.exclusionFile().SaveExclude(engine_.state().exclusions);
+        if (!saved) throw std::runtime_error("Unable to write to " + engine_.exclusionFile().path());
+    });
+}
+
+void ProgramRoot::releaseDefaultHotKeys() {
+    if (defaultHotKeys_) defaultHotKeys_->ReleaseRegistrations();
+}
+
+void ProgramRoot::liftLockdownAtExit() { extras_.lockdown().LiftAtExit(); }
+
+void ProgramRoot::deleteHotKeyAtoms() {
+    if (defaultHotKeys_) defaultHotKeys_->DeleteAtoms();
+}
+
+void ProgramRoot::removeTrayIcon() {
+    ports_.tray.setEventSink(nullptr);
+    (void)trayIcon_.remove();
+}
+
+bool ProgramRoot::hasHiddenWindows() const { return !engine_.state().hiddenWindows.empty(); }
+
+bool ProgramRoot::showHiddenWindowsBeforeExit() { return engine_.hiddenWindows().IsExiting(); }
+
+}  // namespace umbrix::app

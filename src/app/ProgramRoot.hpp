@@ -1,0 +1,136 @@
+#pragma once
+// The composition root: every long-lived part of the program, owned here for the program's
+// lifetime and wired to the ports of one platform. The start-up order and the controller's
+// creation and close call its steps; nothing in the core reaches these parts any other way.
+#include <memory>
+#include <optional>
+
+#include "app/EngineLinks.hpp"
+#include "app/ErrorHook.hpp"
+#include "app/StealthMode.hpp"
+#include "app/TrayIconPresence.hpp"
+#include "config/Configuration.hpp"
+#include "config/TOptions.hpp"
+#include "engine/WindowEngine.hpp"
+#include "extras/ActivationExtras.hpp"
+#include "extras/Decoy.hpp"
+#include "hotkeys/ActivationDispatch.hpp"
+#include "hotkeys/DefaultHotKeys.hpp"
+#include "hotkeys/HotKeyComponents.hpp"
+#include "hotkeys/HotKeyIdentifiers.hpp"
+#include "hotkeys/HotKeyRouter.hpp"
+#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/OwnedHotkeyWindow.hpp"
+#include "password/PasswordStore.hpp"
+#include "password/UnhidePassword.hpp"
+#include "password/UnlockPromptSlot.hpp"
+#include "platform/Platform.hpp"
+#include "settings/AppSelections.hpp"
+#include "settings/SettingsFile.hpp"
+#include "settings/SettingsSave.hpp"
+
+namespace umbrix::app {
+
+class ProgramRoot {
+public:
+    // Touches nothing outside the process: the steps below do, in the start-up order.
+    ProgramRoot(platform::Platform ports, ErrorHook& errors);
+    ProgramRoot(const ProgramRoot&) = delete;
+    ProgramRoot& operator=(const ProgramRoot&) = delete;
+    ~ProgramRoot();
+
+    // Start-up, once this is the only instance: a Task Manager restriction that an earlier run
+    // could not lift (a crash) is lifted.
+    void liftLeftoverRestriction();
+
+    // The controller's creation, in its order.
+    hotkeys::DefaultHotKeyRegistration RegisterHotKeys();
+    void createOptions();
+    void CreateINIFile();
+    void TrimWorkingSet();
+    // The tray icon is active from the controller's creation; "TaskbarCreated" adds it again.
+    void showTrayIcon(platform::TrayEventSink& events);
+
+    // What the main window's creation loads: every option from the settings file, the tray
+    // icon chosen there, the stored password and the exclusion file; then the first inventory.
+    void loadMainWindowState();
+    // The built-in configuration (version, update folders).
+    void InitConfiguration();
+    // The panic window's creation: its place, size and label.
+    void loadPanicWindowState();
+    // The hotkey setup dialog's creation: the custom and exit-stealth hotkey components, and
+    // stealth mode, which the exit-stealth hotkey ends.
+    void createHotKeyComponents();
+
+    // The activation dispatchers join here (the application-wide hook of the default set and
+    // the components' DoHotKey). Until they are connected no hotkey press starts anything.
+    void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet, hotkeys::HotKeyComponentDispatcher& components);
+    bool dispatchersConnected() const { return dispatchersConnected_; }
+
+    // The controller's close, each step on its own under the error hook.
+    settings::FullSaveResult WriteAppSelections();
+    void releaseDefaultHotKeys();
+    void liftLockdownAtExit();
+    // The controller's destruction.
+    void deleteHotKeyAtoms();
+    void removeTrayIcon();
+
+    // "&Close Umbrix" with windows hidden: shows them again, keeping the list.
+    bool showHiddenWindowsBeforeExit();
+    bool hasHiddenWindows() const;
+
+    settings::AppSelections& selections() { return selections_; }
+    settings::SettingsFile* settingsFile() { return aINIFile_ ? &*aINIFile_ : nullptr; }
+    const std::optional<config::Configuration>& configuration() const { return configuration_; }
+    engine::WindowEngine& engine() { return engine_; }
+    extras::ActivationExtras& extras() { return extras_; }
+    extras::Decoy& decoy() { return decoy_; }
+    password::UnhidePassword& password() { return password_; }
+    password::UnlockPromptSlot& unlockPrompt() { return unlockPrompt_; }
+    hotkeys::HotKeyRouter& router() { return router_; }
+    hotkeys::DefaultHotKeys* defaultHotKeys() { return defaultHotKeys_.get(); }
+    hotkeys::HotKeyComponents* hotKeyComponents() { return components_.get(); }
+    StealthMode* stealthMode() { return stealth_.get(); }
+    TrayIconPresence& trayIcon() { return trayIcon_; }
+    LastActiveWindow& lastActiveWindow() { return lastActive_; }
+    EngineLinks& engineLinks() { return engineLinks_; }
+
+private:
+    void applyLoadedOptions();
+
+    platform::Platform ports_;
+    ErrorHook& errors_;
+
+    settings::AppSelections selections_;
+    std::optional<settings::SettingsFile> aINIFile_;
+    std::optional<config::TOptions> options_;
+    std::optional<config::Configuration> configuration_;
+
+    extras::ActivationExtras extras_;
+    extras::Decoy decoy_;
+    TrayIconPresence trayIcon_;
+    LastActiveWindow lastActive_;
+
+    password::PasswordStore passwordStore_;
+    password::UnhidePassword password_;
+    password::UnlockPromptSlot unlockPrompt_;
+
+    EngineLinks engineLinks_;
+    engine::WindowEngine engine_;
+
+    // The one router outlives every hotkey component and the default set.
+    hotkeys::HotKeyIdentifiers identifiers_;
+    hotkeys::HotKeyText hotKeyText_;
+    hotkeys::HotKeyRouter router_;
+    std::unique_ptr<hotkeys::OwnedHotkeyWindow> applicationHotkeyWindow_;
+    std::unique_ptr<hotkeys::DefaultHotKeys> defaultHotKeys_;
+    std::unique_ptr<hotkeys::HotKeyComponents> components_;
+    std::unique_ptr<StealthMode> stealth_;
+    // The activation dispatchers (hotkeys::ActivationSequence) belong here, constructed after
+    // every part they take (the engine, the extras, the unlock prompt slot, stealth mode, the
+    // settings model) and handed to connectDispatchers once createHotKeyComponents has run.
+    bool dispatchersConnected_ = false;
+    bool selectionsLoaded_ = false;
+};
+
+}  // namespace umbrix::app

@@ -1,0 +1,34 @@
+#include "app/TrayMenu.hpp"
+
+namespace umbrix::app {
+
+namespace {
+platform::MenuEntry item(TrayCommand command, const char* caption) {
+    platform::MenuEntry entry;
+    entry.command = static_cast<std::uint32_t>(command);
+    entry.caption = caption;
+    return entry;
+}
+}  // namespace
+
+std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
+    platform::MenuEntry startSilent = item(TrayCommand::StartSilent, "&Start silent (disables splash screen)");
+    startSilent.checked = state.startSilent;
+
+    // A radio group with "Normal operation" marked; neither command moves the mark.
+    platform::MenuEntry normal = item(TrayCommand::NormalOperation, "Normal operation");
+    normal.checked = normal.radio = true;
+    platform::MenuEntry stealth = item(TrayCommand::StealthMode, "Switch to stealth mode");
+    stealth.radio = true;
+    stealth.enabled = state.stealthAvailable;
+    platform::MenuEntry mode;
+    mode.caption = "Mode of operation";
+    mode.submenu = {normal, stealth};
+
+    platform::MenuEntry autoStart = item(TrayCommand::AutoStart, "Start with &Windows");
+    autoStart.checked = state.autoStart;
+
+    return {startSilent, mode, autoStart, platform::MenuEntry{}, item(TrayCommand::Close, "&Close Umbrix")};
+}
+
+}  // namespace umbrix::app

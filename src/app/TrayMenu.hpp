@@ -1,0 +1,30 @@
+#pragma once
+// The tray icon's menu (PopupMenu1): its commands, and the entries as they are brought up to
+// date each time before it opens. Entries whose window the program does not build yet (the
+// about and update windows, the icon change, the main and panic windows) are left out rather
+// than offered and doing nothing.
+#include <cstdint>
+#include <vector>
+
+#include "platform/ApplicationPort.hpp"
+
+namespace umbrix::app {
+
+enum class TrayCommand : std::uint32_t {
+    StartSilent = 1,  // DisSplScr
+    NormalOperation,  // Normaloperation1
+    StealthMode,      // Switchtostealthmode1
+    AutoStart,        // AutoStart
+    Close,            // Exit1
+};
+
+struct TrayMenuState {
+    bool startSilent = false;       // "&Start silent ...": follows cbSilent
+    bool autoStart = false;         // "Start with &Windows"
+    bool stealthAvailable = false;  // the exit-stealth hotkey has a dispatcher to bring the icon back
+};
+
+// PopupMenu1Popup: the entries in display order.
+std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state);
+
+}  // namespace umbrix::app

@@ -1,0 +1,156 @@
+"""The hide and unhide hotkeys of a running Umbrix, acting on another program's windows, with
+and without the unhide password; stealth mode and the exit question with hidden windows.
+
+These need the activation dispatchers, which turn a hotkey into the configured action. While
+Umbrix.exe is built without them (UMBRIX_DISPATCHERS is not 1) the tests are skipped: a hotkey
+then starts nothing, and a pass would prove nothing."""
+
+import os
+import subprocess
+import unittest
+
+from harness import UmbrixTestCase, required_path, wait_until
+
+DISPATCHERS = os.environ.get("UMBRIX_DISPATCHERS") == "1"
+NO_DISPATCHERS = "Umbrix.exe is built without the activation dispatchers: its hotkeys start nothing yet"
+
+PASSWORD_KEY = r"HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\LogoAcc\QVAcc"
+PROBE_TITLES = ["Probe Report", "Probe Mail", "Probe Chat"]
+
+
+@unittest.skipUnless(DISPATCHERS, NO_DISPATCHERS)
+class Activation(UmbrixTestCase):
+
+    def setUp(self):
+        super().setUp()
+        self.probe_exe = required_path("UMBRIX_PROBE")
+
+    # Another program's windows ---------------------------------------------------------------
+
+    def start_probe(self):
+        probe = self.session.popen([self.probe_exe, *PROBE_TITLES], log_name="probe")
+        self.addCleanup(lambda: probe.poll() is None and probe.kill())
+        wait_until(lambda: len(self.probe_windows()) == len(PROBE_TITLES), 20, "the probe's windows show",
+                   self.describe_windows)
+        return probe
+
+    def probe_list(self):
+        """(handle, visible, title) of every probe window, top of the Z order first."""
+        done = self.session.run([self.probe_exe, "--list"])
+        rows = []
+        for line in done.stdout.decode("utf-8", errors="replace").splitlines():
+            fields = line.split("\t")
+            if len(fields) == 5 and fields[4] in PROBE_TITLES:
+                rows.append((int(fields[0]), fields[2] == "1", fields[4]))
+        return rows
+
+    def probe_windows(self, visible=True):
+        return [row for row in self.probe_list() if row[1] == visible]
+
+    def press(self, chord):
+        done = self.session.run([self.probe_exe, "--keys", chord])
+        self.assertEqual(done.returncode, 0, f"probe --keys {chord}")
+
+    def start_ready_umbrix(self):
+        umbrix = self.start_umbrix()
+        self.wait_ready(umbrix)
+        self.wait_for_tray_icon(True)
+        return umbrix
+
+    def wait_for_tray_icon(self, shown):
+        return wait_until(lambda: self.tray_icon_shown() == shown, 10,
+                          "the tray icon " + ("shows" if shown else "is gone"), self.describe_windows)
+
+    def hide_with_hotkey(self):
+        self.press("ctrl+space")
+        wait_until(lambda: not self.probe_windows(visible=True), 10, "every probe window is hidden",
+                   lambda: "\n".join(map(str, self.probe_list())))
+        self.assertEqual(len(self.probe_windows(visible=False)), len(PROBE_TITLES), "listed hidden")
+
+    # The cases -------------------------------------------------------------------------------
+
+    def test_the_hide_hotkey_hides_the_windows_and_the_unhide_hotkey_brings_them_back_in_order(self):
+        self.start_probe()
+        order_before = [row[0] for row in self.probe_list()]
+        umbrix = self.start_ready_umbrix()
+        self.screenshot("windows-shown")
+
+        self.hide_with_hotkey()
+        self.screenshot("windows-hidden")
+
+        self.press("ctrl+backspace")
+        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
+                   "every probe window is back", lambda: "\n".join(map(str, self.probe_list())))
+        self.screenshot("windows-back")
+        self.assertEqual([row[0] for row in self.probe_list()], order_before, "the Z order is kept")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_with_a_password_the_windows_come_back_only_after_the_unlock_prompt(self):
+        self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", "secret", "/f"])
+        (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nUsePW=1\r\n")
+        self.start_probe()
+        umbrix = self.start_ready_umbrix()
+
+        self.hide_with_hotkey()
+        self.press("ctrl+backspace")
+        wait_until(lambda: self.wintool.find(title="Password required"), 10, "the unlock prompt shows",
+                   self.describe_windows)
+        self.screenshot("unlock-prompt")
+        self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
+
+        for letter in "secret":
+            self.wintool.keys(letter)
+        self.wintool.keys("enter")
+        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
+                   "every probe window is back after the password", self.describe_windows)
+        self.screenshot("unlocked")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_stealth_mode_from_the_menu_ends_with_shift_alt_backspace(self):
+        umbrix = self.start_ready_umbrix()
+        self.right_click_tray_icon()
+        wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
+        self.screenshot("menu")
+        self.wintool.keys("down", "right")  # "Mode of operation"
+        self.wintool.keys("down", "enter")  # "Switch to stealth mode"
+        self.assertIn("to exit stealt mode", self.wait_for_message_box("Confirm"))
+        self.screenshot("confirmation")
+        self.assertTrue(self.wintool.press("Yes", caption="Confirm"))
+        self.wait_for_tray_icon(False)
+        self.screenshot("stealth")
+
+        self.press("shift+alt+backspace")
+        self.wait_for_tray_icon(True)
+        self.screenshot("icon-back")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_the_exit_question_with_hidden_windows(self):
+        self.start_probe()
+        umbrix = self.start_ready_umbrix()
+        self.hide_with_hotkey()
+
+        # Cancel: the program stays and the windows stay hidden.
+        self.right_click_tray_icon()
+        wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
+        self.wintool.keys("c")
+        self.assertEqual(self.wait_for_message_box("Umbrix"),
+                         "There are windows that are hidden would you like to show them before you exit")
+        self.screenshot("exit-question")
+        self.assertTrue(self.wintool.press("Cancel", caption="Umbrix"))
+        wait_until(lambda: self.wintool.message_box_text("Umbrix") is None, 10, "the question closes")
+        self.assertIsNone(umbrix.exit_code())
+        self.assertEqual(self.probe_windows(visible=True), [])
+
+        # OK: the windows come back and the program ends.
+        self.right_click_tray_icon()
+        wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
+        self.wintool.keys("c")
+        self.wait_for_message_box("Umbrix")
+        self.assertTrue(self.wintool.press("OK", caption="Umbrix"))
+        self.assertEqual(umbrix.wait_exit(), 0)
+        self.screenshot("exited")
+        self.assertEqual(len(self.probe_windows(visible=True)), len(PROBE_TITLES))
+
+
+if __name__ == "__main__":
+    unittest.main()

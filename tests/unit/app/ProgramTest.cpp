@@ -1,0 +1,306 @@
+// The program as a whole on the simulated machine: what its start reads and registers, what
+// its close writes, and the way out while windows are hidden.
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <string>
+#include <vector>
+
+#include "app/AppTexts.hpp"
+#include "app/Application.hpp"
+#include "app/TrayMenu.hpp"
+#include "hotkeys/ShortCut.hpp"
+#include "platform/sim/SimMachine.hpp"
+#include "settings/SettingsFile.hpp"
+#include "settings/SettingsKeys.hpp"
+
+namespace umbrix::app {
+namespace {
+
+using platform::MessageBoxResult;
+using ::testing::ElementsAreArray;
+
+constexpr std::uint32_t kCtrl = platform::hotkey_modifiers::kControl;
+constexpr std::uint32_t kSpace = 0x20, kBackspace = 0x08;
+
+// The key names of a settings file, in file order.
+std::vector<std::string> keysIn(const std::string& file) {
+    std::vector<std::string> keys;
+    std::size_t start = 0;
+    while (start < file.size()) {
+        std::size_t end = file.find('\n', start);
+        std::string line = file.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (auto equals = line.find('='); equals != std::string::npos) keys.push_back(line.substr(0, equals));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return keys;
+}
+
+// Records what the dispatchers were asked, as the activation sequence would receive it.
+class RecordingDispatcher : public hotkeys::DefaultHotKeyDispatcher, public hotkeys::HotKeyComponentDispatcher {
+public:
+    void GetHotKeys(hotkeys::ActivationSender, std::int32_t messageSent) override { defaultSet.push_back(messageSent); }
+    void DoHotKey(hotkeys::ActivationSender sender) override { components.push_back(sender); }
+    std::vector<std::int32_t> defaultSet;
+    std::vector<hotkeys::ActivationSender> components;
+};
+
+class Program : public ::testing::Test {
+protected:
+    std::string settingsPath() const { return settings::settingsFilePathFor(machine.system.exePath); }
+    std::string settingsText() { return machine.files.readFile(settingsPath()).value_or(""); }
+    void start() { ASSERT_EQ(application.start(), StartOutcome::Running); }
+    int closeProgram() {
+        machine.application.postClose();
+        return machine.application.runMessageLoop();
+    }
+    ProgramRoot& program() { return *application.program(); }
+
+    sim::SimMachine machine;
+    platform::Platform ports = machine.platform();
+    Application application{ports, machine.application};
+};
+
+TEST_F(Program, TheCloseWritesTheSectionAndThe33KeysInTableOrder) {
+    start();
+    EXPECT_FALSE(machine.files.fileExists(settingsPath())) << "binding the file does not create it";
+    EXPECT_EQ(closeProgram(), 0);
+
+    std::vector<std::string> expected;
+    for (const auto& key : settings::settingsKeyTable())
+        if (key.savedBy & settings::kFullSave) expected.emplace_back(key.key);
+    ASSERT_EQ(expected.size(), 33u);
+    const std::string file = settingsText();
+    EXPECT_EQ(file.rfind("[StartUp]", 0), 0u) << file;
+    EXPECT_THAT(keysIn(file), ElementsAreArray(expected)) << file;
+    EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
+}
+
+TEST_F(Program, UserValuesSurviveAStartAndAClose) {
+    const std::string userFile =
+        "[StartUp]\r\nAutoStart=1\r\nDoBin=1\r\nAction=3\r\nMuteAudio=0\r\nHkHide=Ctrl+H\r\nDefaults=0\r\n"
+        "PanicLeft=-1200\r\nbtnPanic=Hide me\r\nSilent=1\r\nLanguage=1031\r\nTransparancy=7\r\nTheme=4\r\n"
+        "rgExclude=1\r\nIconFile=C:\\icons.dll\r\nIconIndex=9\r\n";
+    machine.files.putFile(settingsPath(), userFile);
+    start();
+    // The chosen icon is the tray icon.
+    ASSERT_TRUE(machine.tray.shows(1));
+    EXPECT_EQ(machine.tray.icons.at(1).image, (platform::TrayIconImage{"C:\\icons.dll", 9}));
+    EXPECT_EQ(closeProgram(), 0);
+    EXPECT_FALSE(machine.tray.shows(1)) << "no icon is left behind in the notification area";
+
+    settings::SettingsFile after(machine.files, machine.text, settingsPath());
+    EXPECT_TRUE(after.readBool("StartUp", "AutoStart", false));
+    EXPECT_TRUE(after.readBool("StartUp", "DoBin", false));
+    EXPECT_EQ(after.readInteger("StartUp", "Action", 0), 3);
+    EXPECT_FALSE(after.readBool("StartUp", "MuteAudio", true));
+    EXPECT_EQ(after.readString("StartUp", "HkHide", ""), "Ctrl+H");
+    EXPECT_FALSE(after.readBool("StartUp", "Defaults", true));
+    EXPECT_EQ(after.readInteger("StartUp", "PanicLeft", 0), -1200);
+    EXPECT_EQ(after.readString("StartUp", "btnPanic", ""), "Hide me");
+    EXPECT_TRUE(after.readBool("StartUp", "Silent", false));
+    EXPECT_EQ(after.readInteger("StartUp", "Language", 0), 1031);
+    EXPECT_EQ(after.readInteger("StartUp", "Transparancy", 0), 7);
+    EXPECT_EQ(after.readInteger("StartUp", "Theme", 0), 4);
+    EXPECT_EQ(after.readInteger("StartUp", "rgExclude", 0), 1);
+    EXPECT_EQ(after.readString("StartUp", "IconFile", ""), "C:\\icons.dll");
+    EXPECT_EQ(after.readInteger("StartUp", "IconIndex", 0), 9);
+}
+
+TEST_F(Program, SettingsThatCouldNotBeReadAreNotWrittenOver) {
+    // A start whose settings load did not run to its end: the close must not replace the
+    // user's options with defaults.
+    machine.files.putFile(settingsPath(), "[StartUp]\r\nDoBin=1\r\n");
+    ErrorHook errors;
+    ProgramRoot program(ports, errors);
+    program.CreateINIFile();
+    EXPECT_THROW(program.WriteAppSelections(), std::logic_error);
+    EXPECT_EQ(settingsText(), "[StartUp]\r\nDoBin=1\r\n");
+}
+
+TEST_F(Program, TheStartRegistersTheDefaultHotkeysAndShowsTheTrayIcon_TheCloseReleasesThem) {
+    start();
+    EXPECT_TRUE(machine.hotkeys.programHolds(kCtrl, kSpace));
+    EXPECT_TRUE(machine.hotkeys.programHolds(kCtrl, kBackspace));
+    EXPECT_TRUE(machine.tray.shows(1));
+    EXPECT_EQ(machine.tray.icons.at(1).callbackMessage, 0x0401u);
+    EXPECT_TRUE(machine.tray.icons.at(1).tip.empty());
+
+    EXPECT_EQ(closeProgram(), 0);
+    EXPECT_FALSE(machine.hotkeys.programHolds(kCtrl, kSpace));
+    EXPECT_FALSE(machine.hotkeys.programHolds(kCtrl, kBackspace));
+    EXPECT_FALSE(machine.hotkeys.findAtom(hotkeys::kHideAtomName));
+    EXPECT_FALSE(machine.hotkeys.findAtom(hotkeys::kUnhideAtomName));
+}
+
+TEST_F(Program, WithoutDispatchersAHotkeyPressStartsNothing_OnceConnectedTheRouterDeliversIt) {
+    start();
+    EXPECT_EQ(machine.hotkeys.press(kCtrl, kSpace), sim::SimHotkeys::PressOutcome::Program);
+    EXPECT_FALSE(program().dispatchersConnected());
+
+    RecordingDispatcher dispatcher;
+    program().connectDispatchers(dispatcher, dispatcher);
+    machine.hotkeys.press(kCtrl, kSpace);
+    machine.hotkeys.press(kCtrl, kBackspace);
+    const auto* defaults = program().defaultHotKeys();
+    EXPECT_THAT(dispatcher.defaultSet, ::testing::ElementsAre(defaults->hideAtom(), defaults->unhideAtom()));
+
+    machine.hotkeys.press(hotkeys::hotKeyModifiersOf(hotkeys::kExitStealthHotKey),
+                          hotkeys::virtualKeyOf(hotkeys::kExitStealthHotKey));
+    EXPECT_THAT(dispatcher.components, ::testing::ElementsAre(hotkeys::ActivationSender::ExitStealth));
+    program().router().setApplicationHook(nullptr);
+}
+
+TEST_F(Program, ARecreatedTaskbarGetsTheIconBack_ButNotInStealthMode) {
+    start();
+    machine.tray.recreateTaskbar();
+    EXPECT_TRUE(machine.tray.shows(1));
+
+    (void)program().trayIcon().remove();
+    machine.tray.recreateTaskbar();
+    EXPECT_FALSE(machine.tray.shows(1));
+}
+
+class ExitWithHiddenWindows : public Program {
+protected:
+    void SetUp() override {
+        start();
+        for (const char* title : {"Report.docx - Word", "Inbox - Mail"})
+            windows.push_back(machine.windows.open({title, platform::ProcessId{77}}));
+        program().engine().inventory().DoGetWindows();
+        program().engine().actions().DoHideAllWindows(0);
+        ASSERT_TRUE(program().hasHiddenWindows());
+        for (auto window : windows) ASSERT_FALSE(machine.windows.isWindowVisible(window));
+    }
+    std::vector<platform::WindowId> windows;
+};
+
+TEST_F(ExitWithHiddenWindows, CancelKeepsTheProgramAndTheWindowsHidden) {
+    machine.dialogs.userAnswers(MessageBoxResult::Cancel);
+    application.controller()->Exit1Click();
+
+    ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
+    const auto& box = machine.dialogs.messageBoxes[0].request;
+    EXPECT_EQ(box.text, kShowHiddenBeforeExitText);
+    EXPECT_EQ(box.caption, "Umbrix");
+    EXPECT_EQ(box.buttons, platform::MessageBoxButtons::OkCancel);
+    EXPECT_EQ(box.icon, platform::MessageBoxIcon::Question);
+    EXPECT_TRUE(box.taskModal);
+    EXPECT_FALSE(application.terminated());
+    for (auto window : windows) EXPECT_FALSE(machine.windows.isWindowVisible(window));
+}
+
+TEST_F(ExitWithHiddenWindows, OkShowsTheWindowsAndEndsTheProgram) {
+    machine.dialogs.userAnswers(MessageBoxResult::Ok);
+    application.controller()->Exit1Click();
+    EXPECT_TRUE(application.terminated());
+    for (auto window : windows) EXPECT_TRUE(machine.windows.isWindowVisible(window));
+}
+
+TEST_F(ExitWithHiddenWindows, AnEndFromOutsideTheMenuBringsTheWindowsBackFirst) {
+    EXPECT_TRUE(machine.application.endSession());
+    EXPECT_TRUE(application.terminated());
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+    for (auto window : windows) EXPECT_TRUE(machine.windows.isWindowVisible(window));
+}
+
+TEST_F(Program, ExitWithoutHiddenWindowsAsksNothing) {
+    start();
+    application.controller()->Exit1Click();
+    EXPECT_TRUE(application.terminated());
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+}
+
+}  // namespace
+}  // namespace umbrix::app
+
+namespace umbrix::app {
+namespace {
+
+class TrayMenuTest : public Program {
+protected:
+    void SetUp() override { start(); }
+    // The user right-clicks the icon and picks `command` (0: dismisses the menu).
+    void choose(TrayCommand command) {
+        machine.application.menuChoices.push_back(static_cast<std::uint32_t>(command));
+        machine.tray.click(1, 0x0205);
+    }
+    const platform::MenuEntry* entry(const std::string& caption) {
+        for (const auto& item : machine.application.menusShown.back()) {
+            if (item.caption == caption) return &item;
+            for (const auto& sub : item.submenu)
+                if (sub.caption == caption) return &sub;
+        }
+        return nullptr;
+    }
+    std::optional<platform::RegistryValue> runValue() {
+        return machine.registry.readValue(platform::RegistryRoot::LocalMachine,
+                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Umbrix");
+    }
+};
+
+TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder_StealthOnlyOnceItsExitKeyCanBringTheIconBack) {
+    machine.tray.click(1, 0x0203);  // a double click opens no menu
+    EXPECT_TRUE(machine.application.menusShown.empty());
+    choose(TrayCommand{0});
+    ASSERT_EQ(machine.application.menusShown.size(), 1u);
+    std::vector<std::string> captions;
+    for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
+    EXPECT_THAT(captions, ::testing::ElementsAre("&Start silent (disables splash screen)", "Mode of operation",
+                                                 "Start with &Windows", "", "&Close Umbrix"));
+    EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
+    EXPECT_FALSE(entry("Switch to stealth mode")->enabled);
+
+    // Chosen anyway (a stale menu), it leaves the icon where it is.
+    choose(TrayCommand::StealthMode);
+    EXPECT_TRUE(machine.tray.shows(1));
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+
+    RecordingDispatcher dispatcher;
+    program().connectDispatchers(dispatcher, dispatcher);
+    choose(TrayCommand{0});
+    EXPECT_TRUE(entry("Switch to stealth mode")->enabled);
+    program().router().setApplicationHook(nullptr);
+}
+
+TEST_F(TrayMenuTest, StartSilentFollowsTheOptionAndIsSavedAsSilent) {
+    choose(TrayCommand::StartSilent);
+    choose(TrayCommand{0});
+    EXPECT_TRUE(entry("&Start silent (disables splash screen)")->checked);
+    EXPECT_TRUE(program().selections().cbSilent);
+    EXPECT_EQ(closeProgram(), 0);
+    settings::SettingsFile after(machine.files, machine.text, settingsPath());
+    EXPECT_TRUE(after.readBool("StartUp", "Silent", false));
+}
+
+TEST_F(TrayMenuTest, StartWithWindowsWritesAndDeletesTheRunValueForAnAdministrator) {
+    machine.registry.administrator = true;
+    machine.registry.createKey(platform::RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    choose(TrayCommand::AutoStart);
+    ASSERT_TRUE(runValue());
+    EXPECT_EQ(runValue()->text, machine.system.exePath);
+    choose(TrayCommand{0});
+    EXPECT_TRUE(entry("Start with &Windows")->checked);
+
+    choose(TrayCommand::AutoStart);
+    EXPECT_FALSE(runValue());
+    EXPECT_FALSE(program().selections().AutoStart);
+}
+
+TEST_F(TrayMenuTest, StartWithWindowsWithoutRightsKeepsTheMarkAndSaysNothing) {
+    choose(TrayCommand::AutoStart);
+    EXPECT_FALSE(runValue());
+    EXPECT_TRUE(program().selections().AutoStart);
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+    EXPECT_EQ(application.errors().discardedCount(), 1);
+}
+
+TEST_F(TrayMenuTest, CloseUmbrixEndsTheProgram) {
+    choose(TrayCommand::Close);
+    EXPECT_TRUE(application.terminated());
+}
+
+}  // namespace
+}  // namespace umbrix::app
