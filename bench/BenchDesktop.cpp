@@ -20,19 +20,19 @@ BenchDesktop::BenchDesktop(const DesktopShape& shape) {
     // cloaked ones, as on a real desktop. They belong to the first 120 processes; the rest are
     // services without windows.
     for (int i = 0; i < shape.windows; ++i) {
-        sim::SimWindows::Spec spec;
-        spec.owner = processes[static_cast<std::size_t>(i % 120) % processes.size()];
-        spec.title = "Document " + std::to_string(i) + " - Application " + std::to_string(i % 120);
+        sim::SimWindows::Blueprint blueprint;
+        blueprint.owner = processes[static_cast<std::size_t>(i % 120) % processes.size()];
+        blueprint.title = "Document " + std::to_string(i) + " - Application " + std::to_string(i % 120);
         switch (i % 10) {
-            case 7: spec.visible = false; break;
-            case 8: spec.title.clear(); break;
-            case 9: spec.cloaked = 1; break;
+            case 7: blueprint.visible = false; break;
+            case 8: blueprint.title.clear(); break;
+            case 9: blueprint.cloaked = 1; break;
             default: ++listedWindows; break;
         }
-        const auto window = machine.windows.open(spec);
+        const auto window = machine.windows.open(blueprint);
         // A few window exclusions, as a user keeps them.
         if (i % 40 == 1) {
-            engine.state().exclusions.windows.append({engine::handleText(window), spec.title, "", std::nullopt});
+            engine.state().exclusions.windows.append({engine::handleText(window), blueprint.title, "", std::nullopt});
             --listedWindows;
         }
     }

@@ -150,20 +150,20 @@ std::optional<ShowState> SimWindows::showState(WindowId window) {
     return w->state;
 }
 
-WindowId SimWindows::open(const Spec& spec) {
+WindowId SimWindows::open(const Blueprint& blueprint) {
     WindowId id{nextHandle_};
     nextHandle_ += 0x2E;  // handles are not consecutive on Windows either
     Window w;
     w.id = id;
-    w.title = spec.title;
-    w.owner = spec.owner;
-    w.visible = spec.visible;
-    w.state = spec.state;
-    w.cloaked = spec.cloaked;
-    w.refusesClose = spec.refusesClose;
+    w.title = blueprint.title;
+    w.owner = blueprint.owner;
+    w.visible = blueprint.visible;
+    w.state = blueprint.state;
+    w.cloaked = blueprint.cloaked;
+    w.refusesClose = blueprint.refusesClose;
     windows_.emplace(id.value, std::move(w));
     zOrder_.insert(zOrder_.begin(), id);
-    if (spec.visible && spec.state != ShowState::Minimized) foreground_ = id;
+    if (blueprint.visible && blueprint.state != ShowState::Minimized) foreground_ = id;
     return id;
 }
 

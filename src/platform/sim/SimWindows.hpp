@@ -23,7 +23,7 @@ using platform::WindowId;
 class SimWindows final : public platform::WindowPort {
 public:
     // What a new window looks like.
-    struct Spec {
+    struct Blueprint {
         std::string title;
         ProcessId owner;
         bool visible = true;
@@ -76,7 +76,7 @@ public:
 
     // Set-up and scripting for tests. None of these count as port calls.
     // Opens a window on top of the Z order, as CreateWindowEx + ShowWindow would.
-    WindowId open(const Spec& spec);
+    WindowId open(const Blueprint& blueprint);
     void destroy(WindowId window);
     void setTitle(WindowId window, std::string title);
     void setVisible(WindowId window, bool visible);

@@ -17,11 +17,11 @@ public:
         process_ = processes_.start(path);
         sink_ = windows_.open({"", process_});
         for (const ProbeWindow& request : requests) {
-            sim::SimWindows::Spec spec{request.title, process_};
-            spec.visible = !request.hidden;
-            spec.state = request.minimized ? platform::ShowState::Minimized : platform::ShowState::Normal;
-            spec.refusesClose = request.refuseClose;
-            opened_.push_back(windows_.open(spec));
+            sim::SimWindows::Blueprint blueprint{request.title, process_};
+            blueprint.visible = !request.hidden;
+            blueprint.state = request.minimized ? platform::ShowState::Minimized : platform::ShowState::Normal;
+            blueprint.refusesClose = request.refuseClose;
+            opened_.push_back(windows_.open(blueprint));
         }
     }
     ~SimDesktopProbe() override { end(); }

@@ -15,7 +15,7 @@ protected:
 TEST_F(Inventory, FilterChainKeepsOnlyVisibleTitledWindowsOfTheUser) {
     const ProcessId delphi = app("c:\\program files\\embarcadero\\bin\\bds.exe");
     struct Case {
-        sim::SimWindows::Spec spec;
+        sim::SimWindows::Blueprint blueprint;
         bool listed;
     } cases[] = {
         {{"Untitled - Notepad", notepad}, true},
@@ -31,8 +31,8 @@ TEST_F(Inventory, FilterChainKeepsOnlyVisibleTitledWindowsOfTheUser) {
     };
     std::vector<std::string> expected;
     for (const auto& c : cases) {
-        open(c.spec);
-        if (c.listed) expected.insert(expected.begin(), c.spec.title);  // each opens on top
+        open(c.blueprint);
+        if (c.listed) expected.insert(expected.begin(), c.blueprint.title);  // each opens on top
     }
 
     inventory.DoGetWindows();

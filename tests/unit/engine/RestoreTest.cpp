@@ -194,7 +194,7 @@ TEST_F(Restore, CloseWindowAsksFirstAndNoLeavesEverythingAsItWas) {
 
 TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
     const WindowId closes = open({"Closes", word, false});
-    sim::SimWindows::Spec asking{"Asks to save", word, false};
+    sim::SimWindows::Blueprint asking{"Asks to save", word, false};
     asking.refusesClose = true;  // its application asks its user, who keeps it
     const WindowId refuses = open(asking);
     record(closes, "Closes");

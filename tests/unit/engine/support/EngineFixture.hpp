@@ -53,7 +53,7 @@ protected:
 
     // A window on top of the Z order.
     WindowId open(ProcessId owner, const std::string& title) { return machine.windows.open({title, owner}); }
-    WindowId open(sim::SimWindows::Spec spec) { return machine.windows.open(spec); }
+    WindowId open(sim::SimWindows::Blueprint blueprint) { return machine.windows.open(blueprint); }
 
     std::vector<std::string> visibleTitles() const {
         std::vector<std::string> titles;
