@@ -1,9 +1,5 @@
 """The hide and unhide hotkeys of a running Umbrix, acting on another program's windows, with
-and without the unhide password; stealth mode and the exit question with hidden windows.
-
-These need the activation dispatchers, which turn a hotkey into the configured action. While
-Umbrix.exe is built without them (UMBRIX_DISPATCHERS is not 1) the tests are skipped: a hotkey
-then starts nothing, and a pass would prove nothing."""
+and without the unhide password; stealth mode and the exit question with hidden windows."""
 
 import os
 import subprocess
@@ -11,14 +7,10 @@ import unittest
 
 from harness import UmbrixTestCase, required_path, wait_until
 
-DISPATCHERS = os.environ.get("UMBRIX_DISPATCHERS") == "1"
-NO_DISPATCHERS = "Umbrix.exe is built without the activation dispatchers: its hotkeys start nothing yet"
-
 PASSWORD_KEY = r"HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\LogoAcc\QVAcc"
 PROBE_TITLES = ["Probe Report", "Probe Mail", "Probe Chat"]
 
 
-@unittest.skipUnless(DISPATCHERS, NO_DISPATCHERS)
 class Activation(UmbrixTestCase):
 
     def setUp(self):
