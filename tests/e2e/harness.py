@@ -33,6 +33,24 @@ WINE_PROCESSES = {"explorer.exe", "services.exe", "winedevice.exe", "plugplay.ex
 
 POLL_INTERVAL = 0.15
 
+# The tray menu's entries as the program shows them, top first (None: a separator), each with
+# its submenu's entries. Keyboard navigation counts on this order: keep it in step with
+# src/app/TrayMenu.cpp.
+TRAY_MENU = [
+    ("&Start silent (disables splash screen)", []),
+    ("Mode of operation", ["Normal operation", "Switch to stealth mode"]),
+    ("Start with &Windows", []),
+    None,
+    ("&Close Umbrix", []),
+]
+
+# Without a desktop window Wine shows its notification area as a titled top-level window of its
+# own, which an activation would hide like any application's window (Windows' task bar has no
+# title and never qualifies). Tests that hide windows exclude it through the program's window
+# exclusions, as a user would.
+WINE_TRAY_TITLE = "Wine System Tray"
+EXCLUSION_RECORD_FIELD = 256
+
 
 def required_path(name):
     value = os.environ.get(name)
@@ -345,6 +363,29 @@ class UmbrixTestCase(unittest.TestCase):
     def popup_menus(self):
         """The visible popup menus (window class #32768)."""
         return [w for w in self.wintool.find(class_name="#32768") if w.visible]
+
+    def choose_from_tray_menu(self, *path):
+        """With the tray menu open, chooses the entry `path[0]` (and in its submenu `path[1]`)
+        with the arrow keys: the first Down selects the first entry, separators are skipped."""
+        entries = [entry for entry in TRAY_MENU if entry is not None]
+        captions = [caption for caption, _ in entries]
+        index = captions.index(path[0])
+        self.wintool.keys(*["down"] * (index + 1))
+        if len(path) > 1:
+            submenu = entries[index][1]
+            # Right opens the submenu with its first entry selected.
+            self.wintool.keys("right", *["down"] * submenu.index(path[1]))
+        self.wintool.keys("enter")
+
+    def exclude_windows_titled(self, *titles):
+        """Writes the program's exclusion file (Exclude.ini: one 768-byte record per window,
+        three fields of a length byte and 255 bytes) so that windows with these titles are
+        never hidden. Call before the program starts: it reads the file once."""
+        def field(text):
+            data = text.encode("cp1252")[:EXCLUSION_RECORD_FIELD - 1]
+            return bytes([len(data)]) + data.ljust(EXCLUSION_RECORD_FIELD - 1, b"\0")
+        records = b"".join(field("0") + field(title) + field("") for title in titles)
+        (self.program_folder / "Exclude.ini").write_bytes(records)
 
     def folder_snapshot(self):
         """Name, size and modification time of every file in the program folder."""
