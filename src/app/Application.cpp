@@ -16,6 +16,7 @@ int Application::run() {
     try {
         if (start() == StartOutcome::AlreadyRunning) return 0;
     } catch (const std::exception& error) {
+        closeSplash();
         windows_.destroyWindows();
         platform_.dialogs.messageBox({std::string(kCannotStartText) + "\n\n" + error.what(),
                                       std::string(kProgramName), platform::MessageBoxButtons::Ok,
@@ -43,11 +44,36 @@ StartOutcome Application::start() {
     windows_.createApplicationWindow(kProgramName);
     windows_.makeApplicationWindowToolWindow();
 
+    // The splash covers the creation of the windows; it reads the silent start itself.
+    splash_ = std::make_unique<TSplash_f>(windows_, settings::SettingsFile::besideExecutable(platform_));
+    showSplash();
+
     createController();
     createLongLivedWindows();
 
+    // Shown again: the windows' creation may have covered it.
+    showSplash();
+    windows_.makeApplicationWindowToolWindow();
     if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
+    closeSplash();
     return StartOutcome::Running;
+}
+
+void Application::showSplash() {
+    if (!splash_) return;
+    try {
+        splash_->ShowAndPaint();
+    } catch (const std::exception&) {
+        // The splash only decorates the start: a splash that cannot be shown is left out, and
+        // the program starts without it.
+        splash_.reset();
+    }
+}
+
+void Application::closeSplash() {
+    if (!splash_) return;
+    splash_->Close();
+    splash_.reset();
 }
 
 void Application::createController() {
@@ -72,6 +98,7 @@ void Application::createLongLivedWindows() {
 void Application::Terminate() {
     if (terminated_) return;
     terminated_ = true;
+    closeSplash();
     if (form2_) errors_.run([this] { form2_->FormDestroy(); });
     windows_.destroyWindows();
     windows_.quitMessageLoop(0);

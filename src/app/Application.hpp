@@ -7,6 +7,7 @@
 #include "app/ErrorHook.hpp"
 #include "app/ProgramRoot.hpp"
 #include "app/TForm2.hpp"
+#include "app/TSplash_f.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/Platform.hpp"
 
@@ -35,11 +36,14 @@ public:
     void Terminate();
 
     TForm2* controller() { return form2_.get(); }
+    const TSplash_f* splash() const { return splash_.get(); }
     ProgramRoot* program() { return program_.get(); }
     ErrorHook& errors() { return errors_; }
     bool terminated() const { return terminated_; }
 
 private:
+    void showSplash();
+    void closeSplash();
     void createController();
     void createLongLivedWindows();
 
@@ -48,6 +52,7 @@ private:
     ErrorHook errors_;
     std::unique_ptr<ProgramRoot> program_;  // outlives the controller, which calls into it
     std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TSplash_f> splash_;  // only during start-up
     bool terminated_ = false;
 };
 

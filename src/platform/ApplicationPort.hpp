@@ -29,6 +29,12 @@ struct MenuEntry {
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
 
+// What the splash window shows while the program starts.
+struct SplashContent {
+    std::string title;   // "Umbrix 7.1"
+    std::string status;  // "Loading...", bold, at the bottom left
+};
+
 class ApplicationPort {
 public:
     ApplicationPort() = default;
@@ -48,6 +54,13 @@ public:
     // CreateWindowExW of the hidden controller window, owned by the application window; its
     // messages go to `events` until it is destroyed. Throws when it cannot be created.
     virtual void createControllerWindow(ControllerEvents& events) = 0;
+
+    // The splash window: borderless, 296 x 207 client pixels, centred on the screen, with the
+    // hourglass cursor; owned by the application window. Created on the first call, then shown
+    // and painted at once (UpdateWindow), so that it appears before the long start-up steps.
+    virtual void showSplashWindow(const SplashContent& content) = 0;
+    // Closes and destroys the splash window, if there is one.
+    virtual void closeSplashWindow() = 0;
 
     // DestroyWindow of the controller window, then of the application window.
     virtual void destroyWindows() = 0;

@@ -22,6 +22,8 @@ from pathlib import Path
 # Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
+# The splash window, shown while the program starts.
+SPLASH_WINDOW_CLASS = "UmbrixSplash"
 # The hidden window that receives the tray icon's messages (src/platform/win32/Win32Tray.cpp).
 TRAY_WINDOW_CLASS = "UmbrixTrayWindow"
 
@@ -307,12 +309,15 @@ class UmbrixTestCase(unittest.TestCase):
         return self.wintool.find(class_name=CONTROLLER_WINDOW_CLASS)
 
     def wait_ready(self, umbrix, timeout=None):
-        """Waits until the instance has built its controller window; returns that window."""
+        """Waits until the instance has finished its start (its controller window exists and its
+        splash window is gone); returns the controller window."""
         def ready():
             if umbrix.exit_code() is not None:
                 raise AssertionError(f"{umbrix.name} ended with {umbrix.exit_code()} before it was ready")
             windows = self.controller_windows()
-            return windows[0] if len(windows) == 1 else None
+            if len(windows) != 1 or self.wintool.find(class_name=SPLASH_WINDOW_CLASS, pid=windows[0].pid):
+                return None
+            return windows[0]
         return wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready", self.describe_windows)
 
     def close_umbrix(self, umbrix, timeout=15):

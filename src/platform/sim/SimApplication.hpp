@@ -18,6 +18,8 @@ public:
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
+    void showSplashWindow(const platform::SplashContent& content) override;
+    void closeSplashWindow() override;
     void destroyWindows() override;
     // Dispatches what is queued, then returns the quit code. A loop that would wait for ever
     // (nothing queued, no quit) throws instead, so a test that forgot to end the program fails.
@@ -45,8 +47,16 @@ public:
     };
     Window applicationWindow;
     Window controllerWindow;
+    struct Splash {
+        bool exists = false;
+        bool visible = false;
+        int paints = 0;  // times shown and painted
+        platform::SplashContent content;
+    };
+    Splash splash;
     std::optional<int> quitCode;      // the last PostQuitMessage code
     bool failWindowCreation = false;  // CreateWindowExW returns NULL
+    bool failSplashCreation = false;  // ... for the splash window only
 
 private:
     enum class Message { Close };

@@ -8,6 +8,7 @@
 #include "platform/ApplicationPort.hpp"
 #include "platform/win32/app/ApplicationWindow.hpp"
 #include "platform/win32/app/ControllerWindow.hpp"
+#include "platform/win32/app/SplashWindow.hpp"
 
 namespace umbrix::win32 {
 
@@ -18,6 +19,8 @@ public:
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
+    void showSplashWindow(const platform::SplashContent& content) override;
+    void closeSplashWindow() override;
     void destroyWindows() override;
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
@@ -33,6 +36,7 @@ private:
     // Kept until the end of the process: the window may be destroyed from inside its own
     // message handler, and the object must outlive that call.
     std::unique_ptr<ControllerWindow> controllerWindow_;
+    std::unique_ptr<SplashWindow> splashWindow_;
 };
 
 }  // namespace umbrix::win32
