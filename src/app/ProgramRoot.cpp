@@ -1,7 +1,9 @@
 #include "app/ProgramRoot.hpp"
 
 #include <stdexcept>
+#include <string>
 
+#include "common/BesideExecutable.hpp"
 #include "config/InitConfiguration.hpp"
 #include "settings/SettingsLoad.hpp"
 
@@ -18,6 +20,8 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       unlockPrompt_(ports.dialogs, password_, passwordStore_),
       engineLinks_(ports.dialogs, trayIcon_, extras_, unlockPrompt_, lastActive_),
       engine_(ports, engineLinks_.collaborators()),
+      hiddenWindowRecovery_(ports.files, ports.windows, ports.clock,
+                            fileBesideExecutable(ports.system.executablePath(), engine::kHiddenWindowRecordName)),
       hotKeyText_(ports.hotkeys, ports.text),
       router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
 
@@ -60,6 +64,14 @@ void ProgramRoot::loadMainWindowState() {
     password_.replace(passwordStore_.ReadPassword());
     engine_.exclusionFile().LoadLists(engine_.state().exclusions);
     engine_.inventory().DoGetWindows();
+    if (hiddenWindowRecovery_.adoptLeftovers(engine_.state().hiddenWindows) > 0) recordHiddenWindows();
+}
+
+void ProgramRoot::recordHiddenWindows() {
+    const platform::IoResult recorded = hiddenWindowRecovery_.record(engine_.state().hiddenWindows);
+    if (!recorded)
+        throw std::runtime_error("cannot write " + hiddenWindowRecovery_.path() + " (Windows error " +
+                                 std::to_string(recorded.error) + ")");
 }
 
 void ProgramRoot::applyLoadedOptions() {
@@ -105,7 +117,9 @@ void ProgramRoot::connectActivation() {
         .idleTracking = idleTracking_,
         .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
     });
-    connectDispatchers(*activation_, *activation_);
+    recordedActivation_ = std::make_unique<RecordedActivation>(
+        *activation_, [this] { errors_.run([this] { recordHiddenWindows(); }); });
+    connectDispatchers(*recordedActivation_, *recordedActivation_);
 }
 
 void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,

@@ -7,11 +7,13 @@
 
 #include "app/ControllerIdleTracking.hpp"
 #include "app/EngineLinks.hpp"
+#include "app/RecordedActivation.hpp"
 #include "app/ErrorHook.hpp"
 #include "app/StealthMode.hpp"
 #include "app/TrayIconPresence.hpp"
 #include "config/Configuration.hpp"
 #include "config/TOptions.hpp"
+#include "engine/HiddenWindowRecovery.hpp"
 #include "engine/WindowEngine.hpp"
 #include "extras/ActivationExtras.hpp"
 #include "extras/Decoy.hpp"
@@ -54,8 +56,13 @@ public:
     void showTrayIcon(platform::TrayEventSink& events);
 
     // What the main window's creation loads: every option from the settings file, the tray
-    // icon chosen there, the stored password and the exclusion file; then the first inventory.
+    // icon chosen there, the stored password and the exclusion file; then the first inventory,
+    // and the windows an earlier run left hidden (killed before it could show them) go back
+    // into the hidden-window list.
     void loadMainWindowState();
+    // Brings the on-disk record of the hidden windows up to date (after every activation and at
+    // the close). Throws when the record cannot be written.
+    void recordHiddenWindows();
     // The built-in configuration (version, update folders).
     void InitConfiguration();
     // The panic window's creation: its place, size and label.
@@ -125,6 +132,7 @@ private:
 
     EngineLinks engineLinks_;
     engine::WindowEngine engine_;
+    engine::HiddenWindowRecovery hiddenWindowRecovery_;
 
     // The one router outlives every hotkey component and the default set.
     hotkeys::HotKeyIdentifiers identifiers_;
@@ -136,6 +144,7 @@ private:
     std::unique_ptr<StealthMode> stealth_;
     // Built after every part it takes; the router and the components call into it until the end.
     std::unique_ptr<hotkeys::ActivationSequence> activation_;
+    std::unique_ptr<RecordedActivation> recordedActivation_;
     bool dispatchersConnected_ = false;
     bool selectionsLoaded_ = false;
 };

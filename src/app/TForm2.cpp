@@ -37,6 +37,8 @@ void TForm2::FormCreate() {
 
 void TForm2::FormClose() {
     errors_.run([this] { (void)program_.WriteAppSelections(); });
+    // The windows were shown before the close: the record keeps only any that stayed hidden.
+    errors_.run([this] { program_.recordHiddenWindows(); });
     errors_.run([this] { program_.releaseDefaultHotKeys(); });
     // Whatever failed before, the user's Task Manager is given back.
     errors_.run([this] { program_.liftLockdownAtExit(); });

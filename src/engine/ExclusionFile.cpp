@@ -1,13 +1,13 @@
 #include "engine/ExclusionFile.hpp"
 
 #include "common/AtomicFile.hpp"
+#include "common/BesideExecutable.hpp"
 #include "engine/ExclusionFileCodec.hpp"
 
 namespace umbrix::engine {
 
 std::string ExclusionFile::path() {
-    const std::string executable = ports_.system.executablePath();
-    return executable.substr(0, executable.find_last_of("\\/") + 1) + kExclusionFileName;
+    return fileBesideExecutable(ports_.system.executablePath(), kExclusionFileName);
 }
 
 platform::IoResult ExclusionFile::SaveExclude(const ExclusionList& exclusions) {

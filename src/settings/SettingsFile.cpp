@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.hpp"
 
 #include "common/AtomicFile.hpp"
+#include "common/BesideExecutable.hpp"
 #include "common/TextCompare.hpp"
 #include "settings/ProfileEncoding.hpp"
 #include "settings/ProfileText.hpp"
@@ -10,9 +11,7 @@
 namespace umbrix::settings {
 
 std::string settingsFilePathFor(std::string_view executablePath) {
-    std::size_t separator = executablePath.find_last_of("\\/");
-    std::string folder(separator == std::string_view::npos ? std::string_view{} : executablePath.substr(0, separator + 1));
-    return folder + std::string(kSettingsFileName);
+    return fileBesideExecutable(executablePath, kSettingsFileName);
 }
 
 SettingsFile::SettingsFile(platform::FilePort& files, platform::TextPort& text, std::string path)

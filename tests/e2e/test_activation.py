@@ -77,6 +77,24 @@ class Activation(UmbrixTestCase):
         self.assertEqual([row[0] for row in self.probe_list()], order_before[::-1])
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
+    def test_windows_hidden_by_a_killed_umbrix_come_back_with_the_next_ones_unhide_hotkey(self):
+        self.start_probe()
+        first = self.start_ready_umbrix()
+        self.hide_with_hotkey()
+        first.kill()
+        wait_until(lambda: not self.controller_windows(), 10, "the killed program's windows are gone",
+                   self.describe_windows)
+        self.screenshot("killed-windows-still-hidden")
+        self.assertEqual(self.probe_windows(visible=True), [])
+
+        again = self.start_ready_umbrix()
+        self.press("ctrl+backspace")
+        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
+                   "every probe window is back", lambda: "\n".join(map(str, self.probe_list())))
+        self.screenshot("back-after-restart")
+        self.assertEqual(self.close_umbrix(again), 0)
+        self.assertFalse((self.program_folder / "Hidden.dat").exists(), "nothing is left hidden")
+
     def test_with_a_password_the_windows_come_back_only_after_the_unlock_prompt(self):
         self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", "secret", "/f"])
         (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nUsePW=1\r\n")

@@ -9,6 +9,7 @@
 #include "app/AppTexts.hpp"
 #include "app/Application.hpp"
 #include "app/TrayMenu.hpp"
+#include "common/BesideExecutable.hpp"
 #include "hotkeys/ShortCut.hpp"
 #include "platform/sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
@@ -154,6 +155,38 @@ TEST_F(Program, CtrlSpaceHidesAnotherProgramsWindows_CtrlBackspaceBringsThemBack
     // Shown in the order they were hidden, top first: the lowest ends up on top.
     EXPECT_EQ(machine.windows.zOrder(), std::vector<platform::WindowId>(orderBefore.rbegin(), orderBefore.rend()));
     EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
+}
+
+// A run that ends without showing the windows it hid (killed from Task Manager, crashed) must
+// not leave them invisible for good: the next start takes them back into its list, and the
+// unhide hotkey shows them (through the password, when one is required, like any other).
+TEST(KilledRun, WindowsItLeftHiddenComeBackWithTheNextRunsUnhideHotkey) {
+    sim::SimMachine machine;
+    platform::Platform ports = machine.platform();
+    const platform::ProcessId mail = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
+    const platform::WindowId inbox = machine.windows.open({"Inbox - Mail", mail});
+    const std::string record = fileBesideExecutable(machine.system.exePath, "Hidden.dat");
+
+    auto first = std::make_unique<Application>(ports, machine.application);
+    ASSERT_EQ(first->start(), StartOutcome::Running);
+    machine.hotkeys.press(kCtrl, kSpace);
+    ASSERT_FALSE(machine.windows.isWindowVisible(inbox));
+    ASSERT_TRUE(machine.files.fileExists(record));
+    // Killed: none of the close runs, the process's handles and hotkeys go with it.
+    first.reset();
+    machine.instance.endProcess();
+    ASSERT_FALSE(machine.windows.isWindowVisible(inbox));
+
+    Application next(ports, machine.application);
+    ASSERT_EQ(next.start(), StartOutcome::Running);
+    EXPECT_TRUE(next.program()->hasHiddenWindows());
+    EXPECT_FALSE(machine.windows.isWindowVisible(inbox)) << "starting shows nothing by itself";
+    machine.hotkeys.press(kCtrl, kBackspace);
+    EXPECT_TRUE(machine.windows.isWindowVisible(inbox));
+    EXPECT_FALSE(machine.files.fileExists(record)) << "nothing is hidden any more";
+    EXPECT_EQ(next.errors().discardedCount(), 0) << next.errors().lastDiscarded();
+    machine.application.postClose();
+    EXPECT_EQ(machine.application.runMessageLoop(), 0);
 }
 
 TEST_F(Program, TheRouterHandsTheDefaultSetToOneDispatcherAndTheExitStealthKeyToTheOther) {

@@ -1,0 +1,47 @@
+#pragma once
+// A record on disk of the windows this program keeps hidden, so that a run that ends without
+// showing them again (killed, crashed, the power gone) does not leave them invisible for good:
+// the next start takes the windows that are still hidden back into its hidden-window list,
+// from where the unhide hotkey (with its password, if one is required) shows them.
+//
+// Only window handles and process ids are written, never titles: the record tells nothing of
+// what the user was doing. A handle counts only while it still names a hidden window of the
+// same process, so a handle that Windows has reused for another window is left alone.
+#include <string>
+#include <string_view>
+
+#include "engine/HiddenWindowEntry.hpp"
+#include "platform/ClockPort.hpp"
+#include "platform/FilePort.hpp"
+#include "platform/WindowPort.hpp"
+
+namespace umbrix::engine {
+
+inline constexpr std::string_view kHiddenWindowRecordName = "Hidden.dat";
+
+class HiddenWindowRecovery {
+public:
+    HiddenWindowRecovery(platform::FilePort& files, platform::WindowPort& windows, platform::ClockPort& clock,
+                         std::string path);
+
+    const std::string& path() const { return path_; }
+
+    // Writes the windows of `hidden` that are still hidden, replacing the record whole; with
+    // none, the record is deleted.
+    platform::IoResult record(const HiddenWindowList& hidden);
+
+    // Appends to `hidden` every recorded window that still exists, is still hidden and belongs
+    // to the recorded process, with its title and the time of now; returns how many. A record
+    // that cannot be read, or a line that is not understood, adds nothing.
+    int adoptLeftovers(HiddenWindowList& hidden);
+
+private:
+    bool stillHiddenBy(platform::WindowId window, platform::ProcessId process);
+
+    platform::FilePort& files_;
+    platform::WindowPort& windows_;
+    platform::ClockPort& clock_;
+    std::string path_;
+};
+
+}  // namespace umbrix::engine
