@@ -24,6 +24,10 @@ inline constexpr std::string_view kShowHiddenBeforeExitText =
 inline constexpr std::string_view kHiddenWindowsStayText =
     "Some hidden windows could not be shown again. Umbrix keeps running so that you can bring them back.";
 
+// A default hotkey that another program holds: the user is told, since the key would do nothing.
+inline constexpr std::string_view kDefaultHotKeysNotRegisteredText =
+    "Could not register the default hotkeys combination. Try setting the keys manually";
+
 // The splash window's texts.
 inline constexpr std::string_view kSplashTitle = "Umbrix 7.1";
 inline constexpr std::string_view kSplashStatus = "Loading...";

@@ -56,6 +56,8 @@ StartOutcome Application::start() {
     windows_.makeApplicationWindowToolWindow();
     if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
     closeSplash();
+    // Told once the start is over, so that no splash covers the message.
+    errors_.run([this] { program_->reportUnregisteredDefaultHotKeys(); });
     return StartOutcome::Running;
 }
 

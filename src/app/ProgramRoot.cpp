@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/AppTexts.hpp"
 #include "common/BesideExecutable.hpp"
 #include "config/InitConfiguration.hpp"
 #include "settings/SettingsLoad.hpp"
@@ -120,6 +121,15 @@ void ProgramRoot::connectActivation() {
     recordedActivation_ = std::make_unique<RecordedActivation>(
         *activation_, [this] { errors_.run([this] { recordHiddenWindows(); }); });
     connectDispatchers(*recordedActivation_, *recordedActivation_);
+}
+
+void ProgramRoot::reportUnregisteredDefaultHotKeys() {
+    if (!defaultHotKeys_ || !selections_.UseDefaultKeys || defaultHotKeys_->registration().complete()) return;
+    platform::MessageBoxRequest warning;
+    warning.text = std::string(kDefaultHotKeysNotRegisteredText);
+    warning.caption = std::string(kProgramName);
+    warning.icon = platform::MessageBoxIcon::Warning;
+    ports_.dialogs.messageBox(warning);
 }
 
 void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,

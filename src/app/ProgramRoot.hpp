@@ -74,6 +74,9 @@ public:
     // The activation: its dispatchers are built over the engine, the extras, the decoy, the
     // unlock prompt and the settings model, and join the hotkeys. Needs the hotkey components.
     void connectActivation();
+    // In default mode, a default hotkey that could not be registered (another program holds
+    // the combination) is reported to the user: otherwise the key would silently do nothing.
+    void reportUnregisteredDefaultHotKeys();
     // The dispatchers join here (the application-wide hook of the default set and the
     // components' DoHotKey). Until they are connected no hotkey press starts anything.
     void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet, hotkeys::HotKeyComponentDispatcher& components);

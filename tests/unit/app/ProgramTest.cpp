@@ -48,6 +48,8 @@ public:
     std::vector<hotkeys::ActivationSender> components;
 };
 
+std::string settingsPathIn(sim::SimMachine& machine) { return settings::settingsFilePathFor(machine.system.exePath); }
+
 class Program : public ::testing::Test {
 protected:
     std::string settingsPath() const { return settings::settingsFilePathFor(machine.system.exePath); }
@@ -187,6 +189,27 @@ TEST(KilledRun, WindowsItLeftHiddenComeBackWithTheNextRunsUnhideHotkey) {
     EXPECT_EQ(next.errors().discardedCount(), 0) << next.errors().lastDiscarded();
     machine.application.postClose();
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
+}
+
+TEST_F(Program, ADefaultHotkeyHeldByAnotherProgramIsReportedInDefaultModeOnly) {
+    machine.hotkeys.holdInOtherProgram(kCtrl, kSpace);
+    start();
+    ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
+    EXPECT_EQ(machine.dialogs.messageBoxes[0].request.text, kDefaultHotKeysNotRegisteredText);
+    EXPECT_EQ(machine.dialogs.messageBoxes[0].request.icon, platform::MessageBoxIcon::Warning);
+    EXPECT_TRUE(machine.hotkeys.programHolds(kCtrl, kBackspace)) << "the other key still works";
+    EXPECT_EQ(closeProgram(), 0);
+
+    // With custom keys of its own the default set is not used, so nothing is missing.
+    sim::SimMachine customMode;
+    customMode.hotkeys.holdInOtherProgram(kCtrl, kSpace);
+    customMode.files.putFile(settingsPathIn(customMode), "[StartUp]\r\nDefaults=0\r\nHkHide=Ctrl+H\r\nhkUnHide=Ctrl+U\r\n");
+    platform::Platform customPorts = customMode.platform();
+    Application custom(customPorts, customMode.application);
+    ASSERT_EQ(custom.start(), StartOutcome::Running);
+    EXPECT_TRUE(customMode.dialogs.messageBoxes.empty());
+    customMode.application.postClose();
+    EXPECT_EQ(customMode.application.runMessageLoop(), 0);
 }
 
 TEST_F(Program, TheRouterHandsTheDefaultSetToOneDispatcherAndTheExitStealthKeyToTheOther) {

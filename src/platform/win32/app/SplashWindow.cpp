@@ -39,7 +39,7 @@ void SplashWindow::create(HINSTANCE instance, HWND owner, const platform::Splash
     instance_ = instance;
     title_ = widen(content.title);
     status_ = widen(content.status);
-    WindowBase::create(instance, kSplashWindowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, title_.c_str(), owner,
+    WindowBase::create(instance, kSplashWindowClass, WS_EX_TOOLWINDOW, WS_POPUP, title_.c_str(), owner,
                        "splash window");
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
