@@ -5,9 +5,11 @@
 #include <memory>
 #include <optional>
 
+#include "app/ApplicationIdleHandler.hpp"
 #include "app/EngineLinks.hpp"
 #include "app/ErrorHook.hpp"
 #include "app/StealthMode.hpp"
+#include "app/TrayIconChange.hpp"
 #include "app/TrayIconPresence.hpp"
 #include "config/Configuration.hpp"
 #include "config/TOptions.hpp"
@@ -67,6 +69,9 @@ public:
     void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet, hotkeys::HotKeyComponentDispatcher& components);
     bool dispatchersConnected() const { return dispatchersConnected_; }
 
+    // "&Change Icon...": the picker, the new tray icon, and "IconFile" and "IconIndex" written.
+    void ChangeIcon1Click();
+
     // The controller's close, each step on its own under the error hook.
     settings::FullSaveResult WriteAppSelections();
     void releaseDefaultHotKeys();
@@ -92,6 +97,9 @@ public:
     hotkeys::HotKeyComponents* hotKeyComponents() { return components_.get(); }
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
+    TrayIconChange& trayIconChange() { return trayIconChange_; }
+    // ApplicationEvents1Idle, and the hotkeys::IdleTracking that DoHotKey detaches and attaches.
+    ApplicationIdleHandler& idleTracking() { return idleHandler_; }
     LastActiveWindow& lastActiveWindow() { return lastActive_; }
     EngineLinks& engineLinks() { return engineLinks_; }
 
@@ -109,6 +117,7 @@ private:
     extras::ActivationExtras extras_;
     extras::Decoy decoy_;
     TrayIconPresence trayIcon_;
+    TrayIconChange trayIconChange_;
     LastActiveWindow lastActive_;
 
     password::PasswordStore passwordStore_;
@@ -117,6 +126,7 @@ private:
 
     EngineLinks engineLinks_;
     engine::WindowEngine engine_;
+    ApplicationIdleHandler idleHandler_;
 
     // The one router outlives every hotkey component and the default set.
     hotkeys::HotKeyIdentifiers identifiers_;

@@ -29,6 +29,34 @@ TEST_F(TrayPortContract, AnIconIsAddedChangedAndRemovedOnce) {
     EXPECT_TRUE(tray.addIcon(icon));  // and can come back, as after stealth mode
 }
 
+TEST_F(TrayPortContract, ARefusalWithoutAReasonIsToldApartFromAnErrorCode) {
+    // The program retries requests refused without a reason, and those only.
+    ASSERT_TRUE(tray.addIcon(icon));
+    EXPECT_EQ(tray.addIcon(icon).error, platform::errors::kNoErrorCode);
+    ASSERT_TRUE(tray.deleteIcon(icon.id));
+    EXPECT_EQ(tray.deleteIcon(icon.id).error, platform::errors::kNoErrorCode);
+    EXPECT_EQ(tray.modifyIcon(icon).error, platform::errors::kNoErrorCode);
+}
+
+TEST_F(TrayPortContract, TheRetryTimerTicksFromTheMessageLoopUntilStopped) {
+    struct Ticks final : platform::TrayEventSink {
+        void onTrayMouseMessage(std::uint32_t, std::uint32_t) override {}
+        void onTaskbarCreated() override {}
+        void onTrayRetryTimer() override { ++count; }
+        int count = 0;
+    } ticks;
+    tray.setEventSink(&ticks);
+    tray.startRetryTimer(100);
+    EXPECT_EQ(ticks.count, 0) << "nothing happens before the loop runs";
+    env->runMessagesFor(450);
+    EXPECT_GE(ticks.count, 1);
+    tray.stopRetryTimer();
+    const int stopped = ticks.count;
+    env->runMessagesFor(300);
+    EXPECT_EQ(ticks.count, stopped);
+    tray.setEventSink(nullptr);
+}
+
 TEST_F(TrayPortContract, AnIconFromAFileThatHasNoneStillShows) {
     icon.image = {"C:\\no such folder\\nothing.ico", 0};
     EXPECT_TRUE(tray.addIcon(icon));
