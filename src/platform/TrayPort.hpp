@@ -27,9 +27,9 @@ struct TrayIconData {
 
 namespace errors {
 inline constexpr std::uint32_t kTimeout = 1460;  // ERROR_TIMEOUT: the shell did not answer in time
-// Shell_NotifyIconW answered FALSE and GetLastError() said nothing: the shell refused without a
-// reason (an icon that is there already, or not there) or was too busy to give one. Not a
-// Win32 error code.
+// Shell_NotifyIconW answered FALSE and GetLastError() said nothing: the shell was too busy to
+// give a reason, or refused without one (Wine, asked to modify an icon that is not there). Not
+// a Win32 error code.
 inline constexpr std::uint32_t kNoErrorCode = 0xFFFFFFFFu;
 }  // namespace errors
 

@@ -18,9 +18,15 @@ std::optional<SimTray::ScriptedFailure> SimTray::nextFailure(TrayRequest kind) {
     return failure;
 }
 
-// Shell_NotifyIconW refuses an icon that is there already, or not there, without an error code.
-IoResult SimTray::answer(bool done) {
-    return done ? IoResult::success() : IoResult::failure(platform::errors::kNoErrorCode);
+namespace {
+// What Shell_NotifyIconW leaves in GetLastError under Wine when it refuses to add an icon that is
+// there already or to delete one that is not: E_FAIL. A modify of a missing icon leaves nothing.
+constexpr std::uint32_t kShellRefused = 0x80004005u;
+}  // namespace
+
+IoResult SimTray::answer(TrayRequest kind, bool done) {
+    if (done) return IoResult::success();
+    return IoResult::failure(kind == TrayRequest::Modify ? platform::errors::kNoErrorCode : kShellRefused);
 }
 
 IoResult SimTray::addIcon(const platform::TrayIconData& icon) {
@@ -28,7 +34,7 @@ IoResult SimTray::addIcon(const platform::TrayIconData& icon) {
     if (failure && !failure->actsAnyway) return IoResult::failure(failure->error);
     bool done = icons.count(icon.id) == 0;
     if (done) icons[icon.id] = icon;
-    return failure ? IoResult::failure(failure->error) : answer(done);
+    return failure ? IoResult::failure(failure->error) : answer(TrayRequest::Add, done);
 }
 
 IoResult SimTray::modifyIcon(const platform::TrayIconData& icon) {
@@ -37,14 +43,14 @@ IoResult SimTray::modifyIcon(const platform::TrayIconData& icon) {
     auto it = icons.find(icon.id);
     bool done = it != icons.end();
     if (done) it->second = icon;
-    return failure ? IoResult::failure(failure->error) : answer(done);
+    return failure ? IoResult::failure(failure->error) : answer(TrayRequest::Modify, done);
 }
 
 IoResult SimTray::deleteIcon(std::uint32_t id) {
     auto failure = nextFailure(TrayRequest::Delete);
     if (failure && !failure->actsAnyway) return IoResult::failure(failure->error);
     bool done = icons.erase(id) != 0;
-    return failure ? IoResult::failure(failure->error) : answer(done);
+    return failure ? IoResult::failure(failure->error) : answer(TrayRequest::Delete, done);
 }
 
 void SimTray::startRetryTimer(std::uint32_t milliseconds) {

@@ -48,7 +48,7 @@ private:
     };
     // The scripted answer for this request, if one is due; counts and logs the request.
     std::optional<ScriptedFailure> nextFailure(TrayRequest kind);
-    static platform::IoResult answer(bool done);
+    static platform::IoResult answer(TrayRequest kind, bool done);
 
     std::map<TrayRequest, std::deque<ScriptedFailure>> failures_;
     platform::TrayEventSink* sink_ = nullptr;

@@ -29,13 +29,18 @@ TEST_F(TrayPortContract, AnIconIsAddedChangedAndRemovedOnce) {
     EXPECT_TRUE(tray.addIcon(icon));  // and can come back, as after stealth mode
 }
 
-TEST_F(TrayPortContract, ARefusalWithoutAReasonIsToldApartFromAnErrorCode) {
-    // The program retries requests refused without a reason, and those only.
+TEST_F(TrayPortContract, ARefusalIsNeverATimeOut) {
+    // The program retries time-outs. A modify that is refused, not timed out, tells the retries
+    // that the icon is gone.
     ASSERT_TRUE(tray.addIcon(icon));
-    EXPECT_EQ(tray.addIcon(icon).error, platform::errors::kNoErrorCode);
+    platform::IoResult twice = tray.addIcon(icon);
+    EXPECT_FALSE(twice);
+    EXPECT_NE(twice.error, platform::errors::kTimeout);
     ASSERT_TRUE(tray.deleteIcon(icon.id));
-    EXPECT_EQ(tray.deleteIcon(icon.id).error, platform::errors::kNoErrorCode);
-    EXPECT_EQ(tray.modifyIcon(icon).error, platform::errors::kNoErrorCode);
+    for (platform::IoResult refused : {tray.deleteIcon(icon.id), tray.modifyIcon(icon)}) {
+        EXPECT_FALSE(refused);
+        EXPECT_NE(refused.error, platform::errors::kTimeout);
+    }
 }
 
 TEST_F(TrayPortContract, TheRetryTimerTicksFromTheMessageLoopUntilStopped) {
