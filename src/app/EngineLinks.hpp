@@ -37,6 +37,7 @@ public:
     // OwnWindows
     std::string mainWindowCaption() override;
     bool isMainWindowVisible() override { return false; }
+    platform::WindowId mainWindowHandle() const { return {}; }
     void closeMainWindow() override {}
     bool isPasswordPromptShown() override;
     void closeAndDestroyPasswordPrompt() override;

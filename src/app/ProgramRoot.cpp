@@ -16,6 +16,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       extras_(ports),
       decoy_(ports.shell),
       trayIcon_(ports.tray, platform::TrayIconImage{}),
+      trayIconChange_(ports.iconFiles, trayIcon_),
       passwordStore_(ports.registry, ports.crypto),
       password_(ports.crypto),
       unlockPrompt_(ports.dialogs, password_, passwordStore_),
@@ -23,6 +24,8 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       engine_(ports, engineLinks_.collaborators()),
       hiddenWindowRecovery_(ports.files, ports.windows, ports.clock,
                             fileBesideExecutable(ports.system.executablePath(), engine::kHiddenWindowRecordName)),
+      idleHandler_(ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, selections_,
+                   lastActive_),
       hotKeyText_(ports.hotkeys, ports.text),
       router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
 
@@ -60,8 +63,7 @@ void ProgramRoot::loadMainWindowState() {
     settings::loadMainWindowSelections(*aINIFile_, selections_);
     selectionsLoaded_ = true;
     applyLoadedOptions();
-    if (!selections_.IconFile.empty())
-        (void)trayIcon_.changeImage(platform::TrayIconImage{selections_.IconFile, selections_.IconIndex});
+    if (!selections_.IconFile.empty()) trayIconChange_.useStoredIcon(selections_.IconFile, selections_.IconIndex);
     password_.replace(passwordStore_.ReadPassword());
     engine_.exclusionFile().LoadLists(engine_.state().exclusions);
     engine_.inventory().DoGetWindows();
@@ -115,7 +117,7 @@ void ProgramRoot::connectActivation() {
         .unlockPrompt = unlockPrompt_,
         .defaultHotKeys = *defaultHotKeys_,
         .trayIcon = engineLinks_,
-        .idleTracking = idleTracking_,
+        .idleTracking = idleHandler_,
         .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
     });
     recordedActivation_ = std::make_unique<RecordedActivation>(
@@ -142,6 +144,14 @@ void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSe
     selections_.edHide = fields.edHide;
     selections_.edUnHide = fields.edUnHide;
     dispatchersConnected_ = true;
+}
+
+void ProgramRoot::ChangeIcon1Click() {
+    if (!aINIFile_) throw std::logic_error("the settings file is not bound");
+    trayIconChange_.ChangeIcon1Click(*aINIFile_);
+    // The settings model stays the live copy of what the file now holds.
+    selections_.IconFile = trayIconChange_.IconEx1().FileName;
+    selections_.IconIndex = trayIconChange_.IconEx1().IconIndex;
 }
 
 settings::FullSaveResult ProgramRoot::WriteAppSelections() {

@@ -5,11 +5,12 @@
 #include <memory>
 #include <optional>
 
-#include "app/ControllerIdleTracking.hpp"
+#include "app/ApplicationIdleHandler.hpp"
 #include "app/EngineLinks.hpp"
-#include "app/RecordedActivation.hpp"
 #include "app/ErrorHook.hpp"
+#include "app/RecordedActivation.hpp"
 #include "app/StealthMode.hpp"
+#include "app/TrayIconChange.hpp"
 #include "app/TrayIconPresence.hpp"
 #include "config/Configuration.hpp"
 #include "config/TOptions.hpp"
@@ -82,6 +83,9 @@ public:
     void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet, hotkeys::HotKeyComponentDispatcher& components);
     bool dispatchersConnected() const { return dispatchersConnected_; }
 
+    // "&Change Icon...": the picker, the new tray icon, and "IconFile" and "IconIndex" written.
+    void ChangeIcon1Click();
+
     // The controller's close, each step on its own under the error hook.
     settings::FullSaveResult WriteAppSelections();
     void releaseDefaultHotKeys();
@@ -107,9 +111,11 @@ public:
     hotkeys::HotKeyComponents* hotKeyComponents() { return components_.get(); }
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
+    TrayIconChange& trayIconChange() { return trayIconChange_; }
+    // ApplicationEvents1Idle, and the hotkeys::IdleTracking that DoHotKey detaches and attaches.
+    ApplicationIdleHandler& idleTracking() { return idleHandler_; }
     LastActiveWindow& lastActiveWindow() { return lastActive_; }
     EngineLinks& engineLinks() { return engineLinks_; }
-    ControllerIdleTracking& idleTracking() { return idleTracking_; }
     hotkeys::ActivationSequence* activation() { return activation_.get(); }
 
 private:
@@ -126,8 +132,8 @@ private:
     extras::ActivationExtras extras_;
     extras::Decoy decoy_;
     TrayIconPresence trayIcon_;
+    TrayIconChange trayIconChange_;
     LastActiveWindow lastActive_;
-    ControllerIdleTracking idleTracking_;
 
     password::PasswordStore passwordStore_;
     password::UnhidePassword password_;
@@ -136,6 +142,7 @@ private:
     EngineLinks engineLinks_;
     engine::WindowEngine engine_;
     engine::HiddenWindowRecovery hiddenWindowRecovery_;
+    ApplicationIdleHandler idleHandler_;
 
     // The one router outlives every hotkey component and the default set.
     hotkeys::HotKeyIdentifiers identifiers_;

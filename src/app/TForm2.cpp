@@ -94,6 +94,7 @@ void TForm2::carryOut(std::uint32_t command) {
         case TrayCommand::StealthMode: return Switchtostealthmode1Click();
         case TrayCommand::AutoStart: return AutoStartClick();
         case TrayCommand::Close: return Exit1Click();
+        case TrayCommand::ChangeIcon: return ChangeIcon1Click();
     }
 }
 
@@ -121,12 +122,18 @@ void TForm2::Normaloperation1Click() {
     if (program_.stealthMode()) (void)program_.stealthMode()->Normaloperation1Click();
 }
 
+void TForm2::ChangeIcon1Click() { program_.ChangeIcon1Click(); }
+
 void TForm2::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
     if (mouseMessage == kRightButtonUp) errors_.run([this] { PopupMenu1Popup(); });
 }
 
 void TForm2::onTaskbarCreated() {
     errors_.run([this] { (void)program_.trayIcon().addAgainAfterTaskbarCreated(); });
+}
+
+void TForm2::onTrayRetryTimer() {
+    errors_.run([this] { program_.trayIcon().retryPendingRequest(); });
 }
 
 void TForm2::onClose() {
@@ -140,6 +147,10 @@ void TForm2::onEndSession(bool sessionEnds) {
     // Windows may end the process as soon as this message returns, so everything the program
     // does at its end happens before then.
     if (sessionEnds) errors_.run([this] { closeProgram(); });
+}
+
+void TForm2::onIdle() {
+    errors_.run([this] { program_.idleTracking().ApplicationEvents1Idle(); });
 }
 
 void TForm2::closeProgram() {

@@ -45,15 +45,20 @@ public:
     void AutoStartClick();
     void Switchtostealthmode1Click();
     void Normaloperation1Click();
+    // "&Change Icon...".
+    void ChangeIcon1Click();
 
     // The shell's reports on the tray icon.
     void onTrayMouseMessage(std::uint32_t id, std::uint32_t mouseMessage) override;
     void onTaskbarCreated() override;
+    void onTrayRetryTimer() override;
 
     // Messages of the controller window.
     void onClose() override;
     bool onQueryEndSession() override;
     void onEndSession(bool sessionEnds) override;
+    // ApplicationEvents1Idle: the message queue has run empty.
+    void onIdle() override;
 
     bool closing() const { return state_ != State::Open; }
 

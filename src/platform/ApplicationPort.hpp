@@ -16,6 +16,7 @@ public:
     virtual void onClose() = 0;                      // WM_CLOSE
     virtual bool onQueryEndSession() = 0;            // WM_QUERYENDSESSION: may the session end?
     virtual void onEndSession(bool sessionEnds) = 0;  // WM_ENDSESSION (wParam)
+    virtual void onIdle() = 0;  // the message loop has found its queue empty, before it waits
 };
 
 // One entry of a popup menu: a command, a separator (empty caption) or a submenu.
@@ -65,7 +66,9 @@ public:
     // DestroyWindow of the controller window, then of the application window.
     virtual void destroyWindows() = 0;
 
-    // GetMessageW / TranslateMessage / DispatchMessageW until WM_QUIT; returns its exit code.
+    // PeekMessageW / TranslateMessage / DispatchMessageW until WM_QUIT; returns its exit code.
+    // Each time the queue runs empty the controller's onIdle runs, then the loop waits
+    // (WaitMessage) for the next message.
     virtual int runMessageLoop() = 0;
 
     // CreatePopupMenu + SetForegroundWindow(controller) + TrackPopupMenu(TPM_RETURNCMD) at the

@@ -8,6 +8,7 @@
 #include "platform/DialogPort.hpp"
 #include "platform/FilePort.hpp"
 #include "platform/HotkeyPort.hpp"
+#include "platform/IconFilePort.hpp"
 #include "platform/InstancePort.hpp"
 #include "platform/InternetCachePort.hpp"
 #include "platform/NetworkPort.hpp"
@@ -44,6 +45,7 @@ struct Platform {
     HotkeyPort& hotkeys;
     TrayPort& tray;
     CryptoPort& crypto;
+    IconFilePort& iconFiles;
 };
 
 }  // namespace umbrix::platform

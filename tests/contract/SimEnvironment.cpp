@@ -17,6 +17,7 @@ public:
     }
     std::string scratchRegistryKey() override { return "Software\\Umbrix Tests\\" + std::to_string(++count_); }
     bool isRealWindows() const override { return false; }
+    void runMessagesFor(std::uint32_t milliseconds) override { machine_.tray.letTimePass(milliseconds); }
 
 private:
     sim::SimMachine machine_;

@@ -24,6 +24,17 @@ public:
                std::to_string(++processWideCount);
     }
     bool isRealWindows() const override { return true; }
+    void runMessagesFor(std::uint32_t milliseconds) override {
+        const ULONGLONG end = GetTickCount64() + milliseconds;
+        for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+    }
 
 private:
     // Every test makes its own environment; names must stay unique across all of them.

@@ -18,8 +18,8 @@ class TrayIcon(UmbrixTestCase):
         self.right_click_tray_icon()
         return wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
 
-    def choose_from_menu(self, access_key):
-        self.wintool.keys(access_key)
+    def choose_from_menu(self, *keys):
+        self.wintool.keys(*keys)
         wait_until(lambda: not self.popup_menus(), 10, "the menu closes", self.describe_windows)
 
     def run_value(self):
@@ -49,11 +49,48 @@ class TrayIcon(UmbrixTestCase):
 
         self.open_tray_menu()
         self.screenshot("menu-again")
-        self.choose_from_menu("c")  # "&Close Umbrix": no windows are hidden, so no question
+        self.choose_from_menu("up", "enter")  # "&Close Umbrix", the last entry: no windows are hidden, so no question
         self.assertEqual(umbrix.wait_exit(), 0)
         self.screenshot("closed-from-menu")
         settings = (self.program_folder / "QZ.ini").read_text(errors="replace")
         self.assertIn("AutoStart=1", settings)
+
+    # "&Change Icon..." -------------------------------------------------------------------------
+
+    SHELL32 = r"%SystemRoot%\SYSTEM32\shell32.dll"
+
+    def icon_settings(self):
+        path = self.program_folder / "QZ.ini"
+        if not path.exists():
+            return None
+        values = dict(line.split("=", 1) for line in path.read_text(errors="replace").splitlines() if "=" in line)
+        if "IconFile" not in values:
+            return None
+        return values["IconFile"], values.get("IconIndex")
+
+    def test_change_icon_stores_the_pickers_answer_and_the_next_start_shows_that_icon(self):
+        # Wine's PickIconDlg shows no dialog: it confirms at once the file and icon 0 it was
+        # opened at. So this drives the real menu entry, the real picker call, the extraction and
+        # the settings write; choosing another icon and cancelling are covered against the sim.
+        umbrix = self.start_umbrix()
+        self.wait_ready(umbrix)
+        self.wait_for_tray_icon(True)
+        self.screenshot("program-icon")
+        self.open_tray_menu()
+        self.screenshot("menu-with-change-icon")
+        x, y = self.TRAY_ICON_POSITION
+        self.xdotool("mousemove", "--sync", x + 40, y + 12, "click", "1")  # the first entry
+        stored = wait_until(self.icon_settings, 10, "IconFile and IconIndex are written", self.describe_windows)
+        self.assertEqual(stored, (self.SHELL32, "0"))
+        self.screenshot("icon-changed")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+        self.assertEqual(self.icon_settings(), stored, "the full save at the close leaves them alone")
+
+        umbrix = self.start_umbrix("second")
+        self.wait_ready(umbrix)
+        self.wait_for_tray_icon(True)
+        self.screenshot("next-start-with-chosen-icon")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
 
 
 if __name__ == "__main__":

@@ -58,15 +58,23 @@ void SimApplication::destroyWindows() {
 
 int SimApplication::runMessageLoop() {
     journal_.add("message loop");
+    bool idleSinceLastMessage = false;
     for (;;) {
         if (!queue_.empty()) {
             queue_.pop_front();  // only WM_CLOSE is ever queued
+            idleSinceLastMessage = false;
             if (controllerWindow.exists && events_) events_->onClose();
             continue;
         }
         if (quitPending_) {
             quitPending_ = false;
             return *quitCode;
+        }
+        if (!idleSinceLastMessage) {
+            // The queue ran empty: the controller's idle moment, which may post a message.
+            idleSinceLastMessage = true;
+            if (controllerWindow.exists && events_) events_->onIdle();
+            continue;
         }
         throw std::logic_error("sim: the message loop would wait for ever (nothing posted, no quit)");
     }

@@ -21,8 +21,9 @@ public:
     void showSplashWindow(const platform::SplashContent& content) override;
     void closeSplashWindow() override;
     void destroyWindows() override;
-    // Dispatches what is queued, then returns the quit code. A loop that would wait for ever
-    // (nothing queued, no quit) throws instead, so a test that forgot to end the program fails.
+    // Dispatches what is queued, with the controller's onIdle each time the queue runs empty,
+    // then returns the quit code. A loop that would wait for ever (nothing queued, no quit after
+    // the idle moment) throws instead, so a test that forgot to end the program fails.
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
     // The user picks the next of `menuChoices` (0: dismisses the menu); every menu is recorded.

@@ -11,6 +11,7 @@
 #include "platform/sim/SimDialogs.hpp"
 #include "platform/sim/SimFileSystem.hpp"
 #include "platform/sim/SimHotkeys.hpp"
+#include "platform/sim/SimIconFiles.hpp"
 #include "platform/sim/SimInternetCache.hpp"
 #include "platform/sim/SimJournal.hpp"
 #include "platform/sim/SimKernelObjects.hpp"
@@ -68,6 +69,7 @@ public:
             .hotkeys = hotkeys,
             .tray = tray,
             .crypto = crypto,
+            .iconFiles = iconFiles,
         };
     }
 
@@ -91,6 +93,7 @@ public:
     SimHotkeys hotkeys;
     SimTray tray;
     SimCrypto crypto;
+    SimIconFiles iconFiles{system.windowsDir};
     SimKernelObjects kernel;  // named objects
 
     // The program's process: the calls it made, its instance mutex, message boxes and windows.

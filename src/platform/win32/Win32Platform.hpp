@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Dialogs.hpp"
 #include "platform/win32/Win32FileSystem.hpp"
 #include "platform/win32/Win32Hotkeys.hpp"
+#include "platform/win32/Win32IconFiles.hpp"
 #include "platform/win32/Win32Instance.hpp"
 #include "platform/win32/Win32InternetCache.hpp"
 #include "platform/win32/Win32Network.hpp"
@@ -50,6 +51,7 @@ public:
             .hotkeys = hotkeys,
             .tray = tray,
             .crypto = crypto,
+            .iconFiles = iconFiles,
         };
     }
 
@@ -72,6 +74,7 @@ public:
     Win32Hotkeys hotkeys;
     Win32Tray tray;
     Win32Crypto crypto;
+    Win32IconFiles iconFiles;
 };
 
 }  // namespace umbrix::win32

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/EnvironmentPath.hpp"
 #include "platform/win32/Utf16.hpp"
 
 namespace umbrix::win32 {
@@ -13,14 +14,13 @@ using platform::IoResult;
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"UmbrixTrayWindow";
+constexpr UINT_PTR kRetryTimer = 1;
 
-std::wstring expanded(const std::wstring& path) {
-    DWORD size = ExpandEnvironmentStringsW(path.c_str(), nullptr, 0);
-    if (size == 0) return path;
-    std::wstring out(size, L'\0');
-    ExpandEnvironmentStringsW(path.c_str(), out.data(), size);
-    out.resize(size - 1);
-    return out;
+// Shell_NotifyIconW sets no error code for most refusals; the core must tell those apart from
+// a real code.
+IoResult refused() {
+    DWORD code = GetLastError();
+    return IoResult::failure(code == ERROR_SUCCESS ? platform::errors::kNoErrorCode : code);
 }
 
 // ExtractIconW answers 1 for a file that is not an icon source and NULL for a missing icon.
@@ -37,7 +37,10 @@ Win32Tray::~Win32Tray() {
         Shell_NotifyIconW(NIM_DELETE, &data);
         if (picture) DestroyIcon(picture);
     }
-    if (window_) DestroyWindow(window_);
+    if (window_) {
+        KillTimer(window_, kRetryTimer);
+        DestroyWindow(window_);
+    }
 }
 
 LRESULT CALLBACK Win32Tray::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -45,6 +48,10 @@ LRESULT CALLBACK Win32Tray::windowProc(HWND hwnd, UINT message, WPARAM wParam, L
     if (self && self->sink_) {
         if (self->taskbarCreated_ != 0 && message == self->taskbarCreated_) {
             self->sink_->onTaskbarCreated();
+            return 0;
+        }
+        if (message == WM_TIMER && wParam == kRetryTimer) {
+            self->sink_->onTrayRetryTimer();
             return 0;
         }
         const auto id = static_cast<std::uint32_t>(wParam);
@@ -81,10 +88,18 @@ void Win32Tray::setEventSink(platform::TrayEventSink* sink) {
     if (sink_) window();  // "TaskbarCreated" reaches only a window that exists
 }
 
+void Win32Tray::startRetryTimer(std::uint32_t milliseconds) {
+    if (HWND hwnd = window()) SetTimer(hwnd, kRetryTimer, milliseconds, nullptr);
+}
+
+void Win32Tray::stopRetryTimer() {
+    if (window_) KillTimer(window_, kRetryTimer);
+}
+
 HICON Win32Tray::iconFor(const platform::TrayIconImage& image) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     if (!image.file.empty()) {
-        if (HICON icon = usable(ExtractIconW(module, expanded(widen(image.file)).c_str(), image.index))) return icon;
+        if (HICON icon = usable(ExtractIconW(module, expandEnvironment(widen(image.file)).c_str(), image.index))) return icon;
     }
     // The program's own icon: the first one in its executable, or the system's application icon.
     wchar_t exe[MAX_PATH];
@@ -107,7 +122,7 @@ IoResult Win32Tray::request(DWORD action, const platform::TrayIconData& icon, HI
     std::copy(tip.begin(), tip.end(), data.szTip);
     SetLastError(ERROR_SUCCESS);
     if (Shell_NotifyIconW(action, &data)) return IoResult::success();
-    return IoResult::failure(GetLastError());
+    return refused();
 }
 
 IoResult Win32Tray::addIcon(const platform::TrayIconData& icon) {
@@ -142,7 +157,7 @@ IoResult Win32Tray::deleteIcon(std::uint32_t id) {
     data.hWnd = window();
     data.uID = id;
     SetLastError(ERROR_SUCCESS);
-    if (!Shell_NotifyIconW(NIM_DELETE, &data)) return IoResult::failure(GetLastError());
+    if (!Shell_NotifyIconW(NIM_DELETE, &data)) return refused();
     if (auto it = icons_.find(id); it != icons_.end()) {
         if (it->second) DestroyIcon(it->second);
         icons_.erase(it);

@@ -18,6 +18,8 @@ public:
     platform::IoResult modifyIcon(const platform::TrayIconData& icon) override;
     platform::IoResult deleteIcon(std::uint32_t id) override;
     void setEventSink(platform::TrayEventSink* sink) override;
+    void startRetryTimer(std::uint32_t milliseconds) override;
+    void stopRetryTimer() override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "AppWorld.hpp"
 
@@ -11,6 +13,7 @@ namespace {
 struct RecordingEvents final : platform::ControllerEvents {
     void onClose() override {
         ++closes;
+        order.push_back("close");
         if (onCloseDo) onCloseDo();
     }
     bool onQueryEndSession() override {
@@ -18,12 +21,18 @@ struct RecordingEvents final : platform::ControllerEvents {
         return allowEnd;
     }
     void onEndSession(bool ends) override { endSessions.push_back(ends); }
+    void onIdle() override {
+        order.push_back("idle");
+        if (onIdleDo) onIdleDo();
+    }
 
     int closes = 0;
     int queries = 0;
     bool allowEnd = true;
     std::vector<bool> endSessions;
     std::function<void()> onCloseDo;
+    std::function<void()> onIdleDo;
+    std::vector<std::string> order;  // "close" and "idle", as they came
 };
 
 class ApplicationPortContract : public ::testing::Test {
@@ -56,6 +65,19 @@ TEST_F(ApplicationPortContract, APostedCloseReachesTheControllerAndTheLoopEndsWi
     EXPECT_EQ(events.closes, 1);
     EXPECT_FALSE(world->controllerWindowExists());
     EXPECT_FALSE(world->applicationWindowExists());
+}
+
+TEST_F(ApplicationPortContract, TheLoopHasItsIdleMomentWhenTheQueueRunsEmpty) {
+    // The first idle moment posts the close; the loop wakes for it and ends without idling again.
+    events.onIdleDo = [&] {
+        if (events.closes == 0) world->postCloseToController();
+    };
+    events.onCloseDo = [&] {
+        app.destroyWindows();
+        app.quitMessageLoop(0);
+    };
+    EXPECT_EQ(app.runMessageLoop(), 0);
+    EXPECT_EQ(events.order, (std::vector<std::string>{"idle", "close"}));
 }
 
 TEST_F(ApplicationPortContract, MessagesPostedBeforeTheQuitAreHandledFirst) {

@@ -87,6 +87,7 @@ TEST_F(Program, UserValuesSurviveAStartAndAClose) {
         "PanicLeft=-1200\r\nbtnPanic=Hide me\r\nSilent=1\r\nLanguage=1031\r\nTransparancy=7\r\nTheme=4\r\n"
         "rgExclude=1\r\nIconFile=C:\\icons.dll\r\nIconIndex=9\r\n";
     machine.files.putFile(settingsPath(), userFile);
+    machine.iconFiles.putIconFile("C:\\icons.dll", 12);
     start();
     // The chosen icon is the tray icon.
     ASSERT_TRUE(machine.tray.shows(1));
@@ -322,8 +323,8 @@ TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder) {
     ASSERT_EQ(machine.application.menusShown.size(), 1u);
     std::vector<std::string> captions;
     for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
-    EXPECT_THAT(captions, ::testing::ElementsAre("&Start silent (disables splash screen)", "Mode of operation",
-                                                 "Start with &Windows", "", "&Close Umbrix"));
+    EXPECT_THAT(captions, ::testing::ElementsAre("&Change Icon...", "", "&Start silent (disables splash screen)",
+                                                 "Mode of operation", "Start with &Windows", "", "&Close Umbrix"));
     EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
     EXPECT_TRUE(entry("Switch to stealth mode")->enabled);
 }

@@ -97,6 +97,7 @@ struct ExtrasMachine {
             .hotkeys = p.hotkeys,
             .tray = p.tray,
             .crypto = p.crypto,
+            .iconFiles = p.iconFiles,
         };
     }
     std::optional<RegistryValue> policyValue() {

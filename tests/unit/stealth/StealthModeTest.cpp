@@ -140,7 +140,7 @@ TEST_F(StealthModeTest, AShellThatRefusesTheIconIsReportedForItsRetries) {
     start();
     machine.dialogs.userAnswers(MessageBoxResult::Yes);
     stealth().Switchtostealthmode1Click();
-    machine.tray.failures.push_back(platform::errors::kTimeout);
+    machine.tray.failNext(sim::TrayRequest::Add, platform::errors::kTimeout);
     EXPECT_EQ(stealth().ExitStealth().error, platform::errors::kTimeout);
     EXPECT_TRUE(stealth().active());
     EXPECT_TRUE(stealth().ExitStealth());

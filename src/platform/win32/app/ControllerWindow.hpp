@@ -9,6 +9,8 @@ class ControllerWindow final : public WindowBase {
 public:
     explicit ControllerWindow(platform::ControllerEvents& events) : events_(events) {}
     void create(HINSTANCE instance, HWND owner);
+    // The message loop found its queue empty.
+    void idle() { events_.onIdle(); }
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept override;

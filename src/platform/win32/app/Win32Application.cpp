@@ -40,11 +40,14 @@ void Win32Application::destroyWindows() {
 int Win32Application::runMessageLoop() {
     MSG message{};
     for (;;) {
-        BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(message.wParam);
-        if (got == -1) throwLastError("the message loop failed");
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        // The queue is empty: the controller's idle moment, then sleep until a message comes.
+        if (controllerWindow_ && controllerWindow_->exists()) controllerWindow_->idle();
+        if (!WaitMessage()) throwLastError("the message loop failed");
     }
 }
 

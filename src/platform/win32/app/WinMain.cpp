@@ -13,5 +13,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     umbrix::app::Application application(ports, windows);
     // An error escaping a dialog's reaction goes where every reaction's error goes.
     system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle(error); });
+    // The icon picker belongs to the program's application window, once that exists.
+    system.iconFiles.setOwnerWindow([&windows] { return windows.applicationWindow(); });
     return application.run();
 }

@@ -1,0 +1,41 @@
+#pragma once
+// ApplicationEvents1Idle, each time the message queue runs empty: while the panic button is
+// shown and the configured action concerns the active application, the window the user works
+// in is kept as LastActiveHandle. A click on the panic button makes the button the foreground
+// window, so the active-window actions then act on the window recorded here.
+//
+// An activation detaches the handler while it runs (DoHotKey), so that windows coming to the
+// front meanwhile, the unlock prompt above all, are not taken for the user's window.
+#include <functional>
+
+#include "app/EngineLinks.hpp"
+#include "engine/EngineCollaborators.hpp"
+#include "hotkeys/ActivationCollaborators.hpp"
+#include "platform/WindowPort.hpp"
+#include "settings/AppSelections.hpp"
+
+namespace umbrix::app {
+
+class ApplicationIdleHandler final : public hotkeys::IdleTracking {
+public:
+    // `mainWindowHandle`: the main window's handle; WindowId{} while there is none.
+    ApplicationIdleHandler(platform::WindowPort& windows, engine::PanicButton& panicButton,
+                           std::function<platform::WindowId()> mainWindowHandle,
+                           const settings::AppSelections& selections, LastActiveWindow& lastActive);
+
+    void ApplicationEvents1Idle();
+
+    void detachIdleHandler() override { attached_ = false; }
+    void attachIdleHandler() override { attached_ = true; }
+    bool attached() const { return attached_; }
+
+private:
+    platform::WindowPort& windows_;
+    engine::PanicButton& panicButton_;
+    std::function<platform::WindowId()> mainWindowHandle_;
+    const settings::AppSelections& selections_;
+    LastActiveWindow& lastActive_;
+    bool attached_ = true;
+};
+
+}  // namespace umbrix::app

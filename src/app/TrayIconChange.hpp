@@ -1,0 +1,50 @@
+#pragma once
+// "&Change Icon...": the shell's icon picker chooses the tray icon, and the settings file keeps
+// the choice for the next start ("StartUp"/"IconFile" and "IconIndex").
+#include <optional>
+#include <string>
+
+#include "app/TrayIconPresence.hpp"
+#include "platform/IconFilePort.hpp"
+#include "settings/SettingsFile.hpp"
+
+namespace umbrix::app {
+
+inline constexpr const char* kSystemIconFile = "%SystemRoot%\\SYSTEM32\\shell32.dll";
+
+// IconEx1: the icon extractor. It holds the source of the tray icon as last chosen, whether or
+// not its icon could be extracted.
+struct IconExtractor {
+    std::string FileName = kSystemIconFile;
+    int IconIndex = 3;
+    int NumberOfIcons = 0;
+    std::optional<platform::IconSize> Icon;  // the extracted icon; nullopt when it could not be
+};
+
+class TrayIconChange {
+public:
+    TrayIconChange(platform::IconFilePort& iconFiles, TrayIconPresence& trayIcon);
+
+    // ChangeIcon1Click: the picker opens at its last choice. A confirmed icon that can be
+    // extracted becomes the tray icon; one that cannot leaves the tray icon as it is, without a
+    // message. Confirmed or not, the extractor's file and index are written to `settings`.
+    void ChangeIcon1Click(settings::SettingsFile& settings);
+
+    // The main window's load: the icon stored by an earlier change becomes the tray icon.
+    void useStoredIcon(const std::string& file, int index);
+
+    const IconExtractor& IconEx1() const { return IconEx1_; }
+    const platform::IconLocation& jvIcon() const { return jvIcon_; }
+
+private:
+    // The extractor takes the icon's source, counts the icons of the file and extracts it; an
+    // extracted icon becomes the tray icon.
+    void extractIntoTray(const platform::IconLocation& icon);
+
+    platform::IconFilePort& iconFiles_;
+    TrayIconPresence& trayIcon_;
+    IconExtractor IconEx1_;
+    platform::IconLocation jvIcon_{kSystemIconFile, 0};  // the picker keeps the last choice
+};
+
+}  // namespace umbrix::app

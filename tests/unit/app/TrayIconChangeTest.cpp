@@ -1,0 +1,139 @@
+// "&Change Icon..." from the tray menu: the shell's picker, the new tray icon, and the two keys
+// of QZ.ini that bring the choice back at the next start.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Application.hpp"
+#include "app/TrayIconChange.hpp"
+#include "app/TrayMenu.hpp"
+#include "platform/sim/SimMachine.hpp"
+#include "settings/SettingsFile.hpp"
+
+namespace umbrix::app {
+namespace {
+
+using platform::IconLocation;
+using platform::TrayIconImage;
+
+constexpr const char* kShell32 = "%SystemRoot%\\SYSTEM32\\shell32.dll";
+constexpr const char* kIconLibrary = "C:\\Program Files\\Icons\\moreicons.dll";
+
+class ChangeIcon : public ::testing::Test {
+protected:
+    ChangeIcon() { machine.iconFiles.putIconFile(kIconLibrary, 40); }
+
+    void start() {
+        application = std::make_unique<Application>(ports, machine.application);
+        ASSERT_EQ(application->start(), StartOutcome::Running);
+    }
+    void restart() {
+        machine.application.postClose();
+        ASSERT_EQ(machine.application.runMessageLoop(), 0);
+        application.reset();
+        machine.instance.endProcess();
+        start();
+    }
+    // The user chooses "&Change Icon..." from the tray menu and answers the picker so.
+    void changeIcon(std::optional<IconLocation> answer) {
+        machine.iconFiles.userPicks(std::move(answer));
+        machine.application.menuChoices.push_back(static_cast<std::uint32_t>(TrayCommand::ChangeIcon));
+        machine.tray.click(1, 0x0205);
+    }
+    std::optional<IconLocation> stored() {
+        settings::SettingsFile file(machine.files, machine.text, settings::settingsFilePathFor(machine.system.exePath));
+        std::string name = file.readString("StartUp", "IconFile", "");
+        if (name.empty()) return std::nullopt;
+        return IconLocation{name, file.readInteger("StartUp", "IconIndex", -1)};
+    }
+    TrayIconImage trayPicture() const { return machine.tray.icons.at(1).image; }
+
+    sim::SimMachine machine;
+    platform::Platform ports = machine.platform();
+    std::unique_ptr<Application> application;
+};
+
+TEST_F(ChangeIcon, TheMenuOffersItFirst) {
+    start();
+    machine.tray.click(1, 0x0205);
+    const auto& entries = machine.application.menusShown.at(0);
+    ASSERT_GE(entries.size(), 2u);
+    EXPECT_EQ(entries[0].caption, "&Change Icon...");
+    EXPECT_EQ(entries[0].command, static_cast<std::uint32_t>(TrayCommand::ChangeIcon));
+    EXPECT_TRUE(entries[1].caption.empty()) << "a separator follows";
+}
+
+TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShowsIt) {
+    start();
+    const TrayIconImage ownIcon = trayPicture();
+    changeIcon(IconLocation{kIconLibrary, 17});
+
+    ASSERT_EQ(machine.iconFiles.pickersOpened.size(), 1u);
+    EXPECT_EQ(machine.iconFiles.pickersOpened[0], (IconLocation{kShell32, 0})) << "the picker starts at shell32, icon 0";
+    EXPECT_NE(trayPicture(), ownIcon);
+    EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 17}));
+    const IconExtractor& extractor = application->program()->trayIconChange().IconEx1();
+    EXPECT_EQ(extractor.NumberOfIcons, 40);
+    EXPECT_EQ(extractor.Icon, (platform::IconSize{32, 32}));
+    EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 17}));
+
+    restart();
+    EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 17}));
+    EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 17})) << "the full save at the close leaves the two keys alone";
+}
+
+TEST_F(ChangeIcon, CancellingOnAFreshInstallationStoresShell32IconThree_WhichTheNextStartShows) {
+    start();
+    const TrayIconImage ownIcon = trayPicture();
+    changeIcon(std::nullopt);
+    EXPECT_EQ(trayPicture(), ownIcon) << "nothing changes on screen";
+    EXPECT_EQ(stored(), (IconLocation{kShell32, 3}));
+
+    restart();
+    EXPECT_EQ(trayPicture(), (TrayIconImage{kShell32, 3}));
+}
+
+TEST_F(ChangeIcon, CancellingKeepsAnIconChosenInAnEarlierRun) {
+    start();
+    changeIcon(IconLocation{kIconLibrary, 5});
+    restart();
+    changeIcon(std::nullopt);
+    EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 5}));
+    EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 5}));
+}
+
+TEST_F(ChangeIcon, ThePickerOpensAtTheLastChoice) {
+    start();
+    changeIcon(IconLocation{kIconLibrary, 9});
+    changeIcon(std::nullopt);
+    changeIcon(IconLocation{kShell32, 44});
+    ASSERT_EQ(machine.iconFiles.pickersOpened.size(), 3u);
+    EXPECT_EQ(machine.iconFiles.pickersOpened[1], (IconLocation{kIconLibrary, 9}));
+    EXPECT_EQ(machine.iconFiles.pickersOpened[2], (IconLocation{kIconLibrary, 9}));
+    EXPECT_EQ(trayPicture(), (TrayIconImage{kShell32, 44}));
+}
+
+TEST_F(ChangeIcon, AnIconThatCannotBeExtractedChangesNothingOnScreenAndSaysNothing) {
+    start();
+    changeIcon(IconLocation{kIconLibrary, 7});
+    struct Case {
+        const char* what;
+        IconLocation choice;
+    } cases[] = {{"an index beyond the file's icons", {kIconLibrary, 40}},
+                 {"a file that is gone", {"C:\\Gone\\icons.dll", 0}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        changeIcon(c.choice);
+        EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 7}));
+        EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+        EXPECT_EQ(application->errors().discardedCount(), 0);
+        EXPECT_FALSE(application->program()->trayIconChange().IconEx1().Icon);
+        // The extractor holds the choice, and the settings file with it.
+        EXPECT_EQ(stored(), c.choice);
+    }
+}
+
+}  // namespace
+}  // namespace umbrix::app
