@@ -23,7 +23,8 @@ TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform
       registry_(ports.registry),
       system_(ports.system),
       windows_(windows),
-      terminateApplication_(std::move(terminateApplication)) {}
+      terminateApplication_(std::move(terminateApplication)),
+      aboutWindow_(ports.dialogs, program.engineLinks()) {}
 
 void TForm2::FormCreate() {
     errors_.install();
@@ -92,6 +93,7 @@ void TForm2::carryOut(std::uint32_t command) {
         case TrayCommand::StealthMode: return Switchtostealthmode1Click();
         case TrayCommand::AutoStart: return AutoStartClick();
         case TrayCommand::Close: return Exit1Click();
+        case TrayCommand::About: return About1Click();
     }
 }
 
@@ -118,6 +120,8 @@ void TForm2::Switchtostealthmode1Click() {
 void TForm2::Normaloperation1Click() {
     if (program_.stealthMode()) (void)program_.stealthMode()->Normaloperation1Click();
 }
+
+void TForm2::About1Click() { aboutWindow_.About1Click(); }
 
 void TForm2::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
     if (mouseMessage == kRightButtonUp) errors_.run([this] { PopupMenu1Popup(); });

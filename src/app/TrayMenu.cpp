@@ -28,7 +28,8 @@ std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
     platform::MenuEntry autoStart = item(TrayCommand::AutoStart, "Start with &Windows");
     autoStart.checked = state.autoStart;
 
-    return {startSilent, mode, autoStart, platform::MenuEntry{}, item(TrayCommand::Close, "&Close Umbrix")};
+    return {item(TrayCommand::About, "&About"), platform::MenuEntry{}, startSilent, mode, autoStart,
+            platform::MenuEntry{}, item(TrayCommand::Close, "&Close Umbrix")};
 }
 
 }  // namespace umbrix::app

@@ -248,8 +248,8 @@ TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder_StealthOnlyOnceItsExitKey
     ASSERT_EQ(machine.application.menusShown.size(), 1u);
     std::vector<std::string> captions;
     for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
-    EXPECT_THAT(captions, ::testing::ElementsAre("&Start silent (disables splash screen)", "Mode of operation",
-                                                 "Start with &Windows", "", "&Close Umbrix"));
+    EXPECT_THAT(captions, ::testing::ElementsAre("&About", "", "&Start silent (disables splash screen)",
+                                                 "Mode of operation", "Start with &Windows", "", "&Close Umbrix"));
     EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
     EXPECT_FALSE(entry("Switch to stealth mode")->enabled);
 

@@ -13,5 +13,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     umbrix::app::Application application(ports, windows);
     // An error escaping a dialog's reaction goes where every reaction's error goes.
     system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle(error); });
+    system.dialogs.setControllerWindow([&windows] { return windows.controllerWindow(); });
     return application.run();
 }
