@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "app/ErrorHook.hpp"
+#include "app/MainWindowStandIn.hpp"
 #include "app/ProgramRoot.hpp"
 #include "app/TForm2.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/Platform.hpp"
+#include "ui/ExplanationWindow.hpp"
 
 namespace umbrix::app {
 
@@ -36,6 +38,7 @@ public:
 
     TForm2* controller() { return form2_.get(); }
     ProgramRoot* program() { return program_.get(); }
+    ui::TExpForm* ExpForm() { return expForm_.get(); }
     ErrorHook& errors() { return errors_; }
     bool terminated() const { return terminated_; }
 
@@ -48,6 +51,8 @@ private:
     ErrorHook errors_;
     std::unique_ptr<ProgramRoot> program_;  // outlives the controller, which calls into it
     std::unique_ptr<TForm2> form2_;
+    MainWindowNotBuiltYet mainWindow_;
+    std::unique_ptr<ui::TExpForm> expForm_;
     bool terminated_ = false;
 };
 

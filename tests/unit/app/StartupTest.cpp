@@ -42,7 +42,7 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     EXPECT_THAT(machine.journal.entries(),
                 ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application",
                             "SetWindowLongW application tool window", "CreateWindowExW controller",
-                            "ReleaseMutex QZ"));
+                            "CreateWindowExW explanation", "ReleaseMutex QZ"));
     // No task bar button: the application window is a hidden tool window, the controller hidden.
     const auto& appWindow = machine.application.applicationWindow;
     EXPECT_TRUE(appWindow.exists && appWindow.toolWindow && !appWindow.appWindow && !appWindow.visible);

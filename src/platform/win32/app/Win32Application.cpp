@@ -16,7 +16,18 @@ void Win32Application::createControllerWindow(platform::ControllerEvents& events
     controllerWindow_->create(instance_, applicationWindow_.hwnd());
 }
 
+void Win32Application::createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                               platform::ExplanationWindowEvents& events) {
+    explanationWindow_ = std::make_unique<ExplanationWindowView>(entries, events);
+    explanationWindow_->create(instance_, applicationWindow_.hwnd());
+}
+
+void Win32Application::showExplanationWindow(bool visible) {
+    if (explanationWindow_) explanationWindow_->show(visible);
+}
+
 void Win32Application::destroyWindows() {
+    if (explanationWindow_) explanationWindow_->destroy();
     if (controllerWindow_) controllerWindow_->destroy();
     applicationWindow_.destroy();
 }

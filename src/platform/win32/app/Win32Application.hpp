@@ -8,6 +8,7 @@
 #include "platform/ApplicationPort.hpp"
 #include "platform/win32/app/ApplicationWindow.hpp"
 #include "platform/win32/app/ControllerWindow.hpp"
+#include "platform/win32/app/ExplanationWindowView.hpp"
 
 namespace umbrix::win32 {
 
@@ -18,6 +19,9 @@ public:
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
+    void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                 platform::ExplanationWindowEvents& events) override;
+    void showExplanationWindow(bool visible) override;
     void destroyWindows() override;
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
@@ -33,6 +37,7 @@ private:
     // Kept until the end of the process: the window may be destroyed from inside its own
     // message handler, and the object must outlive that call.
     std::unique_ptr<ControllerWindow> controllerWindow_;
+    std::unique_ptr<ExplanationWindowView> explanationWindow_;
 };
 
 }  // namespace umbrix::win32

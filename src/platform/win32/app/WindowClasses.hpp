@@ -4,5 +4,6 @@ namespace umbrix::win32 {
 
 inline constexpr wchar_t kApplicationWindowClass[] = L"UmbrixApplication";
 inline constexpr wchar_t kControllerWindowClass[] = L"UmbrixController";
+inline constexpr wchar_t kExplanationWindowClass[] = L"UmbrixExplanation";
 
 }  // namespace umbrix::win32
