@@ -51,16 +51,6 @@ class Activation(UmbrixTestCase):
         done = self.session.run([self.probe_exe, "--keys", chord])
         self.assertEqual(done.returncode, 0, f"probe --keys {chord}")
 
-    def start_ready_umbrix(self):
-        umbrix = self.start_umbrix()
-        self.wait_ready(umbrix)
-        self.wait_for_tray_icon(True)
-        return umbrix
-
-    def wait_for_tray_icon(self, shown):
-        return wait_until(lambda: self.tray_icon_shown() == shown, 10,
-                          "the tray icon " + ("shows" if shown else "is gone"), self.describe_windows)
-
     def hide_with_hotkey(self):
         self.press("ctrl+space")
         wait_until(lambda: not self.probe_windows(visible=True), 10, "every probe window is hidden",

@@ -10,18 +10,6 @@ RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 
 class TrayIcon(UmbrixTestCase):
 
-    def wait_for_tray_icon(self, shown):
-        return wait_until(lambda: self.tray_icon_shown() == shown, 10,
-                          "the tray icon " + ("shows" if shown else "is gone"), self.describe_windows)
-
-    def open_tray_menu(self):
-        self.right_click_tray_icon()
-        return wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
-
-    def choose_from_menu(self, access_key):
-        self.wintool.keys(access_key)
-        wait_until(lambda: not self.popup_menus(), 10, "the menu closes", self.describe_windows)
-
     def run_value(self):
         done = self.session.run(["reg", "query", RUN_KEY, "/v", "Umbrix"])
         return done.stdout.decode(errors="replace") if done.returncode == 0 else None
