@@ -24,6 +24,10 @@ inline constexpr std::string_view kShowHiddenBeforeExitText =
 inline constexpr std::string_view kHiddenWindowsStayText =
     "Some hidden windows could not be shown again. Umbrix keeps running so that you can bring them back.";
 
+// The splash window's texts.
+inline constexpr std::string_view kSplashTitle = "Umbrix 7.1";
+inline constexpr std::string_view kSplashStatus = "Loading...";
+
 // Shown when the program cannot build its own windows; the reason follows.
 inline constexpr std::string_view kCannotStartText = "Umbrix could not start.";
 

@@ -16,6 +16,7 @@ int Application::run() {
     try {
         if (start() == StartOutcome::AlreadyRunning) return 0;
     } catch (const std::exception& error) {
+        closeSplash();
         windows_.destroyWindows();
         platform_.dialogs.messageBox({std::string(kCannotStartText) + "\n\n" + error.what(),
                                       std::string(kProgramName), platform::MessageBoxButtons::Ok,
@@ -43,11 +44,36 @@ StartOutcome Application::start() {
     windows_.createApplicationWindow(kProgramName);
     windows_.makeApplicationWindowToolWindow();
 
+    // The splash covers the creation of the windows; it reads the silent start itself.
+    splash_ = std::make_unique<TSplash_f>(windows_, settings::SettingsFile::besideExecutable(platform_));
+    showSplash();
+
     createController();
     createLongLivedWindows();
 
+    // Shown again: the windows' creation may have covered it.
+    showSplash();
+    windows_.makeApplicationWindowToolWindow();
     if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
+    closeSplash();
     return StartOutcome::Running;
+}
+
+void Application::showSplash() {
+    if (!splash_) return;
+    try {
+        splash_->ShowAndPaint();
+    } catch (const std::exception&) {
+        // The splash only decorates the start: a splash that cannot be shown is left out, and
+        // the program starts without it.
+        splash_.reset();
+    }
+}
+
+void Application::closeSplash() {
+    if (!splash_) return;
+    splash_->Close();
+    splash_.reset();
 }
 
 void Application::createController() {
@@ -59,8 +85,8 @@ void Application::createController() {
 // After the controller, strictly in this order, each under the error hook so that one failing
 // step leaves the rest of the program working: the main window's settings (every option, the
 // password, the exclusions, the first inventory), the built-in configuration, the explanation
-// window, the panic window's settings, the hotkey setup dialog's components. The activation dispatchers join the hotkeys
-// after them (ProgramRoot::connectDispatchers).
+// window, the panic window's settings, the hotkey setup dialog's components. The activation
+// joins the hotkeys last, once every part it acts through exists.
 void Application::createLongLivedWindows() {
     errors_.run([this] { program_->loadMainWindowState(); });
     errors_.run([this] { program_->InitConfiguration(); });
@@ -70,11 +96,13 @@ void Application::createLongLivedWindows() {
     });
     errors_.run([this] { program_->loadPanicWindowState(); });
     errors_.run([this] { program_->createHotKeyComponents(); });
+    errors_.run([this] { program_->connectActivation(); });
 }
 
 void Application::Terminate() {
     if (terminated_) return;
     terminated_ = true;
+    closeSplash();
     if (form2_) errors_.run([this] { form2_->FormDestroy(); });
     windows_.destroyWindows();
     windows_.quitMessageLoop(0);

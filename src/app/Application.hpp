@@ -8,6 +8,7 @@
 #include "app/MainWindowStandIn.hpp"
 #include "app/ProgramRoot.hpp"
 #include "app/TForm2.hpp"
+#include "app/TSplash_f.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/Platform.hpp"
 #include "ui/ExplanationWindow.hpp"
@@ -37,12 +38,15 @@ public:
     void Terminate();
 
     TForm2* controller() { return form2_.get(); }
+    const TSplash_f* splash() const { return splash_.get(); }
     ProgramRoot* program() { return program_.get(); }
     ui::TExpForm* ExpForm() { return expForm_.get(); }
     ErrorHook& errors() { return errors_; }
     bool terminated() const { return terminated_; }
 
 private:
+    void showSplash();
+    void closeSplash();
     void createController();
     void createLongLivedWindows();
 
@@ -53,6 +57,7 @@ private:
     std::unique_ptr<TForm2> form2_;
     MainWindowNotBuiltYet mainWindow_;
     std::unique_ptr<ui::TExpForm> expForm_;
+    std::unique_ptr<TSplash_f> splash_;  // only during start-up
     bool terminated_ = false;
 };
 

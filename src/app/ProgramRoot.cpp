@@ -23,6 +23,8 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
 
 ProgramRoot::~ProgramRoot() {
     ports_.tray.setEventSink(nullptr);
+    // No hotkey reaches the activation while the parts it acts through go.
+    router_.setApplicationHook(nullptr);
     // The unlock prompt's window goes before the password it reads.
     unlockPrompt_.discard();
 }
@@ -87,6 +89,23 @@ void ProgramRoot::createHotKeyComponents() {
                                                               hotKeyText_);
     stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotKeyText_, trayIcon_, components_->hkStealth,
                                              [this] { engine_.actions().CloseApplicationWindows(); });
+}
+
+void ProgramRoot::connectActivation() {
+    if (!defaultHotKeys_) throw std::logic_error("the default hotkeys do not exist yet");
+    activation_ = std::make_unique<hotkeys::ActivationSequence>(hotkeys::ActivationLinks{
+        .selections = selections_,
+        .windows = ports_.windows,
+        .engine = engine_,
+        .extras = extras_,
+        .decoy = decoy_,
+        .unlockPrompt = unlockPrompt_,
+        .defaultHotKeys = *defaultHotKeys_,
+        .trayIcon = engineLinks_,
+        .idleTracking = idleTracking_,
+        .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
+    });
+    connectDispatchers(*activation_, *activation_);
 }
 
 void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/ControllerIdleTracking.hpp"
 #include "app/EngineLinks.hpp"
 #include "app/ErrorHook.hpp"
 #include "app/StealthMode.hpp"
@@ -15,6 +16,7 @@
 #include "extras/ActivationExtras.hpp"
 #include "extras/Decoy.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
+#include "hotkeys/ActivationSequence.hpp"
 #include "hotkeys/DefaultHotKeys.hpp"
 #include "hotkeys/HotKeyComponents.hpp"
 #include "hotkeys/HotKeyIdentifiers.hpp"
@@ -62,8 +64,11 @@ public:
     // stealth mode, which the exit-stealth hotkey ends.
     void createHotKeyComponents();
 
-    // The activation dispatchers join here (the application-wide hook of the default set and
-    // the components' DoHotKey). Until they are connected no hotkey press starts anything.
+    // The activation: its dispatchers are built over the engine, the extras, the decoy, the
+    // unlock prompt and the settings model, and join the hotkeys. Needs the hotkey components.
+    void connectActivation();
+    // The dispatchers join here (the application-wide hook of the default set and the
+    // components' DoHotKey). Until they are connected no hotkey press starts anything.
     void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet, hotkeys::HotKeyComponentDispatcher& components);
     bool dispatchersConnected() const { return dispatchersConnected_; }
 
@@ -94,6 +99,8 @@ public:
     TrayIconPresence& trayIcon() { return trayIcon_; }
     LastActiveWindow& lastActiveWindow() { return lastActive_; }
     EngineLinks& engineLinks() { return engineLinks_; }
+    ControllerIdleTracking& idleTracking() { return idleTracking_; }
+    hotkeys::ActivationSequence* activation() { return activation_.get(); }
 
 private:
     void applyLoadedOptions();
@@ -110,6 +117,7 @@ private:
     extras::Decoy decoy_;
     TrayIconPresence trayIcon_;
     LastActiveWindow lastActive_;
+    ControllerIdleTracking idleTracking_;
 
     password::PasswordStore passwordStore_;
     password::UnhidePassword password_;
@@ -126,9 +134,8 @@ private:
     std::unique_ptr<hotkeys::DefaultHotKeys> defaultHotKeys_;
     std::unique_ptr<hotkeys::HotKeyComponents> components_;
     std::unique_ptr<StealthMode> stealth_;
-    // The activation dispatchers (hotkeys::ActivationSequence) belong here, constructed after
-    // every part they take (the engine, the extras, the unlock prompt slot, stealth mode, the
-    // settings model) and handed to connectDispatchers once createHotKeyComponents has run.
+    // Built after every part it takes; the router and the components call into it until the end.
+    std::unique_ptr<hotkeys::ActivationSequence> activation_;
     bool dispatchersConnected_ = false;
     bool selectionsLoaded_ = false;
 };

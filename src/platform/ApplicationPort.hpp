@@ -31,6 +31,12 @@ struct MenuEntry {
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
 
+// What the splash window shows while the program starts.
+struct SplashContent {
+    std::string title;   // "Umbrix 7.1"
+    std::string status;  // "Loading...", bold, at the bottom left
+};
+
 class ApplicationPort {
 public:
     ApplicationPort() = default;
@@ -59,6 +65,13 @@ public:
     // ShowWindow(SW_SHOW) and SetForegroundWindow, so that the window has the focus it hides
     // on losing; or ShowWindow(SW_HIDE). Nothing without the window.
     virtual void showExplanationWindow(bool visible) = 0;
+
+    // The splash window: borderless, 296 x 207 client pixels, centred on the screen, with the
+    // hourglass cursor; owned by the application window. Created on the first call, then shown
+    // and painted at once (UpdateWindow), so that it appears before the long start-up steps.
+    virtual void showSplashWindow(const SplashContent& content) = 0;
+    // Closes and destroys the splash window, if there is one.
+    virtual void closeSplashWindow() = 0;
 
     // DestroyWindow of the explanation window, the controller window, then the application
     // window.

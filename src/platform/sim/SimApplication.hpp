@@ -21,6 +21,8 @@ public:
     void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
                                  platform::ExplanationWindowEvents& events) override;
     void showExplanationWindow(bool visible) override;
+    void showSplashWindow(const platform::SplashContent& content) override;
+    void closeSplashWindow() override;
     void destroyWindows() override;
     // Dispatches what is queued, then returns the quit code. A loop that would wait for ever
     // (nothing queued, no quit) throws instead, so a test that forgot to end the program fails.
@@ -58,8 +60,16 @@ public:
     Window explanationWindow;
     std::vector<platform::ExplanationEntry> explanationEntries;
     bool explanationWindowHasFocus = false;
+    struct Splash {
+        bool exists = false;
+        bool visible = false;
+        int paints = 0;  // times shown and painted
+        platform::SplashContent content;
+    };
+    Splash splash;
     std::optional<int> quitCode;      // the last PostQuitMessage code
     bool failWindowCreation = false;  // CreateWindowExW returns NULL
+    bool failSplashCreation = false;  // ... for the splash window only
 
 private:
     enum class Message { Close };

@@ -135,11 +135,29 @@ TEST_F(Program, TheStartRegistersTheDefaultHotkeysAndShowsTheTrayIcon_TheCloseRe
     EXPECT_FALSE(machine.hotkeys.findAtom(hotkeys::kUnhideAtomName));
 }
 
-TEST_F(Program, WithoutDispatchersAHotkeyPressStartsNothing_OnceConnectedTheRouterDeliversIt) {
+TEST_F(Program, CtrlSpaceHidesAnotherProgramsWindows_CtrlBackspaceBringsThemBackInTheirOrder) {
     start();
-    EXPECT_EQ(machine.hotkeys.press(kCtrl, kSpace), sim::SimHotkeys::PressOutcome::Program);
-    EXPECT_FALSE(program().dispatchersConnected());
+    ASSERT_TRUE(program().dispatchersConnected());
+    const platform::ProcessId mail = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
+    std::vector<platform::WindowId> opened;
+    for (const char* title : {"Inbox - Mail", "Draft - Mail", "Calendar - Mail"})
+        opened.push_back(machine.windows.open({title, mail}));
+    const std::vector<platform::WindowId> orderBefore = machine.windows.zOrder();
 
+    machine.hotkeys.press(kCtrl, kSpace);
+    for (auto window : opened) EXPECT_FALSE(machine.windows.isWindowVisible(window));
+    EXPECT_TRUE(program().hasHiddenWindows());
+
+    machine.hotkeys.press(kCtrl, kBackspace);
+    for (auto window : opened) EXPECT_TRUE(machine.windows.isWindowVisible(window));
+    EXPECT_FALSE(program().hasHiddenWindows());
+    // Shown in the order they were hidden, top first: the lowest ends up on top.
+    EXPECT_EQ(machine.windows.zOrder(), std::vector<platform::WindowId>(orderBefore.rbegin(), orderBefore.rend()));
+    EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
+}
+
+TEST_F(Program, TheRouterHandsTheDefaultSetToOneDispatcherAndTheExitStealthKeyToTheOther) {
+    start();
     RecordingDispatcher dispatcher;
     program().connectDispatchers(dispatcher, dispatcher);
     machine.hotkeys.press(kCtrl, kSpace);
@@ -241,7 +259,7 @@ protected:
     }
 };
 
-TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder_StealthOnlyOnceItsExitKeyCanBringTheIconBack) {
+TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder) {
     machine.tray.click(1, 0x0203);  // a double click opens no menu
     EXPECT_TRUE(machine.application.menusShown.empty());
     choose(TrayCommand{0});
@@ -251,18 +269,19 @@ TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder_StealthOnlyOnceItsExitKey
     EXPECT_THAT(captions, ::testing::ElementsAre("&About", "", "&Start silent (disables splash screen)",
                                                  "Mode of operation", "Start with &Windows", "", "&Close Umbrix"));
     EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
-    EXPECT_FALSE(entry("Switch to stealth mode")->enabled);
-
-    // Chosen anyway (a stale menu), it leaves the icon where it is.
-    choose(TrayCommand::StealthMode);
-    EXPECT_TRUE(machine.tray.shows(1));
-    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
-
-    RecordingDispatcher dispatcher;
-    program().connectDispatchers(dispatcher, dispatcher);
-    choose(TrayCommand{0});
     EXPECT_TRUE(entry("Switch to stealth mode")->enabled);
-    program().router().setApplicationHook(nullptr);
+}
+
+TEST_F(TrayMenuTest, StealthModeTakesTheIconAway_TheExitStealthHotkeyBringsItBack) {
+    machine.dialogs.userAnswers(MessageBoxResult::Yes);
+    choose(TrayCommand::StealthMode);
+    ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
+    EXPECT_FALSE(machine.tray.shows(1));
+
+    machine.hotkeys.press(hotkeys::hotKeyModifiersOf(hotkeys::kExitStealthHotKey),
+                          hotkeys::virtualKeyOf(hotkeys::kExitStealthHotKey));
+    EXPECT_TRUE(machine.tray.shows(1));
+    EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
 }
 
 TEST_F(TrayMenuTest, StartSilentFollowsTheOptionAndIsSavedAsSilent) {

@@ -4,6 +4,7 @@
 #include "app/AppTexts.hpp"
 #include "app/Application.hpp"
 #include "platform/sim/SimMachine.hpp"
+#include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {
 namespace {
@@ -41,8 +42,11 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
 
     EXPECT_THAT(machine.journal.entries(),
                 ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application",
-                            "SetWindowLongW application tool window", "CreateWindowExW controller",
-                            "CreateWindowExW explanation", "ReleaseMutex QZ"));
+                            "SetWindowLongW application tool window", "CreateWindowExW splash",
+                            "ShowWindow splash", "CreateWindowExW controller",
+                            "CreateWindowExW explanation", "ShowWindow splash",
+                            "SetWindowLongW application tool window", "ReleaseMutex QZ",
+                            "DestroyWindow splash"));
     // No task bar button: the application window is a hidden tool window, the controller hidden.
     const auto& appWindow = machine.application.applicationWindow;
     EXPECT_TRUE(appWindow.exists && appWindow.toolWindow && !appWindow.appWindow && !appWindow.visible);
@@ -53,6 +57,31 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     EXPECT_EQ(machine.kernel.openHandles("QZ"), 1);
     EXPECT_EQ(machine.kernel.mutexOwner("QZ"), std::nullopt);
     EXPECT_TRUE(application.errors().installed());
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+}
+
+TEST_F(Startup, TheSplashShowsTheNameAndLoadingWhileTheWindowsAreCreatedAndIsGoneAfterwards) {
+    ASSERT_EQ(application.start(), StartOutcome::Running);
+    const auto& splash = machine.application.splash;
+    EXPECT_EQ(splash.content.title, "Umbrix 7.1");
+    EXPECT_EQ(splash.content.status, "Loading...");
+    EXPECT_EQ(splash.paints, 2) << "shown before the windows and again after them";
+    EXPECT_FALSE(splash.exists);
+    EXPECT_EQ(application.splash(), nullptr);
+}
+
+TEST_F(Startup, ASilentStartShowsNoSplash) {
+    machine.files.putFile(settings::settingsFilePathFor(machine.system.exePath), "[StartUp]\r\nSilent=1\r\n");
+    ASSERT_EQ(application.start(), StartOutcome::Running);
+    EXPECT_EQ(machine.application.splash.paints, 0);
+    for (const auto& call : machine.journal.entries()) EXPECT_THAT(call, ::testing::Not(::testing::HasSubstr("splash")));
+}
+
+TEST_F(Startup, ASplashThatCannotBeCreatedDoesNotKeepTheProgramFromStarting) {
+    machine.application.failSplashCreation = true;
+    ASSERT_EQ(application.start(), StartOutcome::Running);
+    EXPECT_TRUE(machine.application.controllerWindow.exists);
+    EXPECT_EQ(machine.kernel.mutexOwner("QZ"), std::nullopt);
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
 

@@ -26,7 +26,23 @@ void Win32Application::showExplanationWindow(bool visible) {
     if (explanationWindow_) explanationWindow_->show(visible);
 }
 
+void Win32Application::showSplashWindow(const platform::SplashContent& content) {
+    if (!splashWindow_) {
+        auto splash = std::make_unique<SplashWindow>();
+        splash->create(instance_, applicationWindow_.hwnd(), content);
+        splashWindow_ = std::move(splash);
+    }
+    splashWindow_->showAndPaint();
+}
+
+void Win32Application::closeSplashWindow() {
+    if (!splashWindow_) return;
+    splashWindow_->destroy();
+    splashWindow_.reset();
+}
+
 void Win32Application::destroyWindows() {
+    closeSplashWindow();
     if (explanationWindow_) explanationWindow_->destroy();
     if (controllerWindow_) controllerWindow_->destroy();
     applicationWindow_.destroy();

@@ -9,6 +9,7 @@
 #include "platform/win32/app/ApplicationWindow.hpp"
 #include "platform/win32/app/ControllerWindow.hpp"
 #include "platform/win32/app/ExplanationWindowView.hpp"
+#include "platform/win32/app/SplashWindow.hpp"
 
 namespace umbrix::win32 {
 
@@ -22,6 +23,8 @@ public:
     void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
                                  platform::ExplanationWindowEvents& events) override;
     void showExplanationWindow(bool visible) override;
+    void showSplashWindow(const platform::SplashContent& content) override;
+    void closeSplashWindow() override;
     void destroyWindows() override;
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
@@ -38,6 +41,7 @@ private:
     // message handler, and the object must outlive that call.
     std::unique_ptr<ControllerWindow> controllerWindow_;
     std::unique_ptr<ExplanationWindowView> explanationWindow_;
+    std::unique_ptr<SplashWindow> splashWindow_;
 };
 
 }  // namespace umbrix::win32
