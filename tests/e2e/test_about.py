@@ -3,7 +3,7 @@ builds at start-up and keeps hidden."""
 
 import unittest
 
-from harness import EXPLANATION_WINDOW_CLASS, UmbrixTestCase, wait_until
+from harness import EXPLANATION_WINDOW_CLASS, WINE_TRAY_TITLE, UmbrixTestCase, required_path, wait_until
 
 WS_POPUP = 0x80000000
 WS_CAPTION = 0x00C00000
@@ -52,6 +52,30 @@ class AboutWindow(UmbrixTestCase):
         about = self.open_about()
         self.assertTrue(self.wintool.close(about.handle))
         wait_until(lambda: not self.about_windows(), 10, "the About window closes", self.describe_windows)
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_the_hide_hotkey_closes_the_open_about_window_and_hides_the_desktop(self):
+        probe_exe = required_path("UMBRIX_PROBE")
+        probe = self.session.popen([probe_exe, "Probe Report"], log_name="probe")
+        self.addCleanup(lambda: probe.poll() is None and probe.kill())
+
+        def report_visible():
+            return any(w.visible for w in self.wintool.find(title="Probe Report"))
+        wait_until(report_visible, 20, "the probe's window shows", self.describe_windows)
+        self.exclude_windows_titled(WINE_TRAY_TITLE)  # keeps the tray reachable
+        umbrix = self.start_ready_umbrix()
+        self.open_about()
+        self.screenshot("about-open")
+
+        # The hotkey arrives in the about window's modal loop.
+        self.assertEqual(self.session.run([probe_exe, "--keys", "ctrl+space"]).returncode, 0)
+        wait_until(lambda: not self.about_windows(), 10, "the About window closes", self.describe_windows)
+        wait_until(lambda: not report_visible(), 10, "the probe's window is hidden", self.describe_windows)
+        self.screenshot("hidden")
+        self.assertIsNone(umbrix.exit_code())
+
+        self.assertEqual(self.session.run([probe_exe, "--keys", "ctrl+backspace"]).returncode, 0)
+        wait_until(report_visible, 10, "the probe's window is back", self.describe_windows)
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
     def test_the_explanation_window_lives_hidden_as_a_bare_pale_popup(self):
