@@ -57,7 +57,7 @@ public:
     // messages go to `events` until it is destroyed. Throws when it cannot be created.
     virtual void createControllerWindow(ControllerEvents& events) = 0;
 
-    // CreateWindowExW(0, ..., WS_POPUP) of the option explanation window, 380 by 214 pixels,
+    // CreateWindowExW(WS_EX_TOOLWINDOW, ..., WS_POPUP) of the option explanation window, 380 by 214 pixels,
     // hidden and owned by the application window, showing `entries`; its input goes to `events`
     // until it is destroyed. Throws when the window cannot be created.
     virtual void createExplanationWindow(const std::vector<ExplanationEntry>& entries,

@@ -44,8 +44,10 @@ void ExplanationWindowView::createFonts() {
 }
 
 void ExplanationWindowView::create(HINSTANCE instance, HWND owner) {
-    // WS_POPUP alone: no caption, no border, no system menu.
-    WindowBase::create(instance, kExplanationWindowClass, 0, WS_POPUP, L"", owner, "explanation window");
+    // WS_POPUP alone: no caption, no border, no system menu. A tool window, like every window
+    // of the program, so that it never has a task bar button or a place in Alt+Tab.
+    WindowBase::create(instance, kExplanationWindowClass, WS_EX_TOOLWINDOW, WS_POPUP, L"", owner,
+                       "explanation window");
     createFonts();
     centreOnScreen(hwnd(), scaled(kWidth), scaled(kHeight));
 }
