@@ -86,12 +86,16 @@ void Application::createController() {
 
 // After the controller, strictly in this order, each under the error hook so that one failing
 // step leaves the rest of the program working: the main window's settings (every option, the
-// password, the exclusions, the first inventory), the built-in configuration, the panic window's
-// settings, the hotkey setup dialog's components. The activation joins the hotkeys last, once
-// every part it acts through exists.
+// password, the exclusions, the first inventory), the built-in configuration, the explanation
+// window, the panic window's settings, the hotkey setup dialog's components. The activation
+// joins the hotkeys last, once every part it acts through exists.
 void Application::createLongLivedWindows() {
     errors_.run([this] { program_->loadMainWindowState(); });
     errors_.run([this] { program_->InitConfiguration(); });
+    errors_.run([this] {
+        expForm_ = std::make_unique<ui::TExpForm>(windows_, mainWindow_);
+        expForm_->FormCreate();
+    });
     errors_.run([this] { program_->loadPanicWindowState(); });
     errors_.run([this] { program_->createHotKeyComponents(); });
     errors_.run([this] { program_->connectActivation(); });

@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "app/ErrorHook.hpp"
+#include "app/MainWindowStandIn.hpp"
 #include "app/ProgramRoot.hpp"
 #include "app/TForm2.hpp"
 #include "app/TSplash_f.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/Platform.hpp"
+#include "ui/ExplanationWindow.hpp"
 
 namespace umbrix::app {
 
@@ -38,6 +40,7 @@ public:
     TForm2* controller() { return form2_.get(); }
     const TSplash_f* splash() const { return splash_.get(); }
     ProgramRoot* program() { return program_.get(); }
+    ui::TExpForm* ExpForm() { return expForm_.get(); }
     ErrorHook& errors() { return errors_; }
     bool terminated() const { return terminated_; }
 
@@ -52,6 +55,8 @@ private:
     ErrorHook errors_;
     std::unique_ptr<ProgramRoot> program_;  // outlives the controller, which calls into it
     std::unique_ptr<TForm2> form2_;
+    MainWindowNotBuiltYet mainWindow_;
+    std::unique_ptr<ui::TExpForm> expForm_;
     std::unique_ptr<TSplash_f> splash_;  // only during start-up
     bool terminated_ = false;
 };

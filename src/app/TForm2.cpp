@@ -23,7 +23,8 @@ TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform
       registry_(ports.registry),
       system_(ports.system),
       windows_(windows),
-      terminateApplication_(std::move(terminateApplication)) {}
+      terminateApplication_(std::move(terminateApplication)),
+      aboutWindow_(ports.dialogs, program.engineLinks()) {}
 
 void TForm2::FormCreate() {
     errors_.install();
@@ -95,6 +96,7 @@ void TForm2::carryOut(std::uint32_t command) {
         case TrayCommand::AutoStart: return AutoStartClick();
         case TrayCommand::Close: return Exit1Click();
         case TrayCommand::ChangeIcon: return ChangeIcon1Click();
+        case TrayCommand::About: return About1Click();
     }
 }
 
@@ -123,6 +125,7 @@ void TForm2::Normaloperation1Click() {
 }
 
 void TForm2::ChangeIcon1Click() { program_.ChangeIcon1Click(); }
+void TForm2::About1Click() { aboutWindow_.About1Click(); }
 
 void TForm2::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
     if (mouseMessage == kRightButtonUp) errors_.run([this] { PopupMenu1Popup(); });

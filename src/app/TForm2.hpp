@@ -5,6 +5,7 @@
 // ends.
 #include <functional>
 
+#include "app/AboutWindowSlot.hpp"
 #include "app/ErrorHook.hpp"
 #include "app/ProgramRoot.hpp"
 #include "platform/ApplicationPort.hpp"
@@ -47,6 +48,9 @@ public:
     void Normaloperation1Click();
     // "&Change Icon...".
     void ChangeIcon1Click();
+    // "&About": the about window, shown modally.
+    void About1Click();
+    AboutWindowSlot& aboutWindow() { return aboutWindow_; }
 
     // The shell's reports on the tray icon.
     void onTrayMouseMessage(std::uint32_t id, std::uint32_t mouseMessage) override;
@@ -78,6 +82,7 @@ private:
     std::function<void()> terminateApplication_;
     State state_ = State::Open;
     bool hiddenWindowsShown_ = false;
+    AboutWindowSlot aboutWindow_;
 };
 
 }  // namespace umbrix::app

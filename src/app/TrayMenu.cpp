@@ -28,8 +28,15 @@ std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
     platform::MenuEntry autoStart = item(TrayCommand::AutoStart, "Start with &Windows");
     autoStart.checked = state.autoStart;
 
-    return {item(TrayCommand::ChangeIcon, "&Change Icon..."), platform::MenuEntry{},
-            startSilent, mode, autoStart, platform::MenuEntry{}, item(TrayCommand::Close, "&Close Umbrix")};
+    return {item(TrayCommand::About, "&About"),
+            platform::MenuEntry{},
+            item(TrayCommand::ChangeIcon, "&Change Icon..."),
+            platform::MenuEntry{},
+            startSilent,
+            mode,
+            autoStart,
+            platform::MenuEntry{},
+            item(TrayCommand::Close, "&Close Umbrix")};
 }
 
 }  // namespace umbrix::app

@@ -1,8 +1,8 @@
 #pragma once
 // The tray icon's menu (PopupMenu1): its commands, and the entries as they are brought up to
 // date each time before it opens. Entries whose window the program does not build yet (the
-// about and update windows, the main and panic windows) are left out rather than offered and
-// doing nothing.
+// update window, the main and panic windows) are left out rather than offered and doing
+// nothing.
 #include <cstdint>
 #include <vector>
 
@@ -17,6 +17,7 @@ enum class TrayCommand : std::uint32_t {
     AutoStart,        // AutoStart
     Close,            // Exit1
     ChangeIcon,       // ChangeIcon1
+    About,            // About1
 };
 
 struct TrayMenuState {

@@ -1,11 +1,13 @@
 #pragma once
 // The program's own hidden windows: the application window that keeps every window of the
-// program off the task bar, and the controller window that receives the program's messages and
-// whose end ends the message loop.
+// program off the task bar, the controller window that receives the program's messages and
+// whose end ends the message loop, and the option explanation window.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/ExplanationWindow.hpp"
 
 namespace umbrix::platform {
 
@@ -56,6 +58,15 @@ public:
     // messages go to `events` until it is destroyed. Throws when it cannot be created.
     virtual void createControllerWindow(ControllerEvents& events) = 0;
 
+    // CreateWindowExW(WS_EX_TOOLWINDOW, ..., WS_POPUP) of the option explanation window, 380 by 214 pixels,
+    // hidden and owned by the application window, showing `entries`; its input goes to `events`
+    // until it is destroyed. Throws when the window cannot be created.
+    virtual void createExplanationWindow(const std::vector<ExplanationEntry>& entries,
+                                         ExplanationWindowEvents& events) = 0;
+    // ShowWindow(SW_SHOW) and SetForegroundWindow, so that the window has the focus it hides
+    // on losing; or ShowWindow(SW_HIDE). Nothing without the window.
+    virtual void showExplanationWindow(bool visible) = 0;
+
     // The splash window: borderless, 296 x 207 client pixels, centred on the screen, with the
     // hourglass cursor; owned by the application window. Created on the first call, then shown
     // and painted at once (UpdateWindow), so that it appears before the long start-up steps.
@@ -63,7 +74,8 @@ public:
     // Closes and destroys the splash window, if there is one.
     virtual void closeSplashWindow() = 0;
 
-    // DestroyWindow of the controller window, then of the application window.
+    // DestroyWindow of the explanation window, the controller window, then the application
+    // window.
     virtual void destroyWindows() = 0;
 
     // PeekMessageW / TranslateMessage / DispatchMessageW until WM_QUIT; returns its exit code.

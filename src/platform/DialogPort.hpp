@@ -32,7 +32,8 @@ public:
     // choice answers Cancel, or Ok for a box with one button.
     virtual MessageBoxResult messageBox(const MessageBoxRequest& request) = 0;
 
-    // DialogBoxParamW of the window's template, owned by the innermost open modal window, with
+    // DialogBoxParamW of the window's template, owned by the innermost open modal window (with
+    // none open: by the controller if the window asks for it, otherwise by nothing), with
     // every other window of the program disabled meanwhile. Returns once the window has closed,
     // with its result. A window that is showing already is not shown again: None, at once.
     virtual ModalResult showModal(ModalWindow& window) = 0;

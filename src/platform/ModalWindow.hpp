@@ -10,7 +10,7 @@ namespace umbrix::platform {
 enum class ModalResult : int { None = 0, Ok = 1, Cancel = 2 };
 
 // Which view the dialog port builds for a modal window.
-enum class ModalKind { SetPassword, UnlockPrompt };
+enum class ModalKind { SetPassword, UnlockPrompt, About };
 
 class ModalWindow {
 public:
@@ -22,6 +22,8 @@ public:
     virtual std::string caption() const = 0;
     // Kept above every other window, always-on-top ones included.
     virtual bool alwaysOnTop() const { return false; }
+    // Owned by the controller window when no other modal window is open (rather than by none).
+    virtual bool ownedByController() const { return false; }
 
     // A button with a modal result, or the close box (Cancel): runs the close query and ends
     // the modal display when it allows. Nothing happens unless the window is showing.

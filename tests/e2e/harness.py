@@ -22,6 +22,7 @@ from pathlib import Path
 # Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
+EXPLANATION_WINDOW_CLASS = "UmbrixExplanation"
 # The splash window, shown while the program starts.
 SPLASH_WINDOW_CLASS = "UmbrixSplash"
 # The hidden window that receives the tray icon's messages (src/platform/win32/Win32Tray.cpp).
@@ -39,6 +40,10 @@ POLL_INTERVAL = 0.15
 # its submenu's entries. Keyboard navigation counts on this order: keep it in step with
 # src/app/TrayMenu.cpp.
 TRAY_MENU = [
+    ("&About", []),
+    None,
+    ("&Change Icon...", []),
+    None,
     ("&Start silent (disables splash screen)", []),
     ("Mode of operation", ["Normal operation", "Switch to stealth mode"]),
     ("Start with &Windows", []),
@@ -237,6 +242,31 @@ class WinTool:
     def keys(self, *chords):
         self._run("keys", *chords)
 
+    def geometry(self, handle):
+        """Style, window size, position and client size of a window, or None when it is gone."""
+        done = self._run("geometry", str(handle), ok_codes=(0, 1))
+        match = re.match(r"style (0x[0-9A-Fa-f]+) window (\d+)x(\d+) at (-?\d+),(-?\d+) client (\d+)x(\d+)",
+                         done.stdout.decode(errors="replace"))
+        if done.returncode != 0 or not match:
+            return None
+        style, width, height, left, top, client_width, client_height = match.groups()
+        return {"style": int(style, 16), "size": (int(width), int(height)), "position": (int(left), int(top)),
+                "client": (int(client_width), int(client_height))}
+
+    def controls(self, handle):
+        """(class, text, visible) of each child control of a window."""
+        done = self._run("controls", str(handle), ok_codes=(0, 1))
+        rows = []
+        for line in done.stdout.decode("utf-8", errors="replace").splitlines():
+            fields = line.split("\t")
+            if len(fields) == 3:
+                rows.append((_unescape(fields[0]), _unescape(fields[1]), fields[2] == "1"))
+        return rows
+
+    def show(self, handle, visible=True):
+        """ShowWindow from outside the program (SW_SHOWNOACTIVATE or SW_HIDE)."""
+        return self._run("show" if visible else "hide", str(handle), ok_codes=(0, 1)).returncode == 0
+
     def processes(self):
         """(pid, executable name) of every Windows process, Wine's own left out."""
         result = []
@@ -320,6 +350,13 @@ class UmbrixTestCase(unittest.TestCase):
             return windows[0]
         return wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready", self.describe_windows)
 
+    def start_ready_umbrix(self):
+        """Starts Umbrix.exe and waits until its controller window and tray icon are there."""
+        umbrix = self.start_umbrix()
+        self.wait_ready(umbrix)
+        self.wait_for_tray_icon(True)
+        return umbrix
+
     def close_umbrix(self, umbrix, timeout=15):
         """WM_CLOSE to the controller window, then waits for the process to end; returns its
         exit code."""
@@ -368,6 +405,19 @@ class UmbrixTestCase(unittest.TestCase):
     def popup_menus(self):
         """The visible popup menus (window class #32768)."""
         return [w for w in self.wintool.find(class_name="#32768") if w.visible]
+
+    def wait_for_tray_icon(self, shown):
+        return wait_until(lambda: self.tray_icon_shown() == shown, 10,
+                          "the tray icon " + ("shows" if shown else "is gone"), self.describe_windows)
+
+    def open_tray_menu(self):
+        self.right_click_tray_icon()
+        return wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
+
+    def choose_from_menu(self, *keys):
+        """Presses `keys` in the open menu and waits until it has closed."""
+        self.wintool.keys(*keys)
+        wait_until(lambda: not self.popup_menus(), 10, "the menu closes", self.describe_windows)
 
     def choose_from_tray_menu(self, *path):
         """With the tray menu open, chooses the entry `path[0]` (and in its submenu `path[1]`)

@@ -48,10 +48,6 @@ class Activation(UmbrixTestCase):
         self.wait_for_tray_icon(True)
         return umbrix
 
-    def wait_for_tray_icon(self, shown):
-        return wait_until(lambda: self.tray_icon_shown() == shown, 10,
-                          "the tray icon " + ("shows" if shown else "is gone"), self.describe_windows)
-
     def hide_with_hotkey(self):
         self.press("ctrl+space")
         wait_until(lambda: not self.probe_windows(visible=True), 10, "every probe window is hidden",
@@ -130,8 +126,7 @@ class Activation(UmbrixTestCase):
 
     def test_stealth_mode_from_the_menu_ends_with_shift_alt_backspace(self):
         umbrix = self.start_ready_umbrix()
-        self.right_click_tray_icon()
-        wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
+        self.open_tray_menu()
         self.screenshot("menu")
         self.choose_from_tray_menu("Mode of operation", "Switch to stealth mode")
         self.assertIn("to exit stealt mode", self.wait_for_message_box("Confirm"))
@@ -153,7 +148,7 @@ class Activation(UmbrixTestCase):
         # Cancel: the program stays and the windows stay hidden.
         self.right_click_tray_icon()
         wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
-        self.wintool.keys("c")
+        self.choose_from_tray_menu("&Close Umbrix")
         self.assertEqual(self.wait_for_message_box("Umbrix"),
                          "There are windows that are hidden would you like to show them before you exit")
         self.screenshot("exit-question")
@@ -165,7 +160,7 @@ class Activation(UmbrixTestCase):
         # OK: the windows come back and the program ends.
         self.right_click_tray_icon()
         wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
-        self.wintool.keys("c")
+        self.choose_from_tray_menu("&Close Umbrix")
         self.wait_for_message_box("Umbrix")
         self.assertTrue(self.wintool.press("OK", caption="Umbrix"))
         self.assertEqual(umbrix.wait_exit(), 0)

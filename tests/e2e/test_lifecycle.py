@@ -2,7 +2,8 @@
 
 import unittest
 
-from harness import APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, TRAY_WINDOW_CLASS, UmbrixTestCase, wait_until
+from harness import (APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, EXPLANATION_WINDOW_CLASS, TRAY_WINDOW_CLASS,
+                     UmbrixTestCase, wait_until)
 
 
 class Lifecycle(UmbrixTestCase):
@@ -16,7 +17,8 @@ class Lifecycle(UmbrixTestCase):
         self.screenshot("running")
         windows = self.umbrix_windows(controller.pid)
         self.assertEqual(sorted(w.class_name for w in windows),
-                         [APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, TRAY_WINDOW_CLASS])
+                         [APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, EXPLANATION_WINDOW_CLASS,
+                          TRAY_WINDOW_CLASS])
         # Hidden tool windows: no task bar button and no place in Alt+Tab.
         for window in windows:
             self.assertFalse(window.visible, window)

@@ -10,18 +10,6 @@ RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 
 class TrayIcon(UmbrixTestCase):
 
-    def wait_for_tray_icon(self, shown):
-        return wait_until(lambda: self.tray_icon_shown() == shown, 10,
-                          "the tray icon " + ("shows" if shown else "is gone"), self.describe_windows)
-
-    def open_tray_menu(self):
-        self.right_click_tray_icon()
-        return wait_until(self.popup_menus, 10, "the tray menu opens", self.describe_windows)
-
-    def choose_from_menu(self, *keys):
-        self.wintool.keys(*keys)
-        wait_until(lambda: not self.popup_menus(), 10, "the menu closes", self.describe_windows)
-
     def run_value(self):
         done = self.session.run(["reg", "query", RUN_KEY, "/v", "Umbrix"])
         return done.stdout.decode(errors="replace") if done.returncode == 0 else None
@@ -78,8 +66,7 @@ class TrayIcon(UmbrixTestCase):
         self.screenshot("program-icon")
         self.open_tray_menu()
         self.screenshot("menu-with-change-icon")
-        x, y = self.TRAY_ICON_POSITION
-        self.xdotool("mousemove", "--sync", x + 40, y + 12, "click", "1")  # the first entry
+        self.choose_from_tray_menu("&Change Icon...")
         stored = wait_until(self.icon_settings, 10, "IconFile and IconIndex are written", self.describe_windows)
         self.assertEqual(stored, (self.SHELL32, "0"))
         self.screenshot("icon-changed")

@@ -28,6 +28,55 @@ void SimApplication::createControllerWindow(platform::ControllerEvents& events) 
     events_ = &events;
 }
 
+void SimApplication::createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                             platform::ExplanationWindowEvents& events) {
+    requireWindowCreation("explanation");
+    explanationWindow = {true, {}, false, false, false};
+    explanationEntries = entries;
+    explanationEvents_ = &events;
+}
+
+void SimApplication::showExplanationWindow(bool visible) {
+    if (!explanationWindow.exists) return;
+    journal_.add(std::string("ShowWindow explanation ") + (visible ? "shown" : "hidden"));
+    explanationWindow.visible = visible;
+    if (visible) {
+        explanationWindowHasFocus = true;
+        return;
+    }
+    // Hiding the focused window takes its focus away: WM_KILLFOCUS arrives during ShowWindow.
+    if (explanationWindowHasFocus) {
+        explanationWindowHasFocus = false;
+        explanationEvents_->onFocusLost();
+    }
+}
+
+bool SimApplication::clickExplanationWindow() {
+    if (!explanationWindow.visible) return false;
+    explanationEvents_->onClick();
+    if (explanationWindow.exists) explanationEvents_->onMouseUp();
+    return true;
+}
+
+bool SimApplication::releaseMouseOverExplanationWindow() {
+    if (!explanationWindow.visible) return false;
+    explanationEvents_->onMouseUp();
+    return true;
+}
+
+bool SimApplication::pressKeyInExplanationWindow() {
+    if (!explanationWindow.visible || !explanationWindowHasFocus) return false;
+    explanationEvents_->onKeyDown();
+    return true;
+}
+
+bool SimApplication::moveFocusAwayFromExplanationWindow() {
+    if (!explanationWindow.visible || !explanationWindowHasFocus) return false;
+    explanationWindowHasFocus = false;
+    explanationEvents_->onFocusLost();
+    return true;
+}
+
 void SimApplication::showSplashWindow(const platform::SplashContent& content) {
     if (!splash.exists) {
         if (failSplashCreation) {
@@ -49,6 +98,10 @@ void SimApplication::closeSplashWindow() {
 }
 
 void SimApplication::destroyWindows() {
+    if (explanationWindow.exists) journal_.add("DestroyWindow explanation");
+    explanationWindow = {};
+    explanationWindowHasFocus = false;
+    explanationEvents_ = nullptr;
     if (controllerWindow.exists) journal_.add("DestroyWindow controller");
     if (applicationWindow.exists) journal_.add("DestroyWindow application");
     controllerWindow.exists = false;

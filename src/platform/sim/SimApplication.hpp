@@ -18,6 +18,9 @@ public:
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
+    void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                 platform::ExplanationWindowEvents& events) override;
+    void showExplanationWindow(bool visible) override;
     void showSplashWindow(const platform::SplashContent& content) override;
     void closeSplashWindow() override;
     void destroyWindows() override;
@@ -39,6 +42,13 @@ public:
     // whether the session ended; false as well when there is no controller window.
     bool endSession(bool anotherProgramRefuses = false);
 
+    // The user at the explanation window. Only a shown window takes input: each answers false,
+    // doing nothing, when the window is hidden or gone.
+    bool clickExplanationWindow();             // a left click: the click, then the button's release
+    bool releaseMouseOverExplanationWindow();  // another button released over it
+    bool pressKeyInExplanationWindow();
+    bool moveFocusAwayFromExplanationWindow();  // the user activates another window
+
     struct Window {
         bool exists = false;
         std::string title;
@@ -48,6 +58,9 @@ public:
     };
     Window applicationWindow;
     Window controllerWindow;
+    Window explanationWindow;
+    std::vector<platform::ExplanationEntry> explanationEntries;
+    bool explanationWindowHasFocus = false;
     struct Splash {
         bool exists = false;
         bool visible = false;
@@ -65,6 +78,7 @@ private:
 
     SimJournal& journal_;
     platform::ControllerEvents* events_ = nullptr;
+    platform::ExplanationWindowEvents* explanationEvents_ = nullptr;
     std::deque<Message> queue_;
     bool quitPending_ = false;  // WM_QUIT waits behind the posted messages
 };

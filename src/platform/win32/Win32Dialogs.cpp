@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/win32/AboutView.hpp"
 #include "platform/win32/SetPasswordView.hpp"
 #include "platform/win32/UnlockPromptView.hpp"
 #include "platform/win32/Utf16.hpp"
@@ -44,6 +45,8 @@ std::unique_ptr<ModalDialogView> viewFor(ModalWindow& window, ModalDialogView::E
             return std::make_unique<SetPasswordView>(static_cast<password::TPasswordDlg&>(window), std::move(onError));
         case ModalKind::UnlockPrompt:
             return std::make_unique<UnlockPromptView>(static_cast<password::TPassword_f&>(window), std::move(onError));
+        case ModalKind::About:
+            return std::make_unique<AboutView>(static_cast<ui::TAbout_f&>(window), std::move(onError));
     }
     throw std::logic_error("no view for this modal window");
 }
@@ -95,7 +98,9 @@ MessageBoxResult Win32Dialogs::messageBox(const platform::MessageBoxRequest& req
 ModalResult Win32Dialogs::showModal(ModalWindow& window) {
     if (window.isShowing()) return ModalResult::None;
     std::unique_ptr<ModalDialogView> view = viewFor(window, onError_);
-    HWND owner = open_.empty() ? nullptr : open_.back().view->handle();
+    HWND owner = !open_.empty()                                      ? open_.back().view->handle()
+                 : window.ownedByController() && controller_ ? controller_()
+                                                              : nullptr;
     std::vector<HWND> disabled = disableOtherWindows(owner);
     open_.push_back({&window, view.get()});
     struct Loop {

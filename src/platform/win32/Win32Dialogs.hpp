@@ -21,6 +21,9 @@ public:
     // such an error ends the program.
     void setErrorHandler(std::function<void(std::exception_ptr)> onError) { onError_ = std::move(onError); }
 
+    // The controller window, which owns the modal windows that ask for it.
+    void setControllerWindow(std::function<HWND()> controller) { controller_ = std::move(controller); }
+
     // The dialog of an open modal window, for tests that drive the real controls.
     HWND handleOf(const platform::ModalWindow& window) const;
 
@@ -31,6 +34,7 @@ private:
     };
     std::vector<Open> open_;  // innermost last
     std::function<void(std::exception_ptr)> onError_;
+    std::function<HWND()> controller_;
 };
 
 }  // namespace umbrix::win32

@@ -8,18 +8,6 @@ namespace wintool {
 
 namespace {
 
-std::vector<HWND> children(HWND parent) {
-    std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 std::wstring withoutAccelerator(std::wstring text) {
     std::wstring out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -39,7 +27,7 @@ std::optional<HWND> findMessageBox(const std::wstring& caption, DWORD processId)
 }
 
 std::wstring messageBoxText(HWND box) {
-    for (HWND child : children(box)) {
+    for (HWND child : childWindows(box)) {
         if (lstrcmpiW(windowClass(child).c_str(), L"Static") != 0) continue;
         LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
         if ((style & SS_TYPEMASK) == SS_ICON) continue;
@@ -50,7 +38,7 @@ std::wstring messageBoxText(HWND box) {
 }
 
 bool pressButton(HWND box, const std::wstring& buttonText) {
-    for (HWND child : children(box)) {
+    for (HWND child : childWindows(box)) {
         if (lstrcmpiW(windowClass(child).c_str(), L"Button") != 0) continue;
         if (lstrcmpiW(withoutAccelerator(windowText(child)).c_str(), buttonText.c_str()) != 0) continue;
         int id = GetDlgCtrlID(child);

@@ -12,6 +12,18 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
+std::vector<HWND> childWindows(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 std::wstring windowClass(HWND window) {
     wchar_t name[256] = {};
     int got = GetClassNameW(window, name, 256);

@@ -30,6 +30,9 @@ std::vector<TopLevelWindow> topLevelWindows(const WindowFilter& filter);
 // by tabs; backslash, tab and line breaks in texts are escaped as \\, \t, \n and \r.
 std::string describe(const TopLevelWindow& window);
 
+// The window's descendants, in EnumChildWindows order.
+std::vector<HWND> childWindows(HWND parent);
+
 std::wstring windowText(HWND window);
 std::wstring windowClass(HWND window);
 std::string toUtf8(const std::wstring& text);

@@ -29,6 +29,9 @@ const char kUsage[] =
     "  wintool press BUTTON [--caption C] [--pid P]  presses a message box's button\n"
     "  wintool keys CHORD...                         e.g. ctrl+space, with SendInput\n"
     "  wintool processes                             pid and executable of every process\n"
+    "  wintool geometry HANDLE                       style (hex), window and client size in pixels\n"
+    "  wintool controls HANDLE                       the window's child controls: class, text, visible\n"
+    "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
     "Window lines: handle, class, title, pid, visible, extended style, tab-separated.\n";
 
 void out(const std::string& line) {
@@ -153,6 +156,36 @@ int listProcesses() {
     return 0;
 }
 
+int showGeometry(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
+    HWND window = windows.front();
+    RECT frame{}, client{};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    char style[32];
+    wsprintfA(style, "0x%08lX", static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)));
+    out(std::string("style ") + style + " window " + std::to_string(frame.right - frame.left) + "x" +
+        std::to_string(frame.bottom - frame.top) + " at " + std::to_string(frame.left) + "," +
+        std::to_string(frame.top) + " client " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    return 0;
+}
+
+int listControls(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
+    for (HWND child : childWindows(windows.front()))
+        out(escaped(windowClass(child)) + "\t" + escaped(windowText(child)) + "\t" + (IsWindowVisible(child) ? "1" : "0"));
+    return 0;
+}
+
+int showOrHide(const Arguments& args, bool show) {
+    auto windows = targets(args);
+    if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
+    ShowWindow(windows.front(), show ? SW_SHOWNOACTIVATE : SW_HIDE);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -170,6 +203,10 @@ int wmain(int argc, wchar_t** argv) {
     else if (args.command == L"press") result = pressMessageBoxButton(args);
     else if (args.command == L"keys") result = pressKeys(args);
     else if (args.command == L"processes") result = listProcesses();
+    else if (args.command == L"geometry") result = showGeometry(args);
+    else if (args.command == L"controls") result = listControls(args);
+    else if (args.command == L"show") result = showOrHide(args, true);
+    else if (args.command == L"hide") result = showOrHide(args, false);
     if (result == 2) std::fputs(kUsage, stderr);
     std::fflush(stdout);
     return result;

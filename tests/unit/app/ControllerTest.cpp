@@ -27,7 +27,7 @@ TEST_F(Controller, CloseEndsTheProgramAndTheMessageLoop) {
     ASSERT_TRUE(machine.application.postClose());
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
 
-    EXPECT_THAT(callsSinceStart(), ElementsAre("message loop", "DestroyWindow controller",
+    EXPECT_THAT(callsSinceStart(), ElementsAre("message loop", "DestroyWindow explanation", "DestroyWindow controller",
                                                "DestroyWindow application", "PostQuitMessage 0"));
     EXPECT_TRUE(application.terminated());
     EXPECT_FALSE(machine.application.controllerWindow.exists || machine.application.applicationWindow.exists);
@@ -38,7 +38,8 @@ TEST_F(Controller, TheEndOfTheSessionEndsTheProgramBeforeTheMessageReturns) {
     // Windows may end the process right after WM_ENDSESSION: the work is done by then.
     EXPECT_TRUE(application.terminated());
     EXPECT_THAT(callsSinceStart(),
-                ElementsAre("DestroyWindow controller", "DestroyWindow application", "PostQuitMessage 0"));
+                ElementsAre("DestroyWindow explanation", "DestroyWindow controller", "DestroyWindow application",
+                            "PostQuitMessage 0"));
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
 }
 
@@ -62,7 +63,7 @@ TEST_F(Controller, RepeatedEndRequestsEndTheProgramOnce) {
     // Late messages reach a program that has already ended its work.
     controller.onClose();
     controller.onEndSession(true);
-    EXPECT_THAT(callsSinceStart(), ElementsAre("message loop", "DestroyWindow controller",
+    EXPECT_THAT(callsSinceStart(), ElementsAre("message loop", "DestroyWindow explanation", "DestroyWindow controller",
                                                "DestroyWindow application", "PostQuitMessage 0"));
 }
 

@@ -323,7 +323,7 @@ TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder) {
     ASSERT_EQ(machine.application.menusShown.size(), 1u);
     std::vector<std::string> captions;
     for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
-    EXPECT_THAT(captions, ::testing::ElementsAre("&Change Icon...", "", "&Start silent (disables splash screen)",
+    EXPECT_THAT(captions, ::testing::ElementsAre("&About", "", "&Change Icon...", "", "&Start silent (disables splash screen)",
                                                  "Mode of operation", "Start with &Windows", "", "&Close Umbrix"));
     EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
     EXPECT_TRUE(entry("Switch to stealth mode")->enabled);

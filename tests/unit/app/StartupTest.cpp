@@ -43,7 +43,8 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     EXPECT_THAT(machine.journal.entries(),
                 ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application",
                             "SetWindowLongW application tool window", "CreateWindowExW splash",
-                            "ShowWindow splash", "CreateWindowExW controller", "ShowWindow splash",
+                            "ShowWindow splash", "CreateWindowExW controller",
+                            "CreateWindowExW explanation", "ShowWindow splash",
                             "SetWindowLongW application tool window", "ReleaseMutex QZ",
                             "DestroyWindow splash"));
     // No task bar button: the application window is a hidden tool window, the controller hidden.

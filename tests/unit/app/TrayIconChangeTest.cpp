@@ -55,14 +55,15 @@ protected:
     std::unique_ptr<Application> application;
 };
 
-TEST_F(ChangeIcon, TheMenuOffersItFirst) {
+TEST_F(ChangeIcon, TheMenuOffersItBetweenTwoSeparatorsAfterAbout) {
     start();
     machine.tray.click(1, 0x0205);
     const auto& entries = machine.application.menusShown.at(0);
-    ASSERT_GE(entries.size(), 2u);
-    EXPECT_EQ(entries[0].caption, "&Change Icon...");
-    EXPECT_EQ(entries[0].command, static_cast<std::uint32_t>(TrayCommand::ChangeIcon));
-    EXPECT_TRUE(entries[1].caption.empty()) << "a separator follows";
+    ASSERT_GE(entries.size(), 4u);
+    EXPECT_TRUE(entries[1].caption.empty()) << "a separator comes before";
+    EXPECT_EQ(entries[2].caption, "&Change Icon...");
+    EXPECT_EQ(entries[2].command, static_cast<std::uint32_t>(TrayCommand::ChangeIcon));
+    EXPECT_TRUE(entries[3].caption.empty()) << "a separator follows";
 }
 
 TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShowsIt) {

@@ -16,6 +16,16 @@ void Win32Application::createControllerWindow(platform::ControllerEvents& events
     controllerWindow_->create(instance_, applicationWindow_.hwnd());
 }
 
+void Win32Application::createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                               platform::ExplanationWindowEvents& events) {
+    explanationWindow_ = std::make_unique<ExplanationWindowView>(entries, events);
+    explanationWindow_->create(instance_, applicationWindow_.hwnd());
+}
+
+void Win32Application::showExplanationWindow(bool visible) {
+    if (explanationWindow_) explanationWindow_->show(visible);
+}
+
 void Win32Application::showSplashWindow(const platform::SplashContent& content) {
     if (!splashWindow_) {
         auto splash = std::make_unique<SplashWindow>();
@@ -33,6 +43,7 @@ void Win32Application::closeSplashWindow() {
 
 void Win32Application::destroyWindows() {
     closeSplashWindow();
+    if (explanationWindow_) explanationWindow_->destroy();
     if (controllerWindow_) controllerWindow_->destroy();
     applicationWindow_.destroy();
 }

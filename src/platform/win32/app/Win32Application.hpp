@@ -8,6 +8,7 @@
 #include "platform/ApplicationPort.hpp"
 #include "platform/win32/app/ApplicationWindow.hpp"
 #include "platform/win32/app/ControllerWindow.hpp"
+#include "platform/win32/app/ExplanationWindowView.hpp"
 #include "platform/win32/app/SplashWindow.hpp"
 
 namespace umbrix::win32 {
@@ -19,6 +20,9 @@ public:
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
+    void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                 platform::ExplanationWindowEvents& events) override;
+    void showExplanationWindow(bool visible) override;
     void showSplashWindow(const platform::SplashContent& content) override;
     void closeSplashWindow() override;
     void destroyWindows() override;
@@ -36,6 +40,7 @@ private:
     // Kept until the end of the process: the window may be destroyed from inside its own
     // message handler, and the object must outlive that call.
     std::unique_ptr<ControllerWindow> controllerWindow_;
+    std::unique_ptr<ExplanationWindowView> explanationWindow_;
     std::unique_ptr<SplashWindow> splashWindow_;
 };
 

@@ -15,5 +15,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle(error); });
     // The icon picker belongs to the program's application window, once that exists.
     system.iconFiles.setOwnerWindow([&windows] { return windows.applicationWindow(); });
+    system.dialogs.setControllerWindow([&windows] { return windows.controllerWindow(); });
     return application.run();
 }

@@ -4,6 +4,7 @@ namespace umbrix::win32 {
 
 inline constexpr wchar_t kApplicationWindowClass[] = L"UmbrixApplication";
 inline constexpr wchar_t kControllerWindowClass[] = L"UmbrixController";
+inline constexpr wchar_t kExplanationWindowClass[] = L"UmbrixExplanation";
 inline constexpr wchar_t kSplashWindowClass[] = L"UmbrixSplash";
 
 }  // namespace umbrix::win32

@@ -1,0 +1,39 @@
+#pragma once
+// The about window of the controller (About_f): created each time the user asks for it, shown
+// modally and freed when it closes. While it is shown the window engine sees it, so that the
+// preparation of every hide or close action closes it.
+#include <memory>
+#include <vector>
+
+#include "app/EngineLinks.hpp"
+#include "platform/DialogPort.hpp"
+#include "ui/AboutWindow.hpp"
+
+namespace umbrix::app {
+
+class AboutWindowSlot {
+public:
+    AboutWindowSlot(platform::DialogPort& dialogs, EngineLinks& links) : dialogs_(dialogs), links_(links) {}
+    AboutWindowSlot(const AboutWindowSlot&) = delete;
+    AboutWindowSlot& operator=(const AboutWindowSlot&) = delete;
+    ~AboutWindowSlot();
+
+    // "&About": an about window left from an earlier call goes, a new one is created under the
+    // wait cursor and shown modally, and freed once it has closed.
+    void About1Click();
+
+    // The about window, or nullptr when none exists.
+    ui::TAbout_f* About_f() const { return about_.get(); }
+
+private:
+    void release(const ui::TAbout_f* window);
+
+    platform::DialogPort& dialogs_;
+    EngineLinks& links_;
+    std::unique_ptr<ui::TAbout_f> about_;
+    // Replaced while still on screen (the tray menu answers during the modal loop): closed at
+    // once, freed when its own modal display has returned.
+    std::vector<std::unique_ptr<ui::TAbout_f>> replaced_;
+};
+
+}  // namespace umbrix::app

@@ -1,0 +1,25 @@
+#pragma once
+// TAbout_f, the about window: the product name and a "Close" button. It exists only while it is
+// shown; closing it does nothing else.
+#include <string>
+
+#include "platform/ModalWindow.hpp"
+
+namespace umbrix::ui {
+
+class TAbout_f final : public platform::ModalWindow {
+public:
+    TAbout_f() = default;
+
+    platform::ModalKind modalKind() const override { return platform::ModalKind::About; }
+    std::string caption() const override { return "About"; }
+    bool ownedByController() const override { return true; }
+
+    // The product name, in large bold type near the top.
+    std::string ProductName = "Umbrix";
+
+    // "Close".
+    void btnCloseClick() { Close(); }
+};
+
+}  // namespace umbrix::ui

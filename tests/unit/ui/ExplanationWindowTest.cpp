@@ -1,0 +1,110 @@
+// The option explanation window: built hidden at start-up with its five headings, hidden again by
+// any click, key or loss of the focus, handing the focus back to the main window each time, and
+// gone at the program's end.
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Application.hpp"
+#include "platform/sim/SimMachine.hpp"
+#include "ui/ExplanationWindow.hpp"
+
+namespace umbrix::ui {
+namespace {
+
+using ::testing::ElementsAre;
+
+class FocusRecorder final : public MainWindowFocus {
+public:
+    void focusMainWindow() override { ++focused; }
+    int focused = 0;
+};
+
+class ExplanationWindow : public ::testing::Test {
+protected:
+    void SetUp() override { form.FormCreate(); }
+
+    sim::SimJournal journal;
+    sim::SimApplication windows{journal};
+    FocusRecorder mainWindow;
+    TExpForm form{windows, mainWindow};
+};
+
+TEST_F(ExplanationWindow, IsBuiltHiddenWithTheFiveHeadings) {
+    EXPECT_TRUE(windows.explanationWindow.exists);
+    EXPECT_FALSE(windows.explanationWindow.visible);
+    EXPECT_FALSE(form.Visible());
+    std::vector<std::string> headings;
+    for (const auto& entry : windows.explanationEntries) {
+        headings.push_back(entry.heading);
+        EXPECT_FALSE(entry.text.empty()) << entry.heading;
+    }
+    EXPECT_THAT(headings, ElementsAre("Empty Recycle Bin:", "Clear Temporary\r\n Internet Files",
+                                      "Clear Recently\r\naccessed documents", "Clear Internet History",
+                                      "Show Windows \r\nShutdown Dialog"));
+}
+
+TEST_F(ExplanationWindow, AnyClickKeyOrLossOfFocusHidesItAndFocusesTheMainWindowOnce) {
+    const struct {
+        const char* what;
+        std::function<bool(sim::SimApplication&)> act;
+    } cases[] = {
+        {"a left click", [](sim::SimApplication& w) { return w.clickExplanationWindow(); }},
+        {"another button released", [](sim::SimApplication& w) { return w.releaseMouseOverExplanationWindow(); }},
+        {"a key", [](sim::SimApplication& w) { return w.pressKeyInExplanationWindow(); }},
+        {"the focus moving elsewhere", [](sim::SimApplication& w) { return w.moveFocusAwayFromExplanationWindow(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        mainWindow.focused = 0;
+        form.Show();
+        ASSERT_TRUE(windows.explanationWindow.visible);
+        const auto mark = journal.entries().size();
+
+        ASSERT_TRUE(c.act(windows));
+        EXPECT_FALSE(windows.explanationWindow.visible);
+        EXPECT_FALSE(form.Visible());
+        // Hiding the focused window loses its focus too; that second reaction finds it hidden.
+        EXPECT_EQ(mainWindow.focused, 1);
+        EXPECT_THAT(journal.since(mark), ElementsAre("ShowWindow explanation hidden"));
+    }
+}
+
+TEST_F(ExplanationWindow, WhileHiddenNothingReachesItAndNothingTakesTheFocus) {
+    EXPECT_FALSE(windows.clickExplanationWindow());
+    EXPECT_FALSE(windows.pressKeyInExplanationWindow());
+    form.Hide();
+    form.FormDeactivate();
+    EXPECT_EQ(mainWindow.focused, 0);
+    EXPECT_FALSE(windows.explanationWindow.visible);
+}
+
+// In the program: built after the configuration, kept hidden, destroyed at the end.
+class ExplanationWindowInProgram : public ::testing::Test {
+protected:
+    sim::SimMachine machine;
+    platform::Platform ports = machine.platform();
+    app::Application application{ports, machine.application};
+};
+
+TEST_F(ExplanationWindowInProgram, LivesHiddenFromStartUpToTheEnd) {
+    ASSERT_EQ(application.start(), app::StartOutcome::Running);
+    ASSERT_NE(application.ExpForm(), nullptr);
+    EXPECT_FALSE(application.ExpForm()->Visible());
+    EXPECT_TRUE(machine.application.explanationWindow.exists);
+    EXPECT_FALSE(machine.application.explanationWindow.visible);
+
+    const auto mark = machine.journal.entries().size();
+    machine.application.postClose();
+    EXPECT_EQ(machine.application.runMessageLoop(), 0);
+    EXPECT_FALSE(machine.application.explanationWindow.exists);
+    EXPECT_THAT(machine.journal.since(mark),
+                ElementsAre("message loop", "DestroyWindow explanation", "DestroyWindow controller",
+                            "DestroyWindow application", "PostQuitMessage 0"));
+}
+
+}  // namespace
+}  // namespace umbrix::ui
