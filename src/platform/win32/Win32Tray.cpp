@@ -125,22 +125,15 @@ IoResult Win32Tray::request(DWORD action, const platform::TrayIconData& icon, HI
     return refused();
 }
 
-IoResult Win32Tray::addIcon(const platform::TrayIconData& icon) {
-    HICON picture = iconFor(icon.image);
-    IoResult result = request(NIM_ADD, icon, picture);
-    if (!result) {
-        if (picture) DestroyIcon(picture);
-        return result;
-    }
-    if (HICON old = icons_[icon.id]) DestroyIcon(old);
-    icons_[icon.id] = picture;
-    callbackMessages_[icon.id] = icon.callbackMessage;
-    return result;
-}
+IoResult Win32Tray::addIcon(const platform::TrayIconData& icon) { return placeIcon(NIM_ADD, icon); }
 
-IoResult Win32Tray::modifyIcon(const platform::TrayIconData& icon) {
+IoResult Win32Tray::modifyIcon(const platform::TrayIconData& icon) { return placeIcon(NIM_MODIFY, icon); }
+
+// Adding and modifying both hand the shell a new picture, which it copies: the previous picture
+// is freed once the shell has taken the new one, the new one at once when it refuses.
+IoResult Win32Tray::placeIcon(DWORD action, const platform::TrayIconData& icon) {
     HICON picture = iconFor(icon.image);
-    IoResult result = request(NIM_MODIFY, icon, picture);
+    IoResult result = request(action, icon, picture);
     if (!result) {
         if (picture) DestroyIcon(picture);
         return result;

@@ -26,6 +26,7 @@ private:
     HWND window();
     HICON iconFor(const platform::TrayIconImage& image);
     platform::IoResult request(DWORD action, const platform::TrayIconData& icon, HICON picture);
+    platform::IoResult placeIcon(DWORD action, const platform::TrayIconData& icon);
 
     HWND window_ = nullptr;
     UINT taskbarCreated_ = 0;
