@@ -1,6 +1,7 @@
 """The hide and unhide hotkeys of a running Umbrix, acting on another program's windows, with
 and without the unhide password; stealth mode and the exit question with hidden windows."""
 
+import time
 import unittest
 
 from harness import WINE_TRAY_TITLE, UmbrixTestCase, required_path, wait_until
@@ -91,6 +92,20 @@ class Activation(UmbrixTestCase):
         self.assertEqual(self.close_umbrix(again), 0)
         self.assertFalse((self.program_folder / "Hidden.dat").exists(), "nothing is left hidden")
 
+    def test_a_default_hotkey_another_program_holds_is_reported_at_start(self):
+        holder = self.session.popen([self.probe_exe, "--hold", "ctrl+space"], log_name="holder")
+        self.addCleanup(lambda: holder.poll() is None and holder.kill())
+        wait_until(lambda: "held" in (self.artifacts / "holder.log").read_text(errors="replace"), 20,
+                   "another program holds Ctrl+Space")
+        self.exclude_windows_titled(WINE_TRAY_TITLE)
+        umbrix = self.start_umbrix()
+        self.assertEqual(self.wait_for_message_box("Umbrix"),
+                         "Could not register the default hotkeys combination. Try setting the keys manually")
+        self.screenshot("hotkey-taken")
+        self.assertTrue(self.wintool.press("OK", caption="Umbrix"))
+        self.wait_ready(umbrix)
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
     def test_with_a_password_the_windows_come_back_only_after_the_unlock_prompt(self):
         self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", "secret", "/f"])
         (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nUsePW=1\r\n")
@@ -103,6 +118,12 @@ class Activation(UmbrixTestCase):
                    self.describe_windows)
         self.screenshot("unlock-prompt")
         self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
+
+        # Pressed again while the prompt is open, the unhide hotkey restores nothing either.
+        self.press("ctrl+backspace")
+        time.sleep(1)
+        self.assertEqual(self.probe_windows(visible=True), [], "a second press is no way around the password")
+        self.assertEqual(len(self.wintool.find(title="Password required")), 1, "one prompt")
 
         # A wrong password is refused: the prompt stays and nothing comes back.
         for letter in "wrong":

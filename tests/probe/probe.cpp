@@ -25,6 +25,11 @@
 //       Modifiers: ctrl, shift, alt, win. Keys: a-z, 0-9, f1-f24, space, backspace, enter,
 //       escape, tab, delete, insert, home, end, pageup, pagedown, left, right, up, down.
 //
+//   probe.exe --hold KEYS
+//       Registers KEYS (as for --keys) as a global hotkey of this process, as another program
+//       holding the combination would, prints "held", and keeps it until it is ended from
+//       outside; exit code 3 when the combination cannot be registered.
+//
 // Exit code 2 also stands for a command line it does not understand, 1 for a window it could
 // not create.
 #include <windows.h>
@@ -110,17 +115,44 @@ WORD virtualKey(const std::wstring& name) {
     return 0;
 }
 
-int pressKeys(const std::wstring& combination) {
+// The keys of "ctrl+space" and the like, in order; empty when a name is not understood.
+std::vector<WORD> keysOf(const std::wstring& combination) {
     std::vector<WORD> keys;
     std::size_t start = 0;
     while (start <= combination.size()) {
         std::size_t plus = combination.find(L'+', start);
         if (plus == std::wstring::npos) plus = combination.size();
         WORD key = virtualKey(combination.substr(start, plus - start));
-        if (key == 0) return 2;
+        if (key == 0) return {};
         keys.push_back(key);
         start = plus + 1;
     }
+    return keys;
+}
+
+int holdHotkey(const std::wstring& combination) {
+    UINT modifiers = 0;
+    UINT key = 0;
+    for (WORD k : keysOf(combination)) {
+        switch (k) {
+            case VK_CONTROL: modifiers |= MOD_CONTROL; break;
+            case VK_SHIFT: modifiers |= MOD_SHIFT; break;
+            case VK_MENU: modifiers |= MOD_ALT; break;
+            case VK_LWIN: modifiers |= MOD_WIN; break;
+            default: key = k;
+        }
+    }
+    if (key == 0) return 2;
+    if (!RegisterHotKey(nullptr, 1, modifiers, key)) return 3;
+    print(L"held");
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    return 0;
+}
+
+int pressKeys(const std::wstring& combination) {
+    const std::vector<WORD> keys = keysOf(combination);
+    if (keys.empty()) return 2;
     std::vector<INPUT> inputs;
     for (WORD key : keys) {
         INPUT down{};
@@ -199,6 +231,7 @@ int main() {
 
     if (arguments.size() == 1 && arguments[0] == L"--list") return listWindows();
     if (arguments.size() == 2 && arguments[0] == L"--keys") return pressKeys(arguments[1]);
+    if (arguments.size() == 2 && arguments[0] == L"--hold") return holdHotkey(arguments[1]);
 
     std::vector<WindowRequest> requests;
     WindowRequest next;
