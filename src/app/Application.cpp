@@ -91,6 +91,8 @@ void Application::createController() {
 // joins the hotkeys last, once every part it acts through exists.
 void Application::createLongLivedWindows() {
     errors_.run([this] { program_->loadMainWindowState(); });
+    // On its own: whatever failed in the load, windows an earlier run left hidden come back.
+    errors_.run([this] { program_->adoptLeftoverHiddenWindows(); });
     errors_.run([this] { program_->InitConfiguration(); });
     errors_.run([this] {
         expForm_ = std::make_unique<ui::TExpForm>(windows_, mainWindow_);

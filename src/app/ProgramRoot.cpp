@@ -67,7 +67,12 @@ void ProgramRoot::loadMainWindowState() {
     password_.replace(passwordStore_.ReadPassword());
     engine_.exclusionFile().LoadLists(engine_.state().exclusions);
     engine_.inventory().DoGetWindows();
-    if (hiddenWindowRecovery_.adoptLeftovers(engine_.state().hiddenWindows) > 0) recordHiddenWindows();
+}
+
+void ProgramRoot::adoptLeftoverHiddenWindows() {
+    (void)hiddenWindowRecovery_.adoptLeftovers(engine_.state().hiddenWindows);
+    // The record now matches the list: a stale one (windows shown or closed meanwhile) goes.
+    recordHiddenWindows();
 }
 
 void ProgramRoot::recordHiddenWindows() {

@@ -57,10 +57,11 @@ public:
     void showTrayIcon(platform::TrayEventSink& events);
 
     // What the main window's creation loads: every option from the settings file, the tray
-    // icon chosen there, the stored password and the exclusion file; then the first inventory,
-    // and the windows an earlier run left hidden (killed before it could show them) go back
-    // into the hidden-window list.
+    // icon chosen there, the stored password and the exclusion file; then the first inventory.
     void loadMainWindowState();
+    // The windows an earlier run left hidden (killed before it could show them) go back into
+    // the hidden-window list, where the unhide hotkey finds them.
+    void adoptLeftoverHiddenWindows();
     // Brings the on-disk record of the hidden windows up to date (after every activation and at
     // the close). Throws when the record cannot be written.
     void recordHiddenWindows();
