@@ -153,10 +153,10 @@ void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSe
 
 void ProgramRoot::ChangeIcon1Click() {
     if (!aINIFile_) throw std::logic_error("the settings file is not bound");
-    trayIconChange_.ChangeIcon1Click(*aINIFile_);
     // The settings model stays the live copy of what the file now holds.
-    selections_.IconFile = trayIconChange_.IconEx1().FileName;
-    selections_.IconIndex = trayIconChange_.IconEx1().IconIndex;
+    const platform::IconLocation stored = trayIconChange_.ChangeIcon1Click(*aINIFile_);
+    selections_.IconFile = stored.file;
+    selections_.IconIndex = stored.index;
 }
 
 settings::FullSaveResult ProgramRoot::WriteAppSelections() {

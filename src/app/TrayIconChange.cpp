@@ -7,17 +7,22 @@ namespace umbrix::app {
 TrayIconChange::TrayIconChange(platform::IconFilePort& iconFiles, TrayIconPresence& trayIcon)
     : iconFiles_(iconFiles), trayIcon_(trayIcon) {}
 
-void TrayIconChange::ChangeIcon1Click(settings::SettingsFile& settings) {
+platform::IconLocation TrayIconChange::ChangeIcon1Click(settings::SettingsFile& settings) {
     if (std::optional<platform::IconLocation> chosen = iconFiles_.pickIcon(jvIcon_)) {
         jvIcon_ = *chosen;
         extractIntoTray(*chosen);
     }
-    settings::writeTrayIconSelection(settings, IconEx1_.FileName, IconEx1_.IconIndex);
+    // A cancel before any choice must not store the extractor's initial shell32 icon, which the
+    // user never saw on the tray: the next start would show it.
+    platform::IconLocation stored{iconChosen_ ? IconEx1_.FileName : std::string(), IconEx1_.IconIndex};
+    settings::writeTrayIconSelection(settings, stored.file, stored.index);
+    return stored;
 }
 
 void TrayIconChange::useStoredIcon(const std::string& file, int index) { extractIntoTray({file, index}); }
 
 void TrayIconChange::extractIntoTray(const platform::IconLocation& icon) {
+    iconChosen_ = true;
     IconEx1_.FileName = icon.file;
     IconEx1_.IconIndex = icon.index;
     IconEx1_.NumberOfIcons = iconFiles_.iconCount(icon.file);

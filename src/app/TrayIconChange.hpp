@@ -27,8 +27,10 @@ public:
 
     // ChangeIcon1Click: the picker opens at its last choice. A confirmed icon that can be
     // extracted becomes the tray icon; one that cannot leaves the tray icon as it is, without a
-    // message. Confirmed or not, the extractor's file and index are written to `settings`.
-    void ChangeIcon1Click(settings::SettingsFile& settings);
+    // message. Confirmed or not, the extractor's file and index are written to `settings`;
+    // while no icon was ever chosen the file is written empty, which keeps the program's own
+    // icon at the next start. Returns what was written.
+    platform::IconLocation ChangeIcon1Click(settings::SettingsFile& settings);
 
     // The main window's load: the icon stored by an earlier change becomes the tray icon.
     void useStoredIcon(const std::string& file, int index);
@@ -44,6 +46,7 @@ private:
     platform::IconFilePort& iconFiles_;
     TrayIconPresence& trayIcon_;
     IconExtractor IconEx1_;
+    bool iconChosen_ = false;  // the extractor holds a choice, of this run or a stored one
     platform::IconLocation jvIcon_{kSystemIconFile, 0};  // the picker keeps the last choice
 };
 

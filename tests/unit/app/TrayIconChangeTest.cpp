@@ -85,15 +85,17 @@ TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShows
     EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 17})) << "the full save at the close leaves the two keys alone";
 }
 
-TEST_F(ChangeIcon, CancellingOnAFreshInstallationStoresShell32IconThree_WhichTheNextStartShows) {
+TEST_F(ChangeIcon, CancellingOnAFreshInstallationKeepsTheProgramsOwnIcon_AlsoAtTheNextStart) {
     start();
     const TrayIconImage ownIcon = trayPicture();
     changeIcon(std::nullopt);
     EXPECT_EQ(trayPicture(), ownIcon) << "nothing changes on screen";
-    EXPECT_EQ(stored(), (IconLocation{kShell32, 3}));
+    const std::string file = machine.files.readFile(settings::settingsFilePathFor(machine.system.exePath)).value_or("");
+    EXPECT_NE(file.find("IconFile=\r\n"), std::string::npos) << "both keys are written, the file empty: " << file;
+    EXPECT_NE(file.find("IconIndex=3\r\n"), std::string::npos) << file;
 
     restart();
-    EXPECT_EQ(trayPicture(), (TrayIconImage{kShell32, 3}));
+    EXPECT_EQ(trayPicture(), ownIcon);
 }
 
 TEST_F(ChangeIcon, CancellingKeepsAnIconChosenInAnEarlierRun) {
