@@ -189,6 +189,26 @@ struct WindowRequest {
     bool refuseClose = false;
 };
 
+// Handles what showing a window set off (under Wine the display system reports the activation
+// a little later) before the next window is shown, so each shown window ends above the ones
+// before it instead of a late activation lifting an older one back up.
+void settle() {
+    const DWORD deadline = GetTickCount() + 1000;
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (GetTickCount() > deadline) return;
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_TIMEOUT) return;
+    }
+}
+
 int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
     registerClass(kWindowClass, windowProc);
     registerClass(kSinkClass, sinkProc);
@@ -198,6 +218,7 @@ int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
                                     instance, nullptr);
         if (!sink) return 1;
         ShowWindow(sink, SW_SHOWNORMAL);
+        settle();
         print(L"sink " + handleText(sink));
     }
     int offset = 0;
@@ -208,7 +229,10 @@ int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
         offset = (offset + 30) % 300;
         ++liveWindows;
         SetWindowLongPtrW(window, GWLP_USERDATA, request.refuseClose ? 1 : 0);
-        if (!request.hidden) ShowWindow(window, request.minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+        if (!request.hidden) {
+            ShowWindow(window, request.minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+            settle();
+        }
         print(L"window " + handleText(window) + L" " + request.title);
     }
     print(L"ready " + std::to_wstring(GetCurrentProcessId()));
