@@ -16,9 +16,10 @@ class QuietCollaborators final : public engine::OwnWindows,
                                  public engine::Lockdown,
                                  public engine::AudioMute,
                                  public engine::ForegroundHistory,
-                                 public engine::EngineDialogs {
+                                 public engine::EngineDialogs,
+                                 public engine::HideJournal {
 public:
-    engine::EngineCollaborators links() { return {*this, *this, *this, *this, *this, *this, *this}; }
+    engine::EngineCollaborators links() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
     std::string mainWindowCaption() override { return "UBX 7 for Office (Portable)"; }
     bool isMainWindowVisible() override { return false; }
     void closeMainWindow() override {}
@@ -38,6 +39,7 @@ public:
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
     void setWaitCursor(bool) override {}
+    void aboutToHide(const engine::HiddenWindowList&, const std::vector<std::string>&) override {}
 };
 
 struct DesktopShape {

@@ -10,8 +10,8 @@ EngineLinks::EngineLinks(platform::DialogPort& dialogs, TrayIconPresence& trayIc
                          password::UnlockPromptSlot& unlockPrompt, LastActiveWindow& lastActive)
     : dialogs_(dialogs), trayIcon_(trayIcon), extras_(extras), unlockPrompt_(unlockPrompt), lastActive_(lastActive) {}
 
-engine::EngineCollaborators EngineLinks::collaborators() {
-    return engine::EngineCollaborators{*this, *this, *this, *this, *this, lastActive_, *this};
+engine::EngineCollaborators EngineLinks::collaborators(engine::HideJournal& hideJournal) {
+    return engine::EngineCollaborators{*this, *this, *this, *this, *this, lastActive_, *this, hideJournal};
 }
 
 std::string EngineLinks::mainWindowCaption() { return std::string(kMainWindowCaption); }

@@ -32,7 +32,7 @@ public:
     EngineLinks(platform::DialogPort& dialogs, TrayIconPresence& trayIcon, extras::ActivationExtras& extras,
                 password::UnlockPromptSlot& unlockPrompt, LastActiveWindow& lastActive);
 
-    engine::EngineCollaborators collaborators();
+    engine::EngineCollaborators collaborators(engine::HideJournal& hideJournal);
 
     // OwnWindows
     std::string mainWindowCaption() override;

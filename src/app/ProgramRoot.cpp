@@ -20,10 +20,11 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       passwordStore_(ports.registry, ports.crypto),
       password_(ports.crypto),
       unlockPrompt_(ports.dialogs, password_, passwordStore_),
-      engineLinks_(ports.dialogs, trayIcon_, extras_, unlockPrompt_, lastActive_),
-      engine_(ports, engineLinks_.collaborators()),
       hiddenWindowRecovery_(ports.files, ports.windows, ports.clock,
                             fileBesideExecutable(ports.system.executablePath(), engine::kHiddenWindowRecordName)),
+      hiddenWindowJournal_(hiddenWindowRecovery_, errors),
+      engineLinks_(ports.dialogs, trayIcon_, extras_, unlockPrompt_, lastActive_),
+      engine_(ports, engineLinks_.collaborators(hiddenWindowJournal_)),
       idleHandler_(ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, selections_,
                    lastActive_),
       hotKeyText_(ports.hotkeys, ports.text),
@@ -75,12 +76,7 @@ void ProgramRoot::adoptLeftoverHiddenWindows() {
     recordHiddenWindows();
 }
 
-void ProgramRoot::recordHiddenWindows() {
-    const platform::IoResult recorded = hiddenWindowRecovery_.record(engine_.state().hiddenWindows);
-    if (!recorded)
-        throw std::runtime_error("cannot write " + hiddenWindowRecovery_.path() + " (Windows error " +
-                                 std::to_string(recorded.error) + ")");
-}
+void ProgramRoot::recordHiddenWindows() { hiddenWindowJournal_.record(engine_.state().hiddenWindows); }
 
 void ProgramRoot::applyLoadedOptions() {
     // The engine reads its options from its own state; the settings model is their live copy.

@@ -8,6 +8,7 @@
 #include "app/ApplicationIdleHandler.hpp"
 #include "app/EngineLinks.hpp"
 #include "app/ErrorHook.hpp"
+#include "app/HiddenWindowJournal.hpp"
 #include "app/RecordedActivation.hpp"
 #include "app/StealthMode.hpp"
 #include "app/TrayIconChange.hpp"
@@ -140,9 +141,10 @@ private:
     password::UnhidePassword password_;
     password::UnlockPromptSlot unlockPrompt_;
 
+    engine::HiddenWindowRecovery hiddenWindowRecovery_;
+    HiddenWindowJournal hiddenWindowJournal_;
     EngineLinks engineLinks_;
     engine::WindowEngine engine_;
-    engine::HiddenWindowRecovery hiddenWindowRecovery_;
     ApplicationIdleHandler idleHandler_;
 
     // The one router outlives every hotkey component and the default set.

@@ -5,7 +5,9 @@
 // its own failures and throws only for the unexpected.
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "engine/HiddenWindowEntry.hpp"
 #include "platform/WindowId.hpp"
 
 namespace umbrix::engine {
@@ -82,6 +84,15 @@ public:
     virtual void setWaitCursor(bool waiting) = 0;
 };
 
+// Told, before a hide action takes the first window away, which windows it is about to hide,
+// with the hidden-window list as it stands: should the program die half-way through the hide,
+// the windows it had already hidden can still be found.
+class HideJournal {
+public:
+    virtual ~HideJournal() = default;
+    virtual void aboutToHide(const HiddenWindowList& hidden, const std::vector<std::string>& handleTexts) = 0;
+};
+
 struct EngineCollaborators {
     OwnWindows& ownWindows;
     PanicButton& panicButton;
@@ -90,6 +101,7 @@ struct EngineCollaborators {
     AudioMute& audioMute;
     ForegroundHistory& foregroundHistory;
     EngineDialogs& dialogs;
+    HideJournal& hideJournal;
 };
 
 }  // namespace umbrix::engine

@@ -37,18 +37,28 @@ HiddenWindowRecovery::HiddenWindowRecovery(platform::FilePort& files, platform::
                                            platform::ClockPort& clock, std::string path)
     : files_(files), windows_(windows), clock_(clock), path_(std::move(path)) {}
 
-platform::IoResult HiddenWindowRecovery::record(const HiddenWindowList& hidden) {
+platform::IoResult HiddenWindowRecovery::record(const HiddenWindowList& hidden) { return write(hidden, {}); }
+
+platform::IoResult HiddenWindowRecovery::recordBeforeHiding(const HiddenWindowList& hidden,
+                                                            const std::vector<std::string>& aboutToHide) {
+    return write(hidden, aboutToHide);
+}
+
+platform::IoResult HiddenWindowRecovery::write(const HiddenWindowList& hidden,
+                                               const std::vector<std::string>& aboutToHide) {
     std::string text(kHeader);
     std::set<std::uint64_t> written;
-    for (const HiddenWindowEntry& entry : hidden.entries()) {
-        const platform::WindowId window = windowFromHandleText(entry.handleText);
-        if (!window || written.count(window.value) || !windows_.isWindow(window) || windows_.isWindowVisible(window))
-            continue;
+    auto add = [&](const std::string& handle, bool hiddenOnly) {
+        const platform::WindowId window = windowFromHandleText(handle);
+        if (!window || written.count(window.value) || !windows_.isWindow(window)) return;
+        if (hiddenOnly && windows_.isWindowVisible(window)) return;
         const auto process = windows_.windowProcessId(window);
-        if (!process) continue;
+        if (!process) return;
         written.insert(window.value);
-        text += entry.handleText + " " + std::to_string(process->value) + "\n";
-    }
+        text += handle + " " + std::to_string(process->value) + "\n";
+    };
+    for (const HiddenWindowEntry& entry : hidden.entries()) add(entry.handleText, /*hiddenOnly=*/true);
+    for (const std::string& handle : aboutToHide) add(handle, /*hiddenOnly=*/false);
     if (written.empty()) {
         if (!files_.fileExists(path_)) return {};
         return files_.deleteFile(path_);

@@ -9,6 +9,7 @@
 // same process, so a handle that Windows has reused for another window is left alone.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/HiddenWindowEntry.hpp"
 #include "platform/ClockPort.hpp"
@@ -30,12 +31,18 @@ public:
     // none, the record is deleted.
     platform::IoResult record(const HiddenWindowList& hidden);
 
+    // Written just before a hide: the windows of `hidden` that are still hidden, and every
+    // window of `aboutToHide` that still exists, hidden yet or not. Taking back only hidden
+    // windows, the next start then finds those a hide cut short had already hidden.
+    platform::IoResult recordBeforeHiding(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);
+
     // Appends to `hidden` every recorded window that still exists, is still hidden and belongs
     // to the recorded process, with its title and the time of now; returns how many. A record
     // that cannot be read, or a line that is not understood, adds nothing.
     int adoptLeftovers(HiddenWindowList& hidden);
 
 private:
+    platform::IoResult write(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);
     bool stillHiddenBy(platform::WindowId window, platform::ProcessId process);
 
     platform::FilePort& files_;

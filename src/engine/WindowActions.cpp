@@ -58,12 +58,17 @@ bool WindowActions::DoHideAllWindows(int dlAction) {
     return runBestEffort([&] {
         CloseApplicationWindows();
         inventory_.DoGetWindows();
-        const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
-        for (const WindowEntry& entry : entries) {
+        std::vector<WindowEntry> toHide;
+        for (const WindowEntry& entry : state_.visibleWindows.entries()) {
             if (isNeverHidden(entry.title)) continue;
             if (skippedByExclusionMode(ports_.text, state_.exclusions, entry)) continue;
-            hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, Stamp::DateAndTime);
+            toHide.push_back(entry);
         }
+        std::vector<std::string> announced;
+        for (const WindowEntry& entry : toHide) announced.push_back(entry.handleText);
+        if (!announced.empty()) links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
+        for (const WindowEntry& entry : toHide)
+            hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, Stamp::DateAndTime);
     });
 }
 
@@ -74,11 +79,20 @@ bool WindowActions::DoHideActiveWindows(ActionSender Sender, int dlAction) {
         const std::string title = ports_.windows.windowText(target);
         if (title.empty() || isNeverHidden(title) || !ports_.windows.isWindowVisible(target)) return;
         const auto process = ports_.windows.windowProcessId(target);
-        hideAndRecord(Sender, dlAction, handleText(target), title, Stamp::DateAndTime);
-        if (!state_.options.cbHideParent || !process) return;
-
         // The other windows of the same application, from the list as last refreshed.
         const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
+        const bool withSiblings = state_.options.cbHideParent && process;
+        std::vector<std::string> announced{handleText(target)};
+        if (withSiblings) {
+            for (const WindowEntry& entry : entries) {
+                const WindowId window = windowFromHandleText(entry.handleText);
+                if (window != target && IsSameProcess(window, *process)) announced.push_back(entry.handleText);
+            }
+        }
+        links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
+        hideAndRecord(Sender, dlAction, handleText(target), title, Stamp::DateAndTime);
+        if (!withSiblings) return;
+
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
             const WindowId window = windowFromHandleText(entry->handleText);
             if (window == target || !ports_.windows.isWindowVisible(window)) continue;

@@ -160,36 +160,73 @@ TEST_F(Program, CtrlSpaceHidesAnotherProgramsWindows_CtrlBackspaceBringsThemBack
     EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
 }
 
-// A run that ends without showing the windows it hid (killed from Task Manager, crashed) must
-// not leave them invisible for good: the next start takes them back into its list, and the
-// unhide hotkey shows them (through the password, when one is required, like any other).
+// A run that ends without showing the windows it hid (killed from Task Manager, crashed, even
+// half-way through a hide) must not leave them invisible for good: the next start takes them
+// back into its list, and the unhide hotkey shows them (through the password, when one is
+// required, like any other).
 TEST(KilledRun, WindowsItLeftHiddenComeBackWithTheNextRunsUnhideHotkey) {
-    sim::SimMachine machine;
-    platform::Platform ports = machine.platform();
+    struct Case {
+        const char* when;
+        bool crashBeforeTheLastHide;
+    } cases[] = {{"killed after the hide", false}, {"crashed in the middle of the hide", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.when);
+        sim::SimMachine machine;
+        platform::Platform ports = machine.platform();
+        const platform::ProcessId mail = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
+        // Hidden top first: the draft goes last.
+        const platform::WindowId draft = machine.windows.open({"Draft - Mail", mail});
+        const platform::WindowId outbox = machine.windows.open({"Outbox - Mail", mail});
+        const platform::WindowId inbox = machine.windows.open({"Inbox - Mail", mail});
+        const std::string record = fileBesideExecutable(machine.system.exePath, "Hidden.dat");
+
+        auto first = std::make_unique<Application>(ports, machine.application);
+        ASSERT_EQ(first->start(), StartOutcome::Running);
+        if (c.crashBeforeTheLastHide) {
+            machine.windows.beforeEachCall = [&](std::string_view call, platform::WindowId window) {
+                if (call == "showWindow" && window == draft) throw sim::SimCrash{};
+            };
+            EXPECT_THROW(machine.hotkeys.press(kCtrl, kSpace), sim::SimCrash);
+            machine.windows.beforeEachCall = nullptr;
+        } else {
+            machine.hotkeys.press(kCtrl, kSpace);
+        }
+        ASSERT_FALSE(machine.windows.isWindowVisible(inbox));
+        ASSERT_FALSE(machine.windows.isWindowVisible(outbox));
+        ASSERT_EQ(machine.windows.isWindowVisible(draft), c.crashBeforeTheLastHide);
+        ASSERT_TRUE(machine.files.fileExists(record));
+        // Gone: none of the close runs, the process's handles and hotkeys go with it.
+        first.reset();
+        machine.instance.endProcess();
+
+        Application next(ports, machine.application);
+        ASSERT_EQ(next.start(), StartOutcome::Running);
+        // Only what was really hidden is taken back: the draft the crash spared is not listed.
+        EXPECT_EQ(next.program()->engine().state().hiddenWindows.size(), c.crashBeforeTheLastHide ? 2u : 3u);
+        EXPECT_FALSE(machine.windows.isWindowVisible(inbox)) << "starting shows nothing by itself";
+        machine.hotkeys.press(kCtrl, kBackspace);
+        for (auto window : {inbox, outbox, draft}) EXPECT_TRUE(machine.windows.isWindowVisible(window));
+        EXPECT_FALSE(machine.files.fileExists(record)) << "nothing is hidden any more";
+        EXPECT_EQ(next.errors().discardedCount(), 0) << next.errors().lastDiscarded();
+        machine.application.postClose();
+        EXPECT_EQ(machine.application.runMessageLoop(), 0);
+    }
+}
+
+TEST_F(Program, ARecordThatCannotBeWrittenNeverHoldsUpTheHideOrTheUnhide) {
     const platform::ProcessId mail = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
     const platform::WindowId inbox = machine.windows.open({"Inbox - Mail", mail});
-    const std::string record = fileBesideExecutable(machine.system.exePath, "Hidden.dat");
-
-    auto first = std::make_unique<Application>(ports, machine.application);
-    ASSERT_EQ(first->start(), StartOutcome::Running);
+    const std::string folder = machine.system.exePath.substr(0, machine.system.exePath.rfind('\\'));
+    start();
+    machine.files.setReadOnly(folder);
     machine.hotkeys.press(kCtrl, kSpace);
-    ASSERT_FALSE(machine.windows.isWindowVisible(inbox));
-    ASSERT_TRUE(machine.files.fileExists(record));
-    // Killed: none of the close runs, the process's handles and hotkeys go with it.
-    first.reset();
-    machine.instance.endProcess();
-    ASSERT_FALSE(machine.windows.isWindowVisible(inbox));
-
-    Application next(ports, machine.application);
-    ASSERT_EQ(next.start(), StartOutcome::Running);
-    EXPECT_TRUE(next.program()->hasHiddenWindows());
-    EXPECT_FALSE(machine.windows.isWindowVisible(inbox)) << "starting shows nothing by itself";
+    EXPECT_FALSE(machine.windows.isWindowVisible(inbox));
+    EXPECT_EQ(application.errors().discardedCount(), 2) << "before the hide and after it";
+    EXPECT_THAT(application.errors().lastDiscarded(), ::testing::HasSubstr("Hidden.dat"));
     machine.hotkeys.press(kCtrl, kBackspace);
     EXPECT_TRUE(machine.windows.isWindowVisible(inbox));
-    EXPECT_FALSE(machine.files.fileExists(record)) << "nothing is hidden any more";
-    EXPECT_EQ(next.errors().discardedCount(), 0) << next.errors().lastDiscarded();
-    machine.application.postClose();
-    EXPECT_EQ(machine.application.runMessageLoop(), 0);
+    machine.files.setReadOnly(folder, false);
+    EXPECT_EQ(closeProgram(), 0);
 }
 
 TEST_F(Program, ADefaultHotkeyHeldByAnotherProgramIsReportedInDefaultModeOnly) {

@@ -1,3 +1,5 @@
+#include <gmock/gmock.h>
+
 #include <stdexcept>
 
 #include "EngineFixture.hpp"
@@ -194,6 +196,48 @@ TEST_F(HideActions, HideActiveHidesTheForegroundApplicationFromTheListAsLastRefr
     EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
     EXPECT_FALSE(isVisible(note));
     EXPECT_TRUE(isVisible(otherNote));
+}
+
+// The journal hears of every window a hide may take while all of them are still on the
+// screen, so a record written then leads back to whatever the hide got through.
+TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
+    const WindowId doc1 = open(word, "Doc 1");
+    const WindowId note = open(notepad, "Note");
+    const WindowId doc2 = open(word, "Doc 2");
+    open({"Already hidden", word, false});
+    engine.inventory().DoGetWindows();
+    links.whileAnnouncing = [&](const HiddenWindowList& hidden, const std::vector<std::string>& handles) {
+        EXPECT_TRUE(hidden.empty());
+        for (const std::string& handle : handles) EXPECT_TRUE(isVisible(windowFromHandleText(handle))) << handle;
+    };
+    struct Case {
+        bool hideAll;
+        bool hideParent;
+        std::vector<WindowId> announced;
+    } cases[] = {
+        {false, false, {doc2}},
+        {false, true, {doc2, doc1}},
+        {true, false, {doc2, note, doc1}},
+    };
+    for (const Case& c : cases) {
+        links.announcedHides.clear();
+        state.options.cbHideParent = c.hideParent;
+        machine.windows.setForeground(doc2);
+        EXPECT_TRUE(c.hideAll ? actions.DoHideAllWindows(kHide) : actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+        std::vector<std::string> expected;
+        for (WindowId window : c.announced) expected.push_back(text(window));
+        ASSERT_EQ(links.announcedHides.size(), 1u);
+        EXPECT_THAT(links.announcedHides[0], ::testing::UnorderedElementsAreArray(expected));
+        EXPECT_THAT(hiddenHandles(), ::testing::UnorderedElementsAreArray(expected));
+        engine.hiddenWindows().RestoreWindows();
+    }
+
+    // Nothing to hide, nothing announced.
+    links.announcedHides.clear();
+    for (WindowId window : {doc1, note, doc2}) machine.windows.setVisible(window, false);
+    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(links.announcedHides.empty());
 }
 
 TEST_F(HideActions, HideActiveTakesTheWindowBeforeThePanicButtonWhenThatStartedIt) {

@@ -38,6 +38,7 @@ class ProgramStandIns final : public engine::OwnWindows,
                               public engine::TrayIcon,
                               public engine::ForegroundHistory,
                               public engine::EngineDialogs,
+                              public engine::HideJournal,
                               public IdleTracking {
 public:
     ProgramStandIns(sim::SimMachine& machine, password::UnlockPromptSlot& prompt)
@@ -65,6 +66,8 @@ public:
     bool askYesNo(const std::string&, const std::string&) override { return true; }
     std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
     void setWaitCursor(bool waiting) override { machine_.dialogs.setWaitCursor(waiting); }
+    // These tests keep no record on disk.
+    void aboutToHide(const engine::HiddenWindowList&, const std::vector<std::string>&) override {}
 
     void detachIdleHandler() override {
         EXPECT_TRUE(idleAttached) << "the idle handler was detached twice";
@@ -171,7 +174,7 @@ protected:
     extras::EngineLockdown lockdown{extras.lockdown()};
     extras::EngineAudioMute audioMute{extras.audio()};
     engine::WindowEngine engine{ports, engine::EngineCollaborators{standIns, standIns, standIns, lockdown, audioMute,
-                                                                   standIns, standIns}};
+                                                                   standIns, standIns, standIns}};
 
     settings::AppSelections selections;
     HotKeyRouter router{machine.hotkeys, [this](std::exception_ptr error) { errors.push_back(error); }};

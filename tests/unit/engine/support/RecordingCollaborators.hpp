@@ -17,9 +17,12 @@ class RecordingCollaborators final : public OwnWindows,
                                      public Lockdown,
                                      public AudioMute,
                                      public ForegroundHistory,
-                                     public EngineDialogs {
+                                     public EngineDialogs,
+                                     public HideJournal {
 public:
-    EngineCollaborators links() { return EngineCollaborators{*this, *this, *this, *this, *this, *this, *this}; }
+    EngineCollaborators links() {
+        return EngineCollaborators{*this, *this, *this, *this, *this, *this, *this, *this};
+    }
 
     // Answers.
     std::string caption = "UBX 7 for Office (Portable)";
@@ -37,11 +40,15 @@ public:
     std::function<void()> whileAsking;
     // Runs before each caption read; may throw to fail it.
     std::function<void()> beforeCaption;
+    // Runs when a hide announces its windows, with the list and the handles announced.
+    std::function<void(const HiddenWindowList&, const std::vector<std::string>&)> whileAnnouncing;
 
     // What was called, in order.
     std::vector<std::string> log;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<std::pair<std::string, std::string>> questions;
+    // The handles each hide announced, one entry per announcement (kept out of `log`).
+    std::vector<std::vector<std::string>> announcedHides;
 
     int count(const std::string& call) const {
         int n = 0;
@@ -92,6 +99,11 @@ public:
     }
 
     void setWaitCursor(bool waiting) override { note(waiting ? "waitCursor" : "arrowCursor"); }
+
+    void aboutToHide(const HiddenWindowList& hidden, const std::vector<std::string>& handleTexts) override {
+        announcedHides.push_back(handleTexts);
+        if (whileAnnouncing) whileAnnouncing(hidden, handleTexts);
+    }
 
 private:
     void note(const std::string& call) {
