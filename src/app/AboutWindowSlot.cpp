@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/WaitCursorScope.hpp"
+
 namespace umbrix::app {
 
 AboutWindowSlot::~AboutWindowSlot() {
@@ -21,7 +23,7 @@ void AboutWindowSlot::About1Click() {
         }
     }
     {
-        platform::WaitCursorScope busy(dialogs_);
+        platform::WaitCursorScope busy(cursor_);
         about_ = std::make_unique<ui::TAbout_f>();
     }
     ui::TAbout_f* shown = about_.get();

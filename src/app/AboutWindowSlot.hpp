@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/EngineLinks.hpp"
+#include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 #include "ui/AboutWindow.hpp"
 
@@ -13,7 +14,8 @@ namespace umbrix::app {
 
 class AboutWindowSlot {
 public:
-    AboutWindowSlot(platform::DialogPort& dialogs, EngineLinks& links) : dialogs_(dialogs), links_(links) {}
+    AboutWindowSlot(platform::DialogPort& dialogs, platform::CursorPort& cursor, EngineLinks& links)
+        : dialogs_(dialogs), cursor_(cursor), links_(links) {}
     AboutWindowSlot(const AboutWindowSlot&) = delete;
     AboutWindowSlot& operator=(const AboutWindowSlot&) = delete;
     ~AboutWindowSlot();
@@ -29,6 +31,7 @@ private:
     void release(const ui::TAbout_f* window);
 
     platform::DialogPort& dialogs_;
+    platform::CursorPort& cursor_;
     EngineLinks& links_;
     std::unique_ptr<ui::TAbout_f> about_;
     // Replaced while still on screen (the tray menu answers during the modal loop): closed at

@@ -6,9 +6,15 @@
 
 namespace umbrix::app {
 
-EngineLinks::EngineLinks(platform::DialogPort& dialogs, TrayIconPresence& trayIcon, extras::ActivationExtras& extras,
-                         password::UnlockPromptSlot& unlockPrompt, LastActiveWindow& lastActive)
-    : dialogs_(dialogs), trayIcon_(trayIcon), extras_(extras), unlockPrompt_(unlockPrompt), lastActive_(lastActive) {}
+EngineLinks::EngineLinks(platform::DialogPort& dialogs, platform::CursorPort& cursor, TrayIconPresence& trayIcon,
+                         extras::ActivationExtras& extras, password::UnlockPromptSlot& unlockPrompt,
+                         LastActiveWindow& lastActive)
+    : dialogs_(dialogs),
+      cursor_(cursor),
+      trayIcon_(trayIcon),
+      extras_(extras),
+      unlockPrompt_(unlockPrompt),
+      lastActive_(lastActive) {}
 
 engine::EngineCollaborators EngineLinks::collaborators(engine::HideJournal& hideJournal) {
     return engine::EngineCollaborators{*this, *this, *this, *this, *this, lastActive_, *this, hideJournal};

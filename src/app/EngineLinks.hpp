@@ -1,15 +1,16 @@
 #pragma once
 // What the window engine asks of the rest of the program, answered by the parts that exist in
 // this program: the unlock prompt, the tray icon, the lockdown and mute extras, the controller's
-// record of the last active window and the dialog port. The main window and the panic button
-// window are not built yet: the engine is told so (no such window is shown, nothing to close),
-// so that it neither leaves a window of ours out by a wrong caption nor waits for one.
+// record of the last active window, the dialog port and the cursor port. The main window and the
+// panic button window are not built yet: the engine is told so (no such window is shown, nothing
+// to close), so that it neither leaves a window of ours out by a wrong caption nor waits for one.
 #include <string>
 
 #include "app/TrayIconPresence.hpp"
 #include "engine/EngineCollaborators.hpp"
 #include "extras/ActivationExtras.hpp"
 #include "password/UnlockPromptSlot.hpp"
+#include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 
 namespace umbrix::app {
@@ -29,8 +30,9 @@ class EngineLinks final : public engine::OwnWindows,
                           public engine::AudioMute,
                           public engine::EngineDialogs {
 public:
-    EngineLinks(platform::DialogPort& dialogs, TrayIconPresence& trayIcon, extras::ActivationExtras& extras,
-                password::UnlockPromptSlot& unlockPrompt, LastActiveWindow& lastActive);
+    EngineLinks(platform::DialogPort& dialogs, platform::CursorPort& cursor, TrayIconPresence& trayIcon,
+                extras::ActivationExtras& extras, password::UnlockPromptSlot& unlockPrompt,
+                LastActiveWindow& lastActive);
 
     engine::EngineCollaborators collaborators(engine::HideJournal& hideJournal);
 
@@ -63,7 +65,7 @@ public:
     // EngineDialogs
     bool askYesNo(const std::string& text, const std::string& caption) override;
     std::optional<std::string> browseForFile(const engine::FileDialogRequest& request) override;
-    void setWaitCursor(bool waiting) override { dialogs_.setWaitCursor(waiting); }
+    void setWaitCursor(bool waiting) override { cursor_.showBusy(waiting); }
 
     // The about window, while it is shown modally; closing it ends its modal display.
     platform::ModalWindow* aboutWindow = nullptr;
@@ -71,6 +73,7 @@ public:
 
 private:
     platform::DialogPort& dialogs_;
+    platform::CursorPort& cursor_;
     TrayIconPresence& trayIcon_;
     extras::ActivationExtras& extras_;
     password::UnlockPromptSlot& unlockPrompt_;

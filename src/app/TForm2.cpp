@@ -24,7 +24,7 @@ TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform
       system_(ports.system),
       windows_(windows),
       terminateApplication_(std::move(terminateApplication)),
-      aboutWindow_(ports.dialogs, program.engineLinks()) {}
+      aboutWindow_(ports.dialogs, ports.cursor, program.engineLinks()) {}
 
 void TForm2::FormCreate() {
     errors_.install();

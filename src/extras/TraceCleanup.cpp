@@ -1,7 +1,7 @@
 #include "extras/TraceCleanup.hpp"
 
-#include "extras/BusyCursor.hpp"
 #include "extras/ExtrasError.hpp"
+#include "platform/WaitCursorScope.hpp"
 
 namespace umbrix::extras {
 
@@ -52,7 +52,7 @@ void TraceCleanup::ClearTypedUrls() {
 void TraceCleanup::ClearInternetHistory() {
     platform::UrlHistoryOpening opening = history_.openHistoryStore();
     if (!opening.store) throw ExtrasError("The browser history store cannot be opened", opening.error);
-    BusyCursor busy(cursor_);
+    platform::WaitCursorScope busy(cursor_);
     // A store that cannot clear itself (Wine's implements nothing) leaves the history as it is.
     (void)opening.store->clearHistory();
 }

@@ -2,13 +2,14 @@
 
 #include "password/Secrets.hpp"
 #include "password/SetPasswordDialog.hpp"
+#include "platform/WaitCursorScope.hpp"
 
 namespace umbrix::password {
 
 using platform::ModalResult;
 
 void PasswordGate::DoSetPassword() {
-    TPasswordDlg dialog(dialogs_, password_, store_);
+    TPasswordDlg dialog(dialogs_, cursor_, password_, store_);
     dialogs_.showModal(dialog);
 }
 
@@ -19,7 +20,7 @@ void PasswordGate::Passwords1Click() {
     }
     TPassword_f* prompt = nullptr;
     {
-        platform::WaitCursorScope wait(dialogs_);
+        platform::WaitCursorScope wait(cursor_);
         // An open prompt keeps the program modal to it; a second one is never made.
         prompt = prompts_.createForGate();
         if (!prompt) return;
@@ -34,7 +35,7 @@ void PasswordGate::Passwords1Click() {
     prompts_.discard();
     bool matches = false;
     {
-        platform::WaitCursorScope wait(dialogs_);
+        platform::WaitCursorScope wait(cursor_);
         matches = password_.verify(typed);
     }
     wipe(typed);

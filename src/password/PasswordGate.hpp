@@ -4,15 +4,16 @@
 #include "password/PasswordStore.hpp"
 #include "password/UnhidePassword.hpp"
 #include "password/UnlockPromptSlot.hpp"
+#include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 
 namespace umbrix::password {
 
 class PasswordGate {
 public:
-    PasswordGate(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store,
-                 UnlockPromptSlot& prompts)
-        : dialogs_(dialogs), password_(password), store_(store), prompts_(prompts) {}
+    PasswordGate(platform::DialogPort& dialogs, platform::CursorPort& cursor, UnhidePassword& password,
+                 PasswordStore& store, UnlockPromptSlot& prompts)
+        : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store), prompts_(prompts) {}
 
     // Passwords1Click / PassBtnClick.
     void Passwords1Click();
@@ -21,6 +22,7 @@ public:
 
 private:
     platform::DialogPort& dialogs_;
+    platform::CursorPort& cursor_;
     UnhidePassword& password_;
     PasswordStore& store_;
     UnlockPromptSlot& prompts_;

@@ -1,6 +1,7 @@
 #include "password/SetPasswordDialog.hpp"
 
 #include "password/Secrets.hpp"
+#include "platform/WaitCursorScope.hpp"
 
 namespace umbrix::password {
 
@@ -28,7 +29,7 @@ bool TPasswordDlg::FormCloseQuery(ModalResult result) {
     if (result != ModalResult::Ok) return true;
     bool oldMatches = false;
     {
-        platform::WaitCursorScope wait(dialogs_);
+        platform::WaitCursorScope wait(cursor_);
         oldMatches = password_.verify(oldPW);
     }
     if (!oldMatches) {
@@ -50,7 +51,7 @@ void TPasswordDlg::FormClose(ModalResult result) {
     }
     PasswordSave saved;
     {
-        platform::WaitCursorScope wait(dialogs_);
+        platform::WaitCursorScope wait(cursor_);
         saved = store_.WritePassword(Password, PWHint);
     }
     wipeFields();

@@ -6,14 +6,16 @@
 
 #include "password/PasswordStore.hpp"
 #include "password/UnhidePassword.hpp"
+#include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 
 namespace umbrix::password {
 
 class TPasswordDlg final : public platform::ModalWindow {
 public:
-    TPasswordDlg(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store)
-        : dialogs_(dialogs), password_(password), store_(store) {}
+    TPasswordDlg(platform::DialogPort& dialogs, platform::CursorPort& cursor, UnhidePassword& password,
+                 PasswordStore& store)
+        : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store) {}
     ~TPasswordDlg() override;
 
     platform::ModalKind modalKind() const override { return platform::ModalKind::SetPassword; }
@@ -38,6 +40,7 @@ private:
     void wipeFields();
 
     platform::DialogPort& dialogs_;
+    platform::CursorPort& cursor_;
     UnhidePassword& password_;
     PasswordStore& store_;
 };

@@ -2,6 +2,7 @@
 
 #include "password/PasswordHint.hpp"
 #include "password/Secrets.hpp"
+#include "platform/WaitCursorScope.hpp"
 
 namespace umbrix::password {
 
@@ -18,7 +19,7 @@ bool TPassword_f::FormCloseQuery(ModalResult result) {
     if (gateMode() || result != ModalResult::Ok) return true;
     bool matches = false;
     {
-        platform::WaitCursorScope wait(dialogs_);
+        platform::WaitCursorScope wait(cursor_);
         matches = password_.verify(PassWord);
     }
     if (matches) {

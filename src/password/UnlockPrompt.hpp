@@ -6,6 +6,7 @@
 
 #include "password/PasswordStore.hpp"
 #include "password/UnhidePassword.hpp"
+#include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 
 namespace umbrix::password {
@@ -14,8 +15,9 @@ class TPassword_f final : public platform::ModalWindow {
 public:
     static constexpr int kGateTag = 99999;
 
-    TPassword_f(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store)
-        : dialogs_(dialogs), password_(password), store_(store) {}
+    TPassword_f(platform::DialogPort& dialogs, platform::CursorPort& cursor, UnhidePassword& password,
+                PasswordStore& store)
+        : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store) {}
     ~TPassword_f() override;
 
     platform::ModalKind modalKind() const override { return platform::ModalKind::UnlockPrompt; }
@@ -46,6 +48,7 @@ protected:
 
 private:
     platform::DialogPort& dialogs_;
+    platform::CursorPort& cursor_;
     UnhidePassword& password_;
     PasswordStore& store_;
     bool accepted_ = false;

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "password/UnlockPrompt.hpp"
+#include "platform/CursorPort.hpp"
+#include "platform/DialogPort.hpp"
 
 namespace umbrix::password {
 
@@ -22,8 +24,9 @@ enum class UnlockAnswer {
 
 class UnlockPromptSlot {
 public:
-    UnlockPromptSlot(platform::DialogPort& dialogs, UnhidePassword& password, PasswordStore& store)
-        : dialogs_(dialogs), password_(password), store_(store) {}
+    UnlockPromptSlot(platform::DialogPort& dialogs, platform::CursorPort& cursor, UnhidePassword& password,
+                     PasswordStore& store)
+        : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store) {}
     UnlockPromptSlot(const UnlockPromptSlot&) = delete;
     UnlockPromptSlot& operator=(const UnlockPromptSlot&) = delete;
 
@@ -47,6 +50,7 @@ public:
 
 private:
     platform::DialogPort& dialogs_;
+    platform::CursorPort& cursor_;
     UnhidePassword& password_;
     PasswordStore& store_;
     std::unique_ptr<TPassword_f> prompt_;

@@ -37,25 +37,6 @@ public:
     // every other window of the program disabled meanwhile. Returns once the window has closed,
     // with its result. A window that is showing already is not shown again: None, at once.
     virtual ModalResult showModal(ModalWindow& window) = 0;
-
-    // SetCursor(IDC_WAIT) while the program works without answering, SetCursor(IDC_ARROW) after.
-    virtual void setWaitCursor(bool waiting) = 0;
-};
-
-}  // namespace umbrix::platform
-
-namespace umbrix::platform {
-
-// The wait cursor for as long as a slow step runs (a password hash takes a noticeable moment).
-class WaitCursorScope {
-public:
-    explicit WaitCursorScope(DialogPort& dialogs) : dialogs_(dialogs) { dialogs_.setWaitCursor(true); }
-    WaitCursorScope(const WaitCursorScope&) = delete;
-    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-    ~WaitCursorScope() { dialogs_.setWaitCursor(false); }
-
-private:
-    DialogPort& dialogs_;
 };
 
 }  // namespace umbrix::platform

@@ -7,12 +7,14 @@ namespace umbrix::sim {
 class SimCursor final : public platform::CursorPort {
 public:
     void showBusy(bool isBusy) override {
+        if (isBusy && !busy) ++busyShows;
         busy = isBusy;
         ++changes;
     }
 
     bool busy = false;
-    int changes = 0;
+    int changes = 0;    // every showBusy call
+    int busyShows = 0;  // times the hourglass appeared over the normal cursor
 };
 
 }  // namespace umbrix::sim

@@ -55,9 +55,4 @@ ModalResult SimDialogs::showModal(ModalWindow& window) {
     return window.modalResult();
 }
 
-void SimDialogs::setWaitCursor(bool waiting) {
-    if (waiting && !waitCursor) ++waitCursorShows;
-    waitCursor = waiting;
-}
-
 }  // namespace umbrix::sim

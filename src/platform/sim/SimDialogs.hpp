@@ -29,7 +29,6 @@ public:
 
     platform::MessageBoxResult messageBox(const platform::MessageBoxRequest& request) override;
     platform::ModalResult showModal(platform::ModalWindow& window) override;
-    void setWaitCursor(bool waiting) override;
 
     // --- the user's script ---
     using Step = std::function<void(platform::ModalWindow&)>;
@@ -61,8 +60,6 @@ public:
     std::vector<std::string> modalsShown;                 // captions, in the order they were shown
     std::vector<const platform::ModalWindow*> openModals;  // innermost last
     int refusedModals = 0;   // showModal of a window that was showing already
-    bool waitCursor = false;
-    int waitCursorShows = 0;
 
 private:
     struct Answer {

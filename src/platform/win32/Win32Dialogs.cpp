@@ -119,6 +119,4 @@ ModalResult Win32Dialogs::showModal(ModalWindow& window) {
     return window.modalResult();
 }
 
-void Win32Dialogs::setWaitCursor(bool waiting) { SetCursor(LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW)); }
-
 }  // namespace umbrix::win32

@@ -15,7 +15,6 @@ class Win32Dialogs final : public platform::DialogPort {
 public:
     platform::MessageBoxResult messageBox(const platform::MessageBoxRequest& request) override;
     platform::ModalResult showModal(platform::ModalWindow& window) override;
-    void setWaitCursor(bool waiting) override;
 
     // The program's one handler for errors escaping a modal window's reactions. Without one,
     // such an error ends the program.

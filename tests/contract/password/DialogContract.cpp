@@ -37,8 +37,8 @@ protected:
     std::string base = env->scratchRegistryKey();
     password::PasswordStore store{registry, env->platform().crypto, base, kCheapIterations};
     password::UnhidePassword current{env->platform().crypto};
-    password::UnlockPromptSlot prompts{env->platform().dialogs, current, store};
-    password::PasswordGate gate{env->platform().dialogs, current, store, prompts};
+    password::UnlockPromptSlot prompts{env->platform().dialogs, env->platform().cursor, current, store};
+    password::PasswordGate gate{env->platform().dialogs, env->platform().cursor, current, store, prompts};
     std::unique_ptr<DialogUser> user = makeDialogUser(*env);
 };
 

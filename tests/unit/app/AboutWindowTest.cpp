@@ -42,7 +42,7 @@ protected:
 TEST_F(AboutWindow, OpensFromTheTrayMenuAfterTheWaitCursorAndIsFreedWhenClosed) {
     machine.dialogs.userStep<TAbout_f>([&](TAbout_f& about) {
         EXPECT_EQ(about.ProductName, "Umbrix");
-        EXPECT_FALSE(machine.dialogs.waitCursor) << "the normal cursor is back before the window shows";
+        EXPECT_FALSE(machine.cursor.busy) << "the normal cursor is back before the window shows";
         EXPECT_TRUE(links().isAboutWindowShown());
         EXPECT_EQ(slot().About_f(), &about);
         about.btnCloseClick();
@@ -50,7 +50,7 @@ TEST_F(AboutWindow, OpensFromTheTrayMenuAfterTheWaitCursorAndIsFreedWhenClosed) 
     chooseAbout();
 
     EXPECT_THAT(machine.dialogs.modalsShown, ElementsAre("About"));
-    EXPECT_EQ(machine.dialogs.waitCursorShows, 1);
+    EXPECT_EQ(machine.cursor.busyShows, 1);
     EXPECT_EQ(slot().About_f(), nullptr);
     EXPECT_FALSE(links().isAboutWindowShown());
     EXPECT_EQ(links().aboutWindow, nullptr);

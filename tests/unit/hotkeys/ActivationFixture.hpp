@@ -65,7 +65,7 @@ public:
 
     bool askYesNo(const std::string&, const std::string&) override { return true; }
     std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
-    void setWaitCursor(bool waiting) override { machine_.dialogs.setWaitCursor(waiting); }
+    void setWaitCursor(bool waiting) override { machine_.cursor.showBusy(waiting); }
     // These tests keep no record on disk.
     void aboutToHide(const engine::HiddenWindowList&, const std::vector<std::string>&) override {}
 
@@ -166,7 +166,7 @@ protected:
     password::PasswordStore store{machine.registry, machine.crypto, std::string(password::kPasswordBaseKey),
                                   kCheapIterations};
     password::UnhidePassword password{machine.crypto};
-    password::UnlockPromptSlot prompt{machine.dialogs, password, store};
+    password::UnlockPromptSlot prompt{machine.dialogs, machine.cursor, password, store};
     ProgramStandIns standIns{machine, prompt};
 
     extras::ActivationExtras extras{ports};

@@ -26,8 +26,8 @@ protected:
     sim::SimMachine machine;
     PasswordStore store{machine.registry, machine.crypto, std::string(kPasswordBaseKey), kCheapIterations};
     UnhidePassword password{machine.crypto};
-    UnlockPromptSlot prompts{machine.dialogs, password, store};
-    PasswordGate gate{machine.dialogs, password, store, prompts};
+    UnlockPromptSlot prompts{machine.dialogs, machine.cursor, password, store};
+    PasswordGate gate{machine.dialogs, machine.cursor, password, store, prompts};
 };
 
 }  // namespace umbrix::password

@@ -123,12 +123,12 @@ TEST_F(SetPasswordDialogTest, SlowChecksShowTheWaitCursor) {
     setPassword("Current");
     willEnter({"Current", "New", "New", ""});
     gate.DoSetPassword();
-    EXPECT_GE(machine.dialogs.waitCursorShows, 2);  // the old password's check and the new hash
-    EXPECT_FALSE(machine.dialogs.waitCursor);
+    EXPECT_GE(machine.cursor.busyShows, 2);  // the old password's check and the new hash
+    EXPECT_FALSE(machine.cursor.busy);
 }
 
 TEST_F(SetPasswordDialogTest, NoTypedPasswordStaysInTheDialogOnceItCloses) {
-    TPasswordDlg dialog(machine.dialogs, password, store);
+    TPasswordDlg dialog(machine.dialogs, machine.cursor, password, store);
     willEnter({"", "New", "New", "hint"});
     machine.dialogs.showModal(dialog);
     EXPECT_EQ(dialog.oldPW, "");
