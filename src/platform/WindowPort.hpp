@@ -57,6 +57,8 @@ public:
 
     // ShowWindow: true when the window was visible before the call. That is not success:
     // showing a hidden window answers false, and so does any command on a window that is gone.
+    // A window whose application has stopped answering messages is not waited for: it shows
+    // or hides once its application answers again.
     virtual bool showWindow(WindowId window, ShowCommand command) = 0;
 
     // PostMessageW(window, WM_CLOSE, 0, 0): queues a close request and returns at once; false

@@ -92,6 +92,24 @@ class Activation(UmbrixTestCase):
         self.assertEqual(self.close_umbrix(again), 0)
         self.assertFalse((self.program_folder / "Hidden.dat").exists(), "nothing is left hidden")
 
+    def test_a_program_that_stopped_answering_holds_up_neither_the_hide_nor_the_unhide(self):
+        frozen = self.session.popen([self.probe_exe, "Probe Frozen"], log_name="frozen-probe")
+        self.addCleanup(lambda: frozen.poll() is None and frozen.kill())
+        self.start_probe()
+        umbrix = self.start_ready_umbrix()
+        # Long enough for both hotkeys to be handled well before it answers again.
+        done = self.session.run([self.probe_exe, "--stop-answering", "Probe Frozen", "25000"], timeout=30)
+        self.assertEqual(done.returncode, 0, "the frozen probe is counted hung")
+
+        self.hide_with_hotkey()
+        self.screenshot("answering-windows-hidden")
+        self.press("ctrl+backspace")
+        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
+                   "the answering program's windows are back while the other is still frozen",
+                   lambda: "\n".join(map(str, self.probe_list())))
+        self.screenshot("answering-windows-back")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
     def test_a_default_hotkey_another_program_holds_is_reported_at_start(self):
         holder = self.session.popen([self.probe_exe, "--hold", "ctrl+space"], log_name="holder")
         self.addCleanup(lambda: holder.poll() is None and holder.kill())

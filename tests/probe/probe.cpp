@@ -13,6 +13,8 @@
 //         --minimized     show it minimized
 //         --refuse-close  answer WM_CLOSE by staying open, like an application asking its user
 //       --no-sink leaves the focus sink out.
+//       The message WM_APP + 7 posted to any of its windows makes the whole probe stop
+//       handling messages for WPARAM milliseconds, like an application that hangs.
 //
 //   probe.exe --list
 //       Prints one line per top-level window of every process, top of the Z order first:
@@ -24,6 +26,11 @@
 //       shift+alt+backspace, ctrl+alt+f12) and exits with 0; 2 when KEYS cannot be read.
 //       Modifiers: ctrl, shift, alt, win. Keys: a-z, 0-9, f1-f24, space, backspace, enter,
 //       escape, tab, delete, insert, home, end, pageup, pagedown, left, right, up, down.
+//
+//   probe.exe --stop-answering TITLE MS
+//       Makes the probe that shows the window TITLE stop answering messages for MS
+//       milliseconds, and exits with 0 once Windows counts it hung; 4 when the window is not
+//       found or never counted hung.
 //
 //   probe.exe --hold KEYS
 //       Registers KEYS (as for --keys) as a global hotkey of this process, as another program
@@ -57,8 +64,13 @@ std::wstring handleText(HWND window) {
     return std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
 }
 
+constexpr UINT kStopAnswering = WM_APP + 7;
+
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case kStopAnswering:
+            Sleep(static_cast<DWORD>(wParam));
+            return 0;
         case WM_CLOSE:
             if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return 0;  // refuses to close
             DestroyWindow(window);
@@ -73,6 +85,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 LRESULT CALLBACK sinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) return 0;  // the sink stays until the process ends
+    if (message == kStopAnswering) return windowProc(window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -128,6 +141,17 @@ std::vector<WORD> keysOf(const std::wstring& combination) {
         start = plus + 1;
     }
     return keys;
+}
+
+int stopAnswering(const std::wstring& title, const std::wstring& milliseconds) {
+    HWND window = FindWindowW(kWindowClass, title.c_str());
+    if (!window || !PostMessageW(window, kStopAnswering, std::wcstoul(milliseconds.c_str(), nullptr, 10), 0))
+        return 4;
+    for (int tries = 0; tries < 300; ++tries) {
+        if (IsHungAppWindow(window)) return 0;
+        Sleep(50);
+    }
+    return 4;
 }
 
 int holdHotkey(const std::wstring& combination) {
@@ -256,6 +280,7 @@ int main() {
     if (arguments.size() == 1 && arguments[0] == L"--list") return listWindows();
     if (arguments.size() == 2 && arguments[0] == L"--keys") return pressKeys(arguments[1]);
     if (arguments.size() == 2 && arguments[0] == L"--hold") return holdHotkey(arguments[1]);
+    if (arguments.size() == 3 && arguments[0] == L"--stop-answering") return stopAnswering(arguments[1], arguments[2]);
 
     std::vector<WindowRequest> requests;
     WindowRequest next;

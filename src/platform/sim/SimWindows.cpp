@@ -100,16 +100,39 @@ bool SimWindows::showWindow(WindowId window, platform::ShowCommand command) {
     Window* w = live(window);
     if (!w) return false;
     const bool wasVisible = w->visible;
-    if (command == platform::ShowCommand::Hide) {
-        w->visible = false;
-        passForegroundOn(window);
+    if (!answering(w->owner)) {
+        waitingShows_.emplace_back(window, command);
         return wasVisible;
     }
-    w->visible = true;
-    if (command == platform::ShowCommand::ShowNormal) w->state = ShowState::Normal;
-    raise(window);
-    foreground_ = window;
+    apply(*w, command);
     return wasVisible;
+}
+
+void SimWindows::apply(Window& w, platform::ShowCommand command) {
+    if (command == platform::ShowCommand::Hide) {
+        w.visible = false;
+        passForegroundOn(w.id);
+        return;
+    }
+    w.visible = true;
+    if (command == platform::ShowCommand::ShowNormal) w.state = ShowState::Normal;
+    raise(w.id);
+    foreground_ = w.id;
+}
+
+void SimWindows::setAnswering(ProcessId owner, bool answering) {
+    if (!answering) {
+        stalled_.insert(owner.value);
+        return;
+    }
+    stalled_.erase(owner.value);
+    std::vector<std::pair<WindowId, platform::ShowCommand>> waiting;
+    for (auto& entry : waitingShows_) {
+        Window* w = live(entry.first);
+        if (w && w->owner == owner) apply(*w, entry.second);
+        else if (w) waiting.push_back(entry);
+    }
+    waitingShows_ = std::move(waiting);
 }
 
 bool SimWindows::postCloseRequest(WindowId window) {

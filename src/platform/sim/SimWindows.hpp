@@ -8,7 +8,9 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/TextPort.hpp"
@@ -89,6 +91,11 @@ public:
     std::function<void(std::string_view call, WindowId window)> beforeEachCall;
     // Lets the owning applications handle the close requests posted so far.
     void deliverPostedMessages();
+    // An application that has stopped answering messages (Windows counts it hung after five
+    // seconds): a show or hide of its windows is taken at once but done only when it answers
+    // again, in the order asked.
+    void setAnswering(ProcessId owner, bool answering);
+    bool answering(ProcessId owner) const { return !stalled_.count(owner.value); }
 
     // What the desktop looks like now.
     const Window* find(WindowId window) const;
@@ -104,12 +111,15 @@ private:
     void raise(WindowId window);
     void dropFromZOrder(WindowId window);
     void passForegroundOn(WindowId leaving);
+    void apply(Window& window, platform::ShowCommand command);
 
     platform::TextPort& text_;
     std::map<std::uint64_t, Window> windows_;
     std::vector<WindowId> zOrder_;  // top first
     WindowId foreground_;
     std::deque<WindowId> posted_;
+    std::set<std::uint32_t> stalled_;                                     // processes not answering
+    std::vector<std::pair<WindowId, platform::ShowCommand>> waitingShows_;  // for those, in order
     std::multimap<long long, std::function<void()>> events_;  // by the call count they wait for
     long long calls_ = 0;
     std::uint64_t nextHandle_ = 0x00010010;

@@ -71,7 +71,16 @@ std::optional<ProcessId> Win32Windows::windowProcessId(WindowId window) {
 }
 
 bool Win32Windows::showWindow(WindowId window, platform::ShowCommand command) {
-    return ShowWindow(toHwnd(window), static_cast<int>(command)) != FALSE;
+    const HWND handle = toHwnd(window);
+    // ShowWindow waits for the window's own thread to handle the change. An application that
+    // has stopped answering would hold this program (and every later hotkey) until it answers
+    // again, so such a window is only told what to do, and does it when it recovers.
+    if (GetWindowThreadProcessId(handle, nullptr) != GetCurrentThreadId() && IsHungAppWindow(handle)) {
+        const bool wasVisible = IsWindowVisible(handle) != FALSE;
+        ShowWindowAsync(handle, static_cast<int>(command));
+        return wasVisible;
+    }
+    return ShowWindow(handle, static_cast<int>(command)) != FALSE;
 }
 
 bool Win32Windows::postCloseRequest(WindowId window) {

@@ -31,6 +31,10 @@ public:
     // Gives the probe a moment to handle what was posted to it.
     virtual void letItRun() = 0;
     virtual bool hasEnded() = 0;
+    // Makes the probe stop answering messages, as a hung application does, and returns once
+    // the system counts it hung. It answers again by itself a few seconds later.
+    virtual void stopAnswering() = 0;
+    virtual bool answering() = 0;
 
     // Lets the probe run until `condition` holds or a generous deadline passes; the result
     // is the condition's last answer.

@@ -30,7 +30,12 @@ public:
     const std::vector<platform::WindowId>& windows() const override { return opened_; }
     platform::WindowId sink() const override { return sink_; }
 
+    // The sim's hang lasts until the probe is next given a moment.
+    void stopAnswering() override { windows_.setAnswering(process_, false); }
+    bool answering() override { return windows_.answering(process_); }
+
     void letItRun() override {
+        windows_.setAnswering(process_, true);
         windows_.deliverPostedMessages();
         // Like probe.exe, it ends once its last titled window has closed.
         bool anyLeft = false;

@@ -6,6 +6,7 @@
 #include "DesktopProbe.hpp"
 #include "platform/win32/UniqueHandle.hpp"
 #include "platform/win32/Utf16.hpp"
+#include "platform/win32/WindowHandle.hpp"
 
 namespace umbrix::contract {
 
@@ -86,6 +87,18 @@ public:
     const std::vector<platform::WindowId>& windows() const override { return windows_; }
     platform::WindowId sink() const override { return sink_; }
     void letItRun() override { Sleep(50); }
+    void stopAnswering() override {
+        // Long enough for the system to count it hung (five seconds) and for a case to act on
+        // it; short enough for the case to see it answer again.
+        PostMessageW(win32::toHwnd(sink_), WM_APP + 7, 9000, 0);  // probe.exe's "stop answering"
+        const ULONGLONG deadline = GetTickCount64() + 15000;
+        while (answering()) {
+            if (GetTickCount64() > deadline) throw std::runtime_error("probe.exe was never counted hung");
+            Sleep(50);
+        }
+    }
+    bool answering() override { return IsHungAppWindow(win32::toHwnd(sink_)) == FALSE; }
+
     bool hasEnded() override {
         if (!process_) return true;
         if (WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) return false;

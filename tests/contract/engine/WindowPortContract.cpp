@@ -75,6 +75,17 @@ TEST_F(WindowPortContract, ShowWindowAnswersThePreviousVisibility) {
     EXPECT_TRUE(windows.isWindowVisible(hidden));
 }
 
+// Waiting for a hung application would freeze the whole program, hotkeys and all, until that
+// application recovers.
+TEST_F(WindowPortContract, AHungApplicationsWindowIsHiddenWithoutWaitingAndGoesOnceItAnswers) {
+    auto probe = startProbe(*env, {{"Umbrix probe not answering"}});
+    const WindowId window = probe->windows()[0];
+    probe->stopAnswering();
+    EXPECT_TRUE(windows.showWindow(window, ShowCommand::Hide));  // it was visible
+    EXPECT_FALSE(probe->answering()) << "the hide waited until the application answered again";
+    EXPECT_TRUE(probe->waitUntil([&] { return probe->answering() && !windows.isWindowVisible(window); }));
+}
+
 TEST_F(WindowPortContract, FindWindowMatchesTheWholeTitleInAnyLetterCase) {
     auto probe = startProbe(*env, {{"Umbrix Probe Find Me"},
                                    {"Umbrix probe hidden one", true},
