@@ -1,5 +1,7 @@
 #include "app/Application.hpp"
 
+#include <functional>
+
 #include <exception>
 #include <string>
 
@@ -95,7 +97,8 @@ void Application::createLongLivedWindows() {
     errors_.run([this] { program_->adoptLeftoverHiddenWindows(); });
     errors_.run([this] { program_->InitConfiguration(); });
     errors_.run([this] {
-        expForm_ = std::make_unique<ui::TExpForm>(windows_, mainWindow_);
+        expForm_ = std::make_unique<ui::TExpForm>(
+            windows_, mainWindow_, [this](const std::function<void()>& reaction) { errors_.run(reaction); });
         expForm_->FormCreate();
     });
     errors_.run([this] { program_->loadPanicWindowState(); });

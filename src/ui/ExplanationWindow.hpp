@@ -3,6 +3,8 @@
 // short explanation for each trace clean-up option. It is created once at start-up, hidden, and
 // lives until the program ends. While shown, a click, a mouse button released over it, a key or
 // the loss of the focus hides it; whenever it hides, the main window gets the focus back.
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/ApplicationPort.hpp"
@@ -20,8 +22,13 @@ public:
 
 class TExpForm final : public platform::ExplanationWindowEvents {
 public:
-    TExpForm(platform::ApplicationPort& windows, MainWindowFocus& mainWindow)
-        : windows_(windows), mainWindow_(mainWindow) {}
+    // Runs one reaction to the window's input; the program's runs it under its error hook, so
+    // that a failure ends that reaction and never leaves through the window's message handler.
+    using ReactionRunner = std::function<void(const std::function<void()>& reaction)>;
+
+    TExpForm(platform::ApplicationPort& windows, MainWindowFocus& mainWindow,
+             ReactionRunner runReaction = [](const std::function<void()>& reaction) { reaction(); })
+        : windows_(windows), mainWindow_(mainWindow), runReaction_(std::move(runReaction)) {}
     TExpForm(const TExpForm&) = delete;
     TExpForm& operator=(const TExpForm&) = delete;
 
@@ -42,16 +49,17 @@ public:
     void FormDeactivate() { Hide(); }
 
     // ExplanationWindowEvents: what the view reports.
-    void onClick() override { FormClick(); }
-    void onMouseUp() override { FormMouseUp(); }
-    void onKeyDown() override { FormKeyDown(); }
-    void onFocusLost() override { FormDeactivate(); }
+    void onClick() override { runReaction_([this] { FormClick(); }); }
+    void onMouseUp() override { runReaction_([this] { FormMouseUp(); }); }
+    void onKeyDown() override { runReaction_([this] { FormKeyDown(); }); }
+    void onFocusLost() override { runReaction_([this] { FormDeactivate(); }); }
 
 private:
     void FormHide() { mainWindow_.focusMainWindow(); }
 
     platform::ApplicationPort& windows_;
     MainWindowFocus& mainWindow_;
+    ReactionRunner runReaction_;
     bool created_ = false;
     bool visible_ = false;
 };

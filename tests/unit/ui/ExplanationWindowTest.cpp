@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,30 @@ TEST_F(ExplanationWindow, WhileHiddenNothingReachesItAndNothingTakesTheFocus) {
     form.Hide();
     form.FormDeactivate();
     EXPECT_EQ(mainWindow.focused, 0);
+    EXPECT_FALSE(windows.explanationWindow.visible);
+}
+
+// A reaction that fails goes to the program's runner (its error hook), not out through the
+// window's message handler, and the window is hidden all the same.
+TEST(ExplanationWindowReactions, AFailureGoesToTheRunnerAndTheWindowStillHides) {
+    class FailingFocus final : public MainWindowFocus {
+    public:
+        void focusMainWindow() override { throw std::runtime_error("no main window to focus"); }
+    } failingFocus;
+    sim::SimJournal journal;
+    sim::SimApplication windows{journal};
+    std::vector<std::string> caught;
+    TExpForm form{windows, failingFocus, [&](const std::function<void()>& reaction) {
+                      try {
+                          reaction();
+                      } catch (const std::exception& error) {
+                          caught.push_back(error.what());
+                      }
+                  }};
+    form.FormCreate();
+    form.Show();
+    EXPECT_TRUE(windows.clickExplanationWindow());
+    EXPECT_THAT(caught, ElementsAre("no main window to focus"));
     EXPECT_FALSE(windows.explanationWindow.visible);
 }
 
