@@ -20,7 +20,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       passwordStore_(ports.registry, ports.crypto),
       password_(ports.crypto),
       unlockPrompt_(ports.dialogs, ports.cursor, password_, passwordStore_),
-      hiddenWindowRecovery_(ports.files, ports.windows, ports.clock,
+      hiddenWindowRecovery_(ports.files, ports.windows, ports.processes, ports.clock,
                             fileBesideExecutable(ports.system.executablePath(), engine::kHiddenWindowRecordName)),
       hiddenWindowJournal_(hiddenWindowRecovery_, errors),
       engineLinks_(ports.dialogs, ports.cursor, trayIcon_, extras_, unlockPrompt_, lastActive_),

@@ -4,9 +4,12 @@
 // the next start takes the windows that are still hidden back into its hidden-window list,
 // from where the unhide hotkey (with its password, if one is required) shows them.
 //
-// Only window handles and process ids are written, never titles: the record tells nothing of
-// what the user was doing. A handle counts only while it still names a hidden window of the
-// same process, so a handle that Windows has reused for another window is left alone.
+// Only window handles, process ids and process start times are written, never titles: the
+// record tells nothing of what the user was doing. A handle counts only while it still names a
+// hidden window of the same process (the same id, started at the same time), so a handle or a
+// process id that Windows has reused since is left alone.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "engine/HiddenWindowEntry.hpp"
 #include "platform/ClockPort.hpp"
 #include "platform/FilePort.hpp"
+#include "platform/ProcessPort.hpp"
 #include "platform/WindowPort.hpp"
 
 namespace umbrix::engine {
@@ -22,8 +26,8 @@ inline constexpr std::string_view kHiddenWindowRecordName = "Hidden.dat";
 
 class HiddenWindowRecovery {
 public:
-    HiddenWindowRecovery(platform::FilePort& files, platform::WindowPort& windows, platform::ClockPort& clock,
-                         std::string path);
+    HiddenWindowRecovery(platform::FilePort& files, platform::WindowPort& windows, platform::ProcessPort& processes,
+                         platform::ClockPort& clock, std::string path);
 
     const std::string& path() const { return path_; }
 
@@ -38,15 +42,22 @@ public:
 
     // Appends to `hidden` every recorded window that still exists, is still hidden and belongs
     // to the recorded process, with its title and the time of now; returns how many. A record
-    // that cannot be read, or a line that is not understood, adds nothing.
+    // that cannot be read, or a line that is not understood, adds nothing. A start time that
+    // could not be read is no proof either way: the process id alone then decides.
     int adoptLeftovers(HiddenWindowList& hidden);
 
 private:
     platform::IoResult write(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);
-    bool stillHiddenBy(platform::WindowId window, platform::ProcessId process);
+    struct Owner {
+        platform::ProcessId process;
+        std::optional<std::uint64_t> startTime;
+    };
+    std::optional<Owner> ownerOf(platform::WindowId window);
+    bool stillHiddenBy(platform::WindowId window, const Owner& recorded);
 
     platform::FilePort& files_;
     platform::WindowPort& windows_;
+    platform::ProcessPort& processes_;
     platform::ClockPort& clock_;
     std::string path_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 // The running processes and the executables they were started from.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ public:
     // NULL, buffer, 260) + CloseHandle: the full path of the process's main executable; nullopt
     // when the process cannot be opened or its path cannot be read.
     virtual std::optional<std::string> processImagePath(ProcessId process) = 0;
+
+    // OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION) + GetProcessTimes + CloseHandle: when the
+    // process was created, in 100-nanosecond steps since 1601 (UTC). With the process id it
+    // names one process for good: an id is reused, a start time with it is not. nullopt when
+    // the process cannot be opened.
+    virtual std::optional<std::uint64_t> processStartTime(ProcessId process) = 0;
 };
 
 }  // namespace umbrix::platform

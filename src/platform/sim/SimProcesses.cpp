@@ -1,6 +1,7 @@
 #include "platform/sim/SimProcesses.hpp"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace umbrix::sim {
 
@@ -29,11 +30,25 @@ std::optional<std::string> SimProcesses::processImagePath(ProcessId process) {
     return p->imagePath;
 }
 
+std::optional<std::uint64_t> SimProcesses::processStartTime(ProcessId process) {
+    ++counts_.opens;
+    const Process* p = find(process);
+    if (!p || p->refusesOpen) return std::nullopt;
+    return p->startTime;
+}
+
 ProcessId SimProcesses::start(std::string imagePath, bool refusesOpen) {
     ProcessId id{nextId_};
     nextId_ += 4;
     std::string exeFile = fileNameOf(imagePath);
-    processes_.push_back({id, std::move(imagePath), std::move(exeFile), refusesOpen});
+    processes_.push_back({id, std::move(imagePath), std::move(exeFile), refusesOpen, nextStartTime_++});
+    return id;
+}
+
+ProcessId SimProcesses::startReusingId(ProcessId id, std::string imagePath) {
+    if (find(id)) throw std::logic_error("a running process holds that id");
+    std::string exeFile = fileNameOf(imagePath);
+    processes_.push_back({id, std::move(imagePath), std::move(exeFile), false, nextStartTime_++});
     return id;
 }
 

@@ -30,4 +30,12 @@ std::optional<std::string> Win32Processes::processImagePath(platform::ProcessId 
     return narrow(std::wstring_view(path, length));
 }
 
+std::optional<std::uint64_t> Win32Processes::processStartTime(platform::ProcessId process) {
+    UniqueHandle handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process.value));
+    if (!handle) return std::nullopt;
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(handle.get(), &created, &exited, &kernel, &user)) return std::nullopt;
+    return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
 }  // namespace umbrix::win32

@@ -49,5 +49,17 @@ TEST_F(ProcessPortContract, AnEndedProcessIsNeitherListedNorOpened) {
     EXPECT_EQ(ports.processes.processImagePath(process), std::nullopt);
 }
 
+// The start time tells a process from a later one that gets the same id.
+TEST_F(ProcessPortContract, EachProcessKeepsItsOwnStartTime) {
+    auto first = startProbe(*env, {{"Umbrix probe first"}});
+    auto second = startProbe(*env, {{"Umbrix probe second"}});
+    const auto firstStart = ports.processes.processStartTime(first->processId());
+    const auto secondStart = ports.processes.processStartTime(second->processId());
+    ASSERT_TRUE(firstStart.has_value());
+    ASSERT_TRUE(secondStart.has_value());
+    EXPECT_LT(*firstStart, *secondStart);
+    EXPECT_EQ(ports.processes.processStartTime(first->processId()), firstStart);
+}
+
 }  // namespace
 }  // namespace umbrix::contract

@@ -16,7 +16,7 @@ using ::testing::Not;
 class HiddenWindowRecoveryTest : public EngineFixture {
 protected:
     const std::string kPath = fileBesideExecutable(machine.system.exePath, kHiddenWindowRecordName);
-    HiddenWindowRecovery recovery{machine.files, machine.windows, machine.clock, kPath};
+    HiddenWindowRecovery recovery{machine.files, machine.windows, machine.processes, machine.clock, kPath};
     ProcessId mail = app("C:\\Mail\\mail.exe");
     WindowId inbox = open(mail, "Inbox - Secret project");
     WindowId draft = open(mail, "Draft to the lawyer");
@@ -62,9 +62,43 @@ TEST_F(HiddenWindowRecoveryTest, OnlyWindowsStillHiddenByTheSameProcessAreTakenB
     EXPECT_TRUE(nextRun.entries().empty());
 }
 
+// Windows reuses process ids: after a restart, or once the recorded program has ended, the
+// same id may name another process, even one with a hidden window under the recorded handle.
+TEST_F(HiddenWindowRecoveryTest, AProcessIdReusedByAnotherProcessIsNotTakenForTheRecordedOne) {
+    hideAll();
+    ASSERT_TRUE(recovery.record(state.hiddenWindows));
+    const std::uint64_t mailStart = *machine.processes.processStartTime(mail);
+    machine.windows.destroy(inbox);
+    machine.windows.destroy(draft);
+    machine.processes.end(mail);
+    const ProcessId successor = machine.processes.startReusingId(mail, "C:\\Tools\\helper.exe");
+    const WindowId helperWindow = open({"Helper", successor, false});
+    const std::uint64_t successorStart = *machine.processes.processStartTime(successor);
+
+    struct Case {
+        std::string startTime;
+        int adopted;
+    } cases[] = {
+        {" " + std::to_string(mailStart), 0},       // the recorded process, long gone
+        {" " + std::to_string(successorStart), 1},  // the same process after all
+        {" -", 1},                                   // no start time could be read
+        {"", 1},                                     // a record written without start times
+    };
+    for (const Case& c : cases) {
+        machine.files.putFile(kPath, "Umbrix hidden windows 1\n" + text(helperWindow) + " " +
+                                         std::to_string(mail.value) + c.startTime + "\n");
+        HiddenWindowList nextRun;
+        EXPECT_EQ(recovery.adoptLeftovers(nextRun), c.adopted) << c.startTime;
+    }
+}
+
 TEST_F(HiddenWindowRecoveryTest, AForeignOrDamagedRecordAddsNothingAndAWindowIsNotListedTwice) {
     hideAll();
-    for (const std::string bytes : {"", "garbage", "Umbrix hidden windows 1\nnot a line\n12 x\n"}) {
+    const std::string mailId = std::to_string(mail.value);
+    for (const std::string& bytes : std::vector<std::string>{
+             "", "garbage", "Umbrix hidden windows 1\nnot a line\n12 x\n",
+             "Umbrix hidden windows 1\n" + text(inbox) + " " + mailId + " soon\n",
+             "Umbrix hidden windows 1\n" + text(inbox) + " " + mailId + " 12 34\n"}) {
         machine.files.putFile(kPath, bytes);
         HiddenWindowList nextRun;
         EXPECT_EQ(recovery.adoptLeftovers(nextRun), 0) << bytes;
