@@ -85,7 +85,7 @@ public:
     SimProcesses processes;
     SimShellIcons icons;
     SimClock clock;
-    SimShell shell{files};
+    SimShell shell{files, processes, windows};
     SimInternetCache internetCache;
     SimCursor cursor;
     SimUrlHistory urlHistory{cursor};

@@ -1,12 +1,19 @@
 #include "platform/sim/SimProcesses.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 namespace umbrix::sim {
 
 namespace {
 std::string fileNameOf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
+
+bool samePath(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
 }  // namespace
 
 SimProcesses::SimProcesses() {
@@ -63,6 +70,14 @@ const SimProcesses::Process* SimProcesses::find(ProcessId process) const {
         if (p.id == process) return &p;
     }
     return nullptr;
+}
+
+std::vector<ProcessId> SimProcesses::runningProcessesOf(std::string_view imagePath) const {
+    std::vector<ProcessId> ids;
+    for (const Process& p : processes_) {
+        if (samePath(p.imagePath, imagePath)) ids.push_back(p.id);
+    }
+    return ids;
 }
 
 }  // namespace umbrix::sim

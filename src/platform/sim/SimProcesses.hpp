@@ -4,6 +4,7 @@
 // nobody may open. Snapshots and opens are counted.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ProcessPort.hpp"
@@ -40,7 +41,10 @@ public:
     void end(ProcessId process);
     bool snapshotsFail = false;
 
+    // An ended process is gone from the list; a handle to it would report that it has exited.
     const Process* find(ProcessId process) const;
+    // The running processes of an executable, letter case aside, in snapshot order.
+    std::vector<ProcessId> runningProcessesOf(std::string_view imagePath) const;
     const Counts& counts() const { return counts_; }
     void resetCounts() { counts_ = {}; }
 

@@ -1,6 +1,5 @@
 #include "platform/sim/SimShell.hpp"
 
-#include <algorithm>
 #include <cctype>
 
 namespace umbrix::sim {
@@ -45,43 +44,46 @@ std::string stemOf(std::string_view path) {
 
 class SimShell::Started final : public platform::StartedProcess {
 public:
-    Started(SimShell& shell, std::uint32_t id) : shell_(shell), id_(id) {}
+    Started(SimShell& shell, ProcessId id) : shell_(shell), id_(id) {}
 
-    std::uint32_t id() const override { return id_; }
-    bool hasExited() override { return shell_.processes.at(id_).exited; }
+    std::uint32_t id() const override { return id_.value; }
+    // An ended process is gone from the machine's list; this handle keeps its id from passing
+    // to another process meanwhile.
+    bool hasExited() override { return shell_.processes_.find(id_) == nullptr; }
 
+    // The desktop is read directly: these are shell calls, not calls of the window port.
     std::optional<std::uint64_t> mainWindow() override {
-        for (std::uint64_t handle : shell_.zOrder) {
-            const SimWindow& w = shell_.windows.at(handle);
-            if (w.processId == id_ && w.visible && !w.title.empty() && !w.owned) return handle;
+        for (WindowId handle : shell_.windows_.zOrder()) {
+            const SimWindows::Window* w = shell_.windows_.find(handle);
+            if (w->owner == id_ && w->visible && !w->title.empty() && !w->owned) return handle.value;
         }
         return std::nullopt;
     }
 
     bool ownsWindow(std::uint64_t window) override {
-        auto it = shell_.windows.find(window);
-        return it != shell_.windows.end() && it->second.processId == id_;
+        const SimWindows::Window* w = shell_.windows_.find(WindowId{window});
+        return w && w->owner == id_;
     }
 
     void bringForward(std::uint64_t window) override {
-        auto it = shell_.windows.find(window);
-        if (it == shell_.windows.end()) return;
-        it->second.minimized = false;
-        it->second.visible = true;
-        auto& z = shell_.zOrder;
-        z.erase(std::find(z.begin(), z.end(), window));
-        z.insert(z.begin(), window);
-        shell_.foregroundWindow = window;
+        WindowId handle{window};
+        const SimWindows::Window* w = shell_.windows_.find(handle);
+        if (!w) return;
+        if (w->state == platform::ShowState::Minimized) shell_.windows_.setShowState(handle, platform::ShowState::Normal);
+        shell_.windows_.setVisible(handle, true);
+        shell_.windows_.moveToTop(handle);
+        shell_.windows_.setForeground(handle);
         ++shell_.bringForwards;
         shell_.record("shell.bringForward");
     }
 
 private:
     SimShell& shell_;
-    std::uint32_t id_;
+    ProcessId id_;
 };
 
-SimShell::SimShell(SimFileSystem& files) : files_(files) {}
+SimShell::SimShell(SimFileSystem& files, SimProcesses& processes, SimWindows& windows)
+    : files_(files), processes_(processes), windows_(windows) {}
 
 void SimShell::record(std::string call) {
     if (journal) journal->add(std::move(call));
@@ -145,53 +147,18 @@ platform::ShellExecution SimShell::execute(std::string_view file) {
     return {kAccepted, std::make_unique<Started>(*this, start(type->second, path))};
 }
 
-std::uint32_t SimShell::start(const std::string& image, const std::string& document) {
-    std::uint32_t id = nextProcessId_ += 4;
-    processes[id] = SimProcess{id, image, document, false};
+ProcessId SimShell::start(const std::string& image, const std::string& document) {
+    ProcessId id = processes_.start(image);
+    documents[id.value] = document;
     SimProgram behaviour;
     if (auto it = programs.find(upper(image)); it != programs.end()) behaviour = it->second;
     if (behaviour.handsOff) {
-        processes[id].exited = true;
+        processes_.end(id);
     } else if (behaviour.opensWindowAtStart) {
         std::string title = document.empty() ? stemOf(image) : nameOf(document) + " - " + stemOf(image);
-        foregroundWindow = openWindow(id, std::move(title));
+        windows_.open({std::move(title), id});  // on top and in front, as a started program's window opens
     }
     return id;
-}
-
-std::uint64_t SimShell::openWindow(std::uint32_t processId, std::string title) {
-    std::uint64_t handle = nextWindow_ += 0x10;
-    windows[handle] = SimWindow{handle, processId, std::move(title)};
-    zOrder.insert(zOrder.begin(), handle);
-    return handle;
-}
-
-void SimShell::closeWindow(std::uint64_t window) {
-    windows.erase(window);
-    zOrder.erase(std::remove(zOrder.begin(), zOrder.end(), window), zOrder.end());
-    if (foregroundWindow == window) foregroundWindow = zOrder.empty() ? 0 : zOrder.front();
-}
-
-void SimShell::endProcess(std::uint32_t processId) {
-    std::vector<std::uint64_t> own;
-    for (const auto& [handle, w] : windows) {
-        if (w.processId == processId) own.push_back(handle);
-    }
-    for (auto handle : own) closeWindow(handle);
-    processes.at(processId).exited = true;
-}
-
-std::vector<std::uint32_t> SimShell::runningProcessesOf(std::string_view image) const {
-    std::vector<std::uint32_t> ids;
-    for (const auto& [id, process] : processes) {
-        if (!process.exited && upper(process.image) == upper(image)) ids.push_back(id);
-    }
-    return ids;
-}
-
-const SimWindow* SimShell::window(std::uint64_t handle) const {
-    auto it = windows.find(handle);
-    return it == windows.end() ? nullptr : &it->second;
 }
 
 }  // namespace umbrix::sim

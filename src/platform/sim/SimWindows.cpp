@@ -184,6 +184,7 @@ WindowId SimWindows::open(const Blueprint& blueprint) {
     w.state = blueprint.state;
     w.cloaked = blueprint.cloaked;
     w.refusesClose = blueprint.refusesClose;
+    w.owned = blueprint.owned;
     windows_.emplace(id.value, std::move(w));
     zOrder_.insert(zOrder_.begin(), id);
     if (blueprint.visible && blueprint.state != ShowState::Minimized) foreground_ = id;
@@ -206,6 +207,10 @@ void SimWindows::setVisible(WindowId window, bool visible) {
     if (!w) return;
     w->visible = visible;
     if (!visible) passForegroundOn(window);
+}
+
+void SimWindows::setShowState(WindowId window, ShowState state) {
+    if (Window* w = live(window)) w->state = state;
 }
 
 void SimWindows::setForeground(WindowId window) {

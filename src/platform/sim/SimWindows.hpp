@@ -1,8 +1,8 @@
 #pragma once
 // The simulated desktop's top-level windows: Z order, titles, visibility, cloaking, owner
-// processes, show states, the foreground window and posted close requests. Scripted events
-// change the desktop between two port calls (a window that closes in the middle of a walk);
-// every port call is counted.
+// processes, owner windows, show states, the foreground window and posted close requests.
+// Scripted events change the desktop between two port calls (a window that closes in the
+// middle of a walk); every port call is counted.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -32,6 +32,7 @@ public:
         ShowState state = ShowState::Normal;
         std::optional<std::uint32_t> cloaked = 0;  // nullopt: the compositor query fails
         bool refusesClose = false;                 // stays open on WM_CLOSE (asks its user, say)
+        bool owned = false;                        // has an owner window, as dialogs and tool palettes do
     };
 
     struct Window {
@@ -42,6 +43,7 @@ public:
         ShowState state = ShowState::Normal;
         std::optional<std::uint32_t> cloaked = 0;
         bool refusesClose = false;
+        bool owned = false;
         int closeRequests = 0;  // WM_CLOSE messages posted to it so far
     };
 
@@ -82,6 +84,7 @@ public:
     void destroy(WindowId window);
     void setTitle(WindowId window, std::string title);
     void setVisible(WindowId window, bool visible);
+    void setShowState(WindowId window, ShowState state);
     void setForeground(WindowId window);
     void moveToTop(WindowId window);
     // Runs `event` once `calls` more port calls have been made, just before the next one.

@@ -14,19 +14,27 @@ void addCachedPage(ContractEnvironment& env, const std::string& url) {
 }
 
 std::uint64_t foregroundWindow(ContractEnvironment& env) {
-    return dynamic_cast<sim::SimShell&>(env.platform().shell).foregroundWindow;
+    return dynamic_cast<sim::SimWindows&>(env.platform().windows).foreground().value;
 }
 
+// The process ends and its windows close with it.
 bool endProcess(ContractEnvironment& env, std::uint32_t processId) {
-    auto& shell = dynamic_cast<sim::SimShell&>(env.platform().shell);
-    if (!shell.processes.count(processId)) return false;
-    shell.endProcess(processId);
+    platform::Platform platform = env.platform();
+    auto& processes = dynamic_cast<sim::SimProcesses&>(platform.processes);
+    auto& windows = dynamic_cast<sim::SimWindows&>(platform.windows);
+    const platform::ProcessId process{processId};
+    if (!processes.find(process)) return false;
+    for (platform::WindowId window : windows.zOrder()) {
+        if (windows.find(window)->owner == process) windows.destroy(window);
+    }
+    processes.end(process);
     return true;
 }
 
 bool endProcessOfWindow(ContractEnvironment& env, std::uint64_t window) {
-    const sim::SimWindow* shown = dynamic_cast<sim::SimShell&>(env.platform().shell).window(window);
-    return shown && endProcess(env, shown->processId);
+    const sim::SimWindows::Window* shown =
+        dynamic_cast<sim::SimWindows&>(env.platform().windows).find(platform::WindowId{window});
+    return shown && endProcess(env, shown->owner.value);
 }
 
 ComApartment::ComApartment() = default;

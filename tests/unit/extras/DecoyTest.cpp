@@ -9,6 +9,9 @@ namespace {
 const std::string kReport = "C:\\Users\\user\\Documents\\report.txt";
 const std::string kCalculator = "C:\\Windows\\System32\\calc.exe";
 
+using platform::ProcessId;
+using platform::WindowId;
+
 class DecoyTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -16,7 +19,12 @@ protected:
         sim.files.putFile(kCalculator, "MZ");
     }
     DecoyOptions decoyOf(const std::string& path) { return DecoyOptions{true, path}; }
-    std::vector<std::uint32_t> notepads() const { return sim.shell.runningProcessesOf(sim.notepadPath()); }
+    std::vector<ProcessId> notepads() const { return sim.processes.runningProcessesOf(sim.notepadPath()); }
+    const sim::SimWindows::Window& onDesktop(std::uint64_t handle) const { return *sim.windows.find(WindowId{handle}); }
+    std::uint64_t foreground() const { return sim.windows.foreground().value; }
+    std::uint64_t open(ProcessId process, std::string title) { return sim.windows.open({std::move(title), process}).value; }
+    // The user turns to another program, whose window takes the top and the foreground.
+    void userTurnsAway() { open(sim.processes.start("C:\\Program Files\\Mail\\mail.exe"), "Mail"); }
 
     sim::SimMachine sim;
     Decoy decoy{sim.shell};
@@ -52,50 +60,51 @@ TEST_F(DecoyTest, RecordsTheShellsAnswerAndShowsNothing) {
 TEST_F(DecoyTest, ADocumentOpensInTheProgramOfItsTypeInFront) {
     decoy.LaunchDecoy(decoyOf(kReport));
     ASSERT_EQ(notepads().size(), 1u);
-    EXPECT_EQ(sim.shell.processes.at(notepads()[0]).document, kReport);
+    EXPECT_EQ(sim.shell.documents.at(notepads()[0].value), kReport);
     auto window = decoy.DecoyWindow();
     ASSERT_TRUE(window);
-    EXPECT_EQ(sim.shell.window(*window)->title, "report.txt - notepad");
-    EXPECT_EQ(sim.shell.foregroundWindow, *window);
+    EXPECT_EQ(onDesktop(*window).title, "report.txt - notepad");
+    EXPECT_EQ(foreground(), *window);
 }
 
 TEST_F(DecoyTest, AnEarlierDecoyStillOnScreenIsBroughtForwardInsteadOfOpenedTwice) {
     decoy.LaunchDecoy(decoyOf(kReport));
     auto first = decoy.DecoyWindow();
     ASSERT_TRUE(first);
-    sim.shell.foregroundWindow = 0;
-    sim.shell.windows.at(*first).minimized = true;
+    sim.windows.setShowState(WindowId{*first}, platform::ShowState::Minimized);
+    userTurnsAway();
 
     decoy.LaunchDecoy(decoyOf(kReport));
     EXPECT_EQ(notepads().size(), 1u);
-    EXPECT_EQ(sim.shell.foregroundWindow, *first);
-    EXPECT_FALSE(sim.shell.windows.at(*first).minimized);
+    EXPECT_EQ(foreground(), *first);
+    EXPECT_EQ(sim.windows.zOrder().front(), WindowId{*first});
+    EXPECT_EQ(onDesktop(*first).state, platform::ShowState::Normal);
     EXPECT_EQ(decoy.DecoyAppHandle(), 42u);
 
     // Closed by the user: the next activation opens it again.
-    sim.shell.closeWindow(*first);
+    sim.windows.destroy(WindowId{*first});
     decoy.LaunchDecoy(decoyOf(kReport));
     EXPECT_EQ(notepads().size(), 2u);  // the first notepad process still runs, without its window
     EXPECT_NE(decoy.DecoyWindow(), first);
 
     // A different decoy chosen meanwhile is opened, not the old one brought forward.
     decoy.LaunchDecoy(decoyOf(kCalculator));
-    EXPECT_EQ(sim.shell.runningProcessesOf(kCalculator).size(), 1u);
-    EXPECT_EQ(sim.shell.window(sim.shell.foregroundWindow)->title, "calc");
+    EXPECT_EQ(sim.processes.runningProcessesOf(kCalculator).size(), 1u);
+    EXPECT_EQ(onDesktop(foreground()).title, "calc");
 }
 
 TEST_F(DecoyTest, OnlyTheDecoysOwnWindowIsKeptOutOfTheNextHide) {
     decoy.LaunchDecoy(decoyOf(kReport));
     auto window = decoy.DecoyWindow();
     ASSERT_TRUE(window);
-    std::uint32_t notepad = notepads()[0];
-    std::uint64_t secondDocument = sim.shell.openWindow(notepad, "secret.txt - notepad");
+    ProcessId notepad = notepads()[0];
+    std::uint64_t secondDocument = open(notepad, "secret.txt - notepad");
 
     EXPECT_TRUE(decoy.IsDecoyWindow(*window));
     EXPECT_FALSE(decoy.IsDecoyWindow(secondDocument));
 
     // Once the decoy's window is closed, no other window of the program stands in for it.
-    sim.shell.closeWindow(*window);
+    sim.windows.destroy(WindowId{*window});
     EXPECT_FALSE(decoy.IsDecoyWindow(secondDocument));
     EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
 }
@@ -105,10 +114,12 @@ TEST_F(DecoyTest, ADecoyThatShowsItsWindowLateIsFoundWhenItDoes) {
 
     decoy.LaunchDecoy(decoyOf(kReport));
     EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
-    std::uint32_t notepad = notepads()[0];
-    sim.shell.openWindow(notepad, "");  // an untitled helper window is not it
+    ProcessId notepad = notepads()[0];
+    open(notepad, "");  // an untitled helper window is not it
     EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
-    std::uint64_t window = sim.shell.openWindow(notepad, "report.txt - notepad");
+    sim.windows.open({"Find", notepad, true, platform::ShowState::Normal, 0u, false, true});  // nor a dialog it owns
+    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    std::uint64_t window = open(notepad, "report.txt - notepad");
     EXPECT_TRUE(decoy.IsDecoyWindow(window));
 }
 
@@ -130,12 +141,12 @@ TEST_F(DecoyTest, DoDecoyAppShowsAHiddenDecoyAndClearTheStateOfANewMainWindow) {
     decoy.LaunchDecoy(decoyOf(kCalculator));
     auto window = decoy.DecoyWindow();
     ASSERT_TRUE(window);
-    sim.shell.windows.at(*window).visible = false;
-    sim.shell.foregroundWindow = 0;
+    sim.windows.setVisible(WindowId{*window}, false);
+    userTurnsAway();
 
     EXPECT_TRUE(decoy.DoDecoyApp());
-    EXPECT_TRUE(sim.shell.windows.at(*window).visible);
-    EXPECT_EQ(sim.shell.foregroundWindow, *window);
+    EXPECT_TRUE(onDesktop(*window).visible);
+    EXPECT_EQ(foreground(), *window);
 
     decoy.Clear();
     EXPECT_EQ(decoy.DecoyAppHandle(), 0u);

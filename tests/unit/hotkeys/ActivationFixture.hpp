@@ -156,7 +156,7 @@ protected:
         if (!value) return std::nullopt;
         return value->number;
     }
-    int decoyLaunches() { return static_cast<int>(machine.shell.runningProcessesOf(kDecoyPath).size()); }
+    int decoyLaunches() { return static_cast<int>(machine.processes.runningProcessesOf(kDecoyPath).size()); }
 
     inline static const std::string kDecoyPath = "C:\\Program Files\\Sheets\\sheets.exe";
 

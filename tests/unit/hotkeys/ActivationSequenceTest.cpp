@@ -130,6 +130,25 @@ TEST_F(ActivationTest, TheDecoyStartsAfterTheActionAndTheExtrasAfterIt) {
     EXPECT_GE(journalCount("shell.bringForward"), 1);
 }
 
+TEST_F(ActivationTest, TheDecoysWindowStaysInFrontThroughTheNextHide) {
+    selections.UseDecoy = true;
+    selections.DecoyApp = kDecoyPath;
+    hideAllByDefaultKey();
+    ASSERT_TRUE(decoy.DecoyWindow());
+    const WindowId decoyWindow{*decoy.DecoyWindow()};
+    EXPECT_TRUE(isVisible(decoyWindow));
+    EXPECT_EQ(machine.windows.foreground(), decoyWindow);
+
+    // Everything back, then hidden again: the user's windows go, the decoy stays in front.
+    pressDefaultUnhide();
+    ASSERT_TRUE(hiddenTitles().empty());
+    pressDefaultHide();
+    EXPECT_EQ(sortedHidden(), (std::vector<std::string>{"Browser", "Mail", "Sheets"}));
+    EXPECT_TRUE(isVisible(decoyWindow));
+    EXPECT_EQ(machine.windows.foreground(), decoyWindow);
+    EXPECT_EQ(decoyLaunches(), 1);
+}
+
 TEST_F(ActivationTest, UnhideWithoutPasswordRestoresAndLiftsMuteAndLockdown) {
     restrictCtrlAltDel();
     hideAllByDefaultKey();
