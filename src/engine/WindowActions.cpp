@@ -79,26 +79,26 @@ bool WindowActions::DoHideActiveWindows(ActionSender Sender, int dlAction) {
         const std::string title = ports_.windows.windowText(target);
         if (title.empty() || isNeverHidden(title) || !ports_.windows.isWindowVisible(target)) return;
         const auto process = ports_.windows.windowProcessId(target);
-        // The other windows of the same application, from the list as last refreshed.
-        const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
-        const bool withSiblings = state_.options.cbHideParent && process;
-        std::vector<std::string> announced{handleText(target)};
-        if (withSiblings) {
-            for (const WindowEntry& entry : entries) {
-                const WindowId window = windowFromHandleText(entry.handleText);
-                if (window != target && IsSameProcess(window, *process)) announced.push_back(entry.handleText);
+        // The other windows of the same application, from the end of the list as last refreshed.
+        std::vector<std::string> siblings;
+        if (state_.options.cbHideParent && process) {
+            const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
+            for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+                const WindowId window = windowFromHandleText(entry->handleText);
+                if (window != target && IsSameProcess(window, *process)) siblings.push_back(entry->handleText);
             }
         }
+        std::vector<std::string> announced{handleText(target)};
+        announced.insert(announced.end(), siblings.begin(), siblings.end());
         links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
-        hideAndRecord(Sender, dlAction, handleText(target), title, Stamp::DateAndTime);
-        if (!withSiblings) return;
 
-        for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-            const WindowId window = windowFromHandleText(entry->handleText);
-            if (window == target || !ports_.windows.isWindowVisible(window)) continue;
+        hideAndRecord(Sender, dlAction, handleText(target), title, Stamp::DateAndTime);
+        for (const std::string& sibling : siblings) {
+            const WindowId window = windowFromHandleText(sibling);
+            if (!ports_.windows.isWindowVisible(window)) continue;
             const std::string current = ports_.windows.windowText(window);
-            if (current.empty() || isNeverHidden(current) || !IsSameProcess(window, *process)) continue;
-            hideAndRecord(Sender, dlAction, entry->handleText, current, Stamp::DateAndTime);
+            if (current.empty() || isNeverHidden(current)) continue;
+            hideAndRecord(Sender, dlAction, sibling, current, Stamp::DateAndTime);
         }
     });
 }
