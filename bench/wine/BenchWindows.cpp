@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "WindowClass.hpp"
+
 namespace umbrix::bench {
 
 namespace {
@@ -26,17 +28,6 @@ HANDLE newEvent() {
     HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (!event) throw std::runtime_error("CreateEventW failed");
     return event;
-}
-
-void registerClass(const wchar_t* name, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = name;
-    RegisterClassExW(&wc);
 }
 
 }  // namespace
@@ -87,8 +78,8 @@ DWORD WINAPI BenchWindows::threadMain(void* self) {
 }
 
 void BenchWindows::openWindows() {
-    registerClass(kWindowClass, windowProc);
-    registerClass(kSinkClass, sinkProc);
+    wintool::registerWindowClass(kWindowClass, windowProc);
+    wintool::registerWindowClass(kSinkClass, sinkProc);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     // A small window at the bottom right that stays visible: a Wine window keeps the X focus.
     sink_ = CreateWindowExW(0, kSinkClass, L"", WS_POPUP | WS_BORDER, 1200, 720, 64, 64, nullptr, nullptr, instance,

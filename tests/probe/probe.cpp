@@ -23,7 +23,8 @@
 //
 //   probe.exe --keys KEYS
 //       Presses KEYS through SendInput (for example ctrl+space, ctrl+backspace,
-//       shift+alt+backspace, ctrl+alt+f12) and exits with 0; 2 when KEYS cannot be read.
+//       shift+alt+backspace, ctrl+alt+f12) and exits with 0; 2 when KEYS cannot be read, 1 when
+//       SendInput does not take them.
 //       Modifiers: ctrl, shift, alt, win. Keys: a-z, 0-9, f1-f24, space, backspace, enter,
 //       escape, tab, delete, insert, home, end, pageup, pagedown, left, right, up, down.
 //
@@ -44,6 +45,9 @@
 
 #include <string>
 #include <vector>
+
+#include "Keys.hpp"
+#include "WindowClass.hpp"
 
 namespace {
 
@@ -104,45 +108,6 @@ int listWindows() {
     return 0;
 }
 
-WORD virtualKey(const std::wstring& name) {
-    struct Named {
-        const wchar_t* name;
-        WORD key;
-    };
-    static const Named keys[] = {
-        {L"space", VK_SPACE},   {L"backspace", VK_BACK}, {L"enter", VK_RETURN},  {L"escape", VK_ESCAPE},
-        {L"tab", VK_TAB},       {L"delete", VK_DELETE},  {L"insert", VK_INSERT}, {L"home", VK_HOME},
-        {L"end", VK_END},       {L"pageup", VK_PRIOR},   {L"pagedown", VK_NEXT}, {L"left", VK_LEFT},
-        {L"right", VK_RIGHT},   {L"up", VK_UP},          {L"down", VK_DOWN},     {L"ctrl", VK_CONTROL},
-        {L"shift", VK_SHIFT},   {L"alt", VK_MENU},       {L"win", VK_LWIN},
-    };
-    for (const auto& k : keys) {
-        if (name == k.name) return k.key;
-    }
-    if (name.size() == 1 && name[0] >= L'a' && name[0] <= L'z') return static_cast<WORD>(L'A' + (name[0] - L'a'));
-    if (name.size() == 1 && name[0] >= L'0' && name[0] <= L'9') return static_cast<WORD>(name[0]);
-    if (name.size() >= 2 && name[0] == L'f') {
-        int n = _wtoi(name.c_str() + 1);
-        if (n >= 1 && n <= 24) return static_cast<WORD>(VK_F1 + n - 1);
-    }
-    return 0;
-}
-
-// The keys of "ctrl+space" and the like, in order; empty when a name is not understood.
-std::vector<WORD> keysOf(const std::wstring& combination) {
-    std::vector<WORD> keys;
-    std::size_t start = 0;
-    while (start <= combination.size()) {
-        std::size_t plus = combination.find(L'+', start);
-        if (plus == std::wstring::npos) plus = combination.size();
-        WORD key = virtualKey(combination.substr(start, plus - start));
-        if (key == 0) return {};
-        keys.push_back(key);
-        start = plus + 1;
-    }
-    return keys;
-}
-
 int stopAnswering(const std::wstring& title, const std::wstring& milliseconds) {
     HWND window = FindWindowW(kWindowClass, title.c_str());
     if (!window || !PostMessageW(window, kStopAnswering, std::wcstoul(milliseconds.c_str(), nullptr, 10), 0))
@@ -157,7 +122,10 @@ int stopAnswering(const std::wstring& title, const std::wstring& milliseconds) {
 int holdHotkey(const std::wstring& combination) {
     UINT modifiers = 0;
     UINT key = 0;
-    for (WORD k : keysOf(combination)) {
+    std::vector<WORD> keys;
+    std::wstring error;
+    if (!wintool::chordKeys(combination, keys, error)) return 2;
+    for (WORD k : keys) {
         switch (k) {
             case VK_CONTROL: modifiers |= MOD_CONTROL; break;
             case VK_SHIFT: modifiers |= MOD_SHIFT; break;
@@ -175,35 +143,10 @@ int holdHotkey(const std::wstring& combination) {
 }
 
 int pressKeys(const std::wstring& combination) {
-    const std::vector<WORD> keys = keysOf(combination);
-    if (keys.empty()) return 2;
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *it;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    return 0;
-}
-
-void registerClass(const wchar_t* name, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = name;
-    RegisterClassExW(&wc);
+    std::vector<WORD> keys;
+    std::wstring error;
+    if (!wintool::chordKeys(combination, keys, error)) return 2;
+    return wintool::pressChord(combination, error) ? 0 : 1;
 }
 
 struct WindowRequest {
@@ -234,8 +177,8 @@ void settle() {
 }
 
 int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
-    registerClass(kWindowClass, windowProc);
-    registerClass(kSinkClass, sinkProc);
+    wintool::registerWindowClass(kWindowClass, windowProc);
+    wintool::registerWindowClass(kSinkClass, sinkProc);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (withSink) {
         HWND sink = CreateWindowExW(0, kSinkClass, L"", WS_POPUP | WS_BORDER, 1200, 720, 64, 64, nullptr, nullptr,

@@ -53,8 +53,8 @@ INPUT keyInput(WORD key, bool up) {
 
 }  // namespace
 
-bool pressChord(const std::wstring& chord, std::wstring& error) {
-    std::vector<WORD> keys;
+bool chordKeys(const std::wstring& chord, std::vector<WORD>& keys, std::wstring& error) {
+    keys.clear();
     std::size_t start = 0;
     while (start <= chord.size()) {
         std::size_t plus = chord.find(L'+', start);
@@ -68,6 +68,12 @@ bool pressChord(const std::wstring& chord, std::wstring& error) {
         if (plus == std::wstring::npos) break;
         start = plus + 1;
     }
+    return true;
+}
+
+bool pressChord(const std::wstring& chord, std::wstring& error) {
+    std::vector<WORD> keys;
+    if (!chordKeys(chord, keys, error)) return false;
     std::vector<INPUT> inputs;
     for (WORD key : keys) inputs.push_back(keyInput(key, false));
     for (auto it = keys.rbegin(); it != keys.rend(); ++it) inputs.push_back(keyInput(*it, true));
