@@ -12,7 +12,8 @@ BenchDesktop::BenchDesktop(const DesktopShape& shape) {
     // open to their full paths; each executable has its icon.
     std::vector<platform::ProcessId> processes;
     for (int i = 0; i < shape.processes; ++i) {
-        const std::string path = "C:\\Program Files\\Vendor " + std::to_string(i % 40) + "\\app" + std::to_string(i) + ".exe";
+        const std::string path =
+            "C:\\Program Files\\Vendor " + std::to_string(i % 40) + "\\app" + std::to_string(i) + ".exe";
         machine.icons.setFileIcon(path, "app" + std::to_string(i));
         processes.push_back(machine.processes.start(path, /*refusesOpen=*/i % 10 == 0));
     }

@@ -96,20 +96,24 @@ int run(int runs) {
         BenchDesktop a(shape), b(shape), c(shape), d(shape);
         listed = a.listedWindows;
         auto& inventory = a.engine.inventory();
-        oursRefresh.push_back(measure(a, [&] { inventory.DoGetWindows(); }, [&] { inventory.DoGetWindows(); }));
+        oursRefresh.push_back(measure(
+            a, [&] { inventory.DoGetWindows(); }, [&] { inventory.DoGetWindows(); }));
 
         NaiveWalk naive(b.machine.platform(), b.engine.state(), b.links.mainWindowCaption());
-        naiveRefresh.push_back(measure(b, [&] { naive.refresh(); }, [&] { naive.refresh(); }));
-        identical = identical && sameWindows(a.engine.state().visibleWindows.entries(),
-                                             b.engine.state().visibleWindows.entries());
+        naiveRefresh.push_back(measure(
+            b, [&] { naive.refresh(); }, [&] { naive.refresh(); }));
+        identical = identical &&
+                    sameWindows(a.engine.state().visibleWindows.entries(), b.engine.state().visibleWindows.entries());
         identical = identical && static_cast<int>(a.engine.state().visibleWindows.size()) == listed;
 
-        oursHide.push_back(measure(c, [&] { c.engine.inventory().DoGetWindows(); },
-                                   [&] { c.engine.actions().DoHideAllWindows(engine::kHide); }));
+        oursHide.push_back(measure(
+            c, [&] { c.engine.inventory().DoGetWindows(); },
+            [&] { c.engine.actions().DoHideAllWindows(engine::kHide); }));
         NaiveWalk naiveHider(d.machine.platform(), d.engine.state(), d.links.mainWindowCaption());
-        naiveHide.push_back(measure(d, [&] { naiveHider.refresh(); }, [&] { naiveHider.hideAll(); }));
-        identical = identical && sameHidden(c.engine.state().hiddenWindows.entries(),
-                                            d.engine.state().hiddenWindows.entries());
+        naiveHide.push_back(measure(
+            d, [&] { naiveHider.refresh(); }, [&] { naiveHider.hideAll(); }));
+        identical =
+            identical && sameHidden(c.engine.state().hiddenWindows.entries(), d.engine.state().hiddenWindows.entries());
         identical = identical && c.machine.windows.visibleWindows().size() == d.machine.windows.visibleWindows().size();
     }
 
@@ -120,9 +124,10 @@ int run(int runs) {
     std::printf("  %-22s %12s %14s %13s\n", "", "engine", "naive walk", "naive/engine");
     printBlock("refresh (DoGetWindows)", refreshOurs, refreshNaive);
     printBlock("hide-all (DoHideAllWindows)", hideOurs, hideNaive);
-    std::printf("\nSnapshots per refresh: %d. Refresh time: the engine takes %.3f of the naive walk's "
-                "(goal: at most 0.2).\n",
-                refreshOurs.snapshots, refreshOurs.micros / refreshNaive.micros);
+    std::printf(
+        "\nSnapshots per refresh: %d. Refresh time: the engine takes %.3f of the naive walk's "
+        "(goal: at most 0.2).\n",
+        refreshOurs.snapshots, refreshOurs.micros / refreshNaive.micros);
     std::printf("Same windows listed and hidden by both: %s\n", identical ? "yes" : "NO");
     return identical ? 0 : 1;
 }

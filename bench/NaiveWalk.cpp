@@ -20,8 +20,8 @@ std::string NaiveWalk::processPath(WindowId window) {
     if (!rows) return {};
     std::vector<std::pair<platform::ProcessId, std::string>> table;
     for (const auto& row : *rows) {
-        std::string name = row.id.value == 0 ? "System Idle Process"
-                                              : ports_.processes.processImagePath(row.id).value_or(row.exeFile);
+        std::string name =
+            row.id.value == 0 ? "System Idle Process" : ports_.processes.processImagePath(row.id).value_or(row.exeFile);
         table.emplace_back(row.id, std::move(name));
     }
     for (const auto& [id, name] : table) {

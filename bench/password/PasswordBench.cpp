@@ -27,7 +27,8 @@ volatile bool sink;
 int main() {
     using namespace umbrix;
 
-    const double derivation = secondsOf(1, [] { (void)password::pbkdf2HmacSha256("Secret", "0123456789abcdef", 600000, 32); });
+    const double derivation =
+        secondsOf(1, [] { (void)password::pbkdf2HmacSha256("Secret", "0123456789abcdef", 600000, 32); });
     std::printf("portable PBKDF2-HMAC-SHA256, 600000 iterations: %.3f s per password check\n", derivation);
 
     // Long strings make the difference between early and late mismatches measurable.

@@ -57,7 +57,7 @@ struct Round {
     double hideTotal = 0;
     double hideRest = 0;
     double hideInWindows = 0;  // per window after the first: in the windows' thread
-    double hideBetween = 0;    // per window after the first: between two hides
+    double hideBetween = 0;  // per window after the first: between two hides
     double unhideTotal = 0;
     double unhideRest = 0;
     double bareHide = 0;
@@ -285,18 +285,15 @@ void printTable(const Options& options, const std::vector<Round>& rounds) {
     const auto bareHide = column(rounds, [](const Round& r) { return r.bareHide; });
     printRow("Umbrix: Ctrl+Space to the last window hidden", hideTotal);
     printRow("  Ctrl+Space to the first window hidden", column(rounds, [](const Round& r) { return r.hideToFirst; }));
-    printRow("  first to last window hidden",
-             column(rounds, [](const Round& r) { return r.hideFirstToLast; }));
-    printRow("    per window: in the windows' thread",
-             column(rounds, [](const Round& r) { return r.hideInWindows; }));
+    printRow("  first to last window hidden", column(rounds, [](const Round& r) { return r.hideFirstToLast; }));
+    printRow("    per window: in the windows' thread", column(rounds, [](const Round& r) { return r.hideInWindows; }));
     printRow("    per window: between two hides", column(rounds, [](const Round& r) { return r.hideBetween; }));
     printRow("  then until Umbrix answers messages again (extras)",
              column(rounds, [](const Round& r) { return r.hideRest; }));
     printRow(("bare loop: ShowWindow(SW_HIDE) x " + std::to_string(n)).c_str(), bareHide);
     printRow("    per window: in the windows' thread",
              column(rounds, [](const Round& r) { return r.bareHideInWindows; }));
-    printRow("    per window: between two hides",
-             column(rounds, [](const Round& r) { return r.bareHideBetween; }));
+    printRow("    per window: between two hides", column(rounds, [](const Round& r) { return r.bareHideBetween; }));
     printRatio("hide ratio Umbrix / bare loop (median of rounds)", hideTotal, bareHide);
     if (rounds.front().hotkeyDelivery >= 0)
         printRow("hotkey delivery alone (SendInput to WM_HOTKEY)",
@@ -329,10 +326,14 @@ bool readOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         if (i + 1 >= argc) return false;
         const int value = std::atoi(argv[i + 1]);
-        if (std::strcmp(argv[i], "--rounds") == 0 && value >= 1) options.rounds = value;
-        else if (std::strcmp(argv[i], "--warmup") == 0 && value >= 1) options.warmup = value;
-        else if (std::strcmp(argv[i], "--windows") == 0 && value >= 1 && value <= 500) options.windows = value;
-        else return false;
+        if (std::strcmp(argv[i], "--rounds") == 0 && value >= 1)
+            options.rounds = value;
+        else if (std::strcmp(argv[i], "--warmup") == 0 && value >= 1)
+            options.warmup = value;
+        else if (std::strcmp(argv[i], "--windows") == 0 && value >= 1 && value <= 500)
+            options.windows = value;
+        else
+            return false;
         ++i;
     }
     return true;

@@ -67,9 +67,11 @@ BareLoopProcess::BareLoopProcess(const std::vector<HWND>& windows) {
     SetHandleInformation(toLoop_, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(fromLoop_, HANDLE_FLAG_INHERIT, 0);
 
-    std::wstring commandLine = L"\"" + ownPath() + L"\" " + std::wstring(std::begin(kBareLoopOption), std::end(kBareLoopOption) - 1);
+    std::wstring commandLine =
+        L"\"" + ownPath() + L"\" " + std::wstring(std::begin(kBareLoopOption), std::end(kBareLoopOption) - 1);
     for (HWND window : windows)
-        commandLine += L" " + std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
+        commandLine +=
+            L" " + std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -77,8 +79,8 @@ BareLoopProcess::BareLoopProcess(const std::vector<HWND>& windows) {
     startup.hStdOutput = loopOutput;
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION started{};
-    const BOOL created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &started);
+    const BOOL created =
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started);
     CloseHandle(loopInput);
     CloseHandle(loopOutput);
     if (!created) {

@@ -20,9 +20,9 @@ int Application::run() {
     } catch (const std::exception& error) {
         closeSplash();
         windows_.destroyWindows();
-        platform_.dialogs.messageBox({std::string(kCannotStartText) + "\n\n" + error.what(),
-                                      std::string(kProgramName), platform::MessageBoxButtons::Ok,
-                                      platform::MessageBoxIcon::Error, /*taskModal=*/true});
+        platform_.dialogs.messageBox({std::string(kCannotStartText) + "\n\n" + error.what(), std::string(kProgramName),
+                                      platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Error,
+                                      /*taskModal=*/true});
         return 1;
     }
     return windows_.runMessageLoop();

@@ -16,7 +16,7 @@
 namespace umbrix::app {
 
 enum class StartOutcome {
-    Running,         // this is the instance; the message loop runs next
+    Running,  // this is the instance; the message loop runs next
     AlreadyRunning,  // another instance runs: the user was told, nothing else happened
 };
 

@@ -6,8 +6,7 @@ namespace umbrix::app {
 
 ApplicationIdleHandler::ApplicationIdleHandler(platform::WindowPort& windows, engine::PanicButton& panicButton,
                                                std::function<platform::WindowId()> mainWindowHandle,
-                                               const settings::AppSelections& selections,
-                                               LastActiveWindow& lastActive)
+                                               const settings::AppSelections& selections, LastActiveWindow& lastActive)
     : windows_(windows),
       panicButton_(panicButton),
       mainWindowHandle_(std::move(mainWindowHandle)),

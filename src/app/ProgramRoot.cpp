@@ -25,8 +25,8 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       hiddenWindowJournal_(hiddenWindowRecovery_, errors),
       engineLinks_(ports.dialogs, ports.cursor, trayIcon_, extras_, unlockPrompt_, lastActive_),
       engine_(ports, engineLinks_.collaborators(hiddenWindowJournal_)),
-      idleHandler_(ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, selections_,
-                   lastActive_),
+      idleHandler_(
+          ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, selections_, lastActive_),
       hotKeyText_(ports.hotkeys, ports.text),
       router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
 
@@ -101,8 +101,8 @@ void ProgramRoot::loadPanicWindowState() {
 }
 
 void ProgramRoot::createHotKeyComponents() {
-    components_ = std::make_unique<hotkeys::HotKeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_,
-                                                              hotKeyText_);
+    components_ =
+        std::make_unique<hotkeys::HotKeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_, hotKeyText_);
     stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotKeyText_, trayIcon_, components_->hkStealth,
                                              [this] { engine_.actions().CloseApplicationWindows(); });
 }
@@ -121,8 +121,8 @@ void ProgramRoot::connectActivation() {
         .idleTracking = idleHandler_,
         .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
     });
-    recordedActivation_ = std::make_unique<RecordedActivation>(
-        *activation_, [this] { errors_.run([this] { recordHiddenWindows(); }); });
+    recordedActivation_ =
+        std::make_unique<RecordedActivation>(*activation_, [this] { errors_.run([this] { recordHiddenWindows(); }); });
     connectDispatchers(*recordedActivation_, *recordedActivation_);
 }
 

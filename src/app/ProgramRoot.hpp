@@ -82,7 +82,8 @@ public:
     void reportUnregisteredDefaultHotKeys();
     // The dispatchers join here (the application-wide hook of the default set and the
     // components' DoHotKey). Until they are connected no hotkey press starts anything.
-    void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet, hotkeys::HotKeyComponentDispatcher& components);
+    void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,
+                            hotkeys::HotKeyComponentDispatcher& components);
     bool dispatchersConnected() const { return dispatchersConnected_; }
 
     // "&Change Icon...": the picker, the new tray icon, and "IconFile" and "IconIndex" written.

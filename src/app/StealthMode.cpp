@@ -16,8 +16,8 @@ StealthMode::StealthMode(platform::DialogPort& dialogs, const hotkeys::HotKeyTex
       closeApplicationWindows_(std::move(closeApplicationWindows)) {}
 
 std::string StealthMode::confirmationText() const {
-    return "In stealth mode traces of the application are hidden. Press " + text_.FormatHotKeyText(hkStealth_.HotKey()) +
-           " to exit stealt mode. Do you want to continue?";
+    return "In stealth mode traces of the application are hidden. Press " +
+           text_.FormatHotKeyText(hkStealth_.HotKey()) + " to exit stealt mode. Do you want to continue?";
 }
 
 void StealthMode::Switchtostealthmode1Click() {

@@ -105,13 +105,14 @@ void TForm2::DisSplScrClick() { program_.selections().cbSilent = !program_.selec
 void TForm2::AutoStartClick() {
     bool& autoStart = program_.selections().AutoStart;
     autoStart = !autoStart;
-    platform::IoResult result =
-        autoStart ? registry_.writeValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue,
-                                         platform::RegistryValue::ofString(system_.executablePath()),
-                                         /*createKey=*/false)
-                  : registry_.deleteValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue);
-    if (!result) throw std::runtime_error("cannot change the Run value \"Umbrix\" (Windows error " +
-                                          std::to_string(result.error) + ")");
+    platform::IoResult result = autoStart
+                                    ? registry_.writeValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue,
+                                                           platform::RegistryValue::ofString(system_.executablePath()),
+                                                           /*createKey=*/false)
+                                    : registry_.deleteValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue);
+    if (!result)
+        throw std::runtime_error("cannot change the Run value \"Umbrix\" (Windows error " +
+                                 std::to_string(result.error) + ")");
 }
 
 void TForm2::Switchtostealthmode1Click() {

@@ -77,15 +77,12 @@ IoResult TrayIconPresence::send(Request request) {
             result = tray_.addIcon(data_);
             if (result) active_ = true;
             break;
-        case Request::Modify:
-            result = tray_.modifyIcon(data_);
-            break;
+        case Request::Modify: result = tray_.modifyIcon(data_); break;
         case Request::Delete:
             result = tray_.deleteIcon(data_.id);
             if (result) active_ = false;
             break;
-        case Request::None:
-            break;
+        case Request::None: break;
     }
     return result;
 }

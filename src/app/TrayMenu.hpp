@@ -13,16 +13,16 @@ namespace umbrix::app {
 enum class TrayCommand : std::uint32_t {
     StartSilent = 1,  // DisSplScr
     NormalOperation,  // Normaloperation1
-    StealthMode,      // Switchtostealthmode1
-    AutoStart,        // AutoStart
-    Close,            // Exit1
-    ChangeIcon,       // ChangeIcon1
-    About,            // About1
+    StealthMode,  // Switchtostealthmode1
+    AutoStart,  // AutoStart
+    Close,  // Exit1
+    ChangeIcon,  // ChangeIcon1
+    About,  // About1
 };
 
 struct TrayMenuState {
-    bool startSilent = false;       // "&Start silent ...": follows cbSilent
-    bool autoStart = false;         // "Start with &Windows"
+    bool startSilent = false;  // "&Start silent ...": follows cbSilent
+    bool autoStart = false;  // "Start with &Windows"
     bool stealthAvailable = false;  // the exit-stealth hotkey has a dispatcher to bring the icon back
 };
 

@@ -8,7 +8,8 @@ namespace umbrix {
 
 inline std::string fileBesideExecutable(std::string_view executablePath, std::string_view fileName) {
     const std::size_t separator = executablePath.find_last_of("\\/");
-    std::string path(separator == std::string_view::npos ? std::string_view{} : executablePath.substr(0, separator + 1));
+    std::string path(separator == std::string_view::npos ? std::string_view{}
+                                                         : executablePath.substr(0, separator + 1));
     return path.append(fileName);
 }
 

@@ -16,10 +16,10 @@ struct Configuration {
 
     // Under the all-users application data folder. All four are empty when that folder cannot
     // be resolved; the update check then fails as a failed download does.
-    std::string BinFolder;         // "...\QZ\bin\" with its trailing separator
-    std::string UpdateFolder;      // "...\QZ\bin\temp": downloads and the installer
+    std::string BinFolder;  // "...\QZ\bin\" with its trailing separator
+    std::string UpdateFolder;  // "...\QZ\bin\temp": downloads and the installer
     std::string VersionCheckFile;  // UpdateFolder + "\versionchk.cfg"
-    std::string NewsFile;          // UpdateFolder + "\news.cfg"
+    std::string NewsFile;  // UpdateFolder + "\news.cfg"
 };
 
 }  // namespace umbrix::config

@@ -5,9 +5,9 @@ namespace umbrix::engine {
 
 enum class ActionSender {
     None,
-    PanicWindow,    // TPanic_f
-    HideHotkey,     // jvAppHkHide
-    UnhideHotkey,   // jvAppHkUnHide
+    PanicWindow,  // TPanic_f
+    HideHotkey,  // jvAppHkHide
+    UnhideHotkey,  // jvAppHkUnHide
     StealthHotkey,  // hkStealth
 };
 

@@ -68,8 +68,8 @@ public:
 
 // The file dialog `OpenDialog1`.
 struct FileDialogRequest {
-    std::string title;             // "Browse for Umbrix Decoy"
-    std::string filter;            // "All files|*.*|Applications|*.exe"
+    std::string title;  // "Browse for Umbrix Decoy"
+    std::string filter;  // "All files|*.*|Applications|*.exe"
     std::string defaultExtension;  // "*.*"
 };
 

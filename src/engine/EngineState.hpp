@@ -14,18 +14,18 @@ namespace umbrix::engine {
 // Which commands of the shared context menu are enabled.
 struct SharedMenuState {
     bool showSelectedWindow = true;  // "Show selected window"
-    bool showAllWindows = true;      // "Show all windows"
-    bool closeWindow = true;         // "Close window..."
-    bool removeSelected = false;     // "Remove selected"
-    bool addApplication = true;      // "Add application"
+    bool showAllWindows = true;  // "Show all windows"
+    bool closeWindow = true;  // "Close window..."
+    bool removeSelected = false;  // "Remove selected"
+    bool addApplication = true;  // "Add application"
 
     friend bool operator==(const SharedMenuState&, const SharedMenuState&) = default;
 };
 
 struct EngineState {
     VisibleWindowList visibleWindows;  // VisibleWindows
-    HiddenWindowList hiddenWindows;    // WindowLV
-    ExclusionList exclusions;          // lvExclude, lvAppExclude, rgExclude
+    HiddenWindowList hiddenWindows;  // WindowLV
+    ExclusionList exclusions;  // lvExclude, lvAppExclude, rgExclude
     EngineOptions options;
     SharedMenuState sharedMenu;
     // The decoy's launch result (`DecoyAppHandle`); the inventory leaves a window with this

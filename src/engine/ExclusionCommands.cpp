@@ -60,6 +60,8 @@ void ExclusionCommands::lvAppExcludeMouseDown(MouseButton button) {
 
 void ExclusionCommands::lvAppExcludeMouseEnter() { enableApplicationCommands(); }
 
-void ExclusionCommands::rgExcludeClick() { state_.exclusions.activePage = static_cast<int>(state_.exclusions.rgExclude); }
+void ExclusionCommands::rgExcludeClick() {
+    state_.exclusions.activePage = static_cast<int>(state_.exclusions.rgExclude);
+}
 
 }  // namespace umbrix::engine

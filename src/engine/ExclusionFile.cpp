@@ -6,9 +6,7 @@
 
 namespace umbrix::engine {
 
-std::string ExclusionFile::path() {
-    return fileBesideExecutable(ports_.system.executablePath(), kExclusionFileName);
-}
+std::string ExclusionFile::path() { return fileBesideExecutable(ports_.system.executablePath(), kExclusionFileName); }
 
 platform::IoResult ExclusionFile::SaveExclude(const ExclusionList& exclusions) {
     return writeFileAtomically(ports_.files, path(), encodeExclusionRecords(ports_.text, exclusions.windows.entries()));

@@ -46,8 +46,7 @@ std::vector<WindowExclusion> decodeExclusionRecords(platform::TextPort& text, st
         std::string_view record = bytes.substr(at, kExclusionRecordSize);
         exclusions.push_back(WindowExclusion{decodeField(text, record.substr(0, kExclusionFieldSize)),
                                              decodeField(text, record.substr(kExclusionFieldSize, kExclusionFieldSize)),
-                                             decodeField(text, record.substr(2 * kExclusionFieldSize)),
-                                             std::nullopt});
+                                             decodeField(text, record.substr(2 * kExclusionFieldSize)), std::nullopt});
     }
     return exclusions;
 }

@@ -9,7 +9,7 @@ namespace umbrix::engine {
 
 // "Exclusion list" radio group (`rgExclude`): how hide-all and close-all skip windows.
 enum class ExclusionMode : int {
-    ByWindow = 0,       // "By Window title"
+    ByWindow = 0,  // "By Window title"
     ByApplication = 1,  // "By Application"
 };
 
@@ -37,7 +37,7 @@ struct ApplicationExclusion {
 };
 
 struct ExclusionList {
-    SelectableList<WindowExclusion> windows;            // lvExclude, saved in the exclusion file
+    SelectableList<WindowExclusion> windows;  // lvExclude, saved in the exclusion file
     SelectableList<ApplicationExclusion> applications;  // lvAppExclude, never saved
     ExclusionMode rgExclude = ExclusionMode::ByWindow;
     int activePage = 0;  // PageControl2: 0 the window exclusions, 1 the application exclusions

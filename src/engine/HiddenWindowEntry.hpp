@@ -8,7 +8,7 @@ namespace umbrix::engine {
 
 struct HiddenWindowEntry {
     std::string handleText;
-    std::string title;     // at the moment of hiding
+    std::string title;  // at the moment of hiding
     std::string timeText;  // shown only, never read back
     // "Close window..." asked its application to close it. The entry stays until the window is
     // really gone: an application that refuses, or asks its user first, keeps its window, and

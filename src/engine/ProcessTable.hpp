@@ -26,7 +26,7 @@ private:
     platform::ProcessPort& processes_;
     bool snapshotTaken_ = false;
     std::unordered_map<std::uint32_t, std::string> snapshotFileNames_;  // first row of each id
-    std::unordered_map<std::uint32_t, std::string> names_;              // resolved so far
+    std::unordered_map<std::uint32_t, std::string> names_;  // resolved so far
 };
 
 }  // namespace umbrix::engine

@@ -22,8 +22,10 @@ public:
         if (index >= entries_.size()) return;
         entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
         if (!selected_) return;
-        if (*selected_ == index) selected_.reset();
-        else if (*selected_ > index) --*selected_;
+        if (*selected_ == index)
+            selected_.reset();
+        else if (*selected_ > index)
+            --*selected_;
     }
 
     void clear() {
@@ -33,8 +35,10 @@ public:
 
     // An index outside the list selects nothing.
     void select(std::size_t index) {
-        if (index < entries_.size()) selected_ = index;
-        else selected_.reset();
+        if (index < entries_.size())
+            selected_ = index;
+        else
+            selected_.reset();
     }
     void clearSelection() { selected_.reset(); }
     std::optional<std::size_t> selectedIndex() const { return selected_; }

@@ -8,9 +8,9 @@ namespace umbrix::engine {
 
 struct WindowEntry {
     std::string handleText;
-    std::string title;        // at most 254 characters
+    std::string title;  // at most 254 characters
     std::string processPath;  // full path, bare file name, "System Idle Process" or empty
-    int imageIndex = 0;       // in the engine's image list; 0 is the neutral icon
+    int imageIndex = 0;  // in the engine's image list; 0 is the neutral icon
 
     friend bool operator==(const WindowEntry&, const WindowEntry&) = default;
 };

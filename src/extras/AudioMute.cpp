@@ -35,10 +35,8 @@ int AudioMute::SetEndpointMute(bool mute) {
             throw ExtrasError("The audio device enumerator cannot be created", 0);
         case EndpointVolumeAcquisition::NoDefaultEndpoint:
             throw ExtrasError("There is no default playback device", kNotFound);
-        case EndpointVolumeAcquisition::NoEndpointVolume:
-            return 1;
-        case EndpointVolumeAcquisition::Held:
-            break;
+        case EndpointVolumeAcquisition::NoEndpointVolume: return 1;
+        case EndpointVolumeAcquisition::Held: break;
     }
     // The device may refuse the change; the call still counts as done, as nothing else can be tried.
     (void)audio_.setEndpointMute(mute);

@@ -18,7 +18,7 @@ namespace umbrix::extras {
 
 struct DecoyOptions {
     bool UseDecoy = false;  // "Launch an application or open a document"
-    std::string DecoyApp;   // the program or document, exactly as entered
+    std::string DecoyApp;  // the program or document, exactly as entered
 };
 
 class Decoy {

@@ -85,7 +85,8 @@ void ActivationSequence::defaultDispatch(ActivationSender sender, Request reques
         if (request == Request::Hide) {
             const std::int32_t action = links_.selections.Action;
             // The active-window hide gets no sender here; only the close passes it on.
-            const ActionSender activeSender = action == kCloseActiveAction ? engineSenderOf(sender) : ActionSender::None;
+            const ActionSender activeSender =
+                action == kCloseActiveAction ? engineSenderOf(sender) : ActionSender::None;
             guardedHide([&] { hideSequence(activeSender, action); });
         } else if (guardedUnhide() != UnhideEnd::Finished) {
             return;

@@ -41,7 +41,7 @@ struct ActivationLinks {
     extras::Decoy& decoy;
     password::UnlockPromptSlot& unlockPrompt;
     const DefaultHotKeys& defaultHotKeys;  // the hide and unhide atoms
-    engine::TrayIcon& trayIcon;            // the exit-stealth hotkey brings the icon back
+    engine::TrayIcon& trayIcon;  // the exit-stealth hotkey brings the icon back
     IdleTracking& idleTracking;
     // An error that ends a hide or unhide sequence is absorbed by the dispatcher, which then
     // carries on; it is handed here (the program's error handler) so it is never lost unseen.
@@ -71,9 +71,9 @@ private:
     enum class Request { Hide, Unhide };
     // How an unhide sequence ended for the rest of its dispatch.
     enum class UnhideEnd {
-        Finished,    // the remaining steps follow
-        Mismatch,    // the prompt accepted a password that is no longer the current one: stop
-        Reentered,   // a prompt is open in an outer dispatch: this one does nothing at all
+        Finished,  // the remaining steps follow
+        Mismatch,  // the prompt accepted a password that is no longer the current one: stop
+        Reentered,  // a prompt is open in an outer dispatch: this one does nothing at all
     };
     class IdleSuspension;
 

@@ -2,8 +2,8 @@
 
 namespace umbrix::hotkeys {
 
-TApplicationHotKey::TApplicationHotKey(platform::HotkeyPort& port, HotKeyIdentifiers& identifiers,
-                                       HotKeyRouter& router, platform::HotkeyWindow owner, TShortCut hotKey)
+TApplicationHotKey::TApplicationHotKey(platform::HotkeyPort& port, HotKeyIdentifiers& identifiers, HotKeyRouter& router,
+                                       platform::HotkeyWindow owner, TShortCut hotKey)
     : port_(port), identifiers_(identifiers), router_(router), owner_(owner), hotKey_(hotKey) {}
 
 TApplicationHotKey::~TApplicationHotKey() {

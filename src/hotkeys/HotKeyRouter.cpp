@@ -46,7 +46,8 @@ void HotKeyRouter::onHotKeyMessage(platform::HotkeyWindow window, std::int32_t i
     const std::vector<HotKeyHook*> hooks = hooks_;
     for (HotKeyHook* hook : hooks) {
         if (!isHooked(*hook)) continue;
-        if (hook->hookWindow() == window && hook->hookIdentifier() == identifier) guarded([&] { hook->onHookedHotKey(); });
+        if (hook->hookWindow() == window && hook->hookIdentifier() == identifier)
+            guarded([&] { hook->onHookedHotKey(); });
     }
 }
 

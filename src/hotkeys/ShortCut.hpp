@@ -15,13 +15,13 @@ inline constexpr TShortCut kCtrlBit = 0x4000;
 inline constexpr TShortCut kAltBit = 0x8000;
 
 // The hotkeys the program starts with.
-inline constexpr TShortCut kCustomHideInitial = 0x4048;    // Ctrl+H
+inline constexpr TShortCut kCustomHideInitial = 0x4048;  // Ctrl+H
 inline constexpr TShortCut kCustomUnhideInitial = 0x4055;  // Ctrl+U
-inline constexpr TShortCut kExitStealthHotKey = 0xA008;    // Shift+Alt+Backspace
+inline constexpr TShortCut kExitStealthHotKey = 0xA008;  // Shift+Alt+Backspace
 
 // The default set, and how the main window and the settings file write it. These texts are
 // not the text form of a code ("CTRL+BACKSPACE" does not even parse back).
-inline constexpr std::uint32_t kDefaultHideVirtualKey = 0x20;    // VK_SPACE
+inline constexpr std::uint32_t kDefaultHideVirtualKey = 0x20;  // VK_SPACE
 inline constexpr std::uint32_t kDefaultUnhideVirtualKey = 0x08;  // VK_BACK
 inline constexpr std::string_view kDefaultHideText = "CTRL+SPACE";
 inline constexpr std::string_view kDefaultUnhideText = "CTRL+BACKSPACE";

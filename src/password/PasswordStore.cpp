@@ -57,7 +57,8 @@ PasswordSave PasswordStore::WritePassword(std::string_view password, std::string
     if (!registry_.keyExists(kRoot, baseKey_) && !registry_.createKey(kRoot, baseKey_)) return {};
     auto hash = hashPassword(crypto_, password, iterations_);
     if (!hash) return {};
-    if (!registry_.writeValue(kRoot, passwordKey(), kPasswordHashValue, RegistryValue::ofString(encodePasswordHash(*hash))))
+    if (!registry_.writeValue(kRoot, passwordKey(), kPasswordHashValue,
+                              RegistryValue::ofString(encodePasswordHash(*hash))))
         return {};
     // A plain value is only left by a start-up that could not finish its migration. It would
     // win at the next start, so the new password counts as saved only once it is gone.

@@ -29,7 +29,7 @@ inline constexpr std::string_view kUndefinedHint = "Your password hint is not de
 
 enum class PasswordSaveResult {
     Saved,
-    NotRecorded,      // nothing changed: the earlier password stays
+    NotRecorded,  // nothing changed: the earlier password stays
     HintNotRecorded,  // the password is changed; the hint kept its earlier value
 };
 

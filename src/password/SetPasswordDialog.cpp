@@ -60,8 +60,7 @@ void TPasswordDlg::FormClose(ModalResult result) {
     box.caption = "Umbrix";
     box.owner = this;
     switch (saved.result) {
-        case PasswordSaveResult::Saved:
-            return;
+        case PasswordSaveResult::Saved: return;
         case PasswordSaveResult::NotRecorded:
             box.text = "An unknown error occurred recording your password. Please try again";
             break;

@@ -22,10 +22,10 @@ public:
     std::string caption() const override { return "Set password"; }
 
     // Controls, top to bottom; the input focus starts in Password.
-    std::string oldPW;            // "Old password", masked
-    std::string Password;         // "New password", masked
+    std::string oldPW;  // "Old password", masked
+    std::string Password;  // "New password", masked
     std::string ConfirmPassword;  // "Confirm password", masked
-    std::string PWHint;           // "Hint"
+    std::string PWHint;  // "Hint"
 
     // Reactions.
     void ApplyClick() { requestClose(platform::ModalResult::Ok); }

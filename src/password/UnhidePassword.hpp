@@ -31,9 +31,7 @@ public:
     void noteUnlocked() { unlockedGeneration_ = generation_; }
     // LogOnPassWord equals ThePassWord: the last accepted password is still the current one.
     // Before any unlock, LogOnPassWord is empty and so equals an unset password.
-    bool unlockMatchesCurrent() const {
-        return unlockedGeneration_ ? *unlockedGeneration_ == generation_ : !isSet();
-    }
+    bool unlockMatchesCurrent() const { return unlockedGeneration_ ? *unlockedGeneration_ == generation_ : !isSet(); }
 
 private:
     platform::CryptoPort& crypto_;

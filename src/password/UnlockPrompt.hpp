@@ -30,7 +30,7 @@ public:
     std::string PassWord;  // masked with "*"; emptied each time the prompt is shown
 
     // Reactions.
-    void Button1Click() { requestClose(platform::ModalResult::Ok); }   // "Ok"
+    void Button1Click() { requestClose(platform::ModalResult::Ok); }  // "Ok"
     void CancelBtnClick() { requestClose(platform::ModalResult::Cancel); }
     // "Help", a right-click on the prompt or in PassWord, the caption's help button.
     void HelpBtnClick();

@@ -15,9 +15,9 @@ namespace umbrix::password {
 // and that holds on every path: an error that ends an unhide sequence while a password is
 // required must not restore the windows either.
 enum class UnlockAnswer {
-    Unlocked,    // the current password was typed: restore
-    Mismatch,    // closed with OK, but what it accepted is not the current password
-    Cancelled,   // the user cancelled, or the program closed the prompt
+    Unlocked,  // the current password was typed: restore
+    Mismatch,  // closed with OK, but what it accepted is not the current password
+    Cancelled,  // the user cancelled, or the program closed the prompt
     PromptOpen,  // a prompt is open already (a re-entered unhide): nothing was shown, and the
                  // caller must leave the open prompt alone too, not discard it
 };

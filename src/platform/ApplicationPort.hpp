@@ -15,8 +15,8 @@ namespace umbrix::platform {
 class ControllerEvents {
 public:
     virtual ~ControllerEvents() = default;
-    virtual void onClose() = 0;                      // WM_CLOSE
-    virtual bool onQueryEndSession() = 0;            // WM_QUERYENDSESSION: may the session end?
+    virtual void onClose() = 0;  // WM_CLOSE
+    virtual bool onQueryEndSession() = 0;  // WM_QUERYENDSESSION: may the session end?
     virtual void onEndSession(bool sessionEnds) = 0;  // WM_ENDSESSION (wParam)
     virtual void onIdle() = 0;  // the message loop has found its queue empty, before it waits
 };
@@ -24,17 +24,17 @@ public:
 // One entry of a popup menu: a command, a separator (empty caption) or a submenu.
 struct MenuEntry {
     std::uint32_t command = 0;  // what showPopupMenu returns when it is chosen; never 0
-    std::string caption;        // "&" marks the access key; empty: a separator
-    bool checked = false;       // MF_CHECKED
-    bool radio = false;         // MFT_RADIOCHECK: the check shows as a dot
-    bool enabled = true;        // MF_GRAYED when false
+    std::string caption;  // "&" marks the access key; empty: a separator
+    bool checked = false;  // MF_CHECKED
+    bool radio = false;  // MFT_RADIOCHECK: the check shows as a dot
+    bool enabled = true;  // MF_GRAYED when false
     std::vector<MenuEntry> submenu;
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
 
 // What the splash window shows while the program starts.
 struct SplashContent {
-    std::string title;   // "Umbrix 7.1"
+    std::string title;  // "Umbrix 7.1"
     std::string status;  // "Loading...", bold, at the bottom left
 };
 

@@ -8,14 +8,14 @@
 namespace umbrix::platform {
 
 enum class EndpointVolumeAcquisition {
-    Held,              // an endpoint volume is held now
-    NoEnumerator,      // the device enumerator could not be created
-    NoDefaultEndpoint, // there is no default playback device; what was held stays held
+    Held,  // an endpoint volume is held now
+    NoEnumerator,  // the device enumerator could not be created
+    NoDefaultEndpoint,  // there is no default playback device; what was held stays held
     NoEndpointVolume,  // the device gave no endpoint volume; nothing is held any more
 };
 
 struct MixerMuteControl {
-    std::uint32_t result = 0;     // MMRESULT: 0 (MMSYSERR_NOERROR) when found, else the first query's error
+    std::uint32_t result = 0;  // MMRESULT: 0 (MMSYSERR_NOERROR) when found, else the first query's error
     std::uint32_t controlId = 0;  // the control's dwControlID when found
 };
 

@@ -8,7 +8,7 @@ namespace umbrix::platform {
 struct LocalTime {
     int year = 2000;
     int month = 1;  // 1..12
-    int day = 1;    // 1..31
+    int day = 1;  // 1..31
     int hour = 0;
     int minute = 0;
     int second = 0;

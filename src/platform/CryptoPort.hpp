@@ -19,7 +19,7 @@ public:
     // BCryptDeriveKeyPBKDF2: PBKDF2-HMAC-SHA256 of the password bytes; nullopt when the
     // system refuses.
     virtual std::optional<std::string> pbkdf2Sha256(std::string_view password, std::string_view salt,
-                                                     std::uint32_t iterations, std::size_t length) = 0;
+                                                    std::uint32_t iterations, std::size_t length) = 0;
 
     // BCryptGenRandom(BCRYPT_USE_SYSTEM_PREFERRED_RNG); nullopt when the system refuses.
     virtual std::optional<std::string> randomBytes(std::size_t count) = 0;

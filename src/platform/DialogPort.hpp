@@ -6,16 +6,16 @@
 
 namespace umbrix::platform {
 
-enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };           // MB_OK ... MB_YESNOCANCEL
+enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };  // MB_OK ... MB_YESNOCANCEL
 enum class MessageBoxIcon { None, Error, Warning, Information, Question };  // MB_ICONERROR ...
-enum class MessageBoxResult : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };   // IDOK ... IDNO
+enum class MessageBoxResult : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };  // IDOK ... IDNO
 
 struct MessageBoxRequest {
     std::string text;
     std::string caption;
     MessageBoxButtons buttons = MessageBoxButtons::Ok;
     MessageBoxIcon icon = MessageBoxIcon::None;
-    bool taskModal = false;              // MB_TASKMODAL
+    bool taskModal = false;  // MB_TASKMODAL
     const ModalWindow* owner = nullptr;  // the open modal window it belongs to; nullptr: no owner
 
     bool operator==(const MessageBoxRequest&) const = default;

@@ -16,9 +16,9 @@ struct ExplanationEntry {
 class ExplanationWindowEvents {
 public:
     virtual ~ExplanationWindowEvents() = default;
-    virtual void onClick() = 0;      // WM_LBUTTONDOWN then WM_LBUTTONUP on the window
-    virtual void onMouseUp() = 0;    // WM_LBUTTONUP, WM_RBUTTONUP or WM_MBUTTONUP over it
-    virtual void onKeyDown() = 0;    // WM_KEYDOWN or WM_SYSKEYDOWN while it has the focus
+    virtual void onClick() = 0;  // WM_LBUTTONDOWN then WM_LBUTTONUP on the window
+    virtual void onMouseUp() = 0;  // WM_LBUTTONUP, WM_RBUTTONUP or WM_MBUTTONUP over it
+    virtual void onKeyDown() = 0;  // WM_KEYDOWN or WM_SYSKEYDOWN while it has the focus
     virtual void onFocusLost() = 0;  // WM_KILLFOCUS
 };
 

@@ -17,17 +17,17 @@ enum class HotkeyWindow : std::uint32_t {};
 
 // RegisterHotKey modifier flags.
 namespace hotkey_modifiers {
-inline constexpr std::uint32_t kAlt = 0x0001;      // MOD_ALT
+inline constexpr std::uint32_t kAlt = 0x0001;  // MOD_ALT
 inline constexpr std::uint32_t kControl = 0x0002;  // MOD_CONTROL
-inline constexpr std::uint32_t kShift = 0x0004;    // MOD_SHIFT
-inline constexpr std::uint32_t kWin = 0x0008;      // MOD_WIN
+inline constexpr std::uint32_t kShift = 0x0004;  // MOD_SHIFT
+inline constexpr std::uint32_t kWin = 0x0008;  // MOD_WIN
 }  // namespace hotkey_modifiers
 
 namespace errors {
-inline constexpr std::uint32_t kInvalidHandle = 6;                  // ERROR_INVALID_HANDLE
+inline constexpr std::uint32_t kInvalidHandle = 6;  // ERROR_INVALID_HANDLE
 inline constexpr std::uint32_t kHotkeyAlreadyRegistered = 1409;  // ERROR_HOTKEY_ALREADY_REGISTERED
-inline constexpr std::uint32_t kHotkeyNotRegistered = 1419;      // ERROR_HOTKEY_NOT_REGISTERED
-inline constexpr std::uint32_t kInvalidWindowHandle = 1400;      // ERROR_INVALID_WINDOW_HANDLE
+inline constexpr std::uint32_t kHotkeyNotRegistered = 1419;  // ERROR_HOTKEY_NOT_REGISTERED
+inline constexpr std::uint32_t kInvalidWindowHandle = 1400;  // ERROR_INVALID_WINDOW_HANDLE
 }  // namespace errors
 
 // Where WM_HOTKEY goes: the window it was registered on and its identifier (wParam).

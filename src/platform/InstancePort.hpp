@@ -5,9 +5,9 @@
 namespace umbrix::platform {
 
 enum class InstanceClaim {
-    Owned,           // the mutex was created by this process and is owned by it
+    Owned,  // the mutex was created by this process and is owned by it
     AlreadyRunning,  // another process holds the name: another instance is running
-    Unavailable,     // the name cannot be used (another kind of object has it, or no resources)
+    Unavailable,  // the name cannot be used (another kind of object has it, or no resources)
 };
 
 class InstancePort {

@@ -17,7 +17,7 @@ inline constexpr std::uint32_t kNoMoreItems = 259;  // ERROR_NO_MORE_ITEMS
 // One step of a walk through the cache.
 struct UrlCacheStep {
     std::optional<std::string> sourceUrl;  // the entry's lpszSourceUrlName; nullopt when none came
-    std::uint32_t error = 0;                // without an entry: kNoMoreItems at the end, else a failure
+    std::uint32_t error = 0;  // without an entry: kNoMoreItems at the end, else a failure
 
     bool atEnd() const { return !sourceUrl && error == errors::kNoMoreItems; }
 };

@@ -15,12 +15,12 @@ struct IoResult {
 
 // Win32 error codes the core and the sim speak of.
 namespace errors {
-inline constexpr std::uint32_t kFileNotFound = 2;       // ERROR_FILE_NOT_FOUND
-inline constexpr std::uint32_t kPathNotFound = 3;       // ERROR_PATH_NOT_FOUND
-inline constexpr std::uint32_t kAccessDenied = 5;       // ERROR_ACCESS_DENIED
-inline constexpr std::uint32_t kWriteFault = 29;        // ERROR_WRITE_FAULT
-inline constexpr std::uint32_t kDiskFull = 112;         // ERROR_DISK_FULL
-inline constexpr std::uint32_t kAlreadyExists = 183;    // ERROR_ALREADY_EXISTS
+inline constexpr std::uint32_t kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+inline constexpr std::uint32_t kPathNotFound = 3;  // ERROR_PATH_NOT_FOUND
+inline constexpr std::uint32_t kAccessDenied = 5;  // ERROR_ACCESS_DENIED
+inline constexpr std::uint32_t kWriteFault = 29;  // ERROR_WRITE_FAULT
+inline constexpr std::uint32_t kDiskFull = 112;  // ERROR_DISK_FULL
+inline constexpr std::uint32_t kAlreadyExists = 183;  // ERROR_ALREADY_EXISTS
 }  // namespace errors
 
 }  // namespace umbrix::platform

@@ -19,7 +19,7 @@ struct DownloadResult {
 
 // HRESULTs of the URL stack that the sim reports as Windows does.
 namespace download_errors {
-inline constexpr std::uint32_t kDownloadFailure = 0x800C0008;   // INET_E_DOWNLOAD_FAILURE (refused, reset)
+inline constexpr std::uint32_t kDownloadFailure = 0x800C0008;  // INET_E_DOWNLOAD_FAILURE (refused, reset)
 inline constexpr std::uint32_t kResourceNotFound = 0x800C0005;  // INET_E_RESOURCE_NOT_FOUND
 }  // namespace download_errors
 

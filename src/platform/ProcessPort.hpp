@@ -11,7 +11,7 @@ namespace umbrix::platform {
 
 // One row of a process snapshot (PROCESSENTRY32W).
 struct ProcessEntry {
-    ProcessId id;         // th32ProcessID
+    ProcessId id;  // th32ProcessID
     std::string exeFile;  // szExeFile: the executable's file name without its folder
 };
 

@@ -16,16 +16,16 @@ namespace umbrix::platform {
 enum class RegistryRoot { CurrentUser, LocalMachine };
 
 enum class RegistryType : std::uint32_t {
-    String = 1,   // REG_SZ
-    Binary = 3,   // REG_BINARY
-    DWord = 4,    // REG_DWORD
+    String = 1,  // REG_SZ
+    Binary = 3,  // REG_BINARY
+    DWord = 4,  // REG_DWORD
 };
 
 struct RegistryValue {
     RegistryType type = RegistryType::String;
-    std::string text;          // REG_SZ, UTF-8
+    std::string text;  // REG_SZ, UTF-8
     std::uint32_t number = 0;  // REG_DWORD
-    std::string bytes;         // REG_BINARY
+    std::string bytes;  // REG_BINARY
 
     static RegistryValue ofString(std::string value) { return {RegistryType::String, std::move(value), 0, {}}; }
     static RegistryValue ofDWord(std::uint32_t value) { return {RegistryType::DWord, {}, value, {}}; }
@@ -47,8 +47,7 @@ public:
     virtual bool keyExists(RegistryRoot root, std::string_view path) = 0;
 
     // RegQueryValueExW; nullopt when the key or the value is missing or unreadable.
-    virtual std::optional<RegistryValue> readValue(RegistryRoot root, std::string_view path,
-                                                   std::string_view name) = 0;
+    virtual std::optional<RegistryValue> readValue(RegistryRoot root, std::string_view path, std::string_view name) = 0;
 
     // RegCreateKeyExW(KEY_ALL_ACCESS) when `createKey`, otherwise RegOpenKeyExW(KEY_READ |
     // KEY_WRITE); then RegSetValueExW.

@@ -12,9 +12,9 @@ namespace umbrix::platform {
 
 // How far the request to empty the Recycle Bin got.
 enum class RecycleBinEmptying {
-    LibraryNotLoaded,   // LoadLibraryW("SHELL32.DLL") failed
+    LibraryNotLoaded,  // LoadLibraryW("SHELL32.DLL") failed
     EntryPointMissing,  // the library has no "SHEmptyRecycleBinA"
-    Requested,          // SHEmptyRecycleBinA was called; the shell does not say how it went
+    Requested,  // SHEmptyRecycleBinA was called; the shell does not say how it went
 };
 
 // A process that the shell started for a request. It stays open while this object lives, so

@@ -8,8 +8,8 @@ namespace umbrix::platform {
 
 // CSIDL values the program resolves.
 enum class SpecialFolder : int {
-    Recent = 8,             // CSIDL_RECENT
-    CommonAppData = 35,     // CSIDL_COMMON_APPDATA
+    Recent = 8,  // CSIDL_RECENT
+    CommonAppData = 35,  // CSIDL_COMMON_APPDATA
 };
 
 // A point in virtual-desktop pixels; the primary monitor's top-left corner is (0, 0).

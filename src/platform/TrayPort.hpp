@@ -18,10 +18,10 @@ struct TrayIconImage {
 
 // NOTIFYICONDATAW as the program fills it.
 struct TrayIconData {
-    std::uint32_t id = 1;                   // uID
+    std::uint32_t id = 1;  // uID
     std::uint32_t callbackMessage = 0x0401;  // uCallbackMessage: WM_USER + 1
-    std::string tip;                        // szTip; empty: no tooltip
-    TrayIconImage image;                    // hIcon
+    std::string tip;  // szTip; empty: no tooltip
+    TrayIconImage image;  // hIcon
     friend bool operator==(const TrayIconData&, const TrayIconData&) = default;
 };
 

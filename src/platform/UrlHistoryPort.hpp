@@ -21,7 +21,7 @@ public:
 
 struct UrlHistoryOpening {
     std::unique_ptr<UrlHistoryStore> store;  // null when it could not be opened
-    std::uint32_t error = 0;                 // then the HRESULT of the failure
+    std::uint32_t error = 0;  // then the HRESULT of the failure
 };
 
 class UrlHistoryPort {

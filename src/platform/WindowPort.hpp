@@ -12,14 +12,14 @@ namespace umbrix::platform {
 
 // ShowWindow commands the program uses.
 enum class ShowCommand : int {
-    Hide = 0,        // SW_HIDE
+    Hide = 0,  // SW_HIDE
     ShowNormal = 1,  // SW_SHOWNORMAL: shows, activates, and restores from minimized or maximized
-    Show = 5,        // SW_SHOW: shows and activates in its current size and position
+    Show = 5,  // SW_SHOW: shows and activates in its current size and position
 };
 
 // WINDOWPLACEMENT.showCmd as GetWindowPlacement reports it.
 enum class ShowState : int {
-    Normal = 1,     // SW_SHOWNORMAL
+    Normal = 1,  // SW_SHOWNORMAL
     Minimized = 2,  // SW_SHOWMINIMIZED
     Maximized = 3,  // SW_SHOWMAXIMIZED
 };

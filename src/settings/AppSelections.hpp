@@ -22,19 +22,19 @@ struct AppSelections {
     bool AutoStart = false;
 
     // Options page.
-    bool cbRecycle = false;     // "Empty the Recycle Bin"
-    bool cbClearTemp = false;   // "Clear temporary files"
-    bool cbRecent = false;      // "Clear recently accessed documents list"
-    bool cbHistory = false;     // "Delete Internet history"
-    bool cbPassword = false;    // "Require passwords to unhide windows"
-    bool cbMuteAudio = true;    // "Mute the audio"
+    bool cbRecycle = false;  // "Empty the Recycle Bin"
+    bool cbClearTemp = false;  // "Clear temporary files"
+    bool cbRecent = false;  // "Clear recently accessed documents list"
+    bool cbHistory = false;  // "Delete Internet history"
+    bool cbPassword = false;  // "Require passwords to unhide windows"
+    bool cbMuteAudio = true;  // "Mute the audio"
     bool cbDisableACT = false;  // "Disable CTRL+ALT+DEL Windows keys ..."
-    bool HidePanic_f = false;   // "Always hide the Panic Button"
-    bool cbHideIcon = false;    // "Always hide the Umbrix System Tray icon"
-    bool cbSilent = false;      // "Start silent ..."
-    bool cbCloaked = true;      // "Disregard cloaked windows (Windows 10)"
+    bool HidePanic_f = false;  // "Always hide the Panic Button"
+    bool cbHideIcon = false;  // "Always hide the Umbrix System Tray icon"
+    bool cbSilent = false;  // "Start silent ..."
+    bool cbCloaked = true;  // "Disregard cloaked windows (Windows 10)"
     std::int32_t jvTransparency = 1;  // panic button transparency slider, 0..10
-    std::int32_t ThemeList = 0;       // selected index of the theme list, as stored (may lie outside it)
+    std::int32_t ThemeList = 0;  // selected index of the theme list, as stored (may lie outside it)
 
     // Setup page.
     std::int32_t Action = 0;  // action radio group: 0..4, or kNoActionSelected
@@ -53,7 +53,7 @@ struct AppSelections {
     // Fields of the main window.
     bool UseDefaultKeys = true;
     std::int32_t DefLanguage = 1033;
-    std::string IconFile;   // the tray icon's file; empty: the built-in icon
+    std::string IconFile;  // the tray icon's file; empty: the built-in icon
     std::int32_t IconIndex = 3;
 
     // The panic window: outer rectangle in screen pixels and the button's label.

@@ -67,14 +67,10 @@ ProfileFileText decodeProfileFile(std::string_view bytes, platform::TextPort& co
 
 std::string encodeProfileFile(std::string_view text, ProfileEncoding encoding, platform::TextPort& codePage) {
     switch (encoding) {
-    case ProfileEncoding::Utf8:
-        return std::string(kUtf8Mark) + std::string(text);
-    case ProfileEncoding::Utf16LittleEndian:
-        return std::string(kUtf16LittleEndianMark) + utf8ToUtf16(text, false);
-    case ProfileEncoding::Utf16BigEndian:
-        return std::string(kUtf16BigEndianMark) + utf8ToUtf16(text, true);
-    case ProfileEncoding::CodePage:
-        break;
+        case ProfileEncoding::Utf8: return std::string(kUtf8Mark) + std::string(text);
+        case ProfileEncoding::Utf16LittleEndian: return std::string(kUtf16LittleEndianMark) + utf8ToUtf16(text, false);
+        case ProfileEncoding::Utf16BigEndian: return std::string(kUtf16BigEndianMark) + utf8ToUtf16(text, true);
+        case ProfileEncoding::CodePage: break;
     }
     return codePage.toCodePage(text);
 }

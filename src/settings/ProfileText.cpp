@@ -20,13 +20,13 @@ enum class LineKind { Blank, Section, Entry };
 
 // One line of the text, as offsets into it.
 struct Line {
-    std::size_t begin = 0;       // first character
+    std::size_t begin = 0;  // first character
     std::size_t contentEnd = 0;  // where the line break starts
-    std::size_t end = 0;         // after the line break
+    std::size_t end = 0;  // after the line break
     LineKind kind = LineKind::Blank;
-    std::string_view name;                   // section or entry name, trimmed
-    std::optional<std::size_t> equalsSign;   // entries: offset of the first "=" in the text
-    std::string_view value;                  // entries with "=": the value, trimmed
+    std::string_view name;  // section or entry name, trimmed
+    std::optional<std::size_t> equalsSign;  // entries: offset of the first "=" in the text
+    std::string_view value;  // entries with "=": the value, trimmed
 };
 
 Line classify(std::string_view text, std::size_t begin, std::size_t contentEnd, std::size_t end) {
@@ -110,8 +110,8 @@ std::string_view limitUtf16Length(std::string_view value, std::size_t limit) {
 
 void requireStorableName(std::string_view name, bool isKey) {
     auto refuse = [&](const char* why) {
-        throw std::invalid_argument(std::string(isKey ? "key" : "section") + " name \"" + std::string(name) +
-                                    "\" " + why);
+        throw std::invalid_argument(std::string(isKey ? "key" : "section") + " name \"" + std::string(name) + "\" " +
+                                    why);
     };
     if (name.empty()) refuse("is empty");
     if (isBlank(name.front()) || isBlank(name.back())) refuse("starts or ends with a blank");

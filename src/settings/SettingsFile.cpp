@@ -48,8 +48,9 @@ void SettingsFile::writeString(std::string_view section, std::string_view key, s
     // file holding this one key.
     if (!bytes && files_.fileExists(path_)) throw SettingsWriteError(path_, platform::errors::kAccessDenied);
     ProfileFileText file = decodeProfileFile(bytes.value_or(std::string()), text_);
-    std::string changed = writeProfileValue(file.text, section, key, value,
-                                            [this](std::string_view a, std::string_view b) { return sameText(text_, a, b); });
+    std::string changed =
+        writeProfileValue(file.text, section, key, value,
+                          [this](std::string_view a, std::string_view b) { return sameText(text_, a, b); });
     if (bytes && changed == file.text) return;
     platform::IoResult result = writeFileAtomically(files_, path_, encodeProfileFile(changed, file.encoding, text_));
     if (!result) throw SettingsWriteError(path_, result.error);

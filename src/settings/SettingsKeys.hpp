@@ -32,9 +32,9 @@ struct IntegerRange {
 
 // Which saves write a key.
 enum SaveSet : unsigned {
-    kFullSave = 1u << 0,         // WriteAppSelections, at exit and before a language switch
+    kFullSave = 1u << 0,  // WriteAppSelections, at exit and before a language switch
     kMainWindowClose = 1u << 1,  // the main window's close
-    kTrayIconChange = 1u << 2,   // a change of the tray icon
+    kTrayIconChange = 1u << 2,  // a change of the tray icon
 };
 
 struct SettingsKey {
@@ -44,9 +44,9 @@ struct SettingsKey {
     SettingField field;
     SettingDefault defaultValue;
     std::optional<SettingDefault> reloadDefault;  // the default at the reload after a language switch
-    std::optional<IntegerRange> loadRange;        // a loaded value is clamped into it
-    bool loaded;                                  // false: written only, never read
-    unsigned savedBy;                             // SaveSet bits
+    std::optional<IntegerRange> loadRange;  // a loaded value is clamped into it
+    bool loaded;  // false: written only, never read
+    unsigned savedBy;  // SaveSet bits
 };
 
 // Every key, in the order of the full save, then the tray icon's two keys.

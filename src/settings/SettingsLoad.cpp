@@ -9,11 +9,10 @@ namespace {
 
 // "URL" comes before "History": both carry cbHistory, and "History" decides.
 constexpr std::array<std::string_view, 29> kMainWindowOrder = {
-    "Transparancy", "Theme",     "DoBin",       "TempFiles", "Recent",   "URL",       "UsePW",
-    "UseDecoy",     "Decoy",     "Action",      "MuteAudio", "cbDisableACT", "HkHide", "hkUnHide",
-    "Defaults",     "AutoStart", "IconFile",    "HidePanic", "Tray",     "Silent",    "HideParent",
-    "CloseParent",  "IconIndex", "Language",    "rgExclude", "History",  "zOrder",    "TaskManager",
-    "Cloaked",
+    "Transparancy", "Theme",     "DoBin",     "TempFiles",    "Recent",     "URL",         "UsePW",     "UseDecoy",
+    "Decoy",        "Action",    "MuteAudio", "cbDisableACT", "HkHide",     "hkUnHide",    "Defaults",  "AutoStart",
+    "IconFile",     "HidePanic", "Tray",      "Silent",       "HideParent", "CloseParent", "IconIndex", "Language",
+    "rgExclude",    "History",   "zOrder",    "TaskManager",  "Cloaked",
 };
 
 constexpr std::array<std::string_view, 5> kPanicWindowOrder = {"PanicLeft", "PanicTop", "PanicHeight", "PanicWidth",
@@ -77,8 +76,8 @@ void ReadAppSelections(SettingsFile& file, AppSelections& selections, SettingsLo
     loadInOrder(file, selections, languageReloadOrder(), LoadContext{{}, true}, listener);
 }
 
-void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections, platform::ScreenPoint virtualDesktopOrigin,
-                               SettingsLoadListener* listener) {
+void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections,
+                               platform::ScreenPoint virtualDesktopOrigin, SettingsLoadListener* listener) {
     loadInOrder(file, selections, panicWindowLoadOrder(), LoadContext{virtualDesktopOrigin, false}, listener);
 }
 

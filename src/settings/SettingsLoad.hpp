@@ -33,8 +33,8 @@ void loadMainWindowSelections(SettingsFile& file, AppSelections& selections, Set
 void ReadAppSelections(SettingsFile& file, AppSelections& selections, SettingsLoadListener* listener = nullptr);
 
 // `virtualDesktopOrigin` gives the defaults of "PanicLeft" and "PanicTop".
-void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections, platform::ScreenPoint virtualDesktopOrigin,
-                               SettingsLoadListener* listener = nullptr);
+void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections,
+                               platform::ScreenPoint virtualDesktopOrigin, SettingsLoadListener* listener = nullptr);
 
 // The splash window's one read of "Silent" (default false), through a binding of its own that
 // ends with the call.

@@ -16,7 +16,7 @@ using SaveExcludeFunction = std::function<void()>;
 
 struct FullSaveResult {
     bool exclusionFileSaved = false;  // false also when there was no exclusion file writer
-    std::string exclusionFileError;   // why the exclusion file was not saved, when it failed
+    std::string exclusionFileError;  // why the exclusion file was not saved, when it failed
 };
 
 // The full save: the 33 keys "AutoStart" .. "Theme", then the exclusion file under a guard of its

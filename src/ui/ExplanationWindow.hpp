@@ -26,8 +26,9 @@ public:
     // that a failure ends that reaction and never leaves through the window's message handler.
     using ReactionRunner = std::function<void(const std::function<void()>& reaction)>;
 
-    TExpForm(platform::ApplicationPort& windows, MainWindowFocus& mainWindow,
-             ReactionRunner runReaction = [](const std::function<void()>& reaction) { reaction(); })
+    TExpForm(
+        platform::ApplicationPort& windows, MainWindowFocus& mainWindow,
+        ReactionRunner runReaction = [](const std::function<void()>& reaction) { reaction(); })
         : windows_(windows), mainWindow_(mainWindow), runReaction_(std::move(runReaction)) {}
     TExpForm(const TExpForm&) = delete;
     TExpForm& operator=(const TExpForm&) = delete;
@@ -49,10 +50,18 @@ public:
     void FormDeactivate() { Hide(); }
 
     // ExplanationWindowEvents: what the view reports.
-    void onClick() override { runReaction_([this] { FormClick(); }); }
-    void onMouseUp() override { runReaction_([this] { FormMouseUp(); }); }
-    void onKeyDown() override { runReaction_([this] { FormKeyDown(); }); }
-    void onFocusLost() override { runReaction_([this] { FormDeactivate(); }); }
+    void onClick() override {
+        runReaction_([this] { FormClick(); });
+    }
+    void onMouseUp() override {
+        runReaction_([this] { FormMouseUp(); });
+    }
+    void onKeyDown() override {
+        runReaction_([this] { FormKeyDown(); });
+    }
+    void onFocusLost() override {
+        runReaction_([this] { FormDeactivate(); });
+    }
 
 private:
     void FormHide() { mainWindow_.focusMainWindow(); }

@@ -26,9 +26,9 @@ int TVersion::GetLatestVersion(const TVersion& CurrentVersion, std::string_view 
 
     auto bytes = files.readFile(CheckLatestApplicationVersionPath);
     if (!bytes) {
-        throw VersionFileError(VersionFileError::Problem::Unreadable, 0,
-                               "the downloaded file " + std::string(CheckLatestApplicationVersionPath) +
-                                   " cannot be opened");
+        throw VersionFileError(
+            VersionFileError::Problem::Unreadable, 0,
+            "the downloaded file " + std::string(CheckLatestApplicationVersionPath) + " cannot be opened");
     }
     VersionFileContent content = readVersionFile(*bytes, CurrentVersion.GetPlatform());
 

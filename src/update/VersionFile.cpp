@@ -51,14 +51,12 @@ template <class Int>
 Int numberOn(int line, std::string_view what, std::string_view text) {
     Int value = 0;
     switch (parseDecimal(text, value)) {
-        case NumberProblem::None:
-            return value;
+        case NumberProblem::None: return value;
         case NumberProblem::OutOfRange:
             throw VersionFileError(Problem::OutOfRange, line,
                                    std::string(what) + " " + quoted(text) + " is out of range for a " +
                                        std::to_string(sizeof(Int) * 8) + "-bit number");
-        case NumberProblem::NotANumber:
-            break;
+        case NumberProblem::NotANumber: break;
     }
     throw VersionFileError(Problem::NotANumber, line,
                            std::string(what) + " " + quoted(text) + " is not a decimal number");

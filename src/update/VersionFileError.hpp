@@ -9,12 +9,12 @@ namespace umbrix::update {
 class VersionFileError : public std::runtime_error {
 public:
     enum class Problem {
-        Unreadable,      // the downloaded file could not be opened (line 0)
-        MissingLine,     // the file ends before line 5
-        TooFewFields,    // line 1 needs four fields, line 2 three
-        NotANumber,      // a field that must be a decimal number is not one
-        OutOfRange,      // a number too large for its field
-        NoSuchDate,      // line 2 names a day the calendar does not have
+        Unreadable,  // the downloaded file could not be opened (line 0)
+        MissingLine,  // the file ends before line 5
+        TooFewFields,  // line 1 needs four fields, line 2 three
+        NotANumber,  // a field that must be a decimal number is not one
+        OutOfRange,  // a number too large for its field
+        NoSuchDate,  // line 2 names a day the calendar does not have
     };
 
     VersionFileError(Problem problem, int line, const std::string& detail);

@@ -14,8 +14,8 @@ public:
     std::string scratchFolder() override {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        std::wstring folder = std::wstring(temp) + L"umbrix-contract-" + std::to_wstring(GetCurrentProcessId()) +
-                              L"-" + std::to_wstring(++processWideCount);
+        std::wstring folder = std::wstring(temp) + L"umbrix-contract-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++processWideCount);
         CreateDirectoryW(folder.c_str(), nullptr);
         return win32::narrow(folder);
     }

@@ -72,9 +72,7 @@ constexpr UINT kStopAnswering = WM_APP + 7;
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kStopAnswering:
-            Sleep(static_cast<DWORD>(wParam));
-            return 0;
+        case kStopAnswering: Sleep(static_cast<DWORD>(wParam)); return 0;
         case WM_CLOSE:
             if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return 0;  // refuses to close
             DestroyWindow(window);
@@ -82,8 +80,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_DESTROY:
             if (--liveWindows == 0) PostQuitMessage(0);
             return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
+        default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -110,8 +107,7 @@ int listWindows() {
 
 int stopAnswering(const std::wstring& title, const std::wstring& milliseconds) {
     HWND window = FindWindowW(kWindowClass, title.c_str());
-    if (!window || !PostMessageW(window, kStopAnswering, std::wcstoul(milliseconds.c_str(), nullptr, 10), 0))
-        return 4;
+    if (!window || !PostMessageW(window, kStopAnswering, std::wcstoul(milliseconds.c_str(), nullptr, 10), 0)) return 4;
     for (int tries = 0; tries < 300; ++tries) {
         if (IsHungAppWindow(window)) return 0;
         Sleep(50);
@@ -229,11 +225,16 @@ int main() {
     WindowRequest next;
     bool withSink = true;
     for (const std::wstring& argument : arguments) {
-        if (argument == L"--hidden") next.hidden = true;
-        else if (argument == L"--minimized") next.minimized = true;
-        else if (argument == L"--refuse-close") next.refuseClose = true;
-        else if (argument == L"--no-sink") withSink = false;
-        else if (argument.rfind(L"--", 0) == 0) return 2;
+        if (argument == L"--hidden")
+            next.hidden = true;
+        else if (argument == L"--minimized")
+            next.minimized = true;
+        else if (argument == L"--refuse-close")
+            next.refuseClose = true;
+        else if (argument == L"--no-sink")
+            withSink = false;
+        else if (argument.rfind(L"--", 0) == 0)
+            return 2;
         else {
             next.title = argument;
             requests.push_back(next);

@@ -44,7 +44,7 @@ public:
 
     // The user at the explanation window. Only a shown window takes input: each answers false,
     // doing nothing, when the window is hidden or gone.
-    bool clickExplanationWindow();             // a left click: the click, then the button's release
+    bool clickExplanationWindow();  // a left click: the click, then the button's release
     bool releaseMouseOverExplanationWindow();  // another button released over it
     bool pressKeyInExplanationWindow();
     bool moveFocusAwayFromExplanationWindow();  // the user activates another window
@@ -53,7 +53,7 @@ public:
         bool exists = false;
         std::string title;
         bool toolWindow = false;  // WS_EX_TOOLWINDOW
-        bool appWindow = false;   // WS_EX_APPWINDOW
+        bool appWindow = false;  // WS_EX_APPWINDOW
         bool visible = false;
     };
     Window applicationWindow;
@@ -68,7 +68,7 @@ public:
         platform::SplashContent content;
     };
     Splash splash;
-    std::optional<int> quitCode;      // the last PostQuitMessage code
+    std::optional<int> quitCode;  // the last PostQuitMessage code
     bool failWindowCreation = false;  // CreateWindowExW returns NULL
     bool failSplashCreation = false;  // ... for the splash window only
 

@@ -38,8 +38,8 @@ public:
     bool holdsEndpointVolume() const { return held_; }
     SimJournal* journal = nullptr;  // the process's call journal, when one is attached
 
-    static constexpr std::uint32_t kBadDeviceId = 2;   // MMSYSERR_BADDEVICEID
-    static constexpr std::uint32_t kInvalidLine = 1024;     // MIXERR_INVALLINE
+    static constexpr std::uint32_t kBadDeviceId = 2;  // MMSYSERR_BADDEVICEID
+    static constexpr std::uint32_t kInvalidLine = 1024;  // MIXERR_INVALLINE
     static constexpr std::uint32_t kInvalidControl = 1025;  // MIXERR_INVALCONTROL
 
 private:

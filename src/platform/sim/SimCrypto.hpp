@@ -9,8 +9,8 @@ namespace umbrix::sim {
 
 class SimCrypto final : public platform::CryptoPort {
 public:
-    std::optional<std::string> pbkdf2Sha256(std::string_view password, std::string_view salt,
-                                            std::uint32_t iterations, std::size_t length) override;
+    std::optional<std::string> pbkdf2Sha256(std::string_view password, std::string_view salt, std::uint32_t iterations,
+                                            std::size_t length) override;
     std::optional<std::string> randomBytes(std::size_t count) override;
 
     bool refuseDerivation = false;

@@ -13,7 +13,7 @@ public:
     }
 
     bool busy = false;
-    int changes = 0;    // every showBusy call
+    int changes = 0;  // every showBusy call
     int busyShows = 0;  // times the hourglass appeared over the normal cursor
 };
 

@@ -46,8 +46,7 @@ ModalResult SimDialogs::showModal(ModalWindow& window) {
     } loop{*this, window};
     window.beginModal([] {});
     while (!window.isClosed()) {
-        if (steps_.empty())
-            throw SimScriptError("the user has nothing more to do in \"" + window.caption() + "\"");
+        if (steps_.empty()) throw SimScriptError("the user has nothing more to do in \"" + window.caption() + "\"");
         Step step = std::move(steps_.front());
         steps_.pop_front();
         step(window);

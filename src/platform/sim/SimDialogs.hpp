@@ -39,8 +39,9 @@ public:
     void userStep(std::function<void(Window&)> step) {
         userStep([step = std::move(step)](platform::ModalWindow& window) {
             auto* typed = dynamic_cast<Window*>(&window);
-            if (!typed) throw SimScriptError("the user expected a " + std::string(typeid(Window).name()) +
-                                             " on top, but \"" + window.caption() + "\" is");
+            if (!typed)
+                throw SimScriptError("the user expected a " + std::string(typeid(Window).name()) + " on top, but \"" +
+                                     window.caption() + "\" is");
             step(*typed);
         });
     }
@@ -57,9 +58,9 @@ public:
         platform::MessageBoxResult answer;
     };
     std::vector<ShownMessageBox> messageBoxes;
-    std::vector<std::string> modalsShown;                 // captions, in the order they were shown
+    std::vector<std::string> modalsShown;  // captions, in the order they were shown
     std::vector<const platform::ModalWindow*> openModals;  // innermost last
-    int refusedModals = 0;   // showModal of a window that was showing already
+    int refusedModals = 0;  // showModal of a window that was showing already
 
 private:
     struct Answer {

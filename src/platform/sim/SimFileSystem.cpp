@@ -102,9 +102,7 @@ IoResult SimFileSystem::deleteFile(std::string_view path) {
 
 bool SimFileSystem::fileExists(std::string_view path) { return files_.count(key(path)) != 0; }
 
-bool SimFileSystem::directoryExists(std::string_view path) {
-    return directories_.count(key(path)) != 0;
-}
+bool SimFileSystem::directoryExists(std::string_view path) { return directories_.count(key(path)) != 0; }
 
 IoResult SimFileSystem::createDirectory(std::string_view path) {
     std::uint32_t error = 0;
@@ -133,17 +131,17 @@ void SimFileSystem::makeDirectories(std::string_view path) {
 }
 
 void SimFileSystem::setReadOnly(std::string_view folder, bool readOnly) {
-    if (readOnly) readOnly_.insert(key(folder));
-    else readOnly_.erase(key(folder));
+    if (readOnly)
+        readOnly_.insert(key(folder));
+    else
+        readOnly_.erase(key(folder));
 }
 
 void SimFileSystem::failMutation(int index, std::uint32_t error) {
     faults_[mutationCount_ + index] = {Fault::Fail, error};
 }
 
-void SimFileSystem::crashAtMutation(int index) {
-    faults_[mutationCount_ + index] = {Fault::Crash, 0};
-}
+void SimFileSystem::crashAtMutation(int index) { faults_[mutationCount_ + index] = {Fault::Crash, 0}; }
 
 void SimFileSystem::clearFaults() { faults_.clear(); }
 

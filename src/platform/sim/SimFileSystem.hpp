@@ -51,7 +51,7 @@ public:
 
 private:
     struct Entry {
-        std::string path;   // as first written
+        std::string path;  // as first written
         std::string bytes;
     };
     enum class Fault { None, Fail, Crash };

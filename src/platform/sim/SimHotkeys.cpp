@@ -15,21 +15,21 @@ namespace {
 // here have no scan code, or no name.
 std::map<std::uint8_t, std::string> usEnglishKeyNames() {
     std::map<std::uint8_t, std::string> names = {
-        {0x08, "Backspace"}, {0x09, "Tab"},         {0x0C, "Num 5"},      {0x0D, "Enter"},
-        {0x10, "Shift"},     {0x11, "Ctrl"},        {0x12, "Alt"},        {0x13, "Pause"},
-        {0x14, "Caps Lock"}, {0x1B, "Esc"},         {0x20, "Space"},      {0x21, "Num 9"},
-        {0x22, "Num 3"},     {0x23, "Num 1"},       {0x24, "Num 7"},      {0x25, "Num 4"},
-        {0x26, "Num 8"},     {0x27, "Num 6"},       {0x28, "Num 2"},      {0x2C, "Sys Req"},
-        {0x2D, "Num 0"},     {0x2E, "Num Del"},     {0x6A, "Num *"},      {0x6B, "Num +"},
-        {0x6D, "Num -"},     {0x6E, "Num Del"},     {0x6F, "/"},          {0x90, "Pause"},
-        {0x91, "Scroll Lock"}, {0xA0, "Shift"},     {0xA1, "Right Shift"}, {0xA2, "Ctrl"},
-        {0xA3, "Ctrl"},      {0xA4, "Alt"},         {0xA5, "Alt"},        {0xBA, ";"},
-        {0xBB, "="},         {0xBC, ","},           {0xBD, "-"},          {0xBE, "."},
-        {0xBF, "/"},         {0xC0, "`"},           {0xDB, "["},          {0xDC, "\\"},
-        {0xDD, "]"},         {0xDE, "'"},           {0xE2, "\\"},
+        {0x08, "Backspace"},   {0x09, "Tab"},     {0x0C, "Num 5"}, {0x0D, "Enter"},       {0x10, "Shift"},
+        {0x11, "Ctrl"},        {0x12, "Alt"},     {0x13, "Pause"}, {0x14, "Caps Lock"},   {0x1B, "Esc"},
+        {0x20, "Space"},       {0x21, "Num 9"},   {0x22, "Num 3"}, {0x23, "Num 1"},       {0x24, "Num 7"},
+        {0x25, "Num 4"},       {0x26, "Num 8"},   {0x27, "Num 6"}, {0x28, "Num 2"},       {0x2C, "Sys Req"},
+        {0x2D, "Num 0"},       {0x2E, "Num Del"}, {0x6A, "Num *"}, {0x6B, "Num +"},       {0x6D, "Num -"},
+        {0x6E, "Num Del"},     {0x6F, "/"},       {0x90, "Pause"}, {0x91, "Scroll Lock"}, {0xA0, "Shift"},
+        {0xA1, "Right Shift"}, {0xA2, "Ctrl"},    {0xA3, "Ctrl"},  {0xA4, "Alt"},         {0xA5, "Alt"},
+        {0xBA, ";"},           {0xBB, "="},       {0xBC, ","},     {0xBD, "-"},           {0xBE, "."},
+        {0xBF, "/"},           {0xC0, "`"},       {0xDB, "["},     {0xDC, "\\"},          {0xDD, "]"},
+        {0xDE, "'"},           {0xE2, "\\"},
     };
-    for (int key = '0'; key <= '9'; ++key) names[static_cast<std::uint8_t>(key)] = std::string(1, static_cast<char>(key));
-    for (int key = 'A'; key <= 'Z'; ++key) names[static_cast<std::uint8_t>(key)] = std::string(1, static_cast<char>(key));
+    for (int key = '0'; key <= '9'; ++key)
+        names[static_cast<std::uint8_t>(key)] = std::string(1, static_cast<char>(key));
+    for (int key = 'A'; key <= 'Z'; ++key)
+        names[static_cast<std::uint8_t>(key)] = std::string(1, static_cast<char>(key));
     const char* keypad[] = {"Num 0", "Num 1", "Num 2", "Num 3", "Num 4", "Num 5", "Num 6", "Num 7", "Num 8", "Num 9"};
     for (int digit = 0; digit < 10; ++digit) names[static_cast<std::uint8_t>(0x60 + digit)] = keypad[digit];
     for (int key = 0; key < 24; ++key) names[static_cast<std::uint8_t>(0x70 + key)] = "F" + std::to_string(key + 1);
@@ -86,7 +86,8 @@ IoResult SimHotkeys::registerHotKey(HotkeyWindow window, std::int32_t identifier
             return IoResult::failure(errors::kHotkeyAlreadyRegistered);
     }
     // The same window and identifier again replaces the earlier combination.
-    std::erase_if(registrations_, [&](const Registration& r) { return r.window == window && r.identifier == identifier; });
+    std::erase_if(registrations_,
+                  [&](const Registration& r) { return r.window == window && r.identifier == identifier; });
     registrations_.push_back({window, identifier, modifiers & 0xF, virtualKey & 0xFF});
     return IoResult::success();
 }
@@ -94,8 +95,8 @@ IoResult SimHotkeys::registerHotKey(HotkeyWindow window, std::int32_t identifier
 IoResult SimHotkeys::unregisterHotKey(HotkeyWindow window, std::int32_t identifier) {
     ++unregisterCalls;
     if (!windows_.count(window)) return IoResult::failure(errors::kInvalidWindowHandle);
-    auto removed = std::erase_if(registrations_,
-                                 [&](const Registration& r) { return r.window == window && r.identifier == identifier; });
+    auto removed = std::erase_if(
+        registrations_, [&](const Registration& r) { return r.window == window && r.identifier == identifier; });
     return removed ? IoResult::success() : IoResult::failure(errors::kHotkeyNotRegistered);
 }
 
@@ -154,9 +155,8 @@ bool SimHotkeys::programHolds(std::uint32_t modifiers, std::uint32_t virtualKey)
 SimHotkeys::PressOutcome SimHotkeys::press(std::uint32_t modifiers, std::uint32_t virtualKey) {
     const std::uint32_t pressed = combination(modifiers, virtualKey);
     if (heldElsewhere_.count(pressed)) return PressOutcome::OtherProgram;
-    auto it = std::find_if(registrations_.begin(), registrations_.end(), [&](const Registration& r) {
-        return combination(r.modifiers, r.virtualKey) == pressed;
-    });
+    auto it = std::find_if(registrations_.begin(), registrations_.end(),
+                           [&](const Registration& r) { return combination(r.modifiers, r.virtualKey) == pressed; });
     if (it == registrations_.end()) return PressOutcome::Nobody;
     const Registration target = *it;  // the sink may change the registrations
     if (sink_) {

@@ -23,7 +23,7 @@ public:
     // State a test sets or reads.
     std::set<std::string> content;  // source addresses of the cached pages and files
     std::set<std::string> cookies;  // never shown by a walk of the content cache
-    std::set<std::string> inUse;    // held open by a browser: deletion is refused
+    std::set<std::string> inUse;  // held open by a browser: deletion is refused
 
     // What happened so far.
     int walks = 0;

@@ -103,9 +103,7 @@ public:
     SimApplication application{journal};
 
 private:
-    static std::string parentFolder(const std::string& path) {
-        return path.substr(0, path.find_last_of('\\'));
-    }
+    static std::string parentFolder(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 };
 
 }  // namespace umbrix::sim

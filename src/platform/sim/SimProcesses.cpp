@@ -60,9 +60,9 @@ ProcessId SimProcesses::startReusingId(ProcessId id, std::string imagePath) {
 }
 
 void SimProcesses::end(ProcessId process) {
-    processes_.erase(std::remove_if(processes_.begin(), processes_.end(),
-                                    [&](const Process& p) { return p.id == process; }),
-                     processes_.end());
+    processes_.erase(
+        std::remove_if(processes_.begin(), processes_.end(), [&](const Process& p) { return p.id == process; }),
+        processes_.end());
 }
 
 const SimProcesses::Process* SimProcesses::find(ProcessId process) const {

@@ -18,7 +18,7 @@ public:
     struct Process {
         ProcessId id;
         std::string imagePath;  // full path of the main executable
-        std::string exeFile;    // what a snapshot reports
+        std::string exeFile;  // what a snapshot reports
         bool refusesOpen = false;  // protected, elevated or another user's: OpenProcess fails
         std::uint64_t startTime = 0;
     };

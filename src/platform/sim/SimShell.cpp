@@ -9,9 +9,9 @@ namespace errors = platform::errors;
 
 namespace {
 
-constexpr std::uint32_t kAccepted = 42;      // what ShellExecuteW returns for a started program
-constexpr std::uint32_t kFileNotFound = 2;   // SE_ERR_FNF, also for a file in a missing folder
-constexpr std::uint32_t kNoAssociation = 31; // SE_ERR_NOASSOC
+constexpr std::uint32_t kAccepted = 42;  // what ShellExecuteW returns for a started program
+constexpr std::uint32_t kFileNotFound = 2;  // SE_ERR_FNF, also for a file in a missing folder
+constexpr std::uint32_t kNoAssociation = 31;  // SE_ERR_NOASSOC
 
 std::string upper(std::string_view text) {
     std::string out(text);
@@ -69,7 +69,8 @@ public:
         WindowId handle{window};
         const SimWindows::Window* w = shell_.windows_.find(handle);
         if (!w) return;
-        if (w->state == platform::ShowState::Minimized) shell_.windows_.setShowState(handle, platform::ShowState::Normal);
+        if (w->state == platform::ShowState::Minimized)
+            shell_.windows_.setShowState(handle, platform::ShowState::Normal);
         shell_.windows_.setVisible(handle, true);
         shell_.windows_.moveToTop(handle);
         shell_.windows_.setForeground(handle);

@@ -18,7 +18,7 @@ namespace umbrix::sim {
 // How a program behaves when the shell starts it.
 struct SimProgram {
     bool opensWindowAtStart = true;  // false: the window comes later, when a test opens it
-    bool handsOff = false;           // passes the file to an instance already running and exits
+    bool handsOff = false;  // passes the file to an instance already running and exits
 };
 
 class SimShell final : public platform::ShellPort {
@@ -31,10 +31,10 @@ public:
     platform::ShellExecution execute(std::string_view file) override;
 
     // State a test sets or reads.
-    std::vector<std::string> recycleBin;       // original paths of the items in it, oldest first
+    std::vector<std::string> recycleBin;  // original paths of the items in it, oldest first
     std::vector<std::string> recentDocuments;  // the shell's list
     std::map<std::string, std::string> fileTypes;  // upper-cased extension (".TXT") -> program
-    std::map<std::string, SimProgram> programs;    // upper-cased program path -> behaviour
+    std::map<std::string, SimProgram> programs;  // upper-cased program path -> behaviour
     bool shellLibraryLoads = true;
     bool hasEmptyRecycleBinEntry = true;
     // Process id -> the file it was started to open; empty for a program run directly.

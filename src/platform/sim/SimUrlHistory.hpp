@@ -19,17 +19,17 @@ public:
 
     // State a test sets or reads.
     std::vector<std::string> visited;
-    bool storeAvailable = true;     // CLSID_CUrlHistory is registered and offers IUrlHistoryStg2
-    std::uint32_t clearError = 0;   // not 0: ClearHistory fails with this HRESULT
+    bool storeAvailable = true;  // CLSID_CUrlHistory is registered and offers IUrlHistoryStg2
+    std::uint32_t clearError = 0;  // not 0: ClearHistory fails with this HRESULT
 
     // What happened so far.
-    int openStores = 0;             // stores not yet released
+    int openStores = 0;  // stores not yet released
     int clears = 0;
     bool cursorBusyDuringClear = false;
     SimJournal* journal = nullptr;  // the process's call journal, when one is attached
 
     static constexpr std::uint32_t kClassNotRegistered = 0x80040154;  // REGDB_E_CLASSNOTREG
-    static constexpr std::uint32_t kNotImplemented = 0x80004001;      // E_NOTIMPL
+    static constexpr std::uint32_t kNotImplemented = 0x80004001;  // E_NOTIMPL
 
 private:
     class Store;

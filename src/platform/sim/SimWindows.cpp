@@ -129,8 +129,10 @@ void SimWindows::setAnswering(ProcessId owner, bool answering) {
     std::vector<std::pair<WindowId, platform::ShowCommand>> waiting;
     for (auto& entry : waitingShows_) {
         Window* w = live(entry.first);
-        if (w && w->owner == owner) apply(*w, entry.second);
-        else if (w) waiting.push_back(entry);
+        if (w && w->owner == owner)
+            apply(*w, entry.second);
+        else if (w)
+            waiting.push_back(entry);
     }
     waitingShows_ = std::move(waiting);
 }

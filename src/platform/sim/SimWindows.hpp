@@ -31,8 +31,8 @@ public:
         bool visible = true;
         ShowState state = ShowState::Normal;
         std::optional<std::uint32_t> cloaked = 0;  // nullopt: the compositor query fails
-        bool refusesClose = false;                 // stays open on WM_CLOSE (asks its user, say)
-        bool owned = false;                        // has an owner window, as dialogs and tool palettes do
+        bool refusesClose = false;  // stays open on WM_CLOSE (asks its user, say)
+        bool owned = false;  // has an owner window, as dialogs and tool palettes do
     };
 
     struct Window {
@@ -121,7 +121,7 @@ private:
     std::vector<WindowId> zOrder_;  // top first
     WindowId foreground_;
     std::deque<WindowId> posted_;
-    std::set<std::uint32_t> stalled_;                                     // processes not answering
+    std::set<std::uint32_t> stalled_;  // processes not answering
     std::vector<std::pair<WindowId, platform::ShowCommand>> waitingShows_;  // for those, in order
     std::multimap<long long, std::function<void()>> events_;  // by the call count they wait for
     long long calls_ = 0;

@@ -31,7 +31,8 @@ void AboutView::onInit() {
     productFont_ = CreateFontW(-scaled(kProductFontHeight), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                L"Trebuchet MS");
-    if (productFont_) SendDlgItemMessageW(dialog_, IDC_ABOUT_PRODUCT, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_), FALSE);
+    if (productFont_)
+        SendDlgItemMessageW(dialog_, IDC_ABOUT_PRODUCT, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_), FALSE);
     layOut();
     SetFocus(GetDlgItem(dialog_, IDCANCEL));
 }

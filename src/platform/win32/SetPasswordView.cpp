@@ -30,11 +30,8 @@ bool SetPasswordView::onCommand(int id) {
             form_.ApplyClick();
             if (!form_.isClosed()) showFields();  // the refused fields are emptied
             return true;
-        case IDCANCEL:
-            form_.CancelClick();
-            return true;
-        default:
-            return false;
+        case IDCANCEL: form_.CancelClick(); return true;
+        default: return false;
     }
 }
 

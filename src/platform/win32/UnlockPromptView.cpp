@@ -24,9 +24,7 @@ void UnlockPromptView::onInit() {
     SetFocus(field);
 }
 
-void UnlockPromptView::showHint() {
-    prompt_.HelpBtnClick();
-}
+void UnlockPromptView::showHint() { prompt_.HelpBtnClick(); }
 
 bool UnlockPromptView::onCommand(int id) {
     switch (id) {
@@ -38,28 +36,20 @@ bool UnlockPromptView::onCommand(int id) {
                 SetFocus(GetDlgItem(dialog_, IDC_PROMPT_PASSWORD));
             }
             return true;
-        case IDCANCEL:
-            prompt_.CancelBtnClick();
-            return true;
-        case IDHELP:
-            showHint();
-            return true;
-        default:
-            return false;
+        case IDCANCEL: prompt_.CancelBtnClick(); return true;
+        case IDHELP: showHint(); return true;
+        default: return false;
     }
 }
 
 bool UnlockPromptView::onMessage(UINT message, WPARAM, LPARAM) {
     switch (message) {
-        case WM_HELP:         // the caption's help button, or F1
+        case WM_HELP:  // the caption's help button, or F1
         case WM_CONTEXTMENU:  // a right-click on the prompt: the hint, and no menu
             showHint();
             return true;
-        case WM_PAINT:
-            keepOnTop();
-            return false;  // the dialog paints itself as usual
-        default:
-            return false;
+        case WM_PAINT: keepOnTop(); return false;  // the dialog paints itself as usual
+        default: return false;
     }
 }
 

@@ -14,8 +14,8 @@ PUCHAR bytesOf(std::string_view text) { return reinterpret_cast<PUCHAR>(const_ca
 class HmacSha256Provider {
 public:
     HmacSha256Provider() {
-        if (!succeeded(BCryptOpenAlgorithmProvider(&handle_, BCRYPT_SHA256_ALGORITHM, nullptr,
-                                                   BCRYPT_ALG_HANDLE_HMAC_FLAG)))
+        if (!succeeded(
+                BCryptOpenAlgorithmProvider(&handle_, BCRYPT_SHA256_ALGORITHM, nullptr, BCRYPT_ALG_HANDLE_HMAC_FLAG)))
             handle_ = nullptr;
     }
     HmacSha256Provider(const HmacSha256Provider&) = delete;

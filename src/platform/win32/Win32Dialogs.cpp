@@ -98,9 +98,9 @@ MessageBoxResult Win32Dialogs::messageBox(const platform::MessageBoxRequest& req
 ModalResult Win32Dialogs::showModal(ModalWindow& window) {
     if (window.isShowing()) return ModalResult::None;
     std::unique_ptr<ModalDialogView> view = viewFor(window, onError_);
-    HWND owner = !open_.empty()                                      ? open_.back().view->handle()
+    HWND owner = !open_.empty()                              ? open_.back().view->handle()
                  : window.ownedByController() && controller_ ? controller_()
-                                                              : nullptr;
+                                                             : nullptr;
     std::vector<HWND> disabled = disableOtherWindows(owner);
     open_.push_back({&window, view.get()});
     struct Loop {

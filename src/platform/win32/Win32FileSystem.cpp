@@ -14,8 +14,8 @@ IoResult lastError() { return IoResult::failure(GetLastError()); }
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::readFile(std::string_view path) {
-    UniqueHandle file(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
     std::string bytes;
     char buffer[64 * 1024];
@@ -25,8 +25,8 @@ std::optional<std::string> Win32FileSystem::readFile(std::string_view path) {
 }
 
 IoResult Win32FileSystem::writeFileThrough(std::string_view path, std::string_view bytes) {
-    UniqueHandle file(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(
+        CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return lastError();
     std::size_t done = 0;
     while (done < bytes.size()) {

@@ -50,8 +50,8 @@ LRESULT CALLBACK Win32Hotkeys::windowProc(HWND hwnd, UINT message, WPARAM wParam
 
 HotkeyWindow Win32Hotkeys::createHotkeyWindow() {
     registerWindowClass(&Win32Hotkeys::windowProc);
-    HWND hwnd = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd =
+        CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
     HotkeyWindow window{nextWindow_++};
     if (hwnd) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

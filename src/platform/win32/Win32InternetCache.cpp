@@ -34,7 +34,8 @@ public:
                 return {entry->lpszSourceUrlName ? narrow(entry->lpszSourceUrlName) : std::string(), 0};
             }
             DWORD error = GetLastError();
-            if (error != ERROR_INSUFFICIENT_BUFFER || size == 0) return end(error == ERROR_SUCCESS ? ERROR_INVALID_DATA : error);
+            if (error != ERROR_INSUFFICIENT_BUFFER || size == 0)
+                return end(error == ERROR_SUCCESS ? ERROR_INVALID_DATA : error);
             buffer.assign((size + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t), 0);
         }
         return end(ERROR_INSUFFICIENT_BUFFER);

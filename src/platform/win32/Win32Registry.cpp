@@ -60,8 +60,7 @@ bool Win32Registry::keyExists(RegistryRoot root, std::string_view path) {
     return key.get() != nullptr;
 }
 
-std::optional<RegistryValue> Win32Registry::readValue(RegistryRoot root, std::string_view path,
-                                                      std::string_view name) {
+std::optional<RegistryValue> Win32Registry::readValue(RegistryRoot root, std::string_view path, std::string_view name) {
     OpenKey key(root, path, KEY_READ, false);
     if (!key.get()) return std::nullopt;
     std::wstring valueName = widen(name);
@@ -84,8 +83,7 @@ std::optional<RegistryValue> Win32Registry::readValue(RegistryRoot root, std::st
         case REG_DWORD:
             if (data.size() < sizeof(DWORD)) return std::nullopt;
             return RegistryValue::ofDWord(*reinterpret_cast<const DWORD*>(data.data()));
-        default:
-            return RegistryValue::ofBinary(std::move(data));
+        default: return RegistryValue::ofBinary(std::move(data));
     }
 }
 
@@ -98,8 +96,9 @@ IoResult Win32Registry::writeValue(RegistryRoot root, std::string_view path, std
     switch (value.type) {
         case RegistryType::String: {
             std::wstring text = widen(value.text);
-            status = RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+            status =
+                RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
             break;
         }
         case RegistryType::DWord: {

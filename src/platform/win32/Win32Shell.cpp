@@ -96,7 +96,8 @@ platform::RecycleBinEmptying Win32Shell::emptyRecycleBin() {
     if (!entry) return platform::RecycleBinEmptying::EntryPointMissing;
     // No root means every drive's bin. Windows reads an empty root the same way, Wine's shell
     // only the null one. Its HRESULT says nothing useful: an empty bin is an error to some versions.
-    reinterpret_cast<EmptyRecycleBinA>(reinterpret_cast<void*>(entry))(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOSOUND);
+    reinterpret_cast<EmptyRecycleBinA>(reinterpret_cast<void*>(entry))(nullptr, nullptr,
+                                                                       SHERB_NOCONFIRMATION | SHERB_NOSOUND);
     return platform::RecycleBinEmptying::Requested;
 }
 

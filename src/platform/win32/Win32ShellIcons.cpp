@@ -17,8 +17,8 @@ Win32ShellIcons::~Win32ShellIcons() {
 }
 
 platform::ImageListId Win32ShellIcons::createImageList() {
-    HIMAGELIST list = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                       ILC_COLOR32 | ILC_MASK, 16, 16);
+    HIMAGELIST list =
+        ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), ILC_COLOR32 | ILC_MASK, 16, 16);
     if (!list) return platform::ImageListId{};
     // A shared stock icon: it is not destroyed.
     ImageList_AddIcon(list, LoadIconW(nullptr, IDI_APPLICATION));

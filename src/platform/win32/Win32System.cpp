@@ -43,11 +43,11 @@ std::optional<std::string> Win32System::fileVersionText() {
     Translation* translations = nullptr;
     UINT length = 0;
     if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
-                        &length) || length < sizeof(Translation))
+                        &length) ||
+        length < sizeof(Translation))
         return std::nullopt;
     wchar_t query[64];
-    wsprintfW(query, L"\\StringFileInfo\\%04x%04x\\FileVersion", translations[0].language,
-              translations[0].codePage);
+    wsprintfW(query, L"\\StringFileInfo\\%04x%04x\\FileVersion", translations[0].language, translations[0].codePage);
     wchar_t* text = nullptr;
     if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&text), &length) || length == 0)
         return std::nullopt;

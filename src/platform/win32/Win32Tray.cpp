@@ -99,7 +99,8 @@ void Win32Tray::stopRetryTimer() {
 HICON Win32Tray::iconFor(const platform::TrayIconImage& image) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     if (!image.file.empty()) {
-        if (HICON icon = usable(ExtractIconW(module, expandEnvironment(widen(image.file)).c_str(), image.index))) return icon;
+        if (HICON icon = usable(ExtractIconW(module, expandEnvironment(widen(image.file)).c_str(), image.index)))
+            return icon;
     }
     // The program's own icon: the first one in its executable, or the system's application icon.
     wchar_t exe[MAX_PATH];

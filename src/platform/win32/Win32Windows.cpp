@@ -83,9 +83,7 @@ bool Win32Windows::showWindow(WindowId window, platform::ShowCommand command) {
     return ShowWindow(handle, static_cast<int>(command)) != FALSE;
 }
 
-bool Win32Windows::postCloseRequest(WindowId window) {
-    return PostMessageW(toHwnd(window), WM_CLOSE, 0, 0) != FALSE;
-}
+bool Win32Windows::postCloseRequest(WindowId window) { return PostMessageW(toHwnd(window), WM_CLOSE, 0, 0) != FALSE; }
 
 std::optional<WindowId> Win32Windows::findWindowByTitle(std::string_view title) {
     HWND found = FindWindowW(nullptr, widen(title).c_str());

@@ -26,7 +26,8 @@ public:
     bool controllerWindowExists() override { return IsWindow(application_.controllerWindow()) != FALSE; }
     bool applicationWindowIsToolWindow() override {
         LONG_PTR style = GetWindowLongPtrW(application_.applicationWindow(), GWL_EXSTYLE);
-        return (style & WS_EX_TOOLWINDOW) && !(style & WS_EX_APPWINDOW) && !IsWindowVisible(application_.applicationWindow());
+        return (style & WS_EX_TOOLWINDOW) && !(style & WS_EX_APPWINDOW) &&
+               !IsWindowVisible(application_.applicationWindow());
     }
     void postCloseToController() override { PostMessageW(application_.controllerWindow(), WM_CLOSE, 0, 0); }
     bool endSession(bool anotherProgramRefuses) override {

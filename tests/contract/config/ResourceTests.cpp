@@ -38,8 +38,10 @@ TEST(Resources, VersionInformationNamesTheProgram) {
         const wchar_t* name;
         const wchar_t* expected;
     } values[] = {
-        {L"CompanyName", L"Umbrix"},          {L"ProductName", L"Umbrix"},
-        {L"ProductVersion", L"7.1.1.98"},     {L"OriginalFilename", L"Umbrix.exe"},
+        {L"CompanyName", L"Umbrix"},
+        {L"ProductName", L"Umbrix"},
+        {L"ProductVersion", L"7.1.1.98"},
+        {L"OriginalFilename", L"Umbrix.exe"},
         {L"FileDescription", L"Umbrix privacy utility"},
         {L"LegalCopyright", L"Copyright (C) 2019 Umbrix"},
     };
@@ -95,10 +97,9 @@ TEST(Resources, TheManifestSelectsCommonControls6AndPerMonitorDpiAwareness) {
     FreeLibrary(comctl);
 
     // And the process runs per-monitor DPI aware.
-    EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
-                                             DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) ||
-                GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()) ==
-                    DPI_AWARENESS_PER_MONITOR_AWARE);
+    EXPECT_TRUE(
+        AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(), DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) ||
+        GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()) == DPI_AWARENESS_PER_MONITOR_AWARE);
 }
 
 }  // namespace

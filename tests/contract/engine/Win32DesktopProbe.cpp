@@ -31,8 +31,10 @@ std::wstring quoted(const std::wstring& argument) {
             ++backslashes;
             continue;
         }
-        if (c == L'"') out.append(backslashes * 2 + 1, L'\\');
-        else out.append(backslashes, L'\\');
+        if (c == L'"')
+            out.append(backslashes * 2 + 1, L'\\');
+        else
+            out.append(backslashes, L'\\');
         backslashes = 0;
         out += c;
     }
@@ -133,8 +135,10 @@ private:
             auto handleAfter = [&](std::size_t prefix) {
                 return platform::WindowId{std::stoull(line.substr(prefix, line.find(' ', prefix) - prefix))};
             };
-            if (line.rfind("sink ", 0) == 0) sink_ = handleAfter(5);
-            else if (line.rfind("window ", 0) == 0) windows_.push_back(handleAfter(7));
+            if (line.rfind("sink ", 0) == 0)
+                sink_ = handleAfter(5);
+            else if (line.rfind("window ", 0) == 0)
+                windows_.push_back(handleAfter(7));
         }
         if (windows_.size() != expectedWindows) throw std::runtime_error("probe.exe opened other windows: " + text);
     }

@@ -47,7 +47,9 @@ TEST_F(WindowPortContract, EnumWindowsReportsNewerWindowsAboveOlderOnesHiddenOne
 }
 
 TEST_F(WindowPortContract, TitlesReadBackWholeUpTo254Characters) {
-    const std::string accented = "Pr\xC3\xBC" "fung \xE2\x80\x93 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
+    const std::string accented =
+        "Pr\xC3\xBC"
+        "fung \xE2\x80\x93 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
     const std::string smiley = "\xF0\x9F\x98\x80";  // two UTF-16 characters
     auto probe = startProbe(*env, {{accented}, {std::string(300, 'x')}, {std::string(253, 'y') + smiley}});
     const auto& w = probe->windows();
@@ -87,10 +89,9 @@ TEST_F(WindowPortContract, AHungApplicationsWindowIsHiddenWithoutWaitingAndGoesO
 }
 
 TEST_F(WindowPortContract, FindWindowMatchesTheWholeTitleInAnyLetterCase) {
-    auto probe = startProbe(*env, {{"Umbrix Probe Find Me"},
-                                   {"Umbrix probe hidden one", true},
-                                   {"Umbrix probe twin"},
-                                   {"Umbrix probe twin"}});
+    auto probe = startProbe(
+        *env,
+        {{"Umbrix Probe Find Me"}, {"Umbrix probe hidden one", true}, {"Umbrix probe twin"}, {"Umbrix probe twin"}});
     const auto& w = probe->windows();
     EXPECT_EQ(windows.findWindowByTitle("umbrix probe find me"), w[0]);
     EXPECT_EQ(windows.findWindowByTitle("UMBRIX PROBE FIND ME"), w[0]);

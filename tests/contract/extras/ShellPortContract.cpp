@@ -92,8 +92,8 @@ TEST_F(ShellPortContract, WhatTheShellCannotOpenGivesItsErrorCodeAndNoProcess) {
         std::uint32_t code;
     };
     const Case cases[] = {
-        {folder + "\\missing.ini", 2},                   // SE_ERR_FNF
-        {folder + "\\Missing folder\\missing.ini", 2},   // also "file not found", as ShellExecuteW says
+        {folder + "\\missing.ini", 2},  // SE_ERR_FNF
+        {folder + "\\Missing folder\\missing.ini", 2},  // also "file not found", as ShellExecuteW says
         {writeFile("figures.umbrix-unknown-type"), 31},  // SE_ERR_NOASSOC
     };
     for (const Case& c : cases) {

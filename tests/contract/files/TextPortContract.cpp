@@ -13,8 +13,9 @@ TEST(TextPortContract, UpperCasesWithTheLocaleRules) {
         const char* out;
     } cases[] = {
         {"c:\\program files\\umbrix.exe", "C:\\PROGRAM FILES\\UMBRIX.EXE"},
-        {"caf\xC3\xA9 \xC3\xBF", "CAF\xC3\x89 \xC5\xB8"},              // é -> É, ÿ -> Ÿ
-        {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", "\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2"},  // привет
+        {"caf\xC3\xA9 \xC3\xBF", "CAF\xC3\x89 \xC5\xB8"},  // é -> É, ÿ -> Ÿ
+        {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+         "\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2"},  // привет
         {"123 +-_[]", "123 +-_[]"},
     };
     for (const auto& c : cases) EXPECT_EQ(text.upperCase(c.in), c.out) << c.in;

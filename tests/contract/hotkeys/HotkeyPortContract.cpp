@@ -101,8 +101,8 @@ TEST_F(HotkeyPortContract, PressingACombinationDeliversItsWindowAndIdentifierToT
 TEST_F(HotkeyPortContract, KeysAreNamedByTheKeyboardLayout) {
     // The US English layout, which Wine uses too; other layouts name these keys differently.
     const std::pair<std::uint8_t, const char*> named[] = {
-        {0xBA, ";"}, {0xBC, ","}, {0xBE, "."}, {0xBF, "/"}, {0xDB, "["}, {0xDD, "]"}, {'A', "A"}, {'7', "7"},
-        {0x70, "F1"},
+        {0xBA, ";"}, {0xBC, ","}, {0xBE, "."}, {0xBF, "/"},  {0xDB, "["},
+        {0xDD, "]"}, {'A', "A"},  {'7', "7"},  {0x70, "F1"},
     };
     for (const auto& [key, name] : named) EXPECT_EQ(hotkeys.keyNameText(key), name) << int(key);
     // Keys without a scan code have no name.

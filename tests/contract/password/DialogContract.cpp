@@ -70,8 +70,10 @@ TEST_F(DialogContract, TheSetPasswordDialogRefusesDifferingPasswordsThenSavesThr
     setPassword("Old", "");
     user->willFill(kPrompt, {{DialogField::PromptPassword, "Old"}}, DialogButton::Ok);
     user->willFill(kSetPassword,
-                   {{DialogField::OldPassword, "Old"}, {DialogField::NewPassword, "New 1"},
-                    {DialogField::ConfirmPassword, "New 2"}, {DialogField::Hint, "h"}},
+                   {{DialogField::OldPassword, "Old"},
+                    {DialogField::NewPassword, "New 1"},
+                    {DialogField::ConfirmPassword, "New 2"},
+                    {DialogField::Hint, "h"}},
                    DialogButton::Ok);
     user->willAcknowledgeMessageBox();
     // The refused fields are empty again; the old password and the hint stay as typed.
@@ -92,8 +94,8 @@ TEST_F(DialogContract, TheGateRefusesAWrongPasswordWithoutOpeningTheDialog) {
     gate.Passwords1Click();
     EXPECT_TRUE(user->scriptDone());
     EXPECT_EQ(user->seenMessageBoxes(),
-              (std::vector<SeenMessageBox>{{"The password you have entered is incorrect. Please try again.",
-                                            "Shadewell", ""}}));
+              (std::vector<SeenMessageBox>{
+                  {"The password you have entered is incorrect. Please try again.", "Shadewell", ""}}));
     EXPECT_TRUE(current.verify("Old"));
 }
 

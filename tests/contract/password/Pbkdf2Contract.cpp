@@ -31,12 +31,12 @@ TEST_F(Pbkdf2Contract, TheSystemAndThePortableDerivationGiveTheSameBytes) {
         std::size_t length;
     };
     const Case cases[] = {
-        {"", "salt", 2, 32},                                  // an empty password
-        {"Secret", std::string("\0\x01\xFF", 3), 3, 32},      // salt bytes of every kind
-        {std::string(100, 'p'), "salt", 4, 32},               // a password longer than a block
+        {"", "salt", 2, 32},  // an empty password
+        {"Secret", std::string("\0\x01\xFF", 3), 3, 32},  // salt bytes of every kind
+        {std::string(100, 'p'), "salt", 4, 32},  // a password longer than a block
         {"caf\xC3\xA9 \xE4\xB8\xAD", "0123456789abcdef", 1000, 32},  // UTF-8 text
         {"Secret", "salt", 5, 1},
-        {"Secret", "salt", 5, 33},                            // a second block, cut short
+        {"Secret", "salt", 5, 33},  // a second block, cut short
         {"Secret", "salt", 5, 96},
     };
     for (const auto& c : cases) {

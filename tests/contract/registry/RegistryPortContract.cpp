@@ -88,7 +88,8 @@ TEST_F(RegistryPortContract, AKeyWithSubkeysIsNotDeleted) {
 
 TEST_F(RegistryPortContract, TheLocalMachineHiveIsWritableWithTheRightsOfThisMachine) {
     const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    ASSERT_TRUE(registry.writeValue(RegistryRoot::LocalMachine, run, "UmbrixContractCheck", RegistryValue::ofString("1")));
+    ASSERT_TRUE(
+        registry.writeValue(RegistryRoot::LocalMachine, run, "UmbrixContractCheck", RegistryValue::ofString("1")));
     EXPECT_EQ(registry.readValue(RegistryRoot::LocalMachine, run, "UmbrixContractCheck"), RegistryValue::ofString("1"));
     ASSERT_TRUE(registry.deleteValue(RegistryRoot::LocalMachine, run, "UmbrixContractCheck"));
 }

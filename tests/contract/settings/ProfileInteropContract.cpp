@@ -67,7 +67,8 @@ protected:
         for (const char* section : kSections) {
             for (const char* key : kKeys) {
                 EXPECT_EQ(ours.readString(section, key, kMissing), windowsRead(section, key))
-                    << what << ": " << section << "/" << key << "\nfile:\n" << ports.files.readFile(path).value_or("(none)");
+                    << what << ": " << section << "/" << key << "\nfile:\n"
+                    << ports.files.readFile(path).value_or("(none)");
             }
         }
     }
@@ -90,7 +91,8 @@ std::vector<TrickyFile> trickyFiles() {
         {"comments", "; comment\r\n[StartUp]\r\n;Action=9\r\nAction=1\r\n#A=2\r\n; A=3\r\n"},
         {"missing section", "[Other]\r\nAction=3\r\n"},
         {"key before the first section", "Action=5\r\n[StartUp]\r\nDecoy=d\r\n"},
-        {"duplicate sections and keys", "[StartUp]\r\nAction=1\r\nAction=2\r\n[Other]\r\nA=1\r\n[StartUp]\r\nDecoy=late\r\n"},
+        {"duplicate sections and keys",
+         "[StartUp]\r\nAction=1\r\nAction=2\r\n[Other]\r\nA=1\r\n[StartUp]\r\nDecoy=late\r\n"},
         {"key lines without =", "[StartUp]\r\nAction\r\nAction=3\r\nDecoy\r\n"},
         {"invalid header", "[StartUp\r\nAction=8\r\n[Other]\r\nA=o\r\n"},
         {"lone CR line ends", "[StartUp]\rAction=4\rDecoy=cr\r[Other]\rA=5"},
@@ -101,30 +103,31 @@ std::vector<TrickyFile> trickyFiles() {
         {"DOS end-of-file mark", "[StartUp]\r\nAction=3\x1A"},
         {"a value longer than 2047", "[StartUp]\r\nDecoy=" + std::string(3000, 'v') + "\r\n"},
         {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF[StartUp]\r\nDecoy=C:\\\xE4\xB8\xAD.txt\r\n"},
-        {"UTF-16 with a byte-order mark", std::string("\xFF\xFE[\0S\0t\0a\0r\0t\0U\0p\0]\0\r\0\n\0A\0=\0\x2D\x4E\r\0\n\0", 34)},
+        {"UTF-16 with a byte-order mark",
+         std::string("\xFF\xFE[\0S\0t\0a\0r\0t\0U\0p\0]\0\r\0\n\0A\0=\0\x2D\x4E\r\0\n\0", 34)},
     };
 }
 
 TEST_F(ProfileInteropContract, TrickyFilesReadTheSameThroughBoth) {
     for (const TrickyFile& file : trickyFiles()) {
-        if (file.bytes.empty()) ports.files.deleteFile(path);
-        else putBytes(file.bytes);
+        if (file.bytes.empty())
+            ports.files.deleteFile(path);
+        else
+            putBytes(file.bytes);
         expectBothReadAlike(file.what);
     }
 }
 
 TEST_F(ProfileInteropContract, FilesWrittenByWindowsReadTheSameThroughOurs) {
     const std::pair<const char*, std::string> values[] = {
-        {"Decoy", "  padded  "},
-        {"btnPanic", "\"quoted\""},
-        {"A", "C:\\D\xC3\xA9\x63oy \xE2\x82\xAC.txt"},
-        {"Action", ""},
-        {"Decoy", "a=b"},
-        {"Missing", std::string(2500, 'm')},
+        {"Decoy", "  padded  "}, {"btnPanic", "\"quoted\""}, {"A", "C:\\D\xC3\xA9\x63oy \xE2\x82\xAC.txt"},
+        {"Action", ""},          {"Decoy", "a=b"},           {"Missing", std::string(2500, 'm')},
     };
     for (const TrickyFile& file : trickyFiles()) {
-        if (file.bytes.empty()) ports.files.deleteFile(path);
-        else putBytes(file.bytes);
+        if (file.bytes.empty())
+            ports.files.deleteFile(path);
+        else
+            putBytes(file.bytes);
         for (const auto& [key, value] : values) windowsWrite("StartUp", key, value);
         windowsWrite("STARTUP", "A", "again");
         expectBothReadAlike(std::string("Windows wrote over: ") + file.what);
@@ -135,8 +138,10 @@ TEST_F(ProfileInteropContract, FilesWrittenByWindowsReadTheSameThroughOurs) {
 
 TEST_F(ProfileInteropContract, FilesWrittenByUsReadTheSameThroughWindows) {
     for (const TrickyFile& file : trickyFiles()) {
-        if (file.bytes.empty()) ports.files.deleteFile(path);
-        else putBytes(file.bytes);
+        if (file.bytes.empty())
+            ports.files.deleteFile(path);
+        else
+            putBytes(file.bytes);
         ours.writeInteger("StartUp", "Action", -12);
         ours.writeString("StartUp", "Decoy", "  C:\\D\xC3\xA9\x63oy \xE2\x82\xAC.txt ");
         ours.writeString("STARTUP", "btnPanic", "'Hi, I'm \"Panic\"'");
@@ -180,8 +185,8 @@ TEST_F(ProfileInteropContract, AFileThatCannotBeReadIsNotReplaced) {
     ours.writeInteger("StartUp", "Action", 1);
     {
         // Another program holds the file open without sharing it.
-        win32::UniqueHandle lock(CreateFileW(widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        win32::UniqueHandle lock(
+            CreateFileW(widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(lock);
         EXPECT_EQ(ours.readInteger("StartUp", "Action", 9), 9);
         EXPECT_THROW(ours.writeInteger("StartUp", "Action", 2), settings::SettingsWriteError);

@@ -20,8 +20,9 @@ protected:
 };
 
 TEST_F(GetLatestVersionContract, ReadsThePublishedFileAndRemovesTheLocalCopy) {
-    server->publish(kVersionPath, "7.1.2.105\r\n15.6.2020\r\nhttp://127.0.0.1/setup_Flag_Platform.exe\r\n2048\r\n"
-                                  "http://127.0.0.1/mirror/setup_Flag_Platform.exe\r\n");
+    server->publish(kVersionPath,
+                    "7.1.2.105\r\n15.6.2020\r\nhttp://127.0.0.1/setup_Flag_Platform.exe\r\n2048\r\n"
+                    "http://127.0.0.1/mirror/setup_Flag_Platform.exe\r\n");
     update::TVersion latest;
     std::int32_t installSize = -1;
     ASSERT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files,
@@ -40,9 +41,9 @@ TEST_F(GetLatestVersionContract, AMissingFileOnTheServerNeverPassesForAVersion) 
     // way no version comes out of it.
     update::TVersion latest;
     try {
-        EXPECT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network,
-                                          platform.files),
-                  1);
+        EXPECT_EQ(
+            latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files),
+            1);
     } catch (const update::VersionFileError& error) {
         EXPECT_EQ(error.line(), 1) << error.what();
     }
@@ -56,7 +57,8 @@ TEST_F(GetLatestVersionContract, AnUnreachableServerOrAMissingFolderIsAFailedDow
     EXPECT_EQ(latest.GetLatestVersion(current, unreachableUrl(), localCopy, platform.network, platform.files), 1);
     EXPECT_FALSE(platform.files.fileExists(localCopy));
     const std::string nowhere = localCopy.substr(0, localCopy.rfind('\\')) + "\\temp\\versionchk.cfg";
-    EXPECT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), nowhere, platform.network, platform.files), 1);
+    EXPECT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), nowhere, platform.network, platform.files),
+              1);
     EXPECT_EQ(latest.GetBuild(), 0);
 }
 

@@ -25,7 +25,8 @@ public:
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = 0;  // the system picks a free port
         int length = sizeof address;
-        if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        if (listener_ == INVALID_SOCKET ||
+            bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
             listen(listener_, SOMAXCONN) != 0 ||
             getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
             const int error = WSAGetLastError();
@@ -101,8 +102,9 @@ private:
             } else {
                 status = "404 Not Found";
                 type = "text/html";
-                body = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\r\n<html><head><title>404 Not Found</title>"
-                       "</head>\r\n<body><h1>Not Found</h1></body></html>\r\n";
+                body =
+                    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\r\n<html><head><title>404 Not Found</title>"
+                    "</head>\r\n<body><h1>Not Found</h1></body></html>\r\n";
             }
         }
         // Cacheable, as a plain file server would answer: a copy left in the URL cache could

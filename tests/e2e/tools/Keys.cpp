@@ -16,12 +16,12 @@ std::wstring lower(std::wstring text) {
 
 bool virtualKey(const std::wstring& name, WORD& key) {
     static const std::map<std::wstring, WORD> named = {
-        {L"ctrl", VK_CONTROL}, {L"control", VK_CONTROL}, {L"shift", VK_SHIFT},  {L"alt", VK_MENU},
+        {L"ctrl", VK_CONTROL}, {L"control", VK_CONTROL}, {L"shift", VK_SHIFT},    {L"alt", VK_MENU},
         {L"win", VK_LWIN},     {L"space", VK_SPACE},     {L"backspace", VK_BACK}, {L"back", VK_BACK},
-        {L"enter", VK_RETURN}, {L"return", VK_RETURN},   {L"esc", VK_ESCAPE},   {L"escape", VK_ESCAPE},
-        {L"tab", VK_TAB},      {L"delete", VK_DELETE},   {L"del", VK_DELETE},   {L"insert", VK_INSERT},
-        {L"home", VK_HOME},    {L"end", VK_END},         {L"left", VK_LEFT},    {L"right", VK_RIGHT},
-        {L"up", VK_UP},        {L"down", VK_DOWN},       {L"pageup", VK_PRIOR}, {L"pagedown", VK_NEXT},
+        {L"enter", VK_RETURN}, {L"return", VK_RETURN},   {L"esc", VK_ESCAPE},     {L"escape", VK_ESCAPE},
+        {L"tab", VK_TAB},      {L"delete", VK_DELETE},   {L"del", VK_DELETE},     {L"insert", VK_INSERT},
+        {L"home", VK_HOME},    {L"end", VK_END},         {L"left", VK_LEFT},      {L"right", VK_RIGHT},
+        {L"up", VK_UP},        {L"down", VK_DOWN},       {L"pageup", VK_PRIOR},   {L"pagedown", VK_NEXT},
     };
     std::wstring k = lower(name);
     if (auto it = named.find(k); it != named.end()) {

@@ -63,7 +63,11 @@ std::vector<TopLevelWindow> topLevelWindows(const WindowFilter& filter) {
 
     std::vector<TopLevelWindow> windows;
     for (HWND handle : handles) {
-        TopLevelWindow window{handle, windowClass(handle), windowText(handle), 0, IsWindowVisible(handle) != FALSE,
+        TopLevelWindow window{handle,
+                              windowClass(handle),
+                              windowText(handle),
+                              0,
+                              IsWindowVisible(handle) != FALSE,
                               GetWindowLongPtrW(handle, GWL_EXSTYLE)};
         GetWindowThreadProcessId(handle, &window.processId);
         if (filter.visibleOnly && !window.visible) continue;

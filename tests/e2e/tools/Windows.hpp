@@ -18,8 +18,8 @@ struct TopLevelWindow {
 
 struct WindowFilter {
     std::wstring className;  // empty: any
-    std::wstring title;      // empty: any
-    DWORD processId = 0;     // 0: any
+    std::wstring title;  // empty: any
+    DWORD processId = 0;  // 0: any
     bool visibleOnly = false;
 };
 

@@ -59,21 +59,31 @@ Arguments parse(int argc, wchar_t** argv) {
     for (int i = 2; i < argc; ++i) {
         std::wstring a = argv[i];
         auto value = [&](std::wstring& into) {
-            if (i + 1 >= argc) args.ok = false;
-            else into = argv[++i];
+            if (i + 1 >= argc)
+                args.ok = false;
+            else
+                into = argv[++i];
         };
         std::wstring number;
-        if (a == L"--class") value(args.filter.className);
-        else if (a == L"--title") value(args.filter.title);
-        else if (a == L"--caption") value(args.caption);
+        if (a == L"--class")
+            value(args.filter.className);
+        else if (a == L"--title")
+            value(args.filter.title);
+        else if (a == L"--caption")
+            value(args.caption);
         else if (a == L"--pid") {
             value(number);
             args.filter.processId = static_cast<DWORD>(_wtoi(number.c_str()));
-        } else if (a == L"--all") args.all = true;
-        else if (a == L"--cancel") args.cancel = true;
-        else if (a == L"--visible") args.filter.visibleOnly = true;
-        else if (a.rfind(L"--", 0) == 0) args.ok = false;
-        else args.positional.push_back(a);
+        } else if (a == L"--all")
+            args.all = true;
+        else if (a == L"--cancel")
+            args.cancel = true;
+        else if (a == L"--visible")
+            args.filter.visibleOnly = true;
+        else if (a.rfind(L"--", 0) == 0)
+            args.ok = false;
+        else
+            args.positional.push_back(a);
     }
     return args;
 }
@@ -82,7 +92,8 @@ Arguments parse(int argc, wchar_t** argv) {
 std::vector<HWND> targets(const Arguments& args) {
     std::vector<HWND> windows;
     if (!args.positional.empty()) {
-        HWND handle = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(_wcstoui64(args.positional[0].c_str(), nullptr, 0)));
+        HWND handle =
+            reinterpret_cast<HWND>(static_cast<std::uintptr_t>(_wcstoui64(args.positional[0].c_str(), nullptr, 0)));
         if (IsWindow(handle)) windows.push_back(handle);
         return windows;
     }
@@ -175,7 +186,8 @@ int listControls(const Arguments& args) {
     auto windows = targets(args);
     if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
     for (HWND child : childWindows(windows.front()))
-        out(escaped(windowClass(child)) + "\t" + escaped(windowText(child)) + "\t" + (IsWindowVisible(child) ? "1" : "0"));
+        out(escaped(windowClass(child)) + "\t" + escaped(windowText(child)) + "\t" +
+            (IsWindowVisible(child) ? "1" : "0"));
     return 0;
 }
 
@@ -192,21 +204,33 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     Arguments args = parse(argc, argv);
     int result = 2;
-    if (!args.ok) result = 2;
+    if (!args.ok)
+        result = 2;
     else if (args.command == L"list") {
         args.filter.visibleOnly = !args.all;
         result = listWindows(args, false);
-    } else if (args.command == L"find") result = listWindows(args, true);
-    else if (args.command == L"close") result = closeWindows(args);
-    else if (args.command == L"endsession") result = endSession(args);
-    else if (args.command == L"msgbox") result = readMessageBox(args);
-    else if (args.command == L"press") result = pressMessageBoxButton(args);
-    else if (args.command == L"keys") result = pressKeys(args);
-    else if (args.command == L"processes") result = listProcesses();
-    else if (args.command == L"geometry") result = showGeometry(args);
-    else if (args.command == L"controls") result = listControls(args);
-    else if (args.command == L"show") result = showOrHide(args, true);
-    else if (args.command == L"hide") result = showOrHide(args, false);
+    } else if (args.command == L"find")
+        result = listWindows(args, true);
+    else if (args.command == L"close")
+        result = closeWindows(args);
+    else if (args.command == L"endsession")
+        result = endSession(args);
+    else if (args.command == L"msgbox")
+        result = readMessageBox(args);
+    else if (args.command == L"press")
+        result = pressMessageBoxButton(args);
+    else if (args.command == L"keys")
+        result = pressKeys(args);
+    else if (args.command == L"processes")
+        result = listProcesses();
+    else if (args.command == L"geometry")
+        result = showGeometry(args);
+    else if (args.command == L"controls")
+        result = listControls(args);
+    else if (args.command == L"show")
+        result = showOrHide(args, true);
+    else if (args.command == L"hide")
+        result = showOrHide(args, false);
     if (result == 2) std::fputs(kUsage, stderr);
     std::fflush(stdout);
     return result;

@@ -28,10 +28,9 @@ protected:
     AboutWindowSlot& slot() { return application.controller()->aboutWindow(); }
     EngineLinks& links() { return application.program()->engineLinks(); }
     int openAboutWindows() const {
-        return static_cast<int>(std::count_if(machine.dialogs.openModals.begin(), machine.dialogs.openModals.end(),
-                                              [](const platform::ModalWindow* window) {
-                                                  return window->caption() == "About" && !window->isClosed();
-                                              }));
+        return static_cast<int>(std::count_if(
+            machine.dialogs.openModals.begin(), machine.dialogs.openModals.end(),
+            [](const platform::ModalWindow* window) { return window->caption() == "About" && !window->isClosed(); }));
     }
 
     sim::SimMachine machine;

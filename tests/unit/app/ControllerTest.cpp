@@ -37,9 +37,8 @@ TEST_F(Controller, TheEndOfTheSessionEndsTheProgramBeforeTheMessageReturns) {
     EXPECT_TRUE(machine.application.endSession());
     // Windows may end the process right after WM_ENDSESSION: the work is done by then.
     EXPECT_TRUE(application.terminated());
-    EXPECT_THAT(callsSinceStart(),
-                ElementsAre("DestroyWindow explanation", "DestroyWindow controller", "DestroyWindow application",
-                            "PostQuitMessage 0"));
+    EXPECT_THAT(callsSinceStart(), ElementsAre("DestroyWindow explanation", "DestroyWindow controller",
+                                               "DestroyWindow application", "PostQuitMessage 0"));
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
 }
 

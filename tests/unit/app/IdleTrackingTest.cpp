@@ -71,18 +71,18 @@ TEST_P(IdleTracking, TheForegroundWindowIsRecordedOnlyWhileThePanicButtonServesA
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IdleTracking,
-    ::testing::Values(
-        Case{"HideActive", true, true, hotkeys::kHideActiveAction, Foreground::UserWindow, true},
-        Case{"CloseActive", true, true, hotkeys::kCloseActiveAction, Foreground::UserWindow, true},
-        Case{"HideAll", true, true, hotkeys::kHideAllAction, Foreground::UserWindow, false},
-        Case{"CloseAll", true, true, hotkeys::kCloseAllAction, Foreground::UserWindow, false},
-        Case{"DoNothing", true, true, hotkeys::kDoNothingAction, Foreground::UserWindow, false},
-        Case{"NoActionSelected", true, true, settings::kNoActionSelected, Foreground::UserWindow, false},
-        Case{"PanicWindowHidden", true, false, hotkeys::kHideActiveAction, Foreground::UserWindow, false},
-        Case{"NoPanicWindow", false, true, hotkeys::kHideActiveAction, Foreground::UserWindow, false},
-        Case{"PanicWindowInFront", true, true, hotkeys::kHideActiveAction, Foreground::PanicWindow, false},
-        Case{"MainWindowInFront", true, true, hotkeys::kCloseActiveAction, Foreground::MainWindow, false},
-        Case{"NoForegroundWindow", true, true, hotkeys::kHideActiveAction, Foreground::Nothing, false}),
+    ::testing::Values(Case{"HideActive", true, true, hotkeys::kHideActiveAction, Foreground::UserWindow, true},
+                      Case{"CloseActive", true, true, hotkeys::kCloseActiveAction, Foreground::UserWindow, true},
+                      Case{"HideAll", true, true, hotkeys::kHideAllAction, Foreground::UserWindow, false},
+                      Case{"CloseAll", true, true, hotkeys::kCloseAllAction, Foreground::UserWindow, false},
+                      Case{"DoNothing", true, true, hotkeys::kDoNothingAction, Foreground::UserWindow, false},
+                      Case{"NoActionSelected", true, true, settings::kNoActionSelected, Foreground::UserWindow, false},
+                      Case{"PanicWindowHidden", true, false, hotkeys::kHideActiveAction, Foreground::UserWindow, false},
+                      Case{"NoPanicWindow", false, true, hotkeys::kHideActiveAction, Foreground::UserWindow, false},
+                      Case{"PanicWindowInFront", true, true, hotkeys::kHideActiveAction, Foreground::PanicWindow,
+                           false},
+                      Case{"MainWindowInFront", true, true, hotkeys::kCloseActiveAction, Foreground::MainWindow, false},
+                      Case{"NoForegroundWindow", true, true, hotkeys::kHideActiveAction, Foreground::Nothing, false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST_F(IdleTracking, WhileDetachedNothingIsRecorded_AttachedAgainItResumes) {

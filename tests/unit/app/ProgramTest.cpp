@@ -241,7 +241,8 @@ TEST_F(Program, ADefaultHotkeyHeldByAnotherProgramIsReportedInDefaultModeOnly) {
     // With custom keys of its own the default set is not used, so nothing is missing.
     sim::SimMachine customMode;
     customMode.hotkeys.holdInOtherProgram(kCtrl, kSpace);
-    customMode.files.putFile(settingsPathIn(customMode), "[StartUp]\r\nDefaults=0\r\nHkHide=Ctrl+H\r\nhkUnHide=Ctrl+U\r\n");
+    customMode.files.putFile(settingsPathIn(customMode),
+                             "[StartUp]\r\nDefaults=0\r\nHkHide=Ctrl+H\r\nhkUnHide=Ctrl+U\r\n");
     platform::Platform customPorts = customMode.platform();
     Application custom(customPorts, customMode.application);
     ASSERT_EQ(custom.start(), StartOutcome::Running);
@@ -360,8 +361,9 @@ TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder) {
     ASSERT_EQ(machine.application.menusShown.size(), 1u);
     std::vector<std::string> captions;
     for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
-    EXPECT_THAT(captions, ::testing::ElementsAre("&About", "", "&Change Icon...", "", "&Start silent (disables splash screen)",
-                                                 "Mode of operation", "Start with &Windows", "", "&Close Umbrix"));
+    EXPECT_THAT(captions,
+                ::testing::ElementsAre("&About", "", "&Change Icon...", "", "&Start silent (disables splash screen)",
+                                       "Mode of operation", "Start with &Windows", "", "&Close Umbrix"));
     EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
     EXPECT_TRUE(entry("Switch to stealth mode")->enabled);
 }
@@ -390,7 +392,8 @@ TEST_F(TrayMenuTest, StartSilentFollowsTheOptionAndIsSavedAsSilent) {
 
 TEST_F(TrayMenuTest, StartWithWindowsWritesAndDeletesTheRunValueForAnAdministrator) {
     machine.registry.administrator = true;
-    machine.registry.createKey(platform::RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    machine.registry.createKey(platform::RegistryRoot::LocalMachine,
+                               "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
     choose(TrayCommand::AutoStart);
     ASSERT_TRUE(runValue());
     EXPECT_EQ(runValue()->text, machine.system.exePath);

@@ -42,11 +42,9 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
 
     EXPECT_THAT(machine.journal.entries(),
                 ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application",
-                            "SetWindowLongW application tool window", "CreateWindowExW splash",
-                            "ShowWindow splash", "CreateWindowExW controller",
-                            "CreateWindowExW explanation", "ShowWindow splash",
-                            "SetWindowLongW application tool window", "ReleaseMutex QZ",
-                            "DestroyWindow splash"));
+                            "SetWindowLongW application tool window", "CreateWindowExW splash", "ShowWindow splash",
+                            "CreateWindowExW controller", "CreateWindowExW explanation", "ShowWindow splash",
+                            "SetWindowLongW application tool window", "ReleaseMutex QZ", "DestroyWindow splash"));
     // No task bar button: the application window is a hidden tool window, the controller hidden.
     const auto& appWindow = machine.application.applicationWindow;
     EXPECT_TRUE(appWindow.exists && appWindow.toolWindow && !appWindow.appWindow && !appWindow.visible);
@@ -74,7 +72,8 @@ TEST_F(Startup, ASilentStartShowsNoSplash) {
     machine.files.putFile(settings::settingsFilePathFor(machine.system.exePath), "[StartUp]\r\nSilent=1\r\n");
     ASSERT_EQ(application.start(), StartOutcome::Running);
     EXPECT_EQ(machine.application.splash.paints, 0);
-    for (const auto& call : machine.journal.entries()) EXPECT_THAT(call, ::testing::Not(::testing::HasSubstr("splash")));
+    for (const auto& call : machine.journal.entries())
+        EXPECT_THAT(call, ::testing::Not(::testing::HasSubstr("splash")));
 }
 
 TEST_F(Startup, ASplashThatCannotBeCreatedDoesNotKeepTheProgramFromStarting) {

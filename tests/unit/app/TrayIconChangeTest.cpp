@@ -72,7 +72,8 @@ TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShows
     changeIcon(IconLocation{kIconLibrary, 17});
 
     ASSERT_EQ(machine.iconFiles.pickersOpened.size(), 1u);
-    EXPECT_EQ(machine.iconFiles.pickersOpened[0], (IconLocation{kShell32, 0})) << "the picker starts at shell32, icon 0";
+    EXPECT_EQ(machine.iconFiles.pickersOpened[0], (IconLocation{kShell32, 0}))
+        << "the picker starts at shell32, icon 0";
     EXPECT_NE(trayPicture(), ownIcon);
     EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 17}));
     const IconExtractor& extractor = application->program()->trayIconChange().IconEx1();

@@ -132,15 +132,15 @@ TEST_P(TrayIconRetry, AnyOtherErrorIsFinal) {
     EXPECT_FALSE(done(c.kind));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachRequest, TrayIconRetry,
-    ::testing::Values(Case{"AddTimedOutOnce", Kind::Add, kTimeout, 1}, Case{"AddTimedOut5", Kind::Add, kTimeout, 5},
-                      Case{"AddWithoutCode31", Kind::Add, kNoErrorCode, 31},
-                      Case{"ModifyTimedOut3", Kind::Modify, kTimeout, 3},
-                      Case{"ModifyWithoutCode2", Kind::Modify, kNoErrorCode, 2},
-                      Case{"DeleteTimedOut4", Kind::Delete, kTimeout, 4},
-                      Case{"DeleteTimedOut31", Kind::Delete, kTimeout, 31}),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EachRequest, TrayIconRetry,
+                         ::testing::Values(Case{"AddTimedOutOnce", Kind::Add, kTimeout, 1},
+                                           Case{"AddTimedOut5", Kind::Add, kTimeout, 5},
+                                           Case{"AddWithoutCode31", Kind::Add, kNoErrorCode, 31},
+                                           Case{"ModifyTimedOut3", Kind::Modify, kTimeout, 3},
+                                           Case{"ModifyWithoutCode2", Kind::Modify, kNoErrorCode, 2},
+                                           Case{"DeleteTimedOut4", Kind::Delete, kTimeout, 4},
+                                           Case{"DeleteTimedOut31", Kind::Delete, kTimeout, 31}),
+                         [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 class TrayIconTookEffect : public TrayIconRetry {};
 

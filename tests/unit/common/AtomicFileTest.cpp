@@ -21,8 +21,10 @@ TEST(AtomicFile, AFailureOrACrashAtAnyStepLeavesTheOldFileWhole) {
         for (bool crash : {false, true}) {
             sim::SimMachine machine;
             machine.files.putFile(kPath, "old content");
-            if (crash) machine.files.crashAtMutation(step);
-            else machine.files.failMutation(step);
+            if (crash)
+                machine.files.crashAtMutation(step);
+            else
+                machine.files.failMutation(step);
             try {
                 EXPECT_FALSE(writeFileAtomically(machine.files, kPath, "new content, longer than before"));
             } catch (const sim::SimCrash&) {

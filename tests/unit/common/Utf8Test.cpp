@@ -17,8 +17,10 @@ TEST(Utf8, InvalidAndTruncatedBytesDecodeAsReplacement) {
         std::string bytes;
         std::u32string expected;
     } cases[] = {
-        {"\xFF" "a", U"\uFFFDa"},       // not a lead byte
-        {"a\xC3", U"a\uFFFD"},           // truncated at the end
+        {"\xFF"
+         "a",
+         U"\uFFFDa"},  // not a lead byte
+        {"a\xC3", U"a\uFFFD"},  // truncated at the end
         {"\xE2\x28\xA1", U"\uFFFD(\uFFFD"},  // broken continuation
     };
     for (const auto& c : cases) EXPECT_EQ(utf8::decode(c.bytes), c.expected);

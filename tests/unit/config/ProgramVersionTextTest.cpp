@@ -34,8 +34,8 @@ TEST(ProgramVersionText, ReadsDotsOrCommasWithBlanksAround) {
 }
 
 TEST(ProgramVersionText, AnythingButFourNumbersIsAnError) {
-    const char* cases[] = {"", "7.1.1", "7.1.1.98.5", "7.1.x.98", "7..1.98", "7.1.1.", "v7.1.1.98",
-                           "7.1.1.98 beta", "2147483648.1.1.98", "7.1.1.99999999999999999999"};
+    const char* cases[] = {"",       "7.1.1",     "7.1.1.98.5",    "7.1.x.98",          "7..1.98",
+                           "7.1.1.", "v7.1.1.98", "7.1.1.98 beta", "2147483648.1.1.98", "7.1.1.99999999999999999999"};
     for (const char* text : cases) {
         SCOPED_TRACE(text);
         try {

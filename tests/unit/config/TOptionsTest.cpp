@@ -12,12 +12,9 @@ TEST(TOptions, TrimsTheWorkingSetOnlyWhenMemoryWasShortAtCreation) {
         std::uint64_t available;
         bool optimize;
     } cases[] = {
-        {"256 MiB free", 256ull << 20, true},
-        {"one byte below 512 MiB", (512ull << 20) - 1, true},
-        {"exactly 512 MiB", 512ull << 20, false},
-        {"1 GiB free", 1ull << 30, false},
-        {"more than 4 GiB free", 6ull << 30, false},
-        {"nothing free", 0, true},
+        {"256 MiB free", 256ull << 20, true},        {"one byte below 512 MiB", (512ull << 20) - 1, true},
+        {"exactly 512 MiB", 512ull << 20, false},    {"1 GiB free", 1ull << 30, false},
+        {"more than 4 GiB free", 6ull << 30, false}, {"nothing free", 0, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

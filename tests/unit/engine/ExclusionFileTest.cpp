@@ -60,9 +60,12 @@ TEST_F(ExclusionFileTest, RecordLayoutIsThreeLengthPrefixedCodePageFields) {
     ASSERT_TRUE(file.SaveExclude(listOf({{"42", "D\xC3\xA9j\xC3\xA0", "C:\\a.exe", std::nullopt}})));
     const std::string bytes = *machine.files.readFile(kPath);
     ASSERT_EQ(bytes.size(), 768u);
-    EXPECT_EQ(bytes.substr(0, 3), std::string("\x02" "42"));
-    EXPECT_EQ(bytes.substr(256, 5), std::string("\x04" "D\xE9j\xE0"));  // Windows-1252
-    EXPECT_EQ(bytes.substr(512, 9), std::string("\x08" "C:\\a.exe"));
+    EXPECT_EQ(bytes.substr(0, 3), std::string("\x02"
+                                              "42"));
+    EXPECT_EQ(bytes.substr(256, 5), std::string("\x04"
+                                                "D\xE9j\xE0"));  // Windows-1252
+    EXPECT_EQ(bytes.substr(512, 9), std::string("\x08"
+                                                "C:\\a.exe"));
     EXPECT_EQ(bytes.substr(3, 253), std::string(253, '\0'));  // unused bytes are zero
 }
 
@@ -111,8 +114,10 @@ TEST_F(ExclusionFileTest, AFailedOrInterruptedSaveKeepsThePreviousFileWhole) {
     const ExclusionList bigger = listOf({{"2", "New", "", std::nullopt}, {"3", "Newer", "", std::nullopt}});
     for (int step = 0; step < 2; ++step) {
         for (bool crash : {false, true}) {
-            if (crash) machine.files.crashAtMutation(step);
-            else machine.files.failMutation(step, platform::errors::kDiskFull);
+            if (crash)
+                machine.files.crashAtMutation(step);
+            else
+                machine.files.failMutation(step, platform::errors::kDiskFull);
             try {
                 EXPECT_FALSE(file.SaveExclude(bigger));
             } catch (const sim::SimCrash&) {
@@ -135,8 +140,10 @@ public:
     std::string toCodePage(std::string_view utf8) override {
         std::string out;
         for (char32_t c : utf8::decode(utf8)) {
-            if (c < 0x80) out += static_cast<char>(c);
-            else out += std::string{'\x81', static_cast<char>(0x40 + (c & 0x3F))};
+            if (c < 0x80)
+                out += static_cast<char>(c);
+            else
+                out += std::string{'\x81', static_cast<char>(0x40 + (c & 0x3F))};
         }
         return out;
     }

@@ -49,7 +49,7 @@ TEST_F(HiddenWindowRecoveryTest, AKilledRunsWindowsComeBackIntoTheListOfTheNextR
 TEST_F(HiddenWindowRecoveryTest, OnlyWindowsStillHiddenByTheSameProcessAreTakenBack) {
     hideAll();
     ASSERT_TRUE(recovery.record(state.hiddenWindows));
-    machine.windows.destroy(inbox);           // closed meanwhile
+    machine.windows.destroy(inbox);  // closed meanwhile
     machine.windows.setVisible(draft, true);  // shown by its application
     HiddenWindowList nextRun;
     EXPECT_EQ(recovery.adoptLeftovers(nextRun), 0);
@@ -79,10 +79,10 @@ TEST_F(HiddenWindowRecoveryTest, AProcessIdReusedByAnotherProcessIsNotTakenForTh
         std::string startTime;
         int adopted;
     } cases[] = {
-        {" " + std::to_string(mailStart), 0},       // the recorded process, long gone
+        {" " + std::to_string(mailStart), 0},  // the recorded process, long gone
         {" " + std::to_string(successorStart), 1},  // the same process after all
-        {" -", 1},                                   // no start time could be read
-        {"", 1},                                     // a record written without start times
+        {" -", 1},  // no start time could be read
+        {"", 1},  // a record written without start times
     };
     for (const Case& c : cases) {
         machine.files.putFile(kPath, "Umbrix hidden windows 1\n" + text(helperWindow) + " " +
@@ -95,10 +95,10 @@ TEST_F(HiddenWindowRecoveryTest, AProcessIdReusedByAnotherProcessIsNotTakenForTh
 TEST_F(HiddenWindowRecoveryTest, AForeignOrDamagedRecordAddsNothingAndAWindowIsNotListedTwice) {
     hideAll();
     const std::string mailId = std::to_string(mail.value);
-    for (const std::string& bytes : std::vector<std::string>{
-             "", "garbage", "Umbrix hidden windows 1\nnot a line\n12 x\n",
-             "Umbrix hidden windows 1\n" + text(inbox) + " " + mailId + " soon\n",
-             "Umbrix hidden windows 1\n" + text(inbox) + " " + mailId + " 12 34\n"}) {
+    for (const std::string& bytes :
+         std::vector<std::string>{"", "garbage", "Umbrix hidden windows 1\nnot a line\n12 x\n",
+                                  "Umbrix hidden windows 1\n" + text(inbox) + " " + mailId + " soon\n",
+                                  "Umbrix hidden windows 1\n" + text(inbox) + " " + mailId + " 12 34\n"}) {
         machine.files.putFile(kPath, bytes);
         HiddenWindowList nextRun;
         EXPECT_EQ(recovery.adoptLeftovers(nextRun), 0) << bytes;

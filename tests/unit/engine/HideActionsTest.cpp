@@ -70,9 +70,8 @@ TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows
 
     EXPECT_TRUE(actions.DoHideAllWindows(kHide));
 
-    EXPECT_EQ(links.log, (std::vector<std::string>{"removeTrayIcon", "setTaskManagerDisabled(true)",
-                                                   "closeMainWindow", "closeAndDestroyPasswordPrompt",
-                                                   "closeAboutWindow"}));
+    EXPECT_EQ(links.log, (std::vector<std::string>{"removeTrayIcon", "setTaskManagerDisabled(true)", "closeMainWindow",
+                                                   "closeAndDestroyPasswordPrompt", "closeAboutWindow"}));
 
     // Without rights the policy is left alone; with the option off the icon stays.
     links.log.clear();
@@ -83,8 +82,7 @@ TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows
 }
 
 // Every window that is off the screen after an action, however it ended, has its entry.
-void expectEveryHiddenWindowRecorded(const SimDesktop& desk, const std::vector<platform::WindowId>& windows,
-                                     int step) {
+void expectEveryHiddenWindowRecorded(const SimDesktop& desk, const std::vector<platform::WindowId>& windows, int step) {
     const auto& entries = desk.engine.state().hiddenWindows;
     for (platform::WindowId window : windows) {
         const auto* w = desk.machine.windows.find(window);
@@ -223,7 +221,8 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
         links.announcedHides.clear();
         state.options.cbHideParent = c.hideParent;
         machine.windows.setForeground(doc2);
-        EXPECT_TRUE(c.hideAll ? actions.DoHideAllWindows(kHide) : actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+        EXPECT_TRUE(c.hideAll ? actions.DoHideAllWindows(kHide)
+                              : actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
         std::vector<std::string> expected;
         for (WindowId window : c.announced) expected.push_back(text(window));
         ASSERT_EQ(links.announcedHides.size(), 1u);
@@ -250,9 +249,9 @@ TEST_F(HideActions, HideActiveTakesTheWindowBeforeThePanicButtonWhenThatStartedI
         ActionSender sender;
         WindowId expected;
     } cases[] = {
-        {panic, ActionSender::PanicWindow, worked},       // the panic button's own click
-        {WindowId{}, ActionSender::HideHotkey, worked},    // panic window not recorded yet
-        {panic, ActionSender::HideHotkey, panic},          // a hotkey: the foreground window
+        {panic, ActionSender::PanicWindow, worked},  // the panic button's own click
+        {WindowId{}, ActionSender::HideHotkey, worked},  // panic window not recorded yet
+        {panic, ActionSender::HideHotkey, panic},  // a hotkey: the foreground window
     };
     for (const auto& c : cases) {
         machine.windows.setVisible(worked, true);

@@ -19,15 +19,15 @@ TEST_F(Inventory, FilterChainKeepsOnlyVisibleTitledWindowsOfTheUser) {
         bool listed;
     } cases[] = {
         {{"Untitled - Notepad", notepad}, true},
-        {{"", notepad}, false},                                            // untitled
-        {{"Program Manager", notepad}, false},                             // the desktop
-        {{"program manager", notepad}, false},                             // in any letter case
-        {{"ubx 7 FOR office (portable)", word}, false},                    // our own main window
-        {{"Hidden helper", word, false}, false},                           // not visible
-        {{"Settings", word, true, ShowState::Normal, 1u}, false},          // cloaked
+        {{"", notepad}, false},  // untitled
+        {{"Program Manager", notepad}, false},  // the desktop
+        {{"program manager", notepad}, false},  // in any letter case
+        {{"ubx 7 FOR office (portable)", word}, false},  // our own main window
+        {{"Hidden helper", word, false}, false},  // not visible
+        {{"Settings", word, true, ShowState::Normal, 1u}, false},  // cloaked
         {{"No compositor", word, true, ShowState::Normal, std::nullopt}, true},  // failed query: not cloaked
         {{"Minimized letter", word, true, ShowState::Minimized}, true},
-        {{"Project1 - RAD Studio", delphi}, false},                        // "BIN\BDS.EXE" in any case
+        {{"Project1 - RAD Studio", delphi}, false},  // "BIN\BDS.EXE" in any case
     };
     std::vector<std::string> expected;
     for (const auto& c : cases) {

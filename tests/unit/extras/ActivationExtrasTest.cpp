@@ -21,7 +21,7 @@ protected:
         m.sim.internetCache.content = {"http://example.test/", "http://example.test/logo.png"};
         m.sim.internetCache.cookies = {"Cookie:user@example.test/"};
         ASSERT_TRUE(m.sim.registry.writeValue(RegistryRoot::CurrentUser, kTypedUrls, "url1",
-                                                RegistryValue::ofString("http://example.test/")));
+                                              RegistryValue::ofString("http://example.test/")));
         m.sim.urlHistory.visited = {"http://example.test/"};
         m.sim.files.putFile(m.recentFolder() + "\\salaries.xlsx.lnk", "link");
         m.sim.files.putFile(m.recentFolder() + "\\AutomaticDestinations\\1b4dd67f.automaticDestinations-ms", "jump");
@@ -104,8 +104,10 @@ TEST_F(DoOptionsTest, TheRecycleBinEndsHoldingExactlyWhatLeftTheRecentFolder) {
 TEST_F(DoOptionsTest, AnUnresolvedRecentFolderSkipsOnlyTheFolderStep) {
     for (std::optional<std::string> unresolved : {std::optional<std::string>(), std::optional<std::string>("")}) {
         SCOPED_TRACE(unresolved ? "empty path" : "no path");
-        if (unresolved) m.sim.system.specialFolders[platform::SpecialFolder::Recent] = *unresolved;
-        else m.sim.system.specialFolders.erase(platform::SpecialFolder::Recent);
+        if (unresolved)
+            m.sim.system.specialFolders[platform::SpecialFolder::Recent] = *unresolved;
+        else
+            m.sim.system.specialFolders.erase(platform::SpecialFolder::Recent);
         m.sim.shell.recentDocuments = {"salaries.xlsx"};
         m.sim.journal.clear();
 
@@ -157,7 +159,8 @@ TEST_P(DoOptionsFailureTest, EndsTheRunOrGoesOnAsTheFailingStepDecides) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, DoOptionsFailureTest,
     ::testing::Values(
-        FailureCase{"NoPlaybackDevice", [](ExtrasMachine& m) { m.sim.audio.hasDefaultEndpoint = false; }, false, "recent"},
+        FailureCase{"NoPlaybackDevice", [](ExtrasMachine& m) { m.sim.audio.hasDefaultEndpoint = false; }, false,
+                    "recent"},
         FailureCase{"PolicyValueRefused",
                     [](ExtrasMachine& m) {
                         ASSERT_TRUE(m.sim.registry.createKey(RegistryRoot::CurrentUser, kSystemPolicies));
@@ -166,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                     true, "policy"},
         FailureCase{"PolicyKeyCannotBeOpened",
                     [](ExtrasMachine& m) {
-                        m.sim.registry.lockKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies");
+                        m.sim.registry.lockKey(RegistryRoot::CurrentUser,
+                                               "Software\\Microsoft\\Windows\\CurrentVersion\\Policies");
                     },
                     false, "recent"},
         FailureCase{"NoShellLibrary", [](ExtrasMachine& m) { m.sim.shell.shellLibraryLoads = false; }, false, "recent"},

@@ -22,8 +22,8 @@ TEST_F(AudioMuteTest, SetsTheStateAskedForWhateverItWas) {
     for (bool xp : {false, true}) {
         if (xp) makeXp();
         for (Case c : {Case{false, true}, Case{true, true}, Case{true, false}, Case{false, false}}) {
-            SCOPED_TRACE(::testing::Message() << (xp ? "mixer" : "endpoint") << ", muted before " << c.mutedBefore
-                                              << ", mute " << c.mute);
+            SCOPED_TRACE(::testing::Message()
+                         << (xp ? "mixer" : "endpoint") << ", muted before " << c.mutedBefore << ", mute " << c.mute);
             sim.audio.endpointMuted = sim.audio.mixerMuted = c.mutedBefore;
             EXPECT_EQ(audio.MuteAudio(c.mute), 1);
             EXPECT_EQ(audio.MuteAudio(c.mute), 1);  // a second call is no toggle

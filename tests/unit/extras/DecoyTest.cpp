@@ -22,7 +22,9 @@ protected:
     std::vector<ProcessId> notepads() const { return sim.processes.runningProcessesOf(sim.notepadPath()); }
     const sim::SimWindows::Window& onDesktop(std::uint64_t handle) const { return *sim.windows.find(WindowId{handle}); }
     std::uint64_t foreground() const { return sim.windows.foreground().value; }
-    std::uint64_t open(ProcessId process, std::string title) { return sim.windows.open({std::move(title), process}).value; }
+    std::uint64_t open(ProcessId process, std::string title) {
+        return sim.windows.open({std::move(title), process}).value;
+    }
     // The user turns to another program, whose window takes the top and the foreground.
     void userTurnsAway() { open(sim.processes.start("C:\\Program Files\\Mail\\mail.exe"), "Mail"); }
 
@@ -41,7 +43,7 @@ TEST_F(DecoyTest, RecordsTheShellsAnswerAndShowsNothing) {
         {{true, kCalculator}, 42, true},
         {{true, kReport}, 42, true},
         {{true, "C:\\Users\\user\\Documents\\gone.txt"}, 2, true},  // file not found
-        {{true, "C:\\Nowhere\\gone.txt"}, 2, true},                  // in a missing folder: the same
+        {{true, "C:\\Nowhere\\gone.txt"}, 2, true},  // in a missing folder: the same
         {{true, "C:\\Users\\user\\Documents\\figures.xyz"}, 31, true},  // no program for the type
         {{false, kCalculator}, 0, false},
         {{true, ""}, 0, false},  // only a hand-edited settings file can ask for this

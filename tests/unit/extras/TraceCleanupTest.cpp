@@ -36,7 +36,8 @@ TEST_F(TraceCleanupTest, EmptyingTheRecycleBinFailsOnlyWithoutTheShellLibrary) {
 }
 
 TEST_F(TraceCleanupTest, TheCacheLosesEveryPageButNotCookiesNorWhatABrowserHoldsOpen) {
-    m.sim.internetCache.content = {"http://a.test/", "http://a.test/app.js", "http://b.test/video.mp4", "http://c.test/"};
+    m.sim.internetCache.content = {"http://a.test/", "http://a.test/app.js", "http://b.test/video.mp4",
+                                   "http://c.test/"};
     m.sim.internetCache.inUse = {"http://b.test/video.mp4"};
     m.sim.internetCache.cookies = {"Cookie:user@a.test/"};
 
@@ -62,8 +63,8 @@ TEST_F(TraceCleanupTest, TypedAddressesAreClearedUnderTheCurrentUserFirstAndTheM
         bool inCurrentUser;
         bool inLocalMachine;
         bool administrator;
-        bool currentUserAfter;       // the key exists, empty
-        bool localMachineEmptyAfter; // the key exists and is empty (false: untouched or absent)
+        bool currentUserAfter;  // the key exists, empty
+        bool localMachineEmptyAfter;  // the key exists and is empty (false: untouched or absent)
     };
     const Case cases[] = {
         {"both roots: only the current user's key", true, true, true, true, false},

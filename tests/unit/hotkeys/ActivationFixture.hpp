@@ -114,7 +114,7 @@ protected:
     sim::SimHotkeys::PressOutcome press(TShortCut code) {
         return machine.hotkeys.press(hotKeyModifiersOf(code), virtualKeyOf(code));
     }
-    void pressDefaultHide() { press(0x4020); }    // Ctrl+Space
+    void pressDefaultHide() { press(0x4020); }  // Ctrl+Space
     void pressDefaultUnhide() { press(0x4008); }  // Ctrl+Backspace
     void pressCustomHide() { press(kCustomHideInitial); }
     void pressCustomUnhide() { press(kCustomUnhideInitial); }

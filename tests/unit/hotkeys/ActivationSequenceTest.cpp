@@ -17,8 +17,8 @@ protected:
         // The panic button window exists from start-up, hidden until the user asks for it.
         standIns.panicHandle = machine.windows.open({"", machine.processes.start(machine.system.exePath), false});
         browser = machine.windows.open({"Browser", machine.processes.start("C:\\Apps\\browser.exe")});
-        sheets = machine.windows.open({"Sheets", machine.processes.start("C:\\Apps\\sheets.exe"), true,
-                                       ShowState::Minimized});
+        sheets = machine.windows.open(
+            {"Sheets", machine.processes.start("C:\\Apps\\sheets.exe"), true, ShowState::Minimized});
         mail = machine.windows.open({"Mail", userProcess});
         machine.windows.setForeground(mail);
     }
@@ -75,16 +75,20 @@ TEST_P(HideSequenceTest, TheHideKeyRunsTheConfiguredActionThenTheExtras) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryAction, HideSequenceTest,
-    ::testing::Values(
-        HideCase{kHideAllAction, {"Browser", "Mail", "Sheets"}, {}, true, nullptr, true},
-        HideCase{kHideActiveAction, {"Mail"}, {}, false, &ActivationTest::browser, true},
-        HideCase{kCloseAllAction, {}, {&ActivationTest::browser, &ActivationTest::sheets, &ActivationTest::mail}, true,
-                 nullptr, true},
-        // The close request is still on its way when the focus step runs: Windows hands the
-        // foreground on when the window really goes.
-        HideCase{kCloseActiveAction, {}, {&ActivationTest::mail}, false, nullptr, true},
-        HideCase{kDoNothingAction, {}, {}, true, &ActivationTest::mail, false},
-        HideCase{7, {}, {}, true, &ActivationTest::mail, true}));  // no action, yet not the do-nothing one
+    ::testing::Values(HideCase{kHideAllAction, {"Browser", "Mail", "Sheets"}, {}, true, nullptr, true},
+                      HideCase{kHideActiveAction, {"Mail"}, {}, false, &ActivationTest::browser, true},
+                      HideCase{kCloseAllAction,
+                               {},
+                               {&ActivationTest::browser, &ActivationTest::sheets, &ActivationTest::mail},
+                               true,
+                               nullptr,
+                               true},
+                      // The close request is still on its way when the focus step runs: Windows hands the
+                      // foreground on when the window really goes.
+                      HideCase{kCloseActiveAction, {}, {&ActivationTest::mail}, false, nullptr, true},
+                      HideCase{kDoNothingAction, {}, {}, true, &ActivationTest::mail, false},
+                      HideCase{
+                          7, {}, {}, true, &ActivationTest::mail, true}));  // no action, yet not the do-nothing one
 
 TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
     EXPECT_TRUE(sequence.IsWindowMinimized(sheets));
@@ -174,11 +178,11 @@ struct PromptCase {
 
 class UnhidePromptTest : public ActivationTest, public ::testing::WithParamInterface<PromptCase> {
 public:
-    using ActivationFixture::userTypes;
-    using ActivationFixture::userCancelsPrompt;
     using ActivationFixture::machine;
     using ActivationFixture::password;
     using ActivationFixture::store;
+    using ActivationFixture::userCancelsPrompt;
+    using ActivationFixture::userTypes;
 };
 
 TEST_P(UnhidePromptTest, UnhideWithPasswordAnsweredByTheUser) {
@@ -204,8 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PromptCase{"RightPassword", [](ActivationTest& t) { static_cast<UnhidePromptTest&>(t).userTypes("Secret"); },
                    true, 1, true},
-        PromptCase{"Cancel", [](ActivationTest& t) { static_cast<UnhidePromptTest&>(t).userCancelsPrompt(); }, false,
-                   1, false},
+        PromptCase{"Cancel", [](ActivationTest& t) { static_cast<UnhidePromptTest&>(t).userCancelsPrompt(); }, false, 1,
+                   false},
         // OK with the password of a moment ago: the whole dispatch ends, the extras included.
         PromptCase{"PasswordChangedWhileTyping",
                    [](ActivationTest& base) {
@@ -326,13 +330,12 @@ TEST_P(BothModesTest, ASecondUnhidePressWhileThePromptIsOpenRestoresNothingAndKe
     EXPECT_TRUE(promptStayed);
     EXPECT_EQ(machine.dialogs.modalsShown.size(), 1u);
     EXPECT_TRUE(hiddenTitles().empty());  // the typed password restored them
-    EXPECT_EQ(extrasRuns(), runs + 1);    // for the outer press only
+    EXPECT_EQ(extrasRuns(), runs + 1);  // for the outer press only
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, BothModesTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "DefaultKeys" : "CustomKeys");
-                         });
+INSTANTIATE_TEST_SUITE_P(Modes, BothModesTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return std::string(info.param ? "DefaultKeys" : "CustomKeys");
+});
 
 TEST_F(ActivationTest, TheIdleHandlerIsDetachedWhileThePromptIsUp) {
     setPassword("Secret");

@@ -26,7 +26,7 @@ TEST_F(DefaultHotKeysTest, CtrlSpaceAndCtrlBackspaceReachGetHotKeysUnderTheAtoms
     press(kCtrlSpace);
     press(kCtrlBackspace);
     EXPECT_EQ(dispatchers.calls, (std::vector<Call>{{"GetHotKeys", ActivationSender::None, keys.hideAtom()},
-                                                     {"GetHotKeys", ActivationSender::None, keys.unhideAtom()}}));
+                                                    {"GetHotKeys", ActivationSender::None, keys.unhideAtom()}}));
     EXPECT_TRUE(keys.isHideAtom(keys.hideAtom()));
     EXPECT_FALSE(keys.isHideAtom(keys.unhideAtom()));
     EXPECT_TRUE(keys.isUnhideAtom(keys.unhideAtom()));

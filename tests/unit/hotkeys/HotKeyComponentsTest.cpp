@@ -24,7 +24,8 @@ protected:
 
     // The dialog's creation, with the session as the test has set it up.
     HotKeyComponents& create() {
-        made.emplace_back(std::make_unique<HotKeyComponents>(machine.hotkeys, machine.dialogs, identifiers, router, text));
+        made.emplace_back(
+            std::make_unique<HotKeyComponents>(machine.hotkeys, machine.dialogs, identifiers, router, text));
         return *made.back();
     }
     std::vector<std::unique_ptr<HotKeyComponents>> made;

@@ -42,7 +42,9 @@ protected:
     bool programHolds(TShortCut code) const {
         return machine.hotkeys.programHolds(hotKeyModifiersOf(code), virtualKeyOf(code));
     }
-    void holdElsewhere(TShortCut code) { machine.hotkeys.holdInOtherProgram(hotKeyModifiersOf(code), virtualKeyOf(code)); }
+    void holdElsewhere(TShortCut code) {
+        machine.hotkeys.holdInOtherProgram(hotKeyModifiersOf(code), virtualKeyOf(code));
+    }
     void releaseElsewhere(TShortCut code) {
         machine.hotkeys.releaseInOtherProgram(hotKeyModifiersOf(code), virtualKeyOf(code));
     }

@@ -14,7 +14,8 @@ protected:
     HotKeyRouterTest() { router.setApplicationHook(&dispatchers); }
 
     // A component on `owner` whose OnHotKey records a DoHotKey with `sender`.
-    std::unique_ptr<TApplicationHotKey> component(platform::HotkeyWindow owner, TShortCut code, ActivationSender sender) {
+    std::unique_ptr<TApplicationHotKey> component(platform::HotkeyWindow owner, TShortCut code,
+                                                  ActivationSender sender) {
         auto made = std::make_unique<TApplicationHotKey>(machine.hotkeys, identifiers, router, owner, code);
         made->OnHotKey = [this, sender](TApplicationHotKey&) { dispatchers.DoHotKey(sender); };
         made->SetActive(true);
@@ -30,9 +31,9 @@ TEST_F(HotKeyRouterTest, EveryHotkeyPassesTheApplicationHookFirstThenItsComponen
     press(0x4055);
     press(0x4048);
     EXPECT_EQ(dispatchers.calls, (std::vector<Call>{{"GetHotKeys", ActivationSender::None, unhide->Identifier()},
-                                                     {"DoHotKey", ActivationSender::CustomUnhide, 0},
-                                                     {"GetHotKeys", ActivationSender::None, hide->Identifier()},
-                                                     {"DoHotKey", ActivationSender::CustomHide, 0}}));
+                                                    {"DoHotKey", ActivationSender::CustomUnhide, 0},
+                                                    {"GetHotKeys", ActivationSender::None, hide->Identifier()},
+                                                    {"DoHotKey", ActivationSender::CustomHide, 0}}));
 }
 
 // A hook on one window, with a fixed identifier.
@@ -78,9 +79,9 @@ TEST_F(HotKeyRouterTest, AHotkeyPressedWhileAnotherIsHandledIsDeliveredAtOnce) {
     };
     press(0x4055);
     EXPECT_EQ(dispatchers.calls, (std::vector<Call>{{"GetHotKeys", ActivationSender::None, unhide->Identifier()},
-                                                     {"DoHotKey", ActivationSender::CustomUnhide, 0},
-                                                     {"GetHotKeys", ActivationSender::None, hide->Identifier()},
-                                                     {"DoHotKey", ActivationSender::CustomHide, 0}}));
+                                                    {"DoHotKey", ActivationSender::CustomUnhide, 0},
+                                                    {"GetHotKeys", ActivationSender::None, hide->Identifier()},
+                                                    {"DoHotKey", ActivationSender::CustomHide, 0}}));
     EXPECT_EQ(depths, (std::vector<int>{1, 2}));
     EXPECT_EQ(router.depth(), 0);
 }

@@ -19,15 +19,15 @@ struct NamedKey {
 
 TEST_F(HotKeyTextTest, EveryNamedKeyFormatsAndParsesBack) {
     std::vector<NamedKey> keys = {
-        {0x08, "BkSp"}, {0x09, "Tab"},   {0x0D, "Enter"}, {0x1B, "Esc"},   {0x20, "Space"}, {0x21, "PgUp"},
-        {0x22, "PgDn"}, {0x23, "End"},   {0x24, "Home"},  {0x25, "Left"},  {0x26, "Up"},    {0x27, "Right"},
-        {0x28, "Down"}, {0x2D, "Ins"},   {0x2E, "Del"},
+        {0x08, "BkSp"}, {0x09, "Tab"},   {0x0D, "Enter"}, {0x1B, "Esc"},  {0x20, "Space"},
+        {0x21, "PgUp"}, {0x22, "PgDn"},  {0x23, "End"},   {0x24, "Home"}, {0x25, "Left"},
+        {0x26, "Up"},   {0x27, "Right"}, {0x28, "Down"},  {0x2D, "Ins"},  {0x2E, "Del"},
     };
     for (char c = '0'; c <= '9'; ++c) keys.push_back({static_cast<TShortCut>(c), nullptr});
     for (char c = 'A'; c <= 'Z'; ++c) keys.push_back({static_cast<TShortCut>(c), nullptr});
     for (int f = 1; f <= 24; ++f) keys.push_back({static_cast<TShortCut>(0x70 + f - 1), nullptr});
     for (const auto& key : keys) {
-        std::string expected = key.text ? key.text
+        std::string expected = key.text           ? key.text
                                : key.code >= 0x70 ? "F" + std::to_string(key.code - 0x70 + 1)
                                                   : std::string(1, static_cast<char>(key.code));
         SCOPED_TRACE(expected);
@@ -38,8 +38,8 @@ TEST_F(HotKeyTextTest, EveryNamedKeyFormatsAndParsesBack) {
 
 TEST_F(HotKeyTextTest, ModifiersComeInTheOrderShiftCtrlAlt) {
     const NamedKey cases[] = {
-        {0x4048, "Ctrl+H"},           {0xA008, "Shift+Alt+BkSp"}, {0xE041, "Shift+Ctrl+Alt+A"},
-        {0x2020, "Shift+Space"},      {0x8070, "Alt+F1"},         {0xC02E, "Ctrl+Alt+Del"},
+        {0x4048, "Ctrl+H"},      {0xA008, "Shift+Alt+BkSp"}, {0xE041, "Shift+Ctrl+Alt+A"},
+        {0x2020, "Shift+Space"}, {0x8070, "Alt+F1"},         {0xC02E, "Ctrl+Alt+Del"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(text.FormatHotKeyText(c.code), c.text);
@@ -58,9 +58,9 @@ TEST_F(HotKeyTextTest, KeypadDigitsReadLikeTheMainRowAndParseToIt) {
 
 TEST_F(HotKeyTextTest, ParsingIgnoresLetterCaseAndTakesModifiersInAnyOrderAndNumber) {
     const std::pair<const char*, TShortCut> cases[] = {
-        {"ctrl+h", 0x4048},          {"^H", 0x4048},           {"^h", 0x4048},
-        {"ALT+shift+bksp", 0xA008},  {"Ctrl+Ctrl+H", 0x4048},  {"^Ctrl+H", 0x4048},
-        {"CTRL+SPACE", 0x4020},      {"alt+f12", 0x807B},      {"H", 0x0048},
+        {"ctrl+h", 0x4048},         {"^H", 0x4048},          {"^h", 0x4048},
+        {"ALT+shift+bksp", 0xA008}, {"Ctrl+Ctrl+H", 0x4048}, {"^Ctrl+H", 0x4048},
+        {"CTRL+SPACE", 0x4020},     {"alt+f12", 0x807B},     {"H", 0x0048},
     };
     for (const auto& [input, code] : cases) EXPECT_EQ(text.ParseHotKeyText(input), code) << input;
 }

@@ -12,9 +12,9 @@ class FaultyRegistry final : public platform::RegistryPort {
 public:
     explicit FaultyRegistry(platform::RegistryPort& real) : real_(real) {}
 
-    std::set<std::string> refuseWrites;    // writes of these values fail
-    std::set<std::string> refuseDeletes;   // deletes of these values fail
-    std::set<std::string> garbleWrites;    // these values are stored damaged, yet reported written
+    std::set<std::string> refuseWrites;  // writes of these values fail
+    std::set<std::string> refuseDeletes;  // deletes of these values fail
+    std::set<std::string> garbleWrites;  // these values are stored damaged, yet reported written
     int writes = 0;
 
     platform::IoResult createKey(platform::RegistryRoot root, std::string_view path) override {

@@ -21,16 +21,16 @@ TEST(PasswordHash, OnlyWellFormedRecordsParse) {
     EXPECT_TRUE(parsePasswordHash("pbkdf2-sha256$1$" + salt + "$" + hash));
     EXPECT_TRUE(parsePasswordHash("pbkdf2-sha256$10000000$" + salt + "$" + hash));
     for (const std::string& bad : std::vector<std::string>{
-             "pbkdf2-sha1$1$" + salt + "$" + hash,          // another scheme
-             "PBKDF2-SHA256$1$" + salt + "$" + hash,        // scheme names are exact
-             "pbkdf2-sha256$0$" + salt + "$" + hash,        // no iterations
+             "pbkdf2-sha1$1$" + salt + "$" + hash,  // another scheme
+             "PBKDF2-SHA256$1$" + salt + "$" + hash,  // scheme names are exact
+             "pbkdf2-sha256$0$" + salt + "$" + hash,  // no iterations
              "pbkdf2-sha256$10000001$" + salt + "$" + hash,  // a check would take minutes
              "pbkdf2-sha256$-1$" + salt + "$" + hash,
              "pbkdf2-sha256$99999999999$" + salt + "$" + hash,
-             "pbkdf2-sha256$1$$" + hash,                    // no salt
+             "pbkdf2-sha256$1$$" + hash,  // no salt
              "pbkdf2-sha256$1$" + salt + "$" + hash.substr(2),  // short hash
              "pbkdf2-sha256$1$" + salt + "$" + hash + "00",  // long hash
-             "pbkdf2-sha256$1$" + salt + "x$" + hash,       // odd hex
+             "pbkdf2-sha256$1$" + salt + "x$" + hash,  // odd hex
              "pbkdf2-sha256$1$" + salt + "$" + hash + "$",  // a fifth field
              "pbkdf2-sha256$1$" + salt,
              "Secret",

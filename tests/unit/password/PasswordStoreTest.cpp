@@ -57,8 +57,8 @@ TEST_F(PasswordStoreTest, APasswordIsStoredAsASaltedHashWithItsIterationsAndTheH
 TEST_F(PasswordStoreTest, NewPasswordsTakeSixHundredThousandIterationsByDefault) {
     PasswordStore real(machine.registry, machine.crypto);
     ASSERT_EQ(real.WritePassword("Secret", "").result, PasswordSaveResult::Saved);
-    auto stored = machine.registry.readValue(RegistryRoot::CurrentUser, std::string(kPasswordBaseKey) + "\\QVAcc",
-                                             "KeyHash");
+    auto stored =
+        machine.registry.readValue(RegistryRoot::CurrentUser, std::string(kPasswordBaseKey) + "\\QVAcc", "KeyHash");
     ASSERT_TRUE(stored);
     EXPECT_EQ(parsePasswordHash(stored->text)->iterations, 600000u);
 }
@@ -176,9 +176,9 @@ TEST_F(PasswordStoreTest, ARefusedHintLeavesTheNewPasswordInPlace) {
 }
 
 TEST_F(PasswordStoreTest, ADamagedHashCountsAsNoPassword) {
-    for (const RegistryValue& damaged : {RegistryValue::ofString("pbkdf2-sha256$5$zz$00"), RegistryValue::ofDWord(1),
-                                         RegistryValue::ofString("pbkdf2-sha256$4000000000$" + std::string(32, '0') +
-                                                                 "$" + std::string(64, '0'))}) {
+    for (const RegistryValue& damaged :
+         {RegistryValue::ofString("pbkdf2-sha256$5$zz$00"), RegistryValue::ofDWord(1),
+          RegistryValue::ofString("pbkdf2-sha256$4000000000$" + std::string(32, '0') + "$" + std::string(64, '0'))}) {
         ASSERT_TRUE(machine.registry.writeValue(RegistryRoot::CurrentUser, kPasswordKey, "KeyHash", damaged));
         EXPECT_EQ(store.ReadPassword(), std::nullopt);
         EXPECT_TRUE(startAndVerify(""));

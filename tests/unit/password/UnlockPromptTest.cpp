@@ -151,7 +151,7 @@ TEST_F(UnlockPromptTest, ASecondUnhideWhileThePromptIsOpenShowsNothingAndRestore
         prompt.PassWord = "Sec";
         EXPECT_TRUE(prompts.isOpen());
         nested.push_back(prompts.askToUnlock());  // the unhide hotkey, pressed again
-        EXPECT_EQ(prompt.PassWord, "Sec");         // the open prompt is untouched
+        EXPECT_EQ(prompt.PassWord, "Sec");  // the open prompt is untouched
         EXPECT_FALSE(prompt.isClosed());
         prompt.PassWord = "Secret";
         prompt.Button1Click();

@@ -25,11 +25,14 @@ TEST(SimRegistry, AStandardUserCannotWriteTheLocalMachineHive) {
 
 TEST(SimRegistry, ALockedKeyRefusesWritesBelowItButStillReads) {
     SimRegistry registry;
-    ASSERT_TRUE(registry.writeValue(RegistryRoot::CurrentUser, "Software\\Policies\\System", "V", RegistryValue::ofDWord(1)));
+    ASSERT_TRUE(
+        registry.writeValue(RegistryRoot::CurrentUser, "Software\\Policies\\System", "V", RegistryValue::ofDWord(1)));
     registry.lockKey(RegistryRoot::CurrentUser, "Software\\Policies");
-    EXPECT_FALSE(registry.writeValue(RegistryRoot::CurrentUser, "Software\\Policies\\System", "V", RegistryValue::ofDWord(0)));
+    EXPECT_FALSE(
+        registry.writeValue(RegistryRoot::CurrentUser, "Software\\Policies\\System", "V", RegistryValue::ofDWord(0)));
     EXPECT_FALSE(registry.createKey(RegistryRoot::CurrentUser, "Software\\Policies\\Explorer"));
-    EXPECT_EQ(registry.readValue(RegistryRoot::CurrentUser, "Software\\Policies\\System", "V"), RegistryValue::ofDWord(1));
+    EXPECT_EQ(registry.readValue(RegistryRoot::CurrentUser, "Software\\Policies\\System", "V"),
+              RegistryValue::ofDWord(1));
 }
 
 }  // namespace

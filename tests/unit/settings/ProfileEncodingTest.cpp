@@ -27,15 +27,22 @@ TEST(ProfileEncoding, OtherFilesAreInTheCodePage) {
     ProfileFileText decoded = decodeProfileFile("Decoy=D\xE9\x63oy", text);
     EXPECT_EQ(decoded.encoding, ProfileEncoding::CodePage);
     EXPECT_EQ(decoded.text, "Decoy=D\xC3\xA9\x63oy");
-    EXPECT_EQ(encodeProfileFile(kText, ProfileEncoding::CodePage, text), "[StartUp]\r\nDecoy=C:\\D\xE9\x63oy ? ?.txt\r\n");
+    EXPECT_EQ(encodeProfileFile(kText, ProfileEncoding::CodePage, text),
+              "[StartUp]\r\nDecoy=C:\\D\xE9\x63oy ? ?.txt\r\n");
     EXPECT_EQ(decodeProfileFile("", text).encoding, ProfileEncoding::CodePage);
 }
 
 TEST(ProfileEncoding, BrokenUtf16IsReadWithReplacementCharacters) {
     sim::SimText text;
     // A lone high surrogate, then an odd byte at the end.
-    ProfileFileText decoded = decodeProfileFile(std::string("\xFF\xFE" "A\0\x00\xD8" "B\0x", 9), text);
-    EXPECT_EQ(decoded.text, "A\xEF\xBF\xBD" "B");
+    ProfileFileText decoded = decodeProfileFile(std::string("\xFF\xFE"
+                                                            "A\0\x00\xD8"
+                                                            "B\0x",
+                                                            9),
+                                                text);
+    EXPECT_EQ(decoded.text,
+              "A\xEF\xBF\xBD"
+              "B");
 }
 
 }  // namespace

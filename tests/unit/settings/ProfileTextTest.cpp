@@ -97,8 +97,8 @@ const WriteCase kWriteCases[] = {
     {"a new file gets the section header", "", "AutoStart", "1", "[StartUp]\r\nAutoStart=1\r\n"},
     {"replaced in place, keeping the line's spelling and blanks", "[StartUp]\r\nA=1\r\n  action = 3  \r\nB=2\r\n",
      "Action", "4", "[StartUp]\r\nA=1\r\n  action = 4\r\nB=2\r\n"},
-    {"appended after the section's last line, before the blank line", "[StartUp]\r\nA=1\r\n\r\n[Other]\r\nX=1\r\n",
-     "B", "2", "[StartUp]\r\nA=1\r\nB=2\r\n\r\n[Other]\r\nX=1\r\n"},
+    {"appended after the section's last line, before the blank line", "[StartUp]\r\nA=1\r\n\r\n[Other]\r\nX=1\r\n", "B",
+     "2", "[StartUp]\r\nA=1\r\nB=2\r\n\r\n[Other]\r\nX=1\r\n"},
     {"appended before trailing blank lines", "[StartUp]\r\nA=1\r\n\r\n\r\n", "B", "2",
      "[StartUp]\r\nA=1\r\nB=2\r\n\r\n\r\n"},
     {"appended right after the header of an empty section", "[StartUp]\r\n\r\n[Other]\r\n", "B", "2",
@@ -110,7 +110,8 @@ const WriteCase kWriteCases[] = {
     {"a file of blank lines", "\r\n\r\n", "B", "2", "\r\n\r\n[StartUp]\r\nB=2\r\n"},
     {"LF files stay LF", "[StartUp]\nA=1\n", "B", "2", "[StartUp]\nA=1\nB=2\n"},
     {"a header in capitals is the section", "[STARTUP]\r\nA=1\r\n", "B", "2", "[STARTUP]\r\nA=1\r\nB=2\r\n"},
-    {"a key line without = gets its value", "[StartUp]\r\n  Action  \r\n", "Action", "4", "[StartUp]\r\n  Action=4\r\n"},
+    {"a key line without = gets its value", "[StartUp]\r\n  Action  \r\n", "Action", "4",
+     "[StartUp]\r\n  Action=4\r\n"},
     {"the first of duplicate keys is replaced", "[StartUp]\r\nA=1\r\nA=2\r\n", "A", "3", "[StartUp]\r\nA=3\r\nA=2\r\n"},
     {"the first of duplicate sections gets the key", "[StartUp]\r\nA=1\r\n[StartUp]\r\nB=1\r\n", "B", "2",
      "[StartUp]\r\nA=1\r\nB=2\r\n[StartUp]\r\nB=1\r\n"},
@@ -118,7 +119,8 @@ const WriteCase kWriteCases[] = {
      "; made by hand\r\nA=9\r\n[StartUp]\r\nA=1\r\n"},
     {"a comment is not the key", "[StartUp]\r\n;A=1\r\n", "A", "2", "[StartUp]\r\n;A=1\r\nA=2\r\n"},
     {"an empty value", "[StartUp]\r\nDecoy=x\r\n", "Decoy", "", "[StartUp]\r\nDecoy=\r\n"},
-    {"line breaks in a value cannot add lines", "", "btnPanic", "a\r\nAction=4", "[StartUp]\r\nbtnPanic=a  Action=4\r\n"},
+    {"line breaks in a value cannot add lines", "", "btnPanic", "a\r\nAction=4",
+     "[StartUp]\r\nbtnPanic=a  Action=4\r\n"},
     {"the other lines keep their bytes", "[StartUp]\r\nX = \"q\" \r\n\tA=1\n;c\r\n", "A", "2",
      "[StartUp]\r\nX = \"q\" \r\n\tA=2\n;c\r\n"},
 };
@@ -138,8 +140,8 @@ TEST(ProfileText, RefusesNamesTheFileCannotHold) {
 // of any section reads.
 TEST(ProfileText, AWriteChangesOnlyItsOwnKey) {
     const std::vector<std::string> pieces = {
-        "[StartUp]", "[startup]", "[Other]", " [ STARTUP ] ", "[StartUp", "A=1", "a = 2 ", "B", "B=\"q\"", "; A=3",
-        "", "   ", "Action=x", "=5", "ACTION=7", "[]"};
+        "[StartUp]", "[startup]", "[Other]", " [ STARTUP ] ", "[StartUp", "A=1", "a = 2 ",   "B",
+        "B=\"q\"",   "; A=3",     "",        "   ",           "Action=x", "=5",  "ACTION=7", "[]"};
     const std::vector<std::string> endings = {"\r\n", "\n", "\r", ""};
     const std::vector<std::string> sections = {"StartUp", "Other"};
     const std::vector<std::string> keys = {"A", "B", "Action", "New"};
@@ -156,12 +158,15 @@ TEST(ProfileText, AWriteChangesOnlyItsOwnKey) {
 
         const std::string after = write(text, section, key, value);
         std::string expected = value;
-        if (expected.size() >= 2 && expected.front() == '"' && expected.back() == '"') expected = expected.substr(1, expected.size() - 2);
+        if (expected.size() >= 2 && expected.front() == '"' && expected.back() == '"')
+            expected = expected.substr(1, expected.size() - 2);
         ASSERT_EQ(read(after, section, key), expected) << "text:\n" << text << "\nafter:\n" << after;
         for (const std::string& s : sections) {
             for (const std::string& k : keys) {
                 if (asciiNamesEqual(s, section) && asciiNamesEqual(k, key)) continue;
-                ASSERT_EQ(read(after, s, k), read(text, s, k)) << s << "/" << k << " text:\n" << text << "\nafter:\n" << after;
+                ASSERT_EQ(read(after, s, k), read(text, s, k)) << s << "/" << k << " text:\n"
+                                                               << text << "\nafter:\n"
+                                                               << after;
             }
         }
     }

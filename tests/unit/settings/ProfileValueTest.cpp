@@ -19,16 +19,16 @@ TEST(ProfileValue, ParsesDecimalAndHexadecimalSigned32BitIntegers) {
         {"0012", 12},
         {"2147483647", INT_MAX},
         {"-2147483648", INT_MIN},
-        {"2147483648", std::nullopt},   // one past the range
+        {"2147483648", std::nullopt},  // one past the range
         {"-2147483649", std::nullopt},
         {"99999999999999999999", std::nullopt},
         {"0x1F", 31},
         {"0X1f", 31},
         {"$ff", 255},
         {"0x0", 0},
-        {"0x00000000001", 1},          // leading zeros are no overflow
+        {"0x00000000001", 1},  // leading zeros are no overflow
         {"$7FFFFFFF", INT_MAX},
-        {"0x80000000", INT_MIN},       // a 32-bit pattern
+        {"0x80000000", INT_MIN},  // a 32-bit pattern
         {"$FFFFFFFF", -1},
         {"0x100000000", std::nullopt},  // more than 32 bits
         {"0x", std::nullopt},
@@ -55,7 +55,7 @@ TEST(ProfileValue, DecodesWithTheKeysDefault) {
 
     EXPECT_TRUE(decodeProfileBool(std::nullopt, true));
     EXPECT_FALSE(decodeProfileBool(std::nullopt, false));
-    EXPECT_TRUE(decodeProfileBool("yes", true));   // not an integer: the default
+    EXPECT_TRUE(decodeProfileBool("yes", true));  // not an integer: the default
     EXPECT_FALSE(decodeProfileBool("yes", false));
     EXPECT_FALSE(decodeProfileBool("0x0", true));
     EXPECT_FALSE(decodeProfileBool("0", true));

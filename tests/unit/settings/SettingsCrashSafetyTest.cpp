@@ -13,7 +13,8 @@ using testing::SettingsMachine;
 
 // A file from an earlier run: every key differs from what the save below writes, and a comment
 // and another section that must survive.
-const std::string kOldFile = "; kept\r\n[StartUp]\r\nAutoStart=1\r\nAction=3\r\nDecoy=C:\\old.txt\r\n\r\n[Other]\r\nX=1\r\n";
+const std::string kOldFile =
+    "; kept\r\n[StartUp]\r\nAutoStart=1\r\nAction=3\r\nDecoy=C:\\old.txt\r\n\r\n[Other]\r\nX=1\r\n";
 
 AppSelections newSelections() {
     AppSelections s;
@@ -30,9 +31,12 @@ std::vector<std::string> fileAfterEachKey(const std::string& start) {
     const AppSelections s = newSelections();
     for (const SettingsKey& entry : settingsKeyTable()) {
         if (!(entry.savedBy & kFullSave)) continue;
-        if (auto* b = std::get_if<BoolField>(&entry.field)) m.file.writeBool(entry.writeSection, entry.key, s.**b);
-        else if (auto* i = std::get_if<IntegerField>(&entry.field)) m.file.writeInteger(entry.writeSection, entry.key, s.**i);
-        else m.file.writeString(entry.writeSection, entry.key, s.*std::get<StringField>(entry.field));
+        if (auto* b = std::get_if<BoolField>(&entry.field))
+            m.file.writeBool(entry.writeSection, entry.key, s.**b);
+        else if (auto* i = std::get_if<IntegerField>(&entry.field))
+            m.file.writeInteger(entry.writeSection, entry.key, s.**i);
+        else
+            m.file.writeString(entry.writeSection, entry.key, s.*std::get<StringField>(entry.field));
         states.push_back(*m.machine.files.readFile(kSettingsPath));
     }
     return states;
@@ -58,11 +62,14 @@ void expectEveryCutLeavesAWholeFile(Cut cut) {
         ASSERT_EQ(steps, 2 * 33) << "every key is one temporary write and one replace";
 
         for (int step = 0; step < steps; ++step) {
-            SCOPED_TRACE(::testing::Message() << "cut at mutation " << step << (start.empty() ? " on a fresh install" : ""));
+            SCOPED_TRACE(::testing::Message()
+                         << "cut at mutation " << step << (start.empty() ? " on a fresh install" : ""));
             SettingsMachine m;
             if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
-            if (cut == Cut::Crash) m.machine.files.crashAtMutation(step);
-            else m.machine.files.failMutation(step);
+            if (cut == Cut::Crash)
+                m.machine.files.crashAtMutation(step);
+            else
+                m.machine.files.failMutation(step);
 
             bool reported = false;
             try {

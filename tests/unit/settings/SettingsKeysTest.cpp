@@ -19,11 +19,11 @@ std::vector<std::string_view> keysSavedBy(SaveSet save) {
 
 TEST(SettingsKeys, EachSaveWritesItsKeysInTableOrder) {
     const std::vector<std::string_view> full = {
-        "AutoStart", "DisSplScreen", "DoBin",       "TempFiles",  "Recent",     "URL",        "UsePW",
-        "UseDecoy",  "HidePanic",    "Decoy",       "Action",     "MuteAudio",  "cbDisableACT", "HkHide",
-        "hkUnHide",  "Defaults",     "PanicLeft",   "PanicTop",   "btnPanic",   "Tray",       "Silent",
-        "HideParent", "CloseParent", "PanicHeight", "PanicWidth", "Language",   "History",    "zOrder",
-        "TaskManager", "Cloaked",    "Transparancy", "rgExclude", "Theme"};
+        "AutoStart",   "DisSplScreen", "DoBin",        "TempFiles",  "Recent",    "URL",          "UsePW",
+        "UseDecoy",    "HidePanic",    "Decoy",        "Action",     "MuteAudio", "cbDisableACT", "HkHide",
+        "hkUnHide",    "Defaults",     "PanicLeft",    "PanicTop",   "btnPanic",  "Tray",         "Silent",
+        "HideParent",  "CloseParent",  "PanicHeight",  "PanicWidth", "Language",  "History",      "zOrder",
+        "TaskManager", "Cloaked",      "Transparancy", "rgExclude",  "Theme"};
     EXPECT_EQ(keysSavedBy(kFullSave), full);
     std::vector<std::string_view> close(full.begin() + 2, full.end());
     EXPECT_EQ(keysSavedBy(kMainWindowClose), close);
@@ -38,13 +38,18 @@ TEST(SettingsKeys, EveryEntryIsConsistent) {
         const bool typeMatches = std::visit(
             [&](const auto& field) {
                 using Field = std::decay_t<decltype(field)>;
-                if constexpr (std::is_same_v<Field, BoolField>) return std::holds_alternative<bool>(entry.defaultValue);
-                else if constexpr (std::is_same_v<Field, StringField>) return std::holds_alternative<std::string_view>(entry.defaultValue);
-                else return std::holds_alternative<std::int32_t>(entry.defaultValue) || std::holds_alternative<DesktopEdge>(entry.defaultValue);
+                if constexpr (std::is_same_v<Field, BoolField>)
+                    return std::holds_alternative<bool>(entry.defaultValue);
+                else if constexpr (std::is_same_v<Field, StringField>)
+                    return std::holds_alternative<std::string_view>(entry.defaultValue);
+                else
+                    return std::holds_alternative<std::int32_t>(entry.defaultValue) ||
+                           std::holds_alternative<DesktopEdge>(entry.defaultValue);
             },
             entry.field);
         EXPECT_TRUE(typeMatches) << entry.key;
-        EXPECT_EQ(entry.loadRange.has_value(), entry.key == "Transparancy" || entry.key == "Action" || entry.key == "rgExclude")
+        EXPECT_EQ(entry.loadRange.has_value(),
+                  entry.key == "Transparancy" || entry.key == "Action" || entry.key == "rgExclude")
             << entry.key;
         // Every section spelling names the one section.
         for (std::string_view section : {entry.readSection, entry.writeSection})
@@ -56,7 +61,8 @@ TEST(SettingsKeys, LoadOrdersNameKeysThatAreRead) {
     EXPECT_EQ(mainWindowLoadOrder().size(), 29u);
     EXPECT_EQ(mainWindowLoadOrder()[0], "Transparancy");
     EXPECT_EQ(mainWindowLoadOrder()[1], "Theme");
-    EXPECT_TRUE(std::equal(languageReloadOrder().begin(), languageReloadOrder().end(), mainWindowLoadOrder().begin() + 2));
+    EXPECT_TRUE(
+        std::equal(languageReloadOrder().begin(), languageReloadOrder().end(), mainWindowLoadOrder().begin() + 2));
     for (auto order : {mainWindowLoadOrder(), panicWindowLoadOrder()}) {
         for (std::string_view name : order) EXPECT_TRUE(settingsKey(name).loaded) << name;
     }

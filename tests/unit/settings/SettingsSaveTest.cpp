@@ -25,13 +25,14 @@ TEST(SettingsSave, AFullSaveOnAFreshInstallCreatesTheSectionWithThe33Keys) {
     selections.PanicLeft = -1920;
     FullSaveResult result = WriteAppSelections(m.file, selections);
     EXPECT_FALSE(result.exclusionFileSaved);
-    EXPECT_EQ(m.text(),
-              "[StartUp]\r\nAutoStart=0\r\nDisSplScreen=0\r\nDoBin=0\r\nTempFiles=0\r\nRecent=0\r\nURL=0\r\nUsePW=0\r\n"
-              "UseDecoy=0\r\nHidePanic=0\r\nDecoy=\r\nAction=0\r\nMuteAudio=1\r\ncbDisableACT=0\r\nHkHide=CTRL+SPACE\r\n"
-              "hkUnHide=CTRL+BACKSPACE\r\nDefaults=1\r\nPanicLeft=-1920\r\nPanicTop=0\r\n"
-              "btnPanic=Hi, I'm the \"Panic Button\". You can move me, change me, rename me.\r\nTray=0\r\nSilent=0\r\n"
-              "HideParent=1\r\nCloseParent=0\r\nPanicHeight=80\r\nPanicWidth=369\r\nLanguage=1033\r\nHistory=0\r\n"
-              "zOrder=1\r\nTaskManager=0\r\nCloaked=1\r\nTransparancy=1\r\nrgExclude=0\r\nTheme=0\r\n");
+    EXPECT_EQ(
+        m.text(),
+        "[StartUp]\r\nAutoStart=0\r\nDisSplScreen=0\r\nDoBin=0\r\nTempFiles=0\r\nRecent=0\r\nURL=0\r\nUsePW=0\r\n"
+        "UseDecoy=0\r\nHidePanic=0\r\nDecoy=\r\nAction=0\r\nMuteAudio=1\r\ncbDisableACT=0\r\nHkHide=CTRL+SPACE\r\n"
+        "hkUnHide=CTRL+BACKSPACE\r\nDefaults=1\r\nPanicLeft=-1920\r\nPanicTop=0\r\n"
+        "btnPanic=Hi, I'm the \"Panic Button\". You can move me, change me, rename me.\r\nTray=0\r\nSilent=0\r\n"
+        "HideParent=1\r\nCloseParent=0\r\nPanicHeight=80\r\nPanicWidth=369\r\nLanguage=1033\r\nHistory=0\r\n"
+        "zOrder=1\r\nTaskManager=0\r\nCloaked=1\r\nTransparancy=1\r\nrgExclude=0\r\nTheme=0\r\n");
     EXPECT_EQ(keysInOrder(m.text()), fullSaveKeys());
 }
 
@@ -61,7 +62,8 @@ TEST(SettingsSave, AFullSaveAfterAMainWindowCloseAppendsTheTwoMissingKeysAtTheSe
     expected.push_back("DisSplScreen");
     EXPECT_EQ(keysInOrder(m.text()), expected);
     const std::string text = m.text();
-    EXPECT_NE(text.find("Theme=0\r\nAutoStart=1\r\nDisSplScreen=0\r\n\r\n[Other]\r\nX=1\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Theme=0\r\nAutoStart=1\r\nDisSplScreen=0\r\n\r\n[Other]\r\nX=1\r\n"), std::string::npos)
+        << text;
     EXPECT_EQ(text.rfind("; Umbrix\r\n[StartUp]\r\nDoBin=0\r\n", 0), 0u) << text;
 }
 
@@ -81,9 +83,8 @@ TEST(SettingsSave, TheExclusionFileComesLastUnderAGuardOfItsOwn) {
     AppSelections selections;
     selections.ThemeList = 4;
     bool themeWasOnDisk = false;
-    FullSaveResult saved = WriteAppSelections(m.file, selections, [&] {
-        themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4;
-    });
+    FullSaveResult saved = WriteAppSelections(m.file, selections,
+                                              [&] { themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4; });
     EXPECT_TRUE(themeWasOnDisk);
     EXPECT_TRUE(saved.exclusionFileSaved);
 

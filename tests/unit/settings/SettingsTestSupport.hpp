@@ -32,8 +32,10 @@ inline std::vector<std::string> keysInOrder(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(begin, end - begin);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!line.empty() && line.front() == '[') inSection = asciiNamesEqual(line, "[StartUp]");
-        else if (inSection && line.find('=') != std::string_view::npos) keys.emplace_back(line.substr(0, line.find('=')));
+        if (!line.empty() && line.front() == '[')
+            inSection = asciiNamesEqual(line, "[StartUp]");
+        else if (inSection && line.find('=') != std::string_view::npos)
+            keys.emplace_back(line.substr(0, line.find('=')));
         begin = end + 1;
     }
     return keys;

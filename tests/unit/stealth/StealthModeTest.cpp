@@ -26,7 +26,8 @@ protected:
 
     // The program's start, in the session as the test has arranged it.
     void start() {
-        components = std::make_unique<hotkeys::HotKeyComponents>(machine.hotkeys, machine.dialogs, identifiers, router, text);
+        components =
+            std::make_unique<hotkeys::HotKeyComponents>(machine.hotkeys, machine.dialogs, identifiers, router, text);
         stealthMode = std::make_unique<StealthMode>(machine.dialogs, text, trayIcon, components->hkStealth,
                                                     [this] { ++windowsClosed; });
         dispatcher.stealth = stealthMode.get();
@@ -37,7 +38,8 @@ protected:
     }
     StealthMode& stealth() { return *stealthMode; }
     void pressExitStealth() {
-        machine.hotkeys.press(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), hotkeys::virtualKeyOf(kExitStealthHotKey));
+        machine.hotkeys.press(hotkeys::hotKeyModifiersOf(kExitStealthHotKey),
+                              hotkeys::virtualKeyOf(kExitStealthHotKey));
     }
 
     sim::SimMachine machine;

@@ -125,13 +125,13 @@ TEST_F(GetLatestVersionTest, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy
     } cases[] = {
         {"error page saved as the file", [](sim::SimMachine& m) { m.network.publishErrorPage(kUrl, 404); },
          VersionFileError::Problem::TooFewFields},
-        {"no such date", [](sim::SimMachine& m) {
-             m.network.publish(kUrl, "7.1.1.99\r\n31.2.2020\r\nhttp://a\r\n1\r\nhttp://b\r\n");
-         }, VersionFileError::Problem::NoSuchDate},
+        {"no such date",
+         [](sim::SimMachine& m) { m.network.publish(kUrl, "7.1.1.99\r\n31.2.2020\r\nhttp://a\r\n1\r\nhttp://b\r\n"); },
+         VersionFileError::Problem::NoSuchDate},
         // Line 4 has been read when line 5 turns out missing: still nothing is handed on.
-        {"only four lines", [](sim::SimMachine& m) {
-             m.network.publish(kUrl, "7.1.1.99\r\n15.6.2020\r\nhttp://a\r\n1024\r\n");
-         }, VersionFileError::Problem::MissingLine},
+        {"only four lines",
+         [](sim::SimMachine& m) { m.network.publish(kUrl, "7.1.1.99\r\n15.6.2020\r\nhttp://a\r\n1024\r\n"); },
+         VersionFileError::Problem::MissingLine},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

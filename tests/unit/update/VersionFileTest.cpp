@@ -20,37 +20,50 @@ struct GoodCase {
 };
 
 TEST(VersionFile, ReadsEveryFieldOfWellFormedFiles) {
-    const VersionFileContent typical{7, 1, 2, 105, date(2020, 6, 15),
-                                     "http://updates.umbrix.example/files/setup_x86.exe", 1048576,
+    const VersionFileContent typical{7,
+                                     1,
+                                     2,
+                                     105,
+                                     date(2020, 6, 15),
+                                     "http://updates.umbrix.example/files/setup_x86.exe",
+                                     1048576,
                                      "http://mirror.umbrix.example/setup_x86.exe"};
     const GoodCase cases[] = {
         {"CR LF line ends",
-         "7.1.2.105\r\n15.6.2020\r\n" + kInstaller + "\r\n1048576\r\nhttp://mirror.umbrix.example/setup_Flag_Platform.exe\r\n",
+         "7.1.2.105\r\n15.6.2020\r\n" + kInstaller +
+             "\r\n1048576\r\nhttp://mirror.umbrix.example/setup_Flag_Platform.exe\r\n",
          typical},
         {"lone LF line ends",
          "7.1.2.105\n15.6.2020\n" + kInstaller + "\n1048576\nhttp://mirror.umbrix.example/setup_Flag_Platform.exe",
          typical},
         {"mixed line ends, no end after line 5, a UTF-8 byte-order mark",
-         "\xEF\xBB\xBF" "7.1.2.105\r\n15.6.2020\n" + kInstaller + "\r\n1048576\nhttp://mirror.umbrix.example/setup_Flag_Platform.exe\r",
+         "\xEF\xBB\xBF"
+         "7.1.2.105\r\n15.6.2020\n" +
+             kInstaller + "\r\n1048576\nhttp://mirror.umbrix.example/setup_Flag_Platform.exe\r",
          typical},
         {"lines after the fifth are ignored",
-         "7.1.2.105\r\n15.6.2020\r\n" + kInstaller + "\r\n1048576\r\nhttp://mirror.umbrix.example/setup_x86.exe\r\n"
-         "garbage\r\n31.2.2020\r\n",
+         "7.1.2.105\r\n15.6.2020\r\n" + kInstaller +
+             "\r\n1048576\r\nhttp://mirror.umbrix.example/setup_x86.exe\r\n"
+             "garbage\r\n31.2.2020\r\n",
          typical},
         {"a fifth version field is ignored, empty fields do not count",
-         ".7..1.2...105.3.\r\n..15.6..2020.\r\n" + kInstaller + "\r\n1048576\r\nhttp://mirror.umbrix.example/setup_x86.exe\r\n",
+         ".7..1.2...105.3.\r\n..15.6..2020.\r\n" + kInstaller +
+             "\r\n1048576\r\nhttp://mirror.umbrix.example/setup_x86.exe\r\n",
          typical},
         {"blanks around numbers and a plus sign",
-         " 7 .1. 2\t.105 \r\n15 . 6 . 2020\r\n" + kInstaller + "\r\n +1048576 \r\nhttp://mirror.umbrix.example/setup_x86.exe\r\n",
+         " 7 .1. 2\t.105 \r\n15 . 6 . 2020\r\n" + kInstaller +
+             "\r\n +1048576 \r\nhttp://mirror.umbrix.example/setup_x86.exe\r\n",
          typical},
         {"a build above 2^31 and the largest size",
          "1.0.0.9000000000\r\n29.2.2000\r\nhttp://a/x.exe\r\n2147483647\r\nhttp://b/x.exe\r\n",
          {1, 0, 0, 9000000000LL, date(2000, 2, 29), "http://a/x.exe", 2147483647, "http://b/x.exe"}},
         {"placeholder twice, and its other spellings left alone",
-         "7.1.1.98\r\n17.1.2019\r\nhttp://Flag_Platform/Flag_Platform.exe\r\n0\r\nhttp://h/flag_platform/FLAG_PLATFORM/Flag_PlatformFlag_Platform\r\n",
+         "7.1.1.98\r\n17.1.2019\r\nhttp://Flag_Platform/Flag_Platform.exe\r\n0\r\nhttp://h/flag_platform/FLAG_PLATFORM/"
+         "Flag_PlatformFlag_Platform\r\n",
          {7, 1, 1, 98, date(2019, 1, 17), "http://x86/x86.exe", 0, "http://h/flag_platform/FLAG_PLATFORM/x86x86"}},
         {"empty address lines are kept as they are",
-         "7.1.1.98\r\n17.1.2019\r\n\r\n0\r\n\r\n", {7, 1, 1, 98, date(2019, 1, 17), "", 0, ""}},
+         "7.1.1.98\r\n17.1.2019\r\n\r\n0\r\n\r\n",
+         {7, 1, 1, 98, date(2019, 1, 17), "", 0, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,11 +102,13 @@ TEST(VersionFile, RejectsFilesThatAreNotVersionFilesNamingTheLine) {
         {"blank inside a number", "7.1.1.9 8\r\n17.1.2019\r\n" + tail, Problem::NotANumber, 1},
         {"sign twice", "7.1.1.+-98\r\n17.1.2019\r\n" + tail, Problem::NotANumber, 1},
         {"month name", "7.1.1.98\r\n17.Jan.2019\r\n" + tail, Problem::NotANumber, 2},
-        {"size with a unit", "7.1.1.98\r\n17.1.2019\r\nhttp://a/x.exe\r\n100 KB\r\nhttp://b\r\n", Problem::NotANumber, 4},
+        {"size with a unit", "7.1.1.98\r\n17.1.2019\r\nhttp://a/x.exe\r\n100 KB\r\nhttp://b\r\n", Problem::NotANumber,
+         4},
         {"empty size", "7.1.1.98\r\n17.1.2019\r\nhttp://a/x.exe\r\n\r\nhttp://b\r\n", Problem::NotANumber, 4},
         {"major beyond 32 bits", "2147483648.1.1.98\r\n17.1.2019\r\n" + tail, Problem::OutOfRange, 1},
         {"build beyond 64 bits", "7.1.1.9223372036854775808\r\n17.1.2019\r\n" + tail, Problem::OutOfRange, 1},
-        {"size beyond 32 bits", "7.1.1.98\r\n17.1.2019\r\nhttp://a\r\n4294967296\r\nhttp://b\r\n", Problem::OutOfRange, 4},
+        {"size beyond 32 bits", "7.1.1.98\r\n17.1.2019\r\nhttp://a\r\n4294967296\r\nhttp://b\r\n", Problem::OutOfRange,
+         4},
         {"31 February", "7.1.1.98\r\n31.2.2020\r\n" + tail, Problem::NoSuchDate, 2},
         {"29 February of a common year", "7.1.1.98\r\n29.2.2019\r\n" + tail, Problem::NoSuchDate, 2},
         {"29 February 1900", "7.1.1.98\r\n29.2.1900\r\n" + tail, Problem::NoSuchDate, 2},
@@ -107,7 +122,14 @@ TEST(VersionFile, RejectsFilesThatAreNotVersionFilesNamingTheLine) {
          "<body><h1>Not Found</h1></body></html>\r\n",
          Problem::TooFewFields, 1},
         {"an error page without a doctype", "<html>\n<body>Not Found</body>\n</html>\n", Problem::TooFewFields, 1},
-        {"UTF-16 text", std::string("7\0.\0" "1\0.\0" "1\0.\0" "9\0" "8\0\r\0\n\0", 22) + "17.1.2019\r\n" + tail,
+        {"UTF-16 text",
+         std::string("7\0.\0"
+                     "1\0.\0"
+                     "1\0.\0"
+                     "9\0"
+                     "8\0\r\0\n\0",
+                     22) +
+             "17.1.2019\r\n" + tail,
          Problem::NotANumber, 1},
     };
     for (const auto& c : cases) {

@@ -46,8 +46,7 @@ void ExplanationWindowView::createFonts() {
 void ExplanationWindowView::create(HINSTANCE instance, HWND owner) {
     // WS_POPUP alone: no caption, no border, no system menu. A tool window, like every window
     // of the program, so that it never has a task bar button or a place in Alt+Tab.
-    WindowBase::create(instance, kExplanationWindowClass, WS_EX_TOOLWINDOW, WS_POPUP, L"", owner,
-                       "explanation window");
+    WindowBase::create(instance, kExplanationWindowClass, WS_EX_TOOLWINDOW, WS_POPUP, L"", owner, "explanation window");
     createFonts();
     centreOnScreen(hwnd(), scaled(kWidth), scaled(kHeight));
 }
@@ -94,28 +93,18 @@ void ExplanationWindowView::paint() {
 
 LRESULT ExplanationWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
-        case WM_PAINT:
-            paint();
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // painted whole in WM_PAINT
+        case WM_PAINT: paint(); return 0;
+        case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
         case WM_LBUTTONUP:
             events_.onClick();
             events_.onMouseUp();
             return 0;
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            events_.onMouseUp();
-            return 0;
+        case WM_MBUTTONUP: events_.onMouseUp(); return 0;
         case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            events_.onKeyDown();
-            return 0;
-        case WM_KILLFOCUS:
-            events_.onFocusLost();
-            return 0;
-        default:
-            return WindowBase::handleMessage(message, wParam, lParam);
+        case WM_SYSKEYDOWN: events_.onKeyDown(); return 0;
+        case WM_KILLFOCUS: events_.onFocusLost(); return 0;
+        default: return WindowBase::handleMessage(message, wParam, lParam);
     }
 }
 

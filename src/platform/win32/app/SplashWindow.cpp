@@ -66,8 +66,7 @@ LRESULT SplashWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // The program is busy starting: the hourglass over the whole window.
             SetCursor(LoadCursorW(nullptr, IDC_WAIT));
             return TRUE;
-        default:
-            return WindowBase::handleMessage(message, wParam, lParam);
+        default: return WindowBase::handleMessage(message, wParam, lParam);
     }
 }
 

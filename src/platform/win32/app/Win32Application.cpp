@@ -5,9 +5,7 @@
 
 namespace umbrix::win32 {
 
-void Win32Application::createApplicationWindow(std::string_view title) {
-    applicationWindow_.create(instance_, title);
-}
+void Win32Application::createApplicationWindow(std::string_view title) { applicationWindow_.create(instance_, title); }
 
 void Win32Application::makeApplicationWindowToolWindow() { applicationWindow_.makeToolWindow(); }
 

@@ -21,8 +21,8 @@ void WindowBase::registerClass(HINSTANCE instance, const wchar_t* className) {
         throwLastError("cannot register a window class");
 }
 
-void WindowBase::create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style,
-                        const wchar_t* title, HWND owner, const char* whatForErrors) {
+void WindowBase::create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title,
+                        HWND owner, const char* whatForErrors) {
     registerClass(instance, className);
     HWND window = CreateWindowExW(exStyle, className, title, style, 0, 0, 0, 0, owner, nullptr, instance, this);
     if (!window) throwLastError(std::string("cannot create the ") + whatForErrors);

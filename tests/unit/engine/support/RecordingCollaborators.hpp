@@ -20,9 +20,7 @@ class RecordingCollaborators final : public OwnWindows,
                                      public EngineDialogs,
                                      public HideJournal {
 public:
-    EngineCollaborators links() {
-        return EngineCollaborators{*this, *this, *this, *this, *this, *this, *this, *this};
-    }
+    EngineCollaborators links() { return EngineCollaborators{*this, *this, *this, *this, *this, *this, *this, *this}; }
 
     // Answers.
     std::string caption = "UBX 7 for Office (Portable)";
