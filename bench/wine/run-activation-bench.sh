@@ -33,13 +33,8 @@ programFolder="$WINEPREFIX/drive_c/umbrix"
 mkdir -p "$programFolder"
 cp "$umbrixExe" "$programFolder/Umbrix.exe"
 # Wine shows its notification area as a titled window of its own, which Umbrix would hide with
-# the 50 (Windows' task bar has no title): it is excluded, as a user would, through Exclude.ini
-# (768-byte records of three fields: a length byte and 255 bytes).
-python3 -c '
-import sys
-field = lambda text: bytes([len(text)]) + text.encode("ascii").ljust(255, b"\0")
-sys.stdout.buffer.write(field("0") + field("Wine System Tray") + field(""))
-' >"$programFolder/Exclude.ini"
+# the 50 (Windows' task bar has no title): it is excluded, as a user would, through Exclude.ini.
+python3 "$here/../../tests/e2e/exclusion_file.py" "$programFolder/Exclude.ini" "Wine System Tray"
 # Output through files: a Wine process holding the caller's pipe would keep it open.
 wine "$programFolder/Umbrix.exe" >"$UMBRIX_RUN_DIR/umbrix.log" 2>&1 </dev/null &
 umbrixPid=$!

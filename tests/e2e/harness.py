@@ -19,6 +19,8 @@ import time
 import unittest
 from pathlib import Path
 
+from exclusion_file import write_window_exclusions
+
 # Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
@@ -56,7 +58,6 @@ TRAY_MENU = [
 # title and never qualifies). Tests that hide windows exclude it through the program's window
 # exclusions, as a user would.
 WINE_TRAY_TITLE = "Wine System Tray"
-EXCLUSION_RECORD_FIELD = 256
 
 
 def required_path(name):
@@ -436,11 +437,7 @@ class UmbrixTestCase(unittest.TestCase):
         """Writes the program's exclusion file (Exclude.ini: one 768-byte record per window,
         three fields of a length byte and 255 bytes) so that windows with these titles are
         never hidden. Call before the program starts: it reads the file once."""
-        def field(text):
-            data = text.encode("cp1252")[:EXCLUSION_RECORD_FIELD - 1]
-            return bytes([len(data)]) + data.ljust(EXCLUSION_RECORD_FIELD - 1, b"\0")
-        records = b"".join(field("0") + field(title) + field("") for title in titles)
-        (self.program_folder / "Exclude.ini").write_bytes(records)
+        write_window_exclusions(self.program_folder / "Exclude.ini", titles)
 
     def folder_snapshot(self):
         """Name, size and modification time of every file in the program folder."""
