@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
-# Builds Umbrix.exe and runs it under Wine: on the current X display, or on a virtual one
-# (with a screenshot every few seconds in out/screen.png) when there is none.
+# Builds Umbrix.exe and runs it under Wine.
+#
+#   bash scripts/run.sh          on the current X display. Without one, on a virtual display that
+#                                a VNC viewer reaches (this machine only, with a password printed
+#                                at start), beside Notepad to hide, with a screenshot every few
+#                                seconds in out/screen.png; stop it with Ctrl+C.
+#
 # The program runs from out/Umbrix/, where it keeps its QZ.ini between runs.
 set -eu
 cd "$(dirname "$0")/.."
+if [ $# -gt 0 ]; then
+  echo "usage: bash scripts/run.sh" >&2
+  exit 2
+fi
+
 bash scripts/install-deps.sh
 cmake --preset windows
+build=build/windows
+umbrixExe=$build/src/platform/win32/app/Umbrix.exe
+
 cmake --build --preset windows -j"$(nproc)" --target Umbrix
 mkdir -p out/Umbrix
-cp build/windows/src/platform/win32/app/Umbrix.exe out/Umbrix/Umbrix.exe
+cp "$umbrixExe" out/Umbrix/Umbrix.exe
 exe="$PWD/out/Umbrix/Umbrix.exe"
 
 export WINEDEBUG=-all
@@ -19,9 +32,30 @@ fi
 . scripts/wine-env.sh
 trap umbrix_wine_stop EXIT
 umbrix_wine_start
-echo "No display: running on the virtual display $DISPLAY; screenshots go to out/screen.png."
-echo "Stop with Ctrl+C."
-wine "$exe" &
+umbrix_vnc_start
+# Without a desktop Wine shows its tray as a titled window of its own, which the hide hotkey would
+# take with the rest, and with it the only Wine window the keyboard reaches: the first run
+# excludes it, as a user would (Windows' task bar is never hidden).
+if [ ! -e out/Umbrix/Exclude.ini ]; then
+  python3 tests/e2e/exclusion_file.py out/Umbrix/Exclude.ini "Wine System Tray"
+fi
+# Something to hide: Notepad, placed clear of the tray window (it reads its place from the
+# registry).
+for place in iWindowPosX=200 iWindowPosY=90 iWindowPosDX=640 iWindowPosDY=420; do
+  wine reg add 'HKCU\Software\Microsoft\Notepad' /v "${place%=*}" /t REG_DWORD /d "${place#*=}" /f >/dev/null 2>&1
+done
+wine notepad >/dev/null 2>&1 </dev/null &
+
+cat <<EOF
+No display: Umbrix runs on the virtual display $DISPLAY. Use it through a VNC viewer:
+  on this machine:       connect the viewer to localhost:$UMBRIX_VNC_PORT
+  from another machine:  ssh -L $UMBRIX_VNC_PORT:localhost:$UMBRIX_VNC_PORT $(id -un)@$(hostname), then connect it to localhost:$UMBRIX_VNC_PORT
+  password (shown only this once): $UMBRIX_VNC_PASSWORD
+Umbrix's icon is in Wine's tray window at the top left (right-click it for the menu).
+Ctrl+Space hides Notepad's window, Ctrl+Backspace brings it back.
+A screenshot every few seconds goes to out/screen.png. Stop with Ctrl+C.
+EOF
+wine "$exe" </dev/null &
 program=$!
 sleep 1
 while kill -0 "$program" 2>/dev/null; do

@@ -3,8 +3,10 @@
 # $UMBRIX_WINE_CACHE and copied for every run.
 #
 #   umbrix_wine_start     sets WINEPREFIX, HOME, DISPLAY, UMBRIX_RUN_DIR and UMBRIX_XVFB_PID
+#   umbrix_vnc_start      lets a person use the display through a VNC viewer (see below)
 #   umbrix_wine_describe  prints those as NAME=value lines (for a caller in another language)
-#   umbrix_wine_stop      ends every Wine process of the prefix, the display, and removes the run
+#   umbrix_wine_stop      ends every Wine process of the prefix, the VNC server, the display, and
+#                         removes the run
 #
 # A run belongs to UMBRIX_OWNER_PID (default: this shell). Runs whose owner has died without
 # stopping them (a test killed on its timeout) are cleaned up by the next start.
@@ -81,15 +83,51 @@ umbrix_start_xvfb() {
   export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")" UMBRIX_XVFB_PID
 }
 
+# Serves the run's display to VNC viewers: x11vnc on a free port from 5900 up, on the loopback
+# interface only (from another machine through an SSH tunnel), with VNC authentication by a
+# random password. VNC passwords have eight characters; x11vnc reads it from a private file
+# and removes it ("rm:"), so it never shows on a command line. Sets UMBRIX_VNC_PORT,
+# UMBRIX_VNC_PASSWORD and UMBRIX_VNC_PID; the server ends with the run.
+umbrix_vnc_start() {
+  local passwordFile="$UMBRIX_RUN_DIR/vnc-password" portFile="$UMBRIX_RUN_DIR/vnc-port" tries=0 password=
+  while [ ${#password} -lt 8 ]; do
+    password+=$(head -c 64 /dev/urandom | LC_ALL=C tr -dc 'A-Za-z0-9')
+  done
+  UMBRIX_VNC_PASSWORD=${password:0:8}
+  (umask 077 && printf '%s\n' "$UMBRIX_VNC_PASSWORD" >"$passwordFile") || return 1
+  x11vnc -display "$DISPLAY" -localhost -autoport 5900 -passwdfile "rm:$passwordFile" -forever -shared -norc \
+    -o "$UMBRIX_RUN_DIR/vnc.log" >"$portFile" 2>&1 </dev/null &
+  UMBRIX_VNC_PID=$!
+  echo "$UMBRIX_VNC_PID" >"$UMBRIX_RUN_DIR/vnc"
+  # It prints PORT=<number> once it listens.
+  while ! grep -q '^PORT=' "$portFile" && [ $tries -lt 200 ]; do
+    kill -0 "$UMBRIX_VNC_PID" 2>/dev/null || break
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  UMBRIX_VNC_PORT=$(sed -n 's/^PORT=\([0-9]*\)$/\1/p' "$portFile")
+  if [ -z "$UMBRIX_VNC_PORT" ]; then
+    echo "wine-env: x11vnc did not start:" >&2
+    tail -n 5 "$UMBRIX_RUN_DIR/vnc.log" "$portFile" >&2 2>/dev/null
+    return 1
+  fi
+  export UMBRIX_VNC_PORT UMBRIX_VNC_PASSWORD UMBRIX_VNC_PID
+}
+
 umbrix_wine_describe() {
   local name
-  for name in WINEPREFIX HOME DISPLAY UMBRIX_RUN_DIR UMBRIX_XVFB_PID; do
+  for name in WINEPREFIX HOME DISPLAY UMBRIX_RUN_DIR UMBRIX_XVFB_PID UMBRIX_VNC_PORT UMBRIX_VNC_PID; do
     echo "$name=${!name:-}"
   done
 }
 
 umbrix_wine_stop_run() {
   [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
+  local vnc
+  vnc=$(cat "${UMBRIX_RUN_DIR:-/nonexistent}/vnc" 2>/dev/null)
+  if [ -n "$vnc" ] && kill "$vnc" 2>/dev/null; then
+    wait "$vnc" 2>/dev/null
+  fi
   if [ -n "${UMBRIX_XVFB_PID:-}" ] && kill "$UMBRIX_XVFB_PID" 2>/dev/null; then
     wait "$UMBRIX_XVFB_PID" 2>/dev/null
   fi
@@ -101,6 +139,6 @@ umbrix_wine_stop_run() {
 
 umbrix_wine_stop() {
   umbrix_wine_stop_run
-  unset UMBRIX_RUN_DIR UMBRIX_XVFB_PID
+  unset UMBRIX_RUN_DIR UMBRIX_XVFB_PID UMBRIX_VNC_PORT UMBRIX_VNC_PASSWORD UMBRIX_VNC_PID
   return 0
 }

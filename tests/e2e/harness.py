@@ -163,6 +163,17 @@ class WineSession:
             err.seek(0)
             return subprocess.CompletedProcess(done.args, done.returncode, out.read(), err.read())
 
+    def serve_to_viewers(self):
+        """Starts the VNC server on the session's display as the run command does; returns its
+        port and process id. It ends with the session."""
+        started = subprocess.run(
+            ["bash", "-c", '. "$1" && umbrix_vnc_start && umbrix_wine_describe', "wine-env", str(self._wine_env)],
+            env=self.env, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=60)
+        described = dict(line.split("=", 1) for line in started.stdout.splitlines() if "=" in line)
+        if started.returncode != 0 or not described.get("UMBRIX_VNC_PORT"):
+            raise RuntimeError(f"cannot start the VNC server:\n{started.stderr}")
+        return int(described["UMBRIX_VNC_PORT"]), int(described["UMBRIX_VNC_PID"])
+
     def screenshot(self, step):
         """Saves the whole virtual screen as <artifacts>/<step>.png."""
         path = self.artifacts / f"{step}.png"
