@@ -2,7 +2,7 @@
 # Installs what building and testing Umbrix needs on Debian 12 (run as root).
 set -eu
 packages=(cmake g++ make libgtest-dev libgmock-dev python3
-          g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick x11-utils
+          g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick fonts-dejavu-core x11-utils
           x11vnc)
 missing=()
 for p in "${packages[@]}"; do

@@ -5,19 +5,36 @@
 #                                a VNC viewer reaches (this machine only, with a password printed
 #                                at start), beside Notepad to hide, with a screenshot every few
 #                                seconds in out/screen.png; stop it with Ctrl+C.
+#   bash scripts/run.sh --demo   on a private virtual display: a sample program's windows shown,
+#                                gone on the hide hotkey, back on the unhide hotkey, with a
+#                                screenshot of each step in out/demo/ and the README's picture
+#                                docs/demo.png (the screen before and after the hide hotkey).
 #
-# The program runs from out/Umbrix/, where it keeps its QZ.ini between runs.
+# The program runs from out/Umbrix/, where it keeps its QZ.ini between runs (the demo's runs
+# from a fresh folder each time).
 set -eu
 cd "$(dirname "$0")/.."
-if [ $# -gt 0 ]; then
-  echo "usage: bash scripts/run.sh" >&2
-  exit 2
-fi
+demo=
+case "${1:-}" in
+  "") ;;
+  --demo) demo=1 ;;
+  *)
+    echo "usage: bash scripts/run.sh [--demo]" >&2
+    exit 2
+    ;;
+esac
 
 bash scripts/install-deps.sh
 cmake --preset windows
 build=build/windows
 umbrixExe=$build/src/platform/win32/app/Umbrix.exe
+
+if [ -n "$demo" ]; then
+  cmake --build --preset windows -j"$(nproc)" --target Umbrix probe wintool
+  export UMBRIX_EXE="$PWD/$umbrixExe" UMBRIX_PROBE="$PWD/$build/tests/probe/probe.exe" \
+    UMBRIX_WINTOOL="$PWD/$build/tests/e2e/tools/wintool.exe" UMBRIX_WINE_ENV="$PWD/scripts/wine-env.sh"
+  exec python3 scripts/demo.py --out out/demo --picture docs/demo.png
+fi
 
 cmake --build --preset windows -j"$(nproc)" --target Umbrix
 mkdir -p out/Umbrix

@@ -279,6 +279,18 @@ class WinTool:
         """ShowWindow from outside the program (SW_SHOWNOACTIVATE or SW_HIDE)."""
         return self._run("show" if visible else "hide", str(handle), ok_codes=(0, 1)).returncode == 0
 
+    def umbrix_controller(self):
+        """Umbrix's controller window once the program has finished its start (its splash
+        window gone), else None."""
+        controllers = self.find(class_name=CONTROLLER_WINDOW_CLASS)
+        if len(controllers) != 1 or self.find(class_name=SPLASH_WINDOW_CLASS, pid=controllers[0].pid):
+            return None
+        return controllers[0]
+
+    def tray_icon_shown(self):
+        """Wine shows its tray window exactly while some program has an icon in it."""
+        return any(w.visible for w in self.find(title=WINE_TRAY_TITLE))
+
     def processes(self):
         """(pid, executable name) of every Windows process, Wine's own left out."""
         result = []
@@ -356,10 +368,7 @@ class UmbrixTestCase(unittest.TestCase):
         def ready():
             if umbrix.exit_code() is not None:
                 raise AssertionError(f"{umbrix.name} ended with {umbrix.exit_code()} before it was ready")
-            windows = self.controller_windows()
-            if len(windows) != 1 or self.wintool.find(class_name=SPLASH_WINDOW_CLASS, pid=windows[0].pid):
-                return None
-            return windows[0]
+            return self.wintool.umbrix_controller()
         return wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready", self.describe_windows)
 
     def start_ready_umbrix(self):
@@ -401,8 +410,7 @@ class UmbrixTestCase(unittest.TestCase):
     TRAY_ICON_POSITION = (12, 32)
 
     def tray_icon_shown(self):
-        """Wine shows its tray window exactly while some program has an icon in it."""
-        return any(w.visible for w in self.wintool.find(title="Wine System Tray"))
+        return self.wintool.tray_icon_shown()
 
     def xdotool(self, *args):
         done = subprocess.run(["xdotool", *map(str, args)], env=self.session.env, capture_output=True, text=True,

@@ -1,16 +1,20 @@
 """What the run command (scripts/run.sh) offers a newcomer without a display: the VNC server on the
-virtual display, reachable from this machine only and only with its password."""
+virtual display, reachable from this machine only and only with its password, and the scripted
+demo with its screenshots."""
 
 import ipaddress
 import os
 import socket
 import struct
+import subprocess
 import sys
+import unittest
 from pathlib import Path
 
-from harness import UmbrixTestCase
+from harness import UmbrixTestCase, required_path
 
 VNC_AUTHENTICATION = 2
+PROJECT = Path(__file__).resolve().parents[2]
 
 
 def _listening_sockets(pid):
@@ -74,3 +78,31 @@ class ViewerAccess(UmbrixTestCase):
             connection.sendall(bytes(16))  # an answer made without the password
             result = struct.unpack(">I", _receive(connection, 4))[0]
             self.assertNotEqual(result, 0, "an answer without the password is refused")
+
+
+class Demo(unittest.TestCase):
+    """`bash scripts/run.sh --demo` after the build: the demo script with the built programs."""
+
+    def test_the_demo_pictures_the_windows_shown_gone_and_back(self):
+        out = required_path("UMBRIX_E2E_ARTIFACTS") / "Demo"
+        picture = out / "picture" / "demo.png"
+        done = subprocess.run([sys.executable, str(PROJECT / "scripts" / "demo.py"), "--out", str(out), "--picture",
+                               str(picture)], capture_output=True, text=True, timeout=240)
+        self.assertEqual(done.returncode, 0, f"{done.stdout}\n{done.stderr}")
+
+        shots = {name: out / f"{name}.png" for name in ("01-windows-shown", "02-windows-gone", "03-windows-back")}
+        for name, shot in shots.items():
+            self.assertIn(f"{name}.png", done.stdout, "the demo says what each screenshot shows")
+        # Inside the topmost sample window (at 100,100, 320 by 200) the screen is white while the
+        # windows show and black while they are gone.
+        brightness = {name: self.brightness(shot, "300x150+110+130") for name, shot in shots.items()}
+        self.assertGreater(brightness["01-windows-shown"], 0.9, brightness)
+        self.assertLess(brightness["02-windows-gone"], 0.05, brightness)
+        self.assertGreater(brightness["03-windows-back"], 0.9, brightness)
+        self.assertTrue(picture.exists(), "the before and after picture is made")
+
+    @staticmethod
+    def brightness(image, area):
+        done = subprocess.run(["convert", str(image), "-crop", area, "+repage", "-colorspace", "gray", "-format",
+                               "%[fx:mean]", "info:"], capture_output=True, text=True, timeout=30, check=True)
+        return float(done.stdout)
