@@ -13,6 +13,7 @@ what it should, 1 otherwise.
 """
 
 import argparse
+import os
 import shutil
 import subprocess
 import sys
@@ -28,6 +29,7 @@ from harness import WINE_TRAY_TITLE, WineSession, WinTool, required_path, wait_u
 SAMPLE_TITLES = ["Quarterly report - Editor", "Inbox - Mail", "Team chat"]
 SAMPLE_WINDOW_CLASS = "UmbrixProbeWindow"
 HIDE_HOTKEY, UNHIDE_HOTKEY = "ctrl+space", "ctrl+backspace"
+PROGRAMS = ["UMBRIX_EXE", "UMBRIX_PROBE", "UMBRIX_WINTOOL", "UMBRIX_WINE_ENV"]
 
 # The part of the screen the README's picture shows: Wine's tray window at the top left and the
 # sample windows cascading below it.
@@ -172,6 +174,9 @@ def main():
     parser.add_argument("--out", type=Path, default=Path("out/demo"), help="folder for the screenshots")
     parser.add_argument("--picture", type=Path, help="where to put the before and after picture")
     args = parser.parse_args()
+    missing = [name for name in PROGRAMS if not os.environ.get(name)]
+    if missing:
+        parser.error(f"{', '.join(missing)} not set: run the demo with bash scripts/run.sh --demo")
 
     args.out.mkdir(parents=True, exist_ok=True)
     for old in args.out.glob("*.png"):
