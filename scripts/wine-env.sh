@@ -121,16 +121,19 @@ umbrix_wine_describe() {
   done
 }
 
+# Any part of the run may be gone already (a run swept after its owner died, a server that has
+# left by itself): no step fails, so a caller under `set -e` carries on.
 umbrix_wine_stop_run() {
-  [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
-  local vnc
-  vnc=$(cat "${UMBRIX_RUN_DIR:-/nonexistent}/vnc" 2>/dev/null)
-  if [ -n "$vnc" ] && kill "$vnc" 2>/dev/null; then
-    wait "$vnc" 2>/dev/null
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    wineserver -k >/dev/null 2>&1 || true
   fi
-  if [ -n "${UMBRIX_XVFB_PID:-}" ] && kill "$UMBRIX_XVFB_PID" 2>/dev/null; then
-    wait "$UMBRIX_XVFB_PID" 2>/dev/null
-  fi
+  # The VNC server before the display it serves.
+  local pid
+  for pid in "$(cat "${UMBRIX_RUN_DIR:-/nonexistent}/vnc" 2>/dev/null || true)" "${UMBRIX_XVFB_PID:-}"; do
+    if [ -n "$pid" ] && kill "$pid" 2>/dev/null; then
+      wait "$pid" 2>/dev/null || true
+    fi
+  done
   case "${UMBRIX_RUN_DIR:-}" in
     */umbrix-run.*) rm -rf "$UMBRIX_RUN_DIR" ;;
   esac
