@@ -38,7 +38,6 @@ PICTURE_AREA = "520x340+0+0"
 
 class Demo:
     def __init__(self, out: Path):
-        self.out = out
         self.session = WineSession(out)
         self.wintool = None
         self.umbrix = None

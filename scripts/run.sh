@@ -10,8 +10,8 @@
 #                                screenshot of each step in out/demo/ and the README's picture
 #                                docs/demo.png (the screen before and after the hide hotkey).
 #
-# The program runs from out/Umbrix/, where it keeps its QZ.ini between runs (the demo's runs
-# from a fresh folder each time).
+# The program runs from out/Umbrix/, where it keeps its QZ.ini between runs; the demo runs it
+# from a fresh folder each time.
 set -eu
 cd "$(dirname "$0")/.."
 demo=
