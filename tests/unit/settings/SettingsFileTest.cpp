@@ -99,5 +99,24 @@ TEST(SettingsFile, UnicodeFilesStayUnicode) {
     EXPECT_EQ(m.file.readString("s", "DECOY", ""), "\xE4\xB8\xAD");
 }
 
+TEST(SettingsFile, IllFormedUtf8InAUnicodeFileNeverBecomesALineBreak) {
+    SettingsMachine m;
+    // C0 8D C0 8A is an overlong CR LF: four ill-formed bytes inside the "Decoy" value, not a
+    // line break before "Action=4".
+    const std::string bytes =
+        "\xEF\xBB\xBF[StartUp]\r\nDecoy=C:\\a\xC0\x8D\xC0\x8A"
+        "Action=4\r\n";
+    m.machine.files.putFile(kSettingsPath, bytes);
+    const std::string replaced = "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD";
+    EXPECT_EQ(m.file.readInteger("StartUp", "Action", 0), 0);
+    EXPECT_EQ(m.file.readString("StartUp", "Decoy", ""), "C:\\a" + replaced + "Action=4");
+
+    // The next save writes the value back on its own line and adds no line "Action=4".
+    m.file.writeBool("StartUp", "UsePW", true);
+    EXPECT_EQ(m.machine.files.readFile(kSettingsPath),
+              "\xEF\xBB\xBF[StartUp]\r\nDecoy=C:\\a" + replaced + "Action=4\r\nUsePW=1\r\n");
+    EXPECT_EQ(m.file.readInteger("StartUp", "Action", 0), 0);
+}
+
 }  // namespace
 }  // namespace umbrix::settings
