@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/Utf8.hpp"
 #include "update/DecimalNumber.hpp"
 
 namespace umbrix::update {
@@ -39,12 +40,27 @@ std::vector<std::string_view> nonEmptyFields(std::string_view line) {
     return fields;
 }
 
-// The server's text in a message: short, and without control characters.
+// The server's text in a message: its first 40 characters, every control character (DEL and the
+// C1 controls too) written as \xHH and a backslash as \\. So the message reads unambiguously,
+// carries no terminal or line control and never ends in half a character; bytes that are not
+// UTF-8 show as U+FFFD.
 std::string quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
-    std::string shown;
-    for (char c : text.substr(0, kShown)) shown += static_cast<unsigned char>(c) < ' ' ? '?' : c;
-    return "\"" + shown + (text.size() > kShown ? "...\"" : "\"");
+    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    const std::u32string characters = utf8::decode(text);
+    std::u32string shown;
+    for (char32_t c : std::u32string_view(characters).substr(0, kShown)) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            shown += U"\\x";
+            shown += static_cast<char32_t>(kHexDigits[c >> 4]);
+            shown += static_cast<char32_t>(kHexDigits[c & 0xF]);
+        } else if (c == U'\\') {
+            shown += U"\\\\";
+        } else {
+            shown += c;
+        }
+    }
+    return "\"" + utf8::encode(shown) + (characters.size() > kShown ? "...\"" : "\"");
 }
 
 template <class Int>

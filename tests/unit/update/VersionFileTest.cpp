@@ -159,5 +159,38 @@ TEST(VersionFile, ErrorMessagesQuoteTheServersTextShortAndWithoutControlCharacte
     }
 }
 
+// What the message quotes of a line 4 that is not a number.
+std::string quotedSize(const std::string& line4) {
+    try {
+        readVersionFile("1.2.3.4\r\n17.1.2019\r\nhttp://a\r\n" + line4 + "\r\nhttp://b\r\n", "x86");
+    } catch (const VersionFileError& error) {
+        const std::string message = error.what();
+        const std::string before = "installer size \"", after = "\" is not a decimal number";
+        const std::size_t begin = message.find(before), end = message.rfind(after);
+        if (begin != std::string::npos && end != std::string::npos && end >= begin + before.size())
+            return message.substr(begin + before.size(), end - begin - before.size());
+        return "(unexpected message) " + message;
+    }
+    return "(read without error)";
+}
+
+TEST(VersionFile, ErrorMessagesEscapeEveryControlCharacterAndCutBetweenCharacters) {
+    const std::string a39(39, 'a'), a40(40, 'a');
+    const struct {
+        const char* what;
+        std::string line;
+        std::string shown;
+    } cases[] = {
+        {"escape and DEL", "1\x1B[2J\x7F", "1\\x1B[2J\\x7F"},
+        {"NUL, tab and a C1 control (NEL)", std::string("1\0\t\xC2\x85", 5), "1\\x00\\x09\\x85"},
+        {"a backslash is escaped too", "C:\\x", "C:\\\\x"},
+        {"forty characters are shown whole", a40, a40},
+        {"a two-byte character across the 40th byte", a39 + "\xC3\xA9" + "b", a39 + "\xC3\xA9..."},
+        {"a three-byte character as the 40th", a39 + "\xE2\x82\xAC" + "b", a39 + "\xE2\x82\xAC..."},
+        {"bytes that are not UTF-8", "1\xE9\xC0\xBF", "1\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(quotedSize(c.line), c.shown) << c.what;
+}
+
 }  // namespace
 }  // namespace umbrix::update
