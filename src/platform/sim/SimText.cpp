@@ -8,7 +8,8 @@ namespace umbrix::sim {
 
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five undefined ones.
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five undefined ones, which Windows maps to the C1
+// control of the same number and back.
 constexpr std::array<char32_t, 32> kCp1252High = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                                   0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -46,7 +47,8 @@ std::string SimText::toCodePage(std::string_view utf8) {
         }
         char mapped = '?';
         for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
-            if (kCp1252High[i] != 0 && kCp1252High[i] == c) mapped = static_cast<char>(0x80 + i);
+            const char32_t at = kCp1252High[i] ? kCp1252High[i] : char32_t(0x80 + i);
+            if (at == c) mapped = static_cast<char>(0x80 + i);
         }
         out += mapped;
     }

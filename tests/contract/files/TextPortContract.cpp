@@ -31,5 +31,16 @@ TEST(TextPortContract, CodePageRoundTripsWesternTextAndMarksTheRest) {
     EXPECT_EQ(text.toCodePage("\xE4\xB8\xAD"), "?");  // CJK has no place in code page 1252
 }
 
+// A file in the code page, read and written again, keeps every byte: the five bytes that
+// Windows-1252 leaves undefined (81, 8D, 8F, 90, 9D) included.
+TEST(TextPortContract, EveryCodePageByteRoundTrips) {
+    auto env = makeEnvironment();
+    platform::TextPort& text = env->platform().text;
+    std::string every;
+    for (int b = 0; b < 256; ++b) every += static_cast<char>(b);
+    EXPECT_EQ(text.toCodePage(text.fromCodePage(every)), every);
+    EXPECT_EQ(text.fromCodePage("\x81\x9D"), "\xC2\x81\xC2\x9D");
+}
+
 }  // namespace
 }  // namespace umbrix::contract
