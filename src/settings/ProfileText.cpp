@@ -182,12 +182,14 @@ std::string writeProfileValue(std::string_view text, std::string_view section, s
         if (line.kind != LineKind::Entry || !sameName(line.name, key)) continue;
 
         // Replace the value in place: keep the line's own spelling of the name, its "=" and the
-        // blanks after it, and its line ending.
+        // blanks after it, and its line ending. A value that brings blanks of its own replaces
+        // those blanks, so that writing it again does not add more.
         std::size_t keepUpTo;
         std::string equals;
         if (line.equalsSign) {
             keepUpTo = *line.equalsSign + 1;
-            while (keepUpTo < line.contentEnd && isBlank(text[keepUpTo])) ++keepUpTo;
+            const bool valueStartsWithBlank = !newValue.empty() && isBlank(newValue.front());
+            while (!valueStartsWithBlank && keepUpTo < line.contentEnd && isBlank(text[keepUpTo])) ++keepUpTo;
         } else {
             keepUpTo = line.contentEnd;
             while (keepUpTo > line.begin && isBlank(text[keepUpTo - 1])) --keepUpTo;

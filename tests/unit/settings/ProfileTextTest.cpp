@@ -119,6 +119,8 @@ const WriteCase kWriteCases[] = {
      "; made by hand\r\nA=9\r\n[StartUp]\r\nA=1\r\n"},
     {"a comment is not the key", "[StartUp]\r\n;A=1\r\n", "A", "2", "[StartUp]\r\n;A=1\r\nA=2\r\n"},
     {"an empty value", "[StartUp]\r\nDecoy=x\r\n", "Decoy", "", "[StartUp]\r\nDecoy=\r\n"},
+    {"a value's own leading blanks take the place of the line's (writing it twice adds none)",
+     "[StartUp]\r\nbtnPanic =  x\r\n", "btnPanic", "  Hi", "[StartUp]\r\nbtnPanic =  Hi\r\n"},
     {"line breaks in a value cannot add lines", "", "btnPanic", "a\r\nAction=4",
      "[StartUp]\r\nbtnPanic=a  Action=4\r\n"},
     {"the other lines keep their bytes", "[StartUp]\r\nX = \"q\" \r\n\tA=1\n;c\r\n", "A", "2",
