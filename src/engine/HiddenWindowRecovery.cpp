@@ -1,52 +1,13 @@
 #include "engine/HiddenWindowRecovery.hpp"
 
-#include <charconv>
-#include <optional>
 #include <set>
 
 #include "common/AtomicFile.hpp"
 #include "engine/HandleText.hpp"
+#include "engine/HiddenWindowRecord.hpp"
 #include "engine/HideTime.hpp"
 
 namespace umbrix::engine {
-
-namespace {
-
-constexpr std::string_view kHeader = "Umbrix hidden windows 1\n";
-
-struct RecordedWindow {
-    platform::WindowId window;
-    platform::ProcessId process;
-    std::optional<std::uint64_t> startTime;
-};
-
-template <class Number>
-bool readNumber(std::string_view text, Number& value) {
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc{} && end == text.data() + text.size();
-}
-
-// One line: "<handle> <process id> <start time>", the start time "-" when it could not be read.
-// A line without the start time (as the first version wrote it) is read as one that could not.
-std::optional<RecordedWindow> parseLine(std::string_view line) {
-    const std::size_t first = line.find(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    const platform::WindowId window = windowFromHandleText(line.substr(0, first));
-    const std::string_view rest = line.substr(first + 1);
-    const std::size_t second = rest.find(' ');
-    std::uint32_t process = 0;
-    if (!window || !readNumber(rest.substr(0, second), process)) return std::nullopt;
-    RecordedWindow recorded{window, platform::ProcessId{process}, std::nullopt};
-    if (second == std::string_view::npos) return recorded;
-    const std::string_view start = rest.substr(second + 1);
-    if (start == "-") return recorded;
-    std::uint64_t startTime = 0;
-    if (!readNumber(start, startTime)) return std::nullopt;
-    recorded.startTime = startTime;
-    return recorded;
-}
-
-}  // namespace
 
 HiddenWindowRecovery::HiddenWindowRecovery(platform::FilePort& files, platform::WindowPort& windows,
                                            platform::ProcessPort& processes, platform::ClockPort& clock,
@@ -62,7 +23,7 @@ platform::IoResult HiddenWindowRecovery::recordBeforeHiding(const HiddenWindowLi
 
 platform::IoResult HiddenWindowRecovery::write(const HiddenWindowList& hidden,
                                                const std::vector<std::string>& aboutToHide) {
-    std::string text(kHeader);
+    std::vector<RecordedWindow> windows;
     std::set<std::uint64_t> written;
     auto add = [&](const std::string& handle, bool hiddenOnly) {
         const platform::WindowId window = windowFromHandleText(handle);
@@ -71,34 +32,28 @@ platform::IoResult HiddenWindowRecovery::write(const HiddenWindowList& hidden,
         const auto owner = ownerOf(window);
         if (!owner) return;
         written.insert(window.value);
-        text += handle + " " + std::to_string(owner->process.value) + " " +
-                (owner->startTime ? std::to_string(*owner->startTime) : std::string("-")) + "\n";
+        windows.push_back(RecordedWindow{window, owner->process, owner->startTime});
     };
     for (const HiddenWindowEntry& entry : hidden.entries()) add(entry.handleText, /*hiddenOnly=*/true);
     for (const std::string& handle : aboutToHide) add(handle, /*hiddenOnly=*/false);
-    if (written.empty()) {
+    if (windows.empty()) {
         if (!files_.fileExists(path_)) return {};
         return files_.deleteFile(path_);
     }
-    return writeFileAtomically(files_, path_, text);
+    return writeFileAtomically(files_, path_, formatHiddenWindowRecord(windows));
 }
 
 int HiddenWindowRecovery::adoptLeftovers(HiddenWindowList& hidden) {
     const std::optional<std::string> bytes = files_.readFile(path_);
-    if (!bytes || !std::string_view(*bytes).starts_with(kHeader)) return 0;
+    if (!bytes) return 0;
     int adopted = 0;
-    std::string_view rest = std::string_view(*bytes).substr(kHeader.size());
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        const std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-        const auto recorded = parseLine(line);
-        if (!recorded || !stillHiddenBy(recorded->window, Owner{recorded->process, recorded->startTime})) continue;
-        const std::string text = handleText(recorded->window);
+    for (const RecordedWindow& recorded : parseHiddenWindowRecord(*bytes)) {
+        if (!stillHiddenBy(recorded.window, Owner{recorded.process, recorded.startTime})) continue;
+        const std::string text = handleText(recorded.window);
         bool listed = false;
         for (const HiddenWindowEntry& entry : hidden.entries()) listed = listed || entry.handleText == text;
         if (listed) continue;
-        hidden.append(HiddenWindowEntry{text, windows_.windowText(recorded->window), dateAndTimeText(clock_)});
+        hidden.append(HiddenWindowEntry{text, windows_.windowText(recorded.window), dateAndTimeText(clock_)});
         ++adopted;
     }
     return adopted;
