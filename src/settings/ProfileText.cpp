@@ -10,12 +10,6 @@ namespace {
 // The profile functions' idea of a blank: tab to CR, space, and ^Z (a DOS end-of-file mark).
 bool isBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1A'; }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 enum class LineKind { Blank, Section, Entry };
 
 // One line of the text, as offsets into it.
@@ -34,13 +28,13 @@ Line classify(std::string_view text, std::size_t begin, std::size_t contentEnd, 
     line.begin = begin;
     line.contentEnd = contentEnd;
     line.end = end;
-    std::string_view content = trim(text.substr(begin, contentEnd - begin));
+    std::string_view content = trimProfileBlanks(text.substr(begin, contentEnd - begin));
     if (content.empty()) return line;
     if (content.front() == '[') {
         std::size_t close = content.rfind(']');
         if (close != std::string_view::npos && close > 0) {
             line.kind = LineKind::Section;
-            line.name = trim(content.substr(1, close - 1));
+            line.name = trimProfileBlanks(content.substr(1, close - 1));
             return line;
         }
     }
@@ -50,8 +44,8 @@ Line classify(std::string_view text, std::size_t begin, std::size_t contentEnd, 
         line.name = content;
         return line;
     }
-    line.name = trim(content.substr(0, equals));
-    line.value = trim(content.substr(equals + 1));
+    line.name = trimProfileBlanks(content.substr(0, equals));
+    line.value = trimProfileBlanks(content.substr(equals + 1));
     line.equalsSign = static_cast<std::size_t>(content.data() - text.data()) + equals;
     return line;
 }
@@ -130,6 +124,12 @@ std::string storableValue(std::string_view value) {
 
 }  // namespace
 
+std::string_view trimProfileBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 bool asciiNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -143,8 +143,8 @@ bool asciiNamesEqual(std::string_view a, std::string_view b) {
 
 std::optional<std::string> readProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                             const NameEquals& sameName) {
-    section = trim(section);
-    key = trim(key);
+    section = trimProfileBlanks(section);
+    key = trimProfileBlanks(key);
     const std::vector<Line> lines = splitLines(text);
     std::optional<std::size_t> header = findSection(lines, section, sameName);
     if (!header) return std::nullopt;

@@ -32,6 +32,9 @@ inline constexpr std::size_t kMaxProfileValueLength = 2047;
 // Decides whether two section or key names are the same name (case-insensitively).
 using NameEquals = std::function<bool(std::string_view, std::string_view)>;
 
+// `text` without the blanks around it that reading ignores: tab to CR, space and ^Z.
+std::string_view trimProfileBlanks(std::string_view text);
+
 // Case-insensitive for ASCII letters only: for tests and fuzzing. The program compares with the
 // locale's rules (common/TextCompare.hpp).
 bool asciiNamesEqual(std::string_view a, std::string_view b);

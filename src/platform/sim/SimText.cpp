@@ -1,5 +1,6 @@
 #include "platform/sim/SimText.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "common/Utf8.hpp"
@@ -33,6 +34,13 @@ char32_t upper(char32_t c) {
 }  // namespace
 
 std::string SimText::upperCase(std::string_view utf8) {
+    // ASCII, as nearly every name the program compares is, needs no decoding.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::string out(utf8);
+        for (char& c : out)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        return out;
+    }
     std::u32string text = utf8::decode(utf8);
     for (char32_t& c : text) c = upper(c);
     return utf8::encode(text);
