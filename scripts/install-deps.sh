@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Umbrix needs on Debian 12 (run as root).
 set -eu
-packages=(cmake g++ make libgtest-dev libgmock-dev python3
+packages=(cmake g++ make libgtest-dev libgmock-dev python3 clang libclang-rt-14-dev
           g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick fonts-dejavu-core x11-utils
           x11vnc)
 missing=()
