@@ -10,8 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace umbrix;
     using namespace umbrix::hotkeys;
-    static sim::SimHotkeys keys;
-    static sim::SimText text;
+    sim::SimHotkeys keys;  // one per input: it counts its calls
+    sim::SimText text;
     const HotKeyText hotKeyText(keys, text);
 
     // A text that names a hotkey has a text form that names the same hotkey.
