@@ -39,9 +39,11 @@ bool WindowActions::isNeverHidden(std::string_view title) {
     return isMainCaptionOrDesktop(title) || sameText(ports_.text, title, kCacheManager);
 }
 
+// A click on the panic button has made the button the foreground window, so the window the
+// user worked in is the one recorded before the click. Any other start (a hotkey above all)
+// leaves the user's window in the foreground, whether or not a panic window exists.
 WindowId WindowActions::activeTarget(ActionSender Sender) {
-    if (links_.panicButton.panicWindowHandle() == WindowId{} || Sender == ActionSender::PanicWindow)
-        return links_.foregroundHistory.lastActiveHandle();
+    if (Sender == ActionSender::PanicWindow) return links_.foregroundHistory.lastActiveHandle();
     return ports_.windows.foregroundWindow();
 }
 

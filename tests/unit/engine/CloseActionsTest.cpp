@@ -102,13 +102,19 @@ TEST_F(CloseActions, CloseActiveLeavesTheDesktopUntitledAndInvisibleWindowsAlone
     EXPECT_EQ(machine.windows.counts().postCloseRequest, 0);
 }
 
-TEST_F(CloseActions, CloseActiveFromThePanicButtonTakesTheWindowWorkedInBefore) {
+TEST_F(CloseActions, CloseActiveFromThePanicButtonTakesTheWindowWorkedInBefore_AHotkeyTheForegroundWindow) {
     const WindowId worked = open(notepad, "Worked in");
-    const WindowId panic = open({"", word});
-    links.panicHandle = panic;
+    const WindowId front = open(word, "In front");
     links.lastActive = worked;
-    machine.windows.setForeground(panic);
+    machine.windows.setForeground(front);
     EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::PanicWindow, 0));
+    EXPECT_EQ(closeRequests(worked), 1);
+    EXPECT_EQ(closeRequests(front), 0);
+
+    // No panic window recorded: a hotkey still acts on the window in front.
+    links.panicHandle = WindowId{};
+    EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
+    EXPECT_EQ(closeRequests(front), 1);
     EXPECT_EQ(closeRequests(worked), 1);
 }
 

@@ -239,9 +239,11 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
     EXPECT_TRUE(links.announcedHides.empty());
 }
 
-TEST_F(HideActions, HideActiveTakesTheWindowBeforeThePanicButtonWhenThatStartedIt) {
+// Only the panic button's own click acts on the window worked in before it; every other start
+// acts on the foreground window, whether or not a panic window exists yet.
+TEST_F(HideActions, HideActiveTakesTheForegroundWindowUnlessThePanicButtonStartedIt) {
     const WindowId worked = open(notepad, "Worked in");
-    const WindowId panic = open({"", word});
+    const WindowId front = open(word, "In front");
     state.options.cbHideParent = false;
 
     struct Case {
@@ -249,21 +251,20 @@ TEST_F(HideActions, HideActiveTakesTheWindowBeforeThePanicButtonWhenThatStartedI
         ActionSender sender;
         WindowId expected;
     } cases[] = {
-        {panic, ActionSender::PanicWindow, worked},  // the panic button's own click
-        {WindowId{}, ActionSender::HideHotkey, worked},  // panic window not recorded yet
-        {panic, ActionSender::HideHotkey, panic},  // a hotkey: the foreground window
+        {panicWindow, ActionSender::PanicWindow, worked},
+        {WindowId{}, ActionSender::PanicWindow, worked},
+        {panicWindow, ActionSender::HideHotkey, front},
+        {WindowId{}, ActionSender::HideHotkey, front},  // no panic window: still the foreground
+        {WindowId{}, ActionSender::None, front},  // the default hide hotkey
     };
     for (const auto& c : cases) {
-        machine.windows.setVisible(worked, true);
-        machine.windows.setForeground(panic);
+        SCOPED_TRACE(static_cast<int>(c.sender));
+        engine.hiddenWindows().RestoreWindows();
+        machine.windows.setForeground(front);
         links.panicHandle = c.myHandle;
         links.lastActive = worked;
-        state.hiddenWindows.clear();
         EXPECT_TRUE(actions.DoHideActiveWindows(c.sender, kHide));
-        // The panic window has no title: it is never a target.
-        const std::vector<std::string> expected =
-            c.expected == worked ? std::vector<std::string>{text(worked)} : std::vector<std::string>{};
-        EXPECT_EQ(hiddenHandles(), expected) << static_cast<int>(c.sender);
+        EXPECT_EQ(hiddenHandles(), std::vector<std::string>{text(c.expected)});
     }
 }
 
