@@ -62,15 +62,27 @@ void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
 void ProgramRoot::loadMainWindowState() {
     if (!aINIFile_) throw std::logic_error("the settings file is not bound");
     settings::loadMainWindowSelections(*aINIFile_, selections_);
-    selectionsLoaded_ = true;
+    // A file that is there but cannot be read (locked, no permission) gave every default: none
+    // of the user's choices is known, so the close must not write those defaults over them.
+    const bool settingsRead = !aINIFile_->unreadable();
+    selectionsLoaded_ = settingsRead;
     applyLoadedOptions();
-    if (!selections_.IconFile.empty()) trayIconChange_.useStoredIcon(selections_.IconFile, selections_.IconIndex);
+    // Read before any step that may fail: "UsePW" and the password decide how windows left
+    // hidden by an earlier run may come back.
     password_.replace(passwordStore_.ReadPassword());
+    unhideGuardKnown_ = settingsRead;
+    if (!selections_.IconFile.empty()) trayIconChange_.useStoredIcon(selections_.IconFile, selections_.IconIndex);
     engine_.exclusionFile().LoadLists(engine_.state().exclusions);
     engine_.inventory().DoGetWindows();
 }
 
 void ProgramRoot::adoptLeftoverHiddenWindows() {
+    if (!unhideGuardKnown_) {
+        // Taken back without knowing whether the password guards them, they could come back
+        // without it. They stay hidden, and in the record, for a start that knows.
+        hiddenWindowRecovery_.holdLeftovers();
+        return;
+    }
     (void)hiddenWindowRecovery_.adoptLeftovers(engine_.state().hiddenWindows);
     // The record now matches the list: a stale one (windows shown or closed meanwhile) goes.
     recordHiddenWindows();
@@ -116,6 +128,7 @@ void ProgramRoot::connectActivation() {
         .extras = extras_,
         .decoy = decoy_,
         .unlockPrompt = unlockPrompt_,
+        .password = password_,
         .defaultHotKeys = *defaultHotKeys_,
         .trayIcon = engineLinks_,
         .idleTracking = idleHandler_,
@@ -181,6 +194,16 @@ void ProgramRoot::removeTrayIcon() {
 }
 
 bool ProgramRoot::hasHiddenWindows() const { return !engine_.state().hiddenWindows.empty(); }
+
+bool ProgramRoot::passwordGuardsHiddenWindows() const { return password_.guardsHiddenWindows(selections_.cbPassword); }
+
+bool ProgramRoot::unlockHiddenWindows() {
+    if (!passwordGuardsHiddenWindows()) return true;
+    const password::UnlockAnswer answer = unlockPrompt_.askToUnlock();
+    // A prompt already open belongs to the dispatch that showed it; this one is not kept.
+    if (answer != password::UnlockAnswer::PromptOpen) unlockPrompt_.discard();
+    return answer == password::UnlockAnswer::Unlocked;
+}
 
 bool ProgramRoot::showHiddenWindowsBeforeExit() { return engine_.hiddenWindows().IsExiting(); }
 

@@ -57,11 +57,14 @@ public:
     // The tray icon is active from the controller's creation; "TaskbarCreated" adds it again.
     void showTrayIcon(platform::TrayEventSink& events);
 
-    // What the main window's creation loads: every option from the settings file, the tray
-    // icon chosen there, the stored password and the exclusion file; then the first inventory.
+    // What the main window's creation loads: every option from the settings file, the stored
+    // password, the tray icon chosen in the settings and the exclusion file; then the first
+    // inventory.
     void loadMainWindowState();
     // The windows an earlier run left hidden (killed before it could show them) go back into
-    // the hidden-window list, where the unhide hotkey finds them.
+    // the hidden-window list, where the unhide hotkey (and its password) finds them. Only once
+    // the load has told whether the password guards them: otherwise they stay hidden, and in
+    // the record, for a later start.
     void adoptLeftoverHiddenWindows();
     // Brings the on-disk record of the hidden windows up to date (after every activation and at
     // the close). Throws when the record cannot be written.
@@ -97,6 +100,11 @@ public:
     void deleteHotKeyAtoms();
     void removeTrayIcon();
 
+    // "UsePW" is on and a password is set: hidden windows come back only through the prompt.
+    bool passwordGuardsHiddenWindows() const;
+    // Before hidden windows are shown other than by the unhide hotkey: while the password guards
+    // them, the unlock prompt asks for it. True when they may be shown.
+    bool unlockHiddenWindows();
     // "&Close Umbrix" with windows hidden: shows them again, keeping the list.
     bool showHiddenWindowsBeforeExit();
     bool hasHiddenWindows() const;
@@ -161,6 +169,8 @@ private:
     std::unique_ptr<RecordedActivation> recordedActivation_;
     bool dispatchersConnected_ = false;
     bool selectionsLoaded_ = false;
+    // "UsePW" and the password were read: windows left hidden may be taken back.
+    bool unhideGuardKnown_ = false;
 };
 
 }  // namespace umbrix::app

@@ -38,7 +38,8 @@ void TForm2::FormCreate() {
 
 void TForm2::FormClose() {
     errors_.run([this] { (void)program_.WriteAppSelections(); });
-    // The windows were shown before the close: the record keeps only any that stayed hidden.
+    // The record keeps every window still hidden for the next start; shown before the exit,
+    // none is left and the record goes.
     errors_.run([this] { program_.recordHiddenWindows(); });
     errors_.run([this] { program_.releaseDefaultHotKeys(); });
     // Whatever failed before, the user's Task Manager is given back.
@@ -60,7 +61,10 @@ void TForm2::Exit1Click() {
         question.icon = platform::MessageBoxIcon::Question;
         question.taskModal = true;
         if (dialogs_.messageBox(question) != platform::MessageBoxResult::Ok) return;
-        if (!showHiddenWindows()) {
+        // Showing them is a way back like the unhide hotkey: while the password guards them, a
+        // wrong password or Cancel keeps the program running and the windows hidden.
+        if (!program_.unlockHiddenWindows()) return;
+        if (!program_.showHiddenWindowsBeforeExit()) {
             // Ending now would strand windows that only this program can bring back.
             platform::MessageBoxRequest failed;
             failed.text = std::string(kHiddenWindowsStayText);
@@ -72,11 +76,6 @@ void TForm2::Exit1Click() {
         }
     }
     closeProgram();
-}
-
-bool TForm2::showHiddenWindows() {
-    hiddenWindowsShown_ = program_.showHiddenWindowsBeforeExit();
-    return hiddenWindowsShown_;
 }
 
 void TForm2::PopupMenu1Popup() {
@@ -161,9 +160,9 @@ void TForm2::closeProgram() {
     // A second WM_CLOSE, or the session ending while the program closes, finds the work done.
     if (state_ != State::Open) return;
     state_ = State::Closing;
-    // Ended from outside the tray menu (another program, the end of the session): the windows
-    // this program hid come back first, since nothing else can show them again.
-    if (!hiddenWindowsShown_ && program_.hasHiddenWindows()) errors_.run([this] { showHiddenWindows(); });
+    // Windows still hidden stay hidden: ended from outside the tray menu (another program, the
+    // end of the session), nobody has been asked for the password. The close records them, and
+    // the next start takes them back behind the unhide hotkey and its password.
     // Whatever fails while closing, the program still ends.
     errors_.run([this] { FormClose(); });
     state_ = State::Closed;

@@ -33,8 +33,9 @@ public:
     // After the closing steps: the hotkey atoms are deleted and the tray icon removed.
     void FormDestroy();
 
-    // "&Close Umbrix": with windows hidden the user may have them shown first, or stay. Should
-    // showing them fail, the program stays so that they are not lost.
+    // "&Close Umbrix": with windows hidden the user may have them shown first (through the
+    // unlock prompt while the password guards them), or stay. Should showing them fail, the
+    // program stays so that they are not lost.
     void Exit1Click();
 
     // The tray menu: brought up to date, shown at the mouse, its choice carried out.
@@ -69,7 +70,6 @@ public:
 private:
     enum class State { Open, Closing, Closed };
     void closeProgram();
-    bool showHiddenWindows();
 
     ErrorHook& errors_;
     void carryOut(std::uint32_t command);
@@ -81,7 +81,6 @@ private:
     platform::ApplicationPort& windows_;
     std::function<void()> terminateApplication_;
     State state_ = State::Open;
-    bool hiddenWindowsShown_ = false;
     AboutWindowSlot aboutWindow_;
 };
 

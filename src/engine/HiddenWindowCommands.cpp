@@ -1,5 +1,6 @@
 #include "engine/HiddenWindowCommands.hpp"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/TextCompare.hpp"
@@ -15,8 +16,10 @@ HiddenWindowCommands::HiddenWindowCommands(platform::Platform ports, EngineColla
                                            WindowInventory& inventory, WindowActions& actions)
     : ports_(ports), links_(links), state_(state), inventory_(inventory), actions_(actions) {}
 
-void HiddenWindowCommands::showRecordedWindows() {
-    const std::vector<HiddenWindowEntry> entries = state_.hiddenWindows.entries();
+void HiddenWindowCommands::showRecordedWindows(std::size_t first) {
+    const std::vector<HiddenWindowEntry>& all = state_.hiddenWindows.entries();
+    const std::vector<HiddenWindowEntry> entries(all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())),
+                                                 all.end());
     for (const HiddenWindowEntry& entry : entries) {
         if (sameText(ports_.text, entry.title, links_.ownWindows.mainWindowCaption()) ||
             sameText(ports_.text, entry.title, kCacheManager))
@@ -28,13 +31,20 @@ void HiddenWindowCommands::showRecordedWindows() {
 void HiddenWindowCommands::RestoreWindows(std::string_view /*MessageSent*/) {
     // The list is emptied only once every window has been shown: should the walk fail, the
     // entries are still there for the next attempt.
-    showRecordedWindows();
+    showRecordedWindows(0);
     state_.hiddenWindows.clear();
     inventory_.DoGetWindows();
 }
 
+void HiddenWindowCommands::RestoreWindowsFrom(std::size_t first) {
+    showRecordedWindows(first);
+    auto& hidden = state_.hiddenWindows;
+    while (hidden.size() > first) hidden.removeAt(hidden.size() - 1);
+    inventory_.DoGetWindows();
+}
+
 bool HiddenWindowCommands::IsExiting() {
-    return runBestEffort([&] { showRecordedWindows(); });
+    return runBestEffort([&] { showRecordedWindows(0); });
 }
 
 void HiddenWindowCommands::Showwindow1Click() {

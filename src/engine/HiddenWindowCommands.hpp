@@ -1,6 +1,7 @@
 #pragma once
 // The ways back: restoring every hidden window at once, on exit, or one by one from the
 // hidden-window list, and closing a hidden window.
+#include <cstddef>
 #include <string_view>
 
 #include "engine/EngineCollaborators.hpp"
@@ -22,6 +23,9 @@ public:
     // empties the list and rebuilds the inventory. Windows titled like the main window or
     // "Cache Manager" are left hidden. It asks for no password: its callers do.
     void RestoreWindows(std::string_view MessageSent = {});
+    // The same for the entries from `first` on (the windows one hide took): they are shown and
+    // dropped, the earlier entries stay hidden and listed.
+    void RestoreWindowsFrom(std::size_t first);
 
     // Shows every recorded window as RestoreWindows does, keeping the list as it is. False when
     // an unexpected failure ended the walk.
@@ -42,7 +46,7 @@ public:
     void WindowLVMouseEnter();
 
 private:
-    void showRecordedWindows();
+    void showRecordedWindows(std::size_t first);
     void enableHiddenWindowCommands();
 
     platform::Platform ports_;

@@ -36,6 +36,13 @@ platform::IoResult HiddenWindowRecovery::write(const HiddenWindowList& hidden,
     };
     for (const HiddenWindowEntry& entry : hidden.entries()) add(entry.handleText, /*hiddenOnly=*/true);
     for (const std::string& handle : aboutToHide) add(handle, /*hiddenOnly=*/false);
+    for (const RecordedWindow& recorded : held_) {
+        if (written.count(recorded.window.value) ||
+            !stillHiddenBy(recorded.window, Owner{recorded.process, recorded.startTime}))
+            continue;
+        written.insert(recorded.window.value);
+        windows.push_back(recorded);
+    }
     if (windows.empty()) {
         if (!files_.fileExists(path_)) return {};
         return files_.deleteFile(path_);
@@ -57,6 +64,10 @@ int HiddenWindowRecovery::adoptLeftovers(HiddenWindowList& hidden) {
         ++adopted;
     }
     return adopted;
+}
+
+void HiddenWindowRecovery::holdLeftovers() {
+    held_ = parseHiddenWindowRecord(files_.readFile(path_).value_or(std::string()));
 }
 
 std::optional<HiddenWindowRecovery::Owner> HiddenWindowRecovery::ownerOf(platform::WindowId window) {

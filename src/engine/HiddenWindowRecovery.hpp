@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/HiddenWindowEntry.hpp"
+#include "engine/HiddenWindowRecord.hpp"
 #include "platform/ClockPort.hpp"
 #include "platform/FilePort.hpp"
 #include "platform/ProcessPort.hpp"
@@ -46,6 +47,10 @@ public:
     // could not be read is no proof either way: the process id alone then decides.
     int adoptLeftovers(HiddenWindowList& hidden);
 
+    // For a run that must not take the leftovers back: every record it writes from now on keeps
+    // the recorded windows that are still hidden by their recorded process, for a later start.
+    void holdLeftovers();
+
 private:
     platform::IoResult write(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);
     struct Owner {
@@ -60,6 +65,7 @@ private:
     platform::ProcessPort& processes_;
     platform::ClockPort& clock_;
     std::string path_;
+    std::vector<RecordedWindow> held_;  // an earlier run's windows, kept for a later start
 };
 
 }  // namespace umbrix::engine

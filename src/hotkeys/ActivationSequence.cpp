@@ -146,12 +146,18 @@ void ActivationSequence::hideSequence(ActionSender activeSender, std::int32_t ac
 }
 
 void ActivationSequence::guardedHide(const std::function<void()>& hide) {
+    // A hide appends the windows it takes to the end of the list.
+    const std::size_t takenFrom = links_.engine.state().hiddenWindows.size();
     try {
         hide();
     } catch (const std::exception&) {
         links_.absorbedError(std::current_exception());
-        // Whatever went wrong, the user gets back every window hidden so far.
-        links_.engine.hiddenWindows().RestoreWindows();
+        // Whatever went wrong, the user gets back what this hide took. An error is no way
+        // around the unlock prompt: what the password guards from before stays hidden.
+        if (links_.password.guardsHiddenWindows(links_.selections.cbPassword))
+            links_.engine.hiddenWindows().RestoreWindowsFrom(takenFrom);
+        else
+            links_.engine.hiddenWindows().RestoreWindows();
     }
 }
 

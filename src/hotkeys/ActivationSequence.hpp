@@ -19,6 +19,7 @@
 #include "hotkeys/ActivationCollaborators.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
 #include "hotkeys/DefaultHotKeys.hpp"
+#include "password/UnhidePassword.hpp"
 #include "password/UnlockPromptSlot.hpp"
 #include "platform/WindowPort.hpp"
 #include "settings/AppSelections.hpp"
@@ -40,6 +41,7 @@ struct ActivationLinks {
     extras::ActivationExtras& extras;
     extras::Decoy& decoy;
     password::UnlockPromptSlot& unlockPrompt;
+    const password::UnhidePassword& password;  // whether it guards the hidden windows
     const DefaultHotKeys& defaultHotKeys;  // the hide and unhide atoms
     engine::TrayIcon& trayIcon;  // the exit-stealth hotkey brings the icon back
     IdleTracking& idleTracking;
@@ -81,6 +83,8 @@ private:
     // The hide sequence of the configured action; `activeSender` goes to the active-window
     // actions.
     void hideSequence(engine::ActionSender activeSender, std::int32_t action);
+    // Runs a hide sequence; an error that ends it gives back the windows it had taken, and the
+    // windows hidden earlier too unless the password guards them.
     void guardedHide(const std::function<void()>& hide);
     UnhideEnd guardedUnhide();
     void focusStep();

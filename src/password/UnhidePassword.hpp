@@ -19,6 +19,9 @@ public:
 
     // ThePassWord is not empty.
     bool isSet() const { return hash_.has_value(); }
+    // With "UsePW" on (`usePassword`) and a password set, hidden windows come back only
+    // through the unlock prompt: no other way of showing them may pass it by.
+    bool guardsHiddenWindows(bool usePassword) const { return usePassword && isSet(); }
     // The candidate is the current password: exact, case-sensitive, blanks included. With no
     // password set only the empty text is.
     bool verify(std::string_view candidate) const;

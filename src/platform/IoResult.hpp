@@ -19,6 +19,7 @@ inline constexpr std::uint32_t kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
 inline constexpr std::uint32_t kPathNotFound = 3;  // ERROR_PATH_NOT_FOUND
 inline constexpr std::uint32_t kAccessDenied = 5;  // ERROR_ACCESS_DENIED
 inline constexpr std::uint32_t kWriteFault = 29;  // ERROR_WRITE_FAULT
+inline constexpr std::uint32_t kSharingViolation = 32;  // ERROR_SHARING_VIOLATION
 inline constexpr std::uint32_t kDiskFull = 112;  // ERROR_DISK_FULL
 inline constexpr std::uint32_t kAlreadyExists = 183;  // ERROR_ALREADY_EXISTS
 }  // namespace errors

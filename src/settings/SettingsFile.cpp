@@ -42,6 +42,8 @@ bool SettingsFile::readBool(std::string_view section, std::string_view key, bool
     return decodeProfileBool(readValue(section, key), defaultValue);
 }
 
+bool SettingsFile::unreadable() { return !files_.readFile(path_) && files_.fileExists(path_); }
+
 void SettingsFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     std::optional<std::string> bytes = files_.readFile(path_);
     // A file that is there but cannot be read (locked, no permission) must not be replaced by a

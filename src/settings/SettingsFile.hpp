@@ -30,6 +30,8 @@ public:
     std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue);
     std::int32_t readInteger(std::string_view section, std::string_view key, std::int32_t defaultValue);
     bool readBool(std::string_view section, std::string_view key, bool defaultValue);
+    // The file is there but cannot be read (locked, no permission): every read gives its default.
+    bool unreadable();
 
     // Writes throw SettingsWriteError ("Unable to write to <path>") when the system refuses the
     // new file; the previous file is then still there, whole. A value that the file already holds

@@ -49,6 +49,7 @@ SimFileSystem::Fault SimFileSystem::nextMutation(std::uint32_t& error) {
 
 std::optional<std::string> SimFileSystem::readFile(std::string_view path) {
     ++readCount_;
+    if (heldOpen_.count(key(path))) return std::nullopt;
     auto it = files_.find(key(path));
     if (it == files_.end()) return std::nullopt;
     return it->second.bytes;
@@ -59,6 +60,7 @@ IoResult SimFileSystem::writeFileThrough(std::string_view path, std::string_view
     Fault fault = nextMutation(error);
     if (!directoryExists(parentOf(path))) return IoResult::failure(errors::kPathNotFound);
     if (!writable(path) || directoryExists(path)) return IoResult::failure(errors::kAccessDenied);
+    if (heldOpen_.count(key(path))) return IoResult::failure(errors::kSharingViolation);
     auto& entry = files_[key(path)];
     if (entry.path.empty()) entry.path = std::string(path);
     if (fault == Fault::None) {
@@ -79,6 +81,7 @@ IoResult SimFileSystem::replaceFile(std::string_view from, std::string_view to) 
     auto it = files_.find(key(from));
     if (it == files_.end()) return IoResult::failure(errors::kFileNotFound);
     if (!writable(to) || !writable(from)) return IoResult::failure(errors::kAccessDenied);
+    if (heldOpen_.count(key(from)) || heldOpen_.count(key(to))) return IoResult::failure(errors::kSharingViolation);
     if (!directoryExists(parentOf(to))) return IoResult::failure(errors::kPathNotFound);
     Entry moved = it->second;
     files_.erase(it);
@@ -96,6 +99,7 @@ IoResult SimFileSystem::deleteFile(std::string_view path) {
     auto it = files_.find(key(path));
     if (it == files_.end()) return IoResult::failure(errors::kFileNotFound);
     if (!writable(path)) return IoResult::failure(errors::kAccessDenied);
+    if (heldOpen_.count(key(path))) return IoResult::failure(errors::kSharingViolation);
     files_.erase(it);
     return IoResult::success();
 }
@@ -135,6 +139,13 @@ void SimFileSystem::setReadOnly(std::string_view folder, bool readOnly) {
         readOnly_.insert(key(folder));
     else
         readOnly_.erase(key(folder));
+}
+
+void SimFileSystem::holdOpen(std::string_view path, bool held) {
+    if (held)
+        heldOpen_.insert(key(path));
+    else
+        heldOpen_.erase(key(path));
 }
 
 void SimFileSystem::failMutation(int index, std::uint32_t error) {

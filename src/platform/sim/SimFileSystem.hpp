@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory file system with Windows path rules (case-insensitive, "\" separators) and
-// fault injection: a failing or a crashing step at any chosen mutation, read-only folders.
+// fault injection: a failing or a crashing step at any chosen mutation, read-only folders,
+// files another program holds open.
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -31,6 +32,9 @@ public:
     void putFile(std::string_view path, std::string_view bytes);
     void makeDirectories(std::string_view path);
     void setReadOnly(std::string_view folder, bool readOnly = true);
+    // Another program holds the file open without sharing it (a backup or virus scanner, say):
+    // until it lets go the file exists but cannot be read, written, replaced or deleted.
+    void holdOpen(std::string_view path, bool held = true);
 
     // The `index`-th mutation from now (0 = the next one) fails with `error`; a failing
     // write leaves the first half of its bytes behind, as a full disk would.
@@ -64,6 +68,7 @@ private:
     std::map<std::string, Entry> files_;
     std::set<std::string> directories_;
     std::set<std::string> readOnly_;
+    std::set<std::string> heldOpen_;
     std::map<int, std::pair<Fault, std::uint32_t>> faults_;  // by absolute mutation number
     int mutationCount_ = 0;
     int readCount_ = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ContractEnvironment.hpp"
+#include "HeldFile.hpp"
 
 namespace umbrix::contract {
 namespace {
@@ -60,6 +61,24 @@ TEST_F(FilePortContract, CreateDirectoryMakesOneLevelAndRefusesAnExistingOne) {
     EXPECT_TRUE(files.directoryExists(sub));
     EXPECT_FALSE(files.fileExists(sub));
     EXPECT_EQ(files.createDirectory(sub).error, platform::errors::kAlreadyExists);
+}
+
+// A file another program holds open without sharing it is there, yet nothing can be done to it
+// until the other program lets go.
+TEST_F(FilePortContract, AFileAnotherProgramHoldsOpenExistsButCannotBeReadOrChanged) {
+    const std::string path = folder + "\\QZ.ini";
+    const std::string temp = folder + "\\QZ.ini.tmp";
+    ASSERT_TRUE(files.writeFileThrough(path, "held"));
+    ASSERT_TRUE(files.writeFileThrough(temp, "new"));
+    {
+        auto held = holdOpen(*env, path);
+        EXPECT_TRUE(files.fileExists(path));
+        EXPECT_EQ(files.readFile(path), std::nullopt);
+        EXPECT_EQ(files.writeFileThrough(path, "x").error, platform::errors::kSharingViolation);
+        EXPECT_FALSE(files.replaceFile(temp, path));
+        EXPECT_EQ(files.deleteFile(path).error, platform::errors::kSharingViolation);
+    }
+    EXPECT_EQ(files.readFile(path), "held");
 }
 
 }  // namespace

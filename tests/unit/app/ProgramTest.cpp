@@ -11,6 +11,7 @@
 #include "app/TrayMenu.hpp"
 #include "common/BesideExecutable.hpp"
 #include "hotkeys/ShortCut.hpp"
+#include "password/PasswordStore.hpp"
 #include "platform/sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsKeys.hpp"
@@ -312,11 +313,162 @@ TEST_F(ExitWithHiddenWindows, OkShowsTheWindowsAndEndsTheProgram) {
     for (auto window : windows) EXPECT_TRUE(machine.windows.isWindowVisible(window));
 }
 
-TEST_F(ExitWithHiddenWindows, AnEndFromOutsideTheMenuBringsTheWindowsBackFirst) {
+// Ended from outside the tray menu, the program shows nothing: the windows stay hidden and
+// recorded, for the next start to take back.
+TEST_F(ExitWithHiddenWindows, AnEndFromOutsideTheMenuShowsNothingAndRecordsTheWindows) {
     EXPECT_TRUE(machine.application.endSession());
     EXPECT_TRUE(application.terminated());
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
-    for (auto window : windows) EXPECT_TRUE(machine.windows.isWindowVisible(window));
+    for (auto window : windows) EXPECT_FALSE(machine.windows.isWindowVisible(window));
+    EXPECT_TRUE(machine.files.fileExists(fileBesideExecutable(machine.system.exePath, "Hidden.dat")));
+}
+
+// Windows hidden while "UsePW" is on and a password is set come back only through the unlock
+// prompt, or through a later start whose unhide hotkey asks for it again: no other way of
+// ending or starting the program shows them.
+class PasswordGuardedWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        password::PasswordStore store{machine.registry, machine.crypto, std::string(password::kPasswordBaseKey),
+                                      /*iterations=*/5};
+        ASSERT_EQ(store.WritePassword("Secret", "").result, password::PasswordSaveResult::Saved);
+        machine.files.putFile(settingsPath(), kUserSettings);
+        const platform::ProcessId mail = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
+        for (const char* title : {"Inbox - Mail", "Draft - Mail", "Calendar - Mail"})
+            windows.push_back(machine.windows.open({title, mail}));
+        startUmbrix();
+        machine.hotkeys.press(kCtrl, kSpace);
+        ASSERT_TRUE(allHidden());
+    }
+
+    std::string settingsPath() const { return settings::settingsFilePathFor(machine.system.exePath); }
+    std::string recordPath() const { return fileBesideExecutable(machine.system.exePath, "Hidden.dat"); }
+    void startUmbrix() {
+        umbrix = std::make_unique<Application>(ports, machine.application);
+        ASSERT_EQ(umbrix->start(), StartOutcome::Running);
+    }
+    // The process is gone, as after its end or a kill; Umbrix is started again.
+    void startAgain() {
+        umbrix.reset();
+        machine.instance.endProcess();
+        startUmbrix();
+    }
+    bool allHidden() {
+        for (auto window : windows)
+            if (machine.windows.isWindowVisible(window)) return false;
+        return true;
+    }
+    bool allShown() {
+        for (auto window : windows)
+            if (!machine.windows.isWindowVisible(window)) return false;
+        return true;
+    }
+    void userAnswersThePrompt(const std::string& typed) {
+        machine.dialogs.userStep<password::TPassword_f>([typed](password::TPassword_f& prompt) {
+            prompt.PassWord = typed;
+            prompt.Button1Click();
+        });
+    }
+    void userCancelsThePrompt() {
+        machine.dialogs.userStep<password::TPassword_f>([](password::TPassword_f& prompt) { prompt.CancelBtnClick(); });
+    }
+    // The unhide hotkey of the running program: the prompt first, Cancel keeps them hidden, the
+    // password brings them back.
+    void expectTheUnhideHotkeyToAskThePassword() {
+        userCancelsThePrompt();
+        machine.hotkeys.press(kCtrl, kBackspace);
+        EXPECT_TRUE(allHidden());
+        userAnswersThePrompt("Secret");
+        machine.hotkeys.press(kCtrl, kBackspace);
+        EXPECT_TRUE(allShown());
+    }
+
+    inline static const std::string kUserSettings = "[StartUp]\r\nUsePW=1\r\nDoBin=1\r\n";
+    sim::SimMachine machine;
+    platform::Platform ports = machine.platform();
+    std::vector<platform::WindowId> windows;
+    std::unique_ptr<Application> umbrix;
+};
+
+TEST_F(PasswordGuardedWindows, AnEndFromAnotherProgramOrOfTheSessionLeavesThemHiddenForTheNextStart) {
+    for (const char* end : {"WM_CLOSE", "end of session"}) {
+        SCOPED_TRACE(end);
+        if (std::string(end) == "WM_CLOSE") {
+            ASSERT_TRUE(machine.application.postClose());
+            EXPECT_EQ(machine.application.runMessageLoop(), 0);
+        } else {
+            EXPECT_TRUE(machine.application.endSession());
+        }
+        EXPECT_TRUE(umbrix->terminated());
+        EXPECT_TRUE(allHidden());
+        EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+        EXPECT_TRUE(machine.dialogs.modalsShown.empty());
+        EXPECT_TRUE(machine.files.fileExists(recordPath()));
+
+        startAgain();
+        EXPECT_TRUE(allHidden()) << "starting shows nothing by itself";
+        expectTheUnhideHotkeyToAskThePassword();
+        machine.hotkeys.press(kCtrl, kSpace);  // hidden again for the next round
+        ASSERT_TRUE(allHidden());
+        machine.dialogs.modalsShown.clear();
+    }
+}
+
+// "&Close Umbrix", OK to the question: the windows come back and the program ends only for the
+// password. Cancel, or a wrong password and then Cancel, keeps both.
+TEST_F(PasswordGuardedWindows, CloseUmbrixShowsThemOnlyForThePassword) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> typed;  // passwords typed, in order; Cancel after the last
+        bool unlocked;
+    } cases[] = {{"Cancel", {}, false}, {"WrongThenCancel", {"secret"}, false}, {"Right", {"Secret"}, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        machine.dialogs.userAnswers(platform::MessageBoxResult::Ok);
+        for (const std::string& typed : c.typed) userAnswersThePrompt(typed);
+        if (!c.unlocked) userCancelsThePrompt();
+        umbrix->controller()->Exit1Click();
+
+        EXPECT_TRUE(machine.dialogs.scriptDone());
+        EXPECT_EQ(machine.dialogs.modalsShown.back(), "Password required");
+        EXPECT_EQ(umbrix->terminated(), c.unlocked);
+        EXPECT_EQ(allShown(), c.unlocked);
+        EXPECT_EQ(allHidden(), !c.unlocked);
+        EXPECT_EQ(umbrix->program()->unlockPrompt().Password_f(), nullptr) << "no prompt is kept";
+    }
+    EXPECT_FALSE(machine.files.fileExists(recordPath())) << "nothing is left hidden";
+}
+
+// A start that cannot read its settings does not know whether the password guards what an
+// earlier run left hidden: it leaves those windows hidden and in the record, and writes none of
+// the defaults it had to use over the user's settings. The next start that can read them takes
+// the windows back behind the password.
+TEST_F(PasswordGuardedWindows, AStartThatCannotReadItsSettingsLeavesThemForOneThatCan) {
+    machine.files.holdOpen(settingsPath());
+    startAgain();  // the earlier run was killed
+    EXPECT_FALSE(umbrix->program()->hasHiddenWindows());
+    machine.hotkeys.press(kCtrl, kBackspace);
+    EXPECT_TRUE(allHidden());
+    EXPECT_TRUE(machine.dialogs.modalsShown.empty());
+
+    // This run's own hides and restores keep the earlier run's windows in the record.
+    const platform::WindowId chat = machine.windows.open({"Chat", machine.processes.start("C:\\Apps\\chat.exe")});
+    machine.hotkeys.press(kCtrl, kSpace);
+    ASSERT_FALSE(machine.windows.isWindowVisible(chat));
+    machine.hotkeys.press(kCtrl, kBackspace);
+    ASSERT_TRUE(machine.windows.isWindowVisible(chat));
+    EXPECT_TRUE(machine.files.fileExists(recordPath()));
+
+    // Let go of by the other program, the file is still the user's at this run's close.
+    machine.files.holdOpen(settingsPath(), false);
+    ASSERT_TRUE(machine.application.postClose());
+    EXPECT_EQ(machine.application.runMessageLoop(), 0);
+    EXPECT_EQ(machine.files.readFile(settingsPath()), kUserSettings);
+    EXPECT_TRUE(allHidden());
+
+    startAgain();
+    EXPECT_TRUE(umbrix->program()->hasHiddenWindows());
+    expectTheUnhideHotkeyToAskThePassword();
 }
 
 TEST_F(Program, ExitWithoutHiddenWindowsAsksNothing) {

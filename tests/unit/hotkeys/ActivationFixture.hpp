@@ -189,6 +189,7 @@ protected:
         .extras = extras,
         .decoy = decoy,
         .unlockPrompt = prompt,
+        .password = password,
         .defaultHotKeys = defaults,
         .trayIcon = standIns,
         .idleTracking = standIns,
