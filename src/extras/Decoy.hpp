@@ -1,9 +1,9 @@
 #pragma once
 // The decoy: an application or document of the user's choice put on the screen after a hide
-// or close action, opened as a double-click would open it.
+// or close action, opened as a double-click would open it. Each activation opens it anew.
 //
-// The decoy is followed through the process the shell started for it. Its window is the
-// first visible, titled, unowned window that process shows; it is looked for whenever the
+// The latest decoy is followed through the process the shell started for it. Its window is
+// the first visible, titled, unowned window that process shows; it is looked for whenever the
 // decoy is asked about and kept once found. Once that window is gone (or the process ends)
 // the decoy is over: another window of the same program is never taken for it, so a window
 // the user opened later is hidden like any other.
@@ -26,18 +26,13 @@ public:
     explicit Decoy(platform::ShellPort& shell);
 
     // After a hide or close action: nothing unless UseDecoy is checked and DecoyApp is not
-    // empty. While the decoy an earlier activation opened from the same DecoyApp is still on
-    // screen it is brought forward instead of opening a second copy; otherwise DecoyApp is
-    // opened and the shell's answer recorded in DecoyAppHandle. Nothing is ever shown.
+    // empty. Otherwise DecoyApp is opened, a new instance each time, the shell's answer is
+    // recorded in DecoyAppHandle, and the decoy this launch started is the one followed.
     void LaunchDecoy(const DecoyOptions& options);
-
-    // Brings the decoy's window forward (restored if minimized, shown if hidden). False, with
-    // the decoy forgotten and DecoyAppHandle 0, when it no longer has a window.
-    bool DoDecoyApp();
 
     // The shell's answer to the latest launch: above 32 when it accepted the request,
     // otherwise its error code (2 file not found, 5 access denied, 31 no association...);
-    // 0 before any launch and once the decoy is forgotten.
+    // 0 before any launch.
     std::uint32_t DecoyAppHandle() const { return decoyAppHandle_; }
 
     // A launch was recorded since the main window was created.
@@ -46,10 +41,6 @@ public:
     // The decoy's window, which hide and close actions leave alone; nullopt when there is
     // none. Looks for it while it has not shown yet, so ask once per inventory refresh.
     std::optional<std::uint64_t> DecoyWindow();
-    bool IsDecoyWindow(std::uint64_t window);
-
-    // Back to the state of a new main window: no launch recorded, nothing followed.
-    void Clear();
 
 private:
     void forget();
@@ -57,7 +48,6 @@ private:
     platform::ShellPort& shell_;
     std::uint32_t decoyAppHandle_ = 0;
     bool decoyActive_ = false;
-    std::string launchedFrom_;  // the DecoyApp text of the launch followed
     std::unique_ptr<platform::StartedProcess> process_;
     std::optional<std::uint64_t> window_;
 };

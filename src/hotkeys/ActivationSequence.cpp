@@ -106,13 +106,7 @@ void ActivationSequence::DoHotKey(ActivationSender sender) {
         if (sender == ActivationSender::CustomHide && links_.selections.UseDefaultKeys) return;
 
         if (sender == ActivationSender::CustomHide || sender == ActivationSender::PanicWindow) {
-            const std::int32_t action = links_.selections.Action;
-            guardedHide([&] {
-                // The decoy an earlier activation opened comes forward before the action, which
-                // leaves it on screen. A do-nothing action changes nothing on screen at all.
-                if (actsOnWindows(action) && decoyConfigured()) links_.decoy.DoDecoyApp();
-                hideSequence(engineSenderOf(sender), action);
-            });
+            guardedHide([&] { hideSequence(engineSenderOf(sender), links_.selections.Action); });
         } else if (sender == ActivationSender::CustomUnhide) {
             // Works in both modes: a live unhide key always gives the windows back.
             request = Request::Unhide;
@@ -202,10 +196,6 @@ void ActivationSequence::focusStep() {
 bool ActivationSequence::IsWindowMinimized(WindowId window) {
     const auto state = links_.windows.showState(window);
     return !state || *state == platform::ShowState::Minimized;
-}
-
-bool ActivationSequence::decoyConfigured() const {
-    return links_.selections.UseDecoy && !links_.selections.DecoyApp.empty();
 }
 
 void ActivationSequence::launchDecoy() {

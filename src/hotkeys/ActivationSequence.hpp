@@ -89,7 +89,6 @@ private:
     UnhideEnd guardedUnhide();
     void focusStep();
     void launchDecoy();
-    bool decoyConfigured() const;
     // DoOptions after a dispatch. After an unhide the audio is muted and Ctrl+Alt+Del
     // restricted again only while windows are still hidden: the user who just got the desktop
     // back must not lose the sound and the Task Manager with it.

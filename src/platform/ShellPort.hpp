@@ -40,10 +40,6 @@ public:
     // IsWindow + GetWindowThreadProcessId: the window still exists and belongs to this process
     // (a handle can name another window once its own is destroyed).
     virtual bool ownsWindow(std::uint64_t window) = 0;
-
-    // Puts one of its windows in front of the user: ShowWindow(SW_RESTORE) when IsIconic,
-    // ShowWindow(SW_SHOW) when not IsWindowVisible, then SetForegroundWindow.
-    virtual void bringForward(std::uint64_t window) = 0;
 };
 
 struct ShellExecution {

@@ -65,19 +65,6 @@ public:
         return w && w->owner == id_;
     }
 
-    void bringForward(std::uint64_t window) override {
-        WindowId handle{window};
-        const SimWindows::Window* w = shell_.windows_.find(handle);
-        if (!w) return;
-        if (w->state == platform::ShowState::Minimized)
-            shell_.windows_.setShowState(handle, platform::ShowState::Normal);
-        shell_.windows_.setVisible(handle, true);
-        shell_.windows_.moveToTop(handle);
-        shell_.windows_.setForeground(handle);
-        ++shell_.bringForwards;
-        shell_.record("shell.bringForward");
-    }
-
 private:
     SimShell& shell_;
     ProcessId id_;

@@ -43,7 +43,6 @@ public:
     // What happened so far.
     int emptyings = 0;
     int executions = 0;
-    int bringForwards = 0;
     SimJournal* journal = nullptr;  // the process's call journal, when one is attached
 
 private:

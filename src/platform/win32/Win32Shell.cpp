@@ -53,16 +53,6 @@ public:
         return IsWindow(handle) && processOf(handle) == id_;
     }
 
-    void bringForward(std::uint64_t window) override {
-        HWND handle = toWindow(window);
-        if (IsIconic(handle)) {
-            ShowWindow(handle, SW_RESTORE);
-        } else if (!IsWindowVisible(handle)) {
-            ShowWindow(handle, SW_SHOW);
-        }
-        SetForegroundWindow(handle);
-    }
-
 private:
     UniqueHandle process_;
     DWORD id_;

@@ -1,6 +1,6 @@
 #pragma once
 // What the extras' contract cases need from each adapter beyond the ports: seeing into the
-// Recycle Bin and the foreground, seeding the browser cache, ending a started program, and
+// Recycle Bin, seeding the browser cache, ending a started program, and
 // knowing whether the machine is one the cases may change for good.
 #include <chrono>
 #include <cstdint>
@@ -22,9 +22,6 @@ std::int64_t recycleBinItems(ContractEnvironment& env);
 
 // CreateUrlCacheEntryW + CommitUrlCacheEntryW: a page in the content cache.
 void addCachedPage(ContractEnvironment& env, const std::string& url);
-
-// GetForegroundWindow.
-std::uint64_t foregroundWindow(ContractEnvironment& env);
 
 // TerminateProcess; false when the process could not be ended.
 bool endProcess(ContractEnvironment& env, std::uint32_t processId);

@@ -13,10 +13,6 @@ void addCachedPage(ContractEnvironment& env, const std::string& url) {
     dynamic_cast<sim::SimInternetCache&>(env.platform().internetCache).content.insert(url);
 }
 
-std::uint64_t foregroundWindow(ContractEnvironment& env) {
-    return dynamic_cast<sim::SimWindows&>(env.platform().windows).foreground().value;
-}
-
 // The process ends and its windows close with it.
 bool endProcess(ContractEnvironment& env, std::uint32_t processId) {
     platform::Platform platform = env.platform();

@@ -35,8 +35,6 @@ void addCachedPage(ContractEnvironment&, const std::string& url) {
     CommitUrlCacheEntryW(address.c_str(), file, never, never, NORMAL_CACHE_ENTRY, nullptr, 0, nullptr, nullptr);
 }
 
-std::uint64_t foregroundWindow(ContractEnvironment&) { return reinterpret_cast<std::uintptr_t>(GetForegroundWindow()); }
-
 bool endProcess(ContractEnvironment&, std::uint32_t processId) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
     if (!process) return false;
