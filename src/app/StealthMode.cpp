@@ -47,6 +47,4 @@ void StealthMode::Switchtostealthmode1Click() {
 
 platform::IoResult StealthMode::Normaloperation1Click() { return trayIcon_.activate(); }
 
-platform::IoResult StealthMode::ExitStealth() { return trayIcon_.activate(); }
-
 }  // namespace umbrix::app

@@ -23,10 +23,9 @@ public:
     // the icon goes, provided the exit-stealth hotkey is live to bring it back; otherwise the
     // user is told and nothing changes.
     void Switchtostealthmode1Click();
-    // "Mode of operation" / "Normal operation", and the exit-stealth hotkey: the icon comes back.
-    // A refusal of the shell is returned for the tray controller's retries.
+    // "Mode of operation" / "Normal operation": the icon comes back (the exit-stealth hotkey
+    // does the same through the activation). A shell that is busy is tried again by the icon.
     platform::IoResult Normaloperation1Click();
-    platform::IoResult ExitStealth();
 
     bool active() const { return !trayIcon_.active(); }
 

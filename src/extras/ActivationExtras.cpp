@@ -24,9 +24,4 @@ void ActivationExtras::DoOptions(const ExtrasOptions& options) {
     }
 }
 
-void ActivationExtras::DoWindowShownOptions(const ExtrasOptions& options) {
-    if (options.cbMuteAudio) audio_.MuteAudio(false);
-    if (options.cbDisableACT) lockdown_.SetCtrlAltDelPolicy(true);
-}
-
 }  // namespace umbrix::extras

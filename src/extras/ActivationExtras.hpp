@@ -22,11 +22,6 @@ public:
     // or a history store that cannot be opened ends the run there with ExtrasError.
     void DoOptions(const ExtrasOptions& options);
 
-    // For every window shown while hidden windows are restored: unmute the audio and lift the
-    // Ctrl+Alt+Del restriction, each when its check box is checked. Throws ExtrasError when
-    // the policy value cannot be written.
-    void DoWindowShownOptions(const ExtrasOptions& options);
-
     AudioMute& audio() { return audio_; }
     SystemLockdown& lockdown() { return lockdown_; }
     TraceCleanup& cleanup() { return cleanup_; }

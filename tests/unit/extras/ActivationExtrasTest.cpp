@@ -186,23 +186,5 @@ INSTANTIATE_TEST_SUITE_P(
                     "recent"}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
-TEST(DoWindowShownOptions, UnmutesAndLiftsTheRestrictionOnlyForTheirCheckBoxes) {
-    ExtrasMachine machine;
-    ActivationExtras extras{machine.platform()};
-    ExtrasOptions options = nothing();
-    options.cbMuteAudio = options.cbDisableACT = true;
-    extras.DoOptions(options);
-    ASSERT_TRUE(machine.sim.audio.endpointMuted);
-    ASSERT_EQ(machine.policyValue(), RegistryValue::ofDWord(1));
-
-    extras.DoWindowShownOptions(nothing());
-    EXPECT_TRUE(machine.sim.audio.endpointMuted);
-    EXPECT_EQ(machine.policyValue(), RegistryValue::ofDWord(1));
-
-    extras.DoWindowShownOptions(options);
-    EXPECT_FALSE(machine.sim.audio.endpointMuted);
-    EXPECT_EQ(machine.policyValue(), RegistryValue::ofDWord(0));
-}
-
 }  // namespace
 }  // namespace umbrix::extras::testing

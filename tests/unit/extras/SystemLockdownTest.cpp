@@ -74,17 +74,6 @@ TEST_F(SystemLockdownTest, TheTaskManagerOptionFollowsItsBoxForAnAdministratorOn
     EXPECT_FALSE(standard.sim.registry.keyExists(RegistryRoot::CurrentUser, kSystemPolicies));
 }
 
-TEST_F(SystemLockdownTest, TheCtrlAltDelOptionNeedsNoRightsAndIsLiftedByEveryRestoredWindow) {
-    ActivationExtras extras{m.platform()};
-    ExtrasOptions options{false, true, false, false, false, false};
-    for (int activation = 0; activation < 2; ++activation) {
-        extras.DoOptions(options);
-        EXPECT_EQ(m.policyValue(), kRestricted);
-        extras.DoWindowShownOptions(options);
-        EXPECT_EQ(m.policyValue(), kLifted);
-    }
-}
-
 TEST_F(SystemLockdownTest, ARefusedWriteOfTheValueIsAnErrorAKeyThatCannotBeOpenedIsNot) {
     m.sim.registry.lockKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies");
     EXPECT_NO_THROW(lockdown.SetCtrlAltDelPolicy(false));

@@ -1,129 +1,80 @@
 #pragma once
-// The whole road of an activation against the simulated session: the hotkeys and their router,
-// the window engine, the extras, the unlock prompt and the dispatchers between them. The
-// program's own windows that do not exist yet (main, about, panic) are small stand-ins.
+// The whole road of an activation through the program as Umbrix.exe assembles it, on the
+// simulated session: the start-up reads QZ.ini, the composition root wires the hotkeys, the
+// window engine, the extras, the decoy and the unlock prompt with its real links, and a test
+// presses keys and answers prompts as the user would. Nothing stands in for a window the
+// program does not have yet (the main window, the panic button): it has none.
 #include <gtest/gtest.h>
 
-#include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/TrayIconPresence.hpp"
-#include "engine/HandleText.hpp"
-#include "engine/WindowEngine.hpp"
-#include "extras/ActivationExtras.hpp"
-#include "extras/Decoy.hpp"
-#include "extras/EngineJoins.hpp"
+#include "app/Application.hpp"
+#include "common/BesideExecutable.hpp"
+#include "engine/HiddenWindowRecovery.hpp"
 #include "hotkeys/ActivationSequence.hpp"
-#include "hotkeys/DefaultHotKeys.hpp"
-#include "hotkeys/HotKeyComponents.hpp"
-#include "hotkeys/HotKeyRouter.hpp"
 #include "hotkeys/ShortCut.hpp"
 #include "password/PasswordStore.hpp"
-#include "password/UnhidePassword.hpp"
-#include "password/UnlockPromptSlot.hpp"
 #include "platform/sim/SimMachine.hpp"
-#include "settings/AppSelections.hpp"
+#include "settings/SettingsFile.hpp"
 
 namespace umbrix::hotkeys::testing {
 
 using platform::WindowId;
 
 inline const std::string kSystemPolicies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-
-// The program's windows and the controller's parts that the engine and the dispatchers call.
-class ProgramStandIns final : public engine::OwnWindows,
-                              public engine::PanicButton,
-                              public engine::TrayIcon,
-                              public engine::ForegroundHistory,
-                              public engine::EngineDialogs,
-                              public engine::HideJournal,
-                              public IdleTracking {
-public:
-    ProgramStandIns(sim::SimMachine& machine, password::UnlockPromptSlot& prompt)
-        : machine_(machine), prompt_(prompt), tray_(machine.tray, platform::TrayIconImage{"", 3}) {
-        tray_.activate();
-    }
-
-    std::string mainWindowCaption() override { return "Umbrix"; }
-    bool isMainWindowVisible() override { return false; }
-    void closeMainWindow() override {}
-    bool isPasswordPromptShown() override { return prompt_.isOpen(); }
-    void closeAndDestroyPasswordPrompt() override { prompt_.discard(); }
-    bool isAboutWindowShown() override { return false; }
-    void closeAboutWindow() override {}
-
-    WindowId panicWindowHandle() override { return panicHandle; }
-    void closePanicWindow() override {}
-
-    void removeTrayIcon() override { tray_.remove(); }
-    void showTrayIcon() override { tray_.activate(); }
-    bool trayIconShown() const { return tray_.active(); }
-
-    WindowId lastActiveHandle() override { return lastActive; }
-
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-    std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
-    void setWaitCursor(bool waiting) override { machine_.cursor.showBusy(waiting); }
-    // These tests keep no record on disk.
-    void aboutToHide(const engine::HiddenWindowList&, const std::vector<std::string>&) override {}
-
-    void detachIdleHandler() override {
-        EXPECT_TRUE(idleAttached) << "the idle handler was detached twice";
-        idleAttached = false;
-        ++detaches;
-    }
-    void attachIdleHandler() override {
-        EXPECT_FALSE(idleAttached) << "the idle handler was attached twice";
-        idleAttached = true;
-    }
-
-    WindowId panicHandle;
-    WindowId lastActive;
-    bool idleAttached = true;
-    int detaches = 0;
-
-private:
-    sim::SimMachine& machine_;
-    password::UnlockPromptSlot& prompt_;
-    app::TrayIconPresence tray_;
-};
+// QZ.ini lines of the custom hotkey mode, with Ctrl+H to hide and Ctrl+U to unhide.
+inline const std::string kCustomKeys = "Defaults=0\r\nHkHide=Ctrl+H\r\nhkUnHide=Ctrl+U\r\n";
 
 class ActivationFixture : public ::testing::Test {
 protected:
+    // Passwords are hashed with few rounds here: the count is stored with each hash.
     static constexpr std::uint32_t kCheapIterations = 5;
 
-    void SetUp() override {
-        ASSERT_TRUE(defaults.RegisterHotKeys().complete());
-        router.setApplicationHook(&sequence);
-        machine.files.putFile(kDecoyPath, "MZ");
-    }
+    void SetUp() override { machine.files.putFile(kDecoyPath, "MZ"); }
     void TearDown() override {
-        EXPECT_TRUE(errors.empty()) << "an error was absorbed or reached the program's handler";
+        if (!application) return;
+        EXPECT_EQ(newErrors(), 0) << "an error reached the program's handler: "
+                                  << application->errors().lastDiscarded();
         EXPECT_TRUE(machine.dialogs.scriptDone()) << "the user had more to do";
-        EXPECT_TRUE(standIns.idleAttached) << "the idle handler was left detached";
+        EXPECT_TRUE(program().idleTracking().attached()) << "the idle handler was left detached";
     }
 
-    // Custom mode with Ctrl+H and Ctrl+U, or default mode; the exit-stealth key is live in both.
-    void bindComponents(bool useDefaultKeys) {
-        selections.UseDefaultKeys = useDefaultKeys;
-        HotKeyFields fields{useDefaultKeys, "Ctrl+H", "Ctrl+U"};
-        components.BindAtCreation(fields, sequence);
+    // Starts Umbrix with these lines in its QZ.ini.
+    void startProgram(const std::string& settings = "") {
+        machine.files.putFile(settings::settingsFilePathFor(machine.system.exePath), "[StartUp]\r\n" + settings);
+        application = std::make_unique<app::Application>(ports, machine.application);
+        ASSERT_EQ(application->start(), app::StartOutcome::Running);
+        ASSERT_TRUE(program().dispatchersConnected());
     }
+    app::ProgramRoot& program() { return *application->program(); }
+    settings::AppSelections& selections() { return program().selections(); }
+    engine::WindowEngine& engine() { return program().engine(); }
+    ActivationSequence& activation() { return *program().activation(); }
+
+    // Errors that reached the program's error handler since the last call.
+    int newErrors() {
+        const int count = application->errors().discardedCount() - errorsSeen_;
+        errorsSeen_ = application->errors().discardedCount();
+        return count;
+    }
+
     sim::SimHotkeys::PressOutcome press(TShortCut code) {
         return machine.hotkeys.press(hotKeyModifiersOf(code), virtualKeyOf(code));
     }
     void pressDefaultHide() { press(0x4020); }  // Ctrl+Space
     void pressDefaultUnhide() { press(0x4008); }  // Ctrl+Backspace
-    void pressCustomHide() { press(kCustomHideInitial); }
-    void pressCustomUnhide() { press(kCustomUnhideInitial); }
+    void pressCustomHide() { press(kCustomHideInitial); }  // Ctrl+H, as kCustomKeys sets it
+    void pressCustomUnhide() { press(kCustomUnhideInitial); }  // Ctrl+U
     void pressExitStealth() { press(kExitStealthHotKey); }
 
+    // A password stored as the set-password dialog stores it, and "UsePW" on.
     void setPassword(const std::string& text) {
         ASSERT_EQ(store.WritePassword(text, "").result, password::PasswordSaveResult::Saved);
-        password.replace(store.ReadPassword());
-        selections.cbPassword = true;
+        program().password().replace(store.ReadPassword());
+        selections().cbPassword = true;
     }
     // The user's answer to the next unlock prompt.
     void userTypes(const std::string& text) {
@@ -144,9 +95,9 @@ protected:
         return w && w->visible;
     }
     bool isOpen(WindowId window) const { return machine.windows.find(window) != nullptr; }
-    std::vector<std::string> hiddenTitles() const {
+    std::vector<std::string> hiddenTitles() {
         std::vector<std::string> titles;
-        for (const auto& entry : engine.state().hiddenWindows.entries()) titles.push_back(entry.title);
+        for (const auto& entry : engine().state().hiddenWindows.entries()) titles.push_back(entry.title);
         return titles;
     }
     bool audioMuted() const { return machine.audio.endpointMuted; }
@@ -157,46 +108,22 @@ protected:
         return value->number;
     }
     int decoyLaunches() { return static_cast<int>(machine.processes.runningProcessesOf(kDecoyPath).size()); }
+    // Hidden.dat, the record of hidden windows a later start takes back.
+    std::string hiddenRecordPath() const {
+        return fileBesideExecutable(machine.system.exePath, engine::kHiddenWindowRecordName);
+    }
 
     inline static const std::string kDecoyPath = "C:\\Program Files\\Sheets\\sheets.exe";
 
     sim::SimMachine machine;
     platform::Platform ports = machine.platform();
-    std::vector<std::exception_ptr> errors;
     password::PasswordStore store{machine.registry, machine.crypto, std::string(password::kPasswordBaseKey),
                                   kCheapIterations};
-    password::UnhidePassword password{machine.crypto};
-    password::UnlockPromptSlot prompt{machine.dialogs, machine.cursor, password, store};
-    ProgramStandIns standIns{machine, prompt};
-
-    extras::ActivationExtras extras{ports};
-    extras::Decoy decoy{machine.shell};
-    extras::EngineLockdown lockdown{extras.lockdown()};
-    extras::EngineAudioMute audioMute{extras.audio()};
-    engine::WindowEngine engine{ports, engine::EngineCollaborators{standIns, standIns, standIns, lockdown, audioMute,
-                                                                   standIns, standIns, standIns}};
-
-    settings::AppSelections selections;
-    HotKeyRouter router{machine.hotkeys, [this](std::exception_ptr error) { errors.push_back(error); }};
-    HotKeyIdentifiers identifiers;
-    HotKeyText text{machine.hotkeys, machine.text};
-    DefaultHotKeys defaults{machine.hotkeys, machine.hotkeys.createHotkeyWindow()};
-    HotKeyComponents components{machine.hotkeys, machine.dialogs, identifiers, router, text};
-    ActivationSequence sequence{ActivationLinks{
-        .selections = selections,
-        .windows = machine.windows,
-        .engine = engine,
-        .extras = extras,
-        .decoy = decoy,
-        .unlockPrompt = prompt,
-        .password = password,
-        .defaultHotKeys = defaults,
-        .trayIcon = standIns,
-        .idleTracking = standIns,
-        .absorbedError = [this](std::exception_ptr error) { errors.push_back(error); },
-    }};
-
     platform::ProcessId userProcess = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
+    std::unique_ptr<app::Application> application;
+
+private:
+    int errorsSeen_ = 0;
 };
 
 }  // namespace umbrix::hotkeys::testing

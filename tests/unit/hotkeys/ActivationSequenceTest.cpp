@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "ActivationFixture.hpp"
 
@@ -8,42 +9,51 @@ namespace {
 
 using platform::ShowState;
 
-// Three applications of the user: Mail in front, Sheets minimized under it, Browser below.
+// Three applications of the user: Mail in front with a draft of it further down, Sheets
+// minimized, Browser between them.
 class ActivationTest : public ActivationFixture {
 protected:
     void SetUp() override {
         ActivationFixture::SetUp();
-        selections.cbRecycle = true;  // makes every run of the extras visible in the journal
-        // The panic button window exists from start-up, hidden until the user asks for it.
-        standIns.panicHandle = machine.windows.open({"", machine.processes.start(machine.system.exePath), false});
+        draft = open("Draft");
         browser = machine.windows.open({"Browser", machine.processes.start("C:\\Apps\\browser.exe")});
         sheets = machine.windows.open(
             {"Sheets", machine.processes.start("C:\\Apps\\sheets.exe"), true, ShowState::Minimized});
-        mail = machine.windows.open({"Mail", userProcess});
+        mail = open("Mail");
         machine.windows.setForeground(mail);
+        // "DoBin" makes every run of the extras visible in the journal.
+        startProgram("DoBin=1\r\n" + settingsAtStart());
     }
+    virtual std::string settingsAtStart() const { return ""; }
+
     int journalCount(const std::string& entry) const {
         return static_cast<int>(std::count(machine.journal.begin(), machine.journal.end(), entry));
     }
     int extrasRuns() const { return journalCount("shell.emptyRecycleBin"); }
-    std::vector<std::string> sortedHidden() const {
+    std::vector<std::string> sortedHidden() {
         auto titles = hiddenTitles();
         std::sort(titles.begin(), titles.end());
         return titles;
     }
     // "Disable CTRL+ALT+DEL" checked, in the main window's copy the engine reads as well.
     void restrictCtrlAltDel() {
-        selections.cbDisableACT = true;
-        engine.state().options.cbDisableACT = true;
+        selections().cbDisableACT = true;
+        engine().state().options.cbDisableACT = true;
     }
     void hideAllByDefaultKey() {
-        selections.Action = kHideAllAction;
+        selections().Action = kHideAllAction;
         pressDefaultHide();
-        ASSERT_EQ(hiddenTitles().size(), 3u);
+        ASSERT_EQ(hiddenTitles().size(), 4u);
     }
+    std::vector<std::string> everyTitle() const { return {"Browser", "Draft", "Mail", "Sheets"}; }
 
 public:
-    WindowId browser, sheets, mail;
+    WindowId draft, browser, sheets, mail;
+};
+
+class CustomKeysTest : public ActivationTest {
+protected:
+    std::string settingsAtStart() const override { return kCustomKeys; }
 };
 
 struct HideCase {
@@ -57,15 +67,30 @@ struct HideCase {
 
 class HideSequenceTest : public ActivationTest, public ::testing::WithParamInterface<HideCase> {};
 
+// The hide hotkey of the program as it runs: whatever the action takes goes, every other window
+// stays where it was.
 TEST_P(HideSequenceTest, TheHideKeyRunsTheConfiguredActionThenTheExtras) {
     const HideCase& c = GetParam();
-    selections.Action = c.action;
+    selections().Action = c.action;
     pressDefaultHide();
     machine.windows.deliverPostedMessages();
 
     EXPECT_EQ(sortedHidden(), c.hidden);
-    for (auto window : c.closed) EXPECT_FALSE(isOpen(this->*window));
-    EXPECT_EQ(engine.state().visibleWindows.empty(), c.visibleListEmpty);
+    const std::pair<WindowId ActivationTest::*, std::string> windows[] = {
+        {&ActivationTest::draft, "Draft"},
+        {&ActivationTest::browser, "Browser"},
+        {&ActivationTest::sheets, "Sheets"},
+        {&ActivationTest::mail, "Mail"},
+    };
+    for (const auto& [window, title] : windows) {
+        const bool closed = std::find(c.closed.begin(), c.closed.end(), window) != c.closed.end();
+        const bool hidden = std::find(c.hidden.begin(), c.hidden.end(), title) != c.hidden.end();
+        EXPECT_EQ(isOpen(this->*window), !closed) << title;
+        if (!closed) {
+            EXPECT_EQ(isVisible(this->*window), !hidden) << title;
+        }
+    }
+    EXPECT_EQ(engine().state().visibleWindows.empty(), c.visibleListEmpty);
     if (c.foreground) {
         EXPECT_EQ(machine.windows.foreground(), this->*(c.foreground));
     }
@@ -75,120 +100,156 @@ TEST_P(HideSequenceTest, TheHideKeyRunsTheConfiguredActionThenTheExtras) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryAction, HideSequenceTest,
-    ::testing::Values(HideCase{kHideAllAction, {"Browser", "Mail", "Sheets"}, {}, true, nullptr, true},
-                      HideCase{kHideActiveAction, {"Mail"}, {}, false, &ActivationTest::browser, true},
-                      HideCase{kCloseAllAction,
-                               {},
-                               {&ActivationTest::browser, &ActivationTest::sheets, &ActivationTest::mail},
-                               true,
-                               nullptr,
-                               true},
-                      // The close request is still on its way when the focus step runs: Windows hands the
-                      // foreground on when the window really goes.
-                      HideCase{kCloseActiveAction, {}, {&ActivationTest::mail}, false, nullptr, true},
-                      HideCase{kDoNothingAction, {}, {}, true, &ActivationTest::mail, false},
-                      HideCase{
-                          7, {}, {}, true, &ActivationTest::mail, true}));  // no action, yet not the do-nothing one
+    ::testing::Values(
+        HideCase{kHideAllAction, {"Browser", "Draft", "Mail", "Sheets"}, {}, true, nullptr, true},
+        // The application in front, with its other window; the focus goes on.
+        HideCase{kHideActiveAction, {"Draft", "Mail"}, {}, false, &ActivationTest::browser, true},
+        HideCase{kCloseAllAction,
+                 {},
+                 {&ActivationTest::draft, &ActivationTest::browser, &ActivationTest::sheets, &ActivationTest::mail},
+                 true,
+                 nullptr,
+                 true},
+        // The close request is still on its way when the focus step runs: Windows hands the
+        // foreground on when the window really goes. The draft stays: "CloseParent" is off.
+        HideCase{kCloseActiveAction, {}, {&ActivationTest::mail}, false, nullptr, true},
+        // No action: the list stays as the start built it.
+        HideCase{kDoNothingAction, {}, {}, false, &ActivationTest::mail, false},
+        HideCase{7, {}, {}, false, &ActivationTest::mail, true}));  // no action, yet not the do-nothing one
+
+// With no application in front, an active-application action has nothing to act on: it hides
+// and closes nothing and records nothing, so nothing waits behind the password either.
+TEST_F(ActivationTest, AnActiveApplicationActionWithNothingInFrontTakesNothing) {
+    const WindowId desktop =
+        machine.windows.open({"Program Manager", machine.processes.start("C:\\Windows\\explorer.exe")});
+    const WindowId untitled = open("");
+    const WindowId invisible = machine.windows.open({"Invisible", userProcess, false});
+    setPassword("Secret");
+    for (std::int32_t action : {kHideActiveAction, kCloseActiveAction}) {
+        for (WindowId front : {desktop, untitled, invisible}) {
+            SCOPED_TRACE("action " + std::to_string(action) + ", window in front " + std::to_string(front.value));
+            selections().Action = action;
+            machine.windows.setForeground(front);
+            pressDefaultHide();
+            machine.windows.deliverPostedMessages();
+            EXPECT_TRUE(hiddenTitles().empty());
+            for (WindowId window : {draft, browser, mail, desktop, untitled}) EXPECT_TRUE(isVisible(window));
+            EXPECT_FALSE(machine.files.fileExists(hiddenRecordPath()));
+            pressDefaultUnhide();
+            EXPECT_TRUE(machine.dialogs.modalsShown.empty()) << "no password asked for windows nobody hid";
+        }
+    }
+}
 
 TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
-    EXPECT_TRUE(sequence.IsWindowMinimized(sheets));
-    EXPECT_FALSE(sequence.IsWindowMinimized(browser));
+    EXPECT_TRUE(activation().IsWindowMinimized(sheets));
+    EXPECT_FALSE(activation().IsWindowMinimized(browser));
     machine.windows.destroy(browser);
-    EXPECT_TRUE(sequence.IsWindowMinimized(browser));  // gone: never a window to bring forward
+    EXPECT_TRUE(activation().IsWindowMinimized(browser));  // gone: never a window to bring forward
 
     // Nothing but minimized windows left: the focus step brings none of them forward.
-    engine.state().options.cbzOrder = false;  // only the focus step may set the foreground
+    engine().state().options.cbzOrder = false;  // only the focus step may set the foreground
     std::vector<WindowId> broughtForward;
     machine.windows.beforeEachCall = [&](std::string_view call, WindowId window) {
         if (call == "setForegroundWindow") broughtForward.push_back(window);
     };
-    selections.Action = kHideActiveAction;
+    selections().Action = kHideActiveAction;
     pressDefaultHide();
     machine.windows.beforeEachCall = nullptr;
-    EXPECT_EQ(hiddenTitles(), std::vector<std::string>{"Mail"});
+    EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Mail", "Draft"}));
     EXPECT_TRUE(broughtForward.empty());
 }
 
-TEST_F(ActivationTest, TheDecoyStartsAfterTheActionAndTheExtrasAfterIt) {
-    selections.UseDecoy = true;
-    selections.DecoyApp = kDecoyPath;
-    hideAllByDefaultKey();
-
-    const auto& journal = machine.journal.entries();
-    const auto launch = std::find(journal.begin(), journal.end(), "shell.execute " + kDecoyPath);
-    const auto mute = std::find(journal.begin(), journal.end(), "audio.setEndpointMute on");
-    ASSERT_NE(launch, journal.end());
-    ASSERT_NE(mute, journal.end());
-    EXPECT_LT(launch, mute);
-    EXPECT_GT(decoy.DecoyAppHandle(), 32u);
-    // The engine knows the decoy's window, so the next refresh or action leaves it alone.
-    ASSERT_TRUE(decoy.DecoyWindow());
-    EXPECT_EQ(engine.state().decoyAppHandle, WindowId{*decoy.DecoyWindow()});
-
-    // The custom key starts it again after its action, as every activation does.
-    bindComponents(false);
-    pressCustomUnhide();
-    pressCustomHide();
-    EXPECT_EQ(decoyLaunches(), 2);
-    EXPECT_EQ(journalCount("shell.execute " + kDecoyPath), 2);
-}
-
 TEST_F(ActivationTest, TheDecoysWindowStaysInFrontThroughTheNextHide) {
-    selections.UseDecoy = true;
-    selections.DecoyApp = kDecoyPath;
+    selections().UseDecoy = true;
+    selections().DecoyApp = kDecoyPath;
     hideAllByDefaultKey();
-    ASSERT_TRUE(decoy.DecoyWindow());
-    const WindowId decoyWindow{*decoy.DecoyWindow()};
-    EXPECT_TRUE(isVisible(decoyWindow));
-    EXPECT_EQ(machine.windows.foreground(), decoyWindow);
+    EXPECT_GT(program().decoy().DecoyAppHandle(), 32u);
+    ASSERT_TRUE(program().decoy().DecoyWindow());
+    const WindowId first{*program().decoy().DecoyWindow()};
+    EXPECT_TRUE(isVisible(first));
+    EXPECT_EQ(machine.windows.foreground(), first);
+    // The engine knows the decoy's window, so the next refresh or action leaves it alone.
+    EXPECT_EQ(engine().state().decoyAppHandle, first);
 
-    // Everything back, then hidden again: the user's windows go, the decoy stays in front.
+    // Everything back, then hidden again: the user's windows go, the decoy stays, and a new
+    // one opens in front of it.
     pressDefaultUnhide();
     ASSERT_TRUE(hiddenTitles().empty());
     pressDefaultHide();
-    EXPECT_EQ(sortedHidden(), (std::vector<std::string>{"Browser", "Mail", "Sheets"}));
-    EXPECT_TRUE(isVisible(decoyWindow));
+    EXPECT_EQ(sortedHidden(), everyTitle());
+    EXPECT_TRUE(isVisible(first));
+    ASSERT_TRUE(program().decoy().DecoyWindow());
+    const WindowId second{*program().decoy().DecoyWindow()};
+    EXPECT_NE(second, first);
+    EXPECT_EQ(machine.windows.foreground(), second);
     EXPECT_EQ(decoyLaunches(), 2);
 }
 
+// The mute and the Ctrl+Alt+Del restriction last while windows are hidden, and each restore
+// lifts them again, without administrator rights, once for every activation.
 TEST_F(ActivationTest, UnhideWithoutPasswordRestoresAndLiftsMuteAndLockdown) {
+    ASSERT_FALSE(machine.registry.administrator);
     restrictCtrlAltDel();
-    hideAllByDefaultKey();
-    ASSERT_TRUE(audioMuted());
-    ASSERT_EQ(ctrlAltDelPolicy(), 1u);
+    for (int activation = 1; activation <= 2; ++activation) {
+        SCOPED_TRACE(activation);
+        hideAllByDefaultKey();
+        EXPECT_TRUE(audioMuted());
+        EXPECT_EQ(ctrlAltDelPolicy(), 1u);
 
+        pressDefaultUnhide();
+        EXPECT_TRUE(hiddenTitles().empty());
+        EXPECT_TRUE(isVisible(mail) && isVisible(browser) && isVisible(sheets) && isVisible(draft));
+        // The extras ran after the unhide, yet the user keeps the sound and the Task Manager.
+        EXPECT_EQ(extrasRuns(), 2 * activation);
+        EXPECT_FALSE(audioMuted());
+        EXPECT_EQ(ctrlAltDelPolicy(), 0u);
+    }
+}
+
+// With those options off, bringing windows back leaves a mute or a restriction of the user's
+// own as it was.
+TEST_F(ActivationTest, ARestoreLiftsTheMuteAndTheRestrictionOnlyWhenTheirOptionsAreSet) {
+    selections().cbMuteAudio = engine().state().options.cbMuteAudio = false;
+    machine.audio.endpointMuted = true;
+    ASSERT_TRUE(machine.registry.writeValue(platform::RegistryRoot::CurrentUser, kSystemPolicies, "DisableTaskMgr",
+                                            platform::RegistryValue::ofDWord(1)));
+    hideAllByDefaultKey();
     pressDefaultUnhide();
     EXPECT_TRUE(hiddenTitles().empty());
-    EXPECT_TRUE(isVisible(mail) && isVisible(browser) && isVisible(sheets));
-    // The extras ran after the unhide, yet the user keeps the sound and the Task Manager.
-    EXPECT_EQ(extrasRuns(), 2);
-    EXPECT_FALSE(audioMuted());
-    EXPECT_EQ(ctrlAltDelPolicy(), 0u);
+    EXPECT_TRUE(audioMuted());
+    EXPECT_EQ(ctrlAltDelPolicy(), 1u);
 }
+
+enum class PromptAnswer { RightPassword, Cancel, PasswordChangedWhileTyping };
 
 struct PromptCase {
     const char* name;
-    std::function<void(ActivationTest&)> answer;
+    PromptAnswer answer;
     bool restored;
     int extrasRunsAfterUnhide;
     bool promptKept;
 };
 
-class UnhidePromptTest : public ActivationTest, public ::testing::WithParamInterface<PromptCase> {
-public:
-    using ActivationFixture::machine;
-    using ActivationFixture::password;
-    using ActivationFixture::store;
-    using ActivationFixture::userCancelsPrompt;
-    using ActivationFixture::userTypes;
-};
+class UnhidePromptTest : public ActivationTest, public ::testing::WithParamInterface<PromptCase> {};
 
 TEST_P(UnhidePromptTest, UnhideWithPasswordAnsweredByTheUser) {
     const PromptCase& c = GetParam();
     setPassword("Secret");
     restrictCtrlAltDel();
     hideAllByDefaultKey();
-    c.answer(*this);
+    switch (c.answer) {
+        case PromptAnswer::RightPassword: userTypes("Secret"); break;
+        case PromptAnswer::Cancel: userCancelsPrompt(); break;
+        case PromptAnswer::PasswordChangedWhileTyping:
+            // OK with the password of a moment ago: the whole dispatch ends, the extras included.
+            machine.dialogs.userStep<password::TPassword_f>([this](password::TPassword_f& prompt) {
+                prompt.PassWord = "Secret";
+                prompt.Button1Click();
+                program().password().replace(store.WritePassword("Newer", "").hash);
+            });
+            break;
+    }
     pressDefaultUnhide();
 
     EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Password required"});
@@ -198,28 +259,15 @@ TEST_P(UnhidePromptTest, UnhideWithPasswordAnsweredByTheUser) {
     // Muted and locked exactly while windows stay hidden.
     EXPECT_EQ(audioMuted(), !c.restored);
     EXPECT_EQ(ctrlAltDelPolicy(), c.restored ? 0u : 1u);
-    EXPECT_EQ(prompt.Password_f() != nullptr, c.promptKept);
+    EXPECT_EQ(program().unlockPrompt().Password_f() != nullptr, c.promptKept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, UnhidePromptTest,
-    ::testing::Values(
-        PromptCase{"RightPassword", [](ActivationTest& t) { static_cast<UnhidePromptTest&>(t).userTypes("Secret"); },
-                   true, 1, true},
-        PromptCase{"Cancel", [](ActivationTest& t) { static_cast<UnhidePromptTest&>(t).userCancelsPrompt(); }, false, 1,
-                   false},
-        // OK with the password of a moment ago: the whole dispatch ends, the extras included.
-        PromptCase{"PasswordChangedWhileTyping",
-                   [](ActivationTest& base) {
-                       auto& t = static_cast<UnhidePromptTest&>(base);
-                       t.machine.dialogs.userStep<password::TPassword_f>([&t](password::TPassword_f& prompt) {
-                           prompt.PassWord = "Secret";
-                           prompt.Button1Click();
-                           t.password.replace(t.store.WritePassword("Newer", "").hash);
-                       });
-                   },
-                   false, 0, false}),
-    [](const ::testing::TestParamInfo<PromptCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Answers, UnhidePromptTest,
+                         ::testing::Values(PromptCase{"RightPassword", PromptAnswer::RightPassword, true, 1, true},
+                                           PromptCase{"Cancel", PromptAnswer::Cancel, false, 1, false},
+                                           PromptCase{"PasswordChangedWhileTyping",
+                                                      PromptAnswer::PasswordChangedWhileTyping, false, 0, false}),
+                         [](const ::testing::TestParamInfo<PromptCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ActivationTest, UnhideWithNothingHiddenShowsNoPromptButRunsTheExtrasUnmuted) {
     setPassword("Secret");
@@ -231,10 +279,10 @@ TEST_F(ActivationTest, UnhideWithNothingHiddenShowsNoPromptButRunsTheExtrasUnmut
 
 TEST_F(ActivationTest, TheDoNothingActionHidesNothingRunsNoExtrasYetUnhideStillRestores) {
     hideAllByDefaultKey();
-    selections.Action = kDoNothingAction;
+    selections().Action = kDoNothingAction;
     const int runs = extrasRuns();
     pressDefaultHide();
-    sequence.activateFromPanicButton();
+    activation().activateFromPanicButton();
     EXPECT_EQ(extrasRuns(), runs);
 
     pressDefaultUnhide();
@@ -243,82 +291,100 @@ TEST_F(ActivationTest, TheDoNothingActionHidesNothingRunsNoExtrasYetUnhideStillR
     EXPECT_EQ(extrasRuns(), runs);
 }
 
-TEST_F(ActivationTest, CustomModeIgnoresTheDefaultKeysAndDefaultModeTheCustomHide) {
-    bindComponents(false);
+TEST_F(CustomKeysTest, CustomModeIgnoresTheDefaultKeysAndDefaultModeTheCustomHide) {
     pressDefaultHide();
     EXPECT_TRUE(hiddenTitles().empty());
     EXPECT_EQ(extrasRuns(), 0);
     pressCustomHide();
-    EXPECT_EQ(hiddenTitles().size(), 3u);
+    EXPECT_EQ(hiddenTitles().size(), 4u);
     pressDefaultUnhide();
-    EXPECT_EQ(hiddenTitles().size(), 3u);
+    EXPECT_EQ(hiddenTitles().size(), 4u);
     pressCustomUnhide();
     EXPECT_TRUE(hiddenTitles().empty());
 
     // Back in default mode, a custom hide component still live does nothing; its unhide
     // counterpart still gives the windows back.
-    selections.UseDefaultKeys = true;
+    selections().UseDefaultKeys = true;
     pressCustomHide();
     EXPECT_TRUE(hiddenTitles().empty());
     pressDefaultHide();
-    ASSERT_EQ(hiddenTitles().size(), 3u);
+    ASSERT_EQ(hiddenTitles().size(), 4u);
     pressCustomUnhide();
     EXPECT_TRUE(hiddenTitles().empty());
 }
 
-TEST_F(ActivationTest, ThePanicButtonActsInBothModesOnTheWindowTheUserWorkedIn) {
-    machine.windows.setVisible(standIns.panicHandle, true);
-    machine.windows.setForeground(standIns.panicHandle);  // the click made it the foreground
-    standIns.lastActive = browser;
-    bindComponents(false);
+TEST_F(CustomKeysTest, ThePanicButtonActsInBothModesOnTheWindowTheUserWorkedIn) {
+    // The click made the panic button the foreground window; the user worked in Browser before.
+    const WindowId panicButton = machine.windows.open({"", machine.processes.start(machine.system.exePath)});
+    machine.windows.setForeground(panicButton);
+    program().lastActiveWindow().LastActiveHandle = browser;
 
-    selections.Action = kHideActiveAction;
-    sequence.activateFromPanicButton();
+    selections().Action = kHideActiveAction;
+    activation().activateFromPanicButton();
     EXPECT_EQ(hiddenTitles(), std::vector<std::string>{"Browser"});
-    EXPECT_TRUE(isVisible(standIns.panicHandle));
+    EXPECT_TRUE(isVisible(panicButton));
 
     pressCustomUnhide();
-    selections.Action = kHideAllAction;  // through the default dispatcher, custom mode or not
-    sequence.activateFromPanicButton();
-    EXPECT_EQ(sortedHidden(), (std::vector<std::string>{"Browser", "Mail", "Sheets"}));
-    EXPECT_TRUE(isVisible(standIns.panicHandle));
+    selections().Action = kHideAllAction;  // through the default dispatcher, custom mode or not
+    activation().activateFromPanicButton();
+    EXPECT_EQ(sortedHidden(), everyTitle());
+    EXPECT_TRUE(isVisible(panicButton));
     EXPECT_EQ(extrasRuns(), 3);
 }
 
 class BothModesTest : public ActivationTest, public ::testing::WithParamInterface<bool> {
 protected:
     bool useDefaultKeys() const { return GetParam(); }
+    std::string settingsAtStart() const override { return useDefaultKeys() ? "" : kCustomKeys; }
     void pressHide() { useDefaultKeys() ? pressDefaultHide() : pressCustomHide(); }
     void pressUnhide() { useDefaultKeys() ? pressDefaultUnhide() : pressCustomUnhide(); }
 };
 
 TEST_P(BothModesTest, TheExitStealthKeyBringsTheIconBackWithoutExtras) {
-    bindComponents(useDefaultKeys());
-    selections.cbHideIcon = true;
-    engine.state().options.cbHideIcon = true;
+    selections().cbHideIcon = true;
+    engine().state().options.cbHideIcon = true;
     pressHide();
-    ASSERT_FALSE(standIns.trayIconShown());
+    ASSERT_FALSE(program().trayIcon().active());
     const int runs = extrasRuns();
 
     pressExitStealth();
-    EXPECT_TRUE(standIns.trayIconShown());
+    EXPECT_TRUE(program().trayIcon().active());
     EXPECT_EQ(extrasRuns(), runs);
-    EXPECT_EQ(hiddenTitles().size(), 3u);
+    EXPECT_EQ(hiddenTitles().size(), 4u);
+}
+
+// Each hide opens the decoy anew once its action is done, before the extras run.
+TEST_P(BothModesTest, EveryHideStartsTheDecoyAfterTheActionAndBeforeTheExtras) {
+    selections().UseDecoy = true;
+    selections().DecoyApp = kDecoyPath;
+    for (int hide = 1; hide <= 2; ++hide) {
+        SCOPED_TRACE(hide);
+        const std::size_t before = machine.journal.entries().size();
+        pressHide();
+        ASSERT_EQ(hiddenTitles().size(), 4u);
+        const std::vector<std::string> calls = machine.journal.since(before);
+        const auto launch = std::find(calls.begin(), calls.end(), "shell.execute " + kDecoyPath);
+        const auto mute = std::find(calls.begin(), calls.end(), "audio.setEndpointMute on");
+        ASSERT_NE(launch, calls.end());
+        ASSERT_NE(mute, calls.end());
+        EXPECT_LT(launch, mute);
+        EXPECT_EQ(decoyLaunches(), hide);
+        pressUnhide();
+    }
 }
 
 // An impatient second unhide press while the prompt is open, as its modal loop delivers it.
 TEST_P(BothModesTest, ASecondUnhidePressWhileThePromptIsOpenRestoresNothingAndKeepsThePrompt) {
-    bindComponents(useDefaultKeys());
     setPassword("Secret");
     pressHide();
-    ASSERT_EQ(hiddenTitles().size(), 3u);
+    ASSERT_EQ(hiddenTitles().size(), 4u);
     const int runs = extrasRuns();
 
     bool restoredMeanwhile = true, promptStayed = false;
     machine.dialogs.userStep<password::TPassword_f>([&](password::TPassword_f& open) {
         pressUnhide();
-        restoredMeanwhile = hiddenTitles().size() != 3u || isVisible(mail);
-        promptStayed = prompt.isOpen() && !open.isClosed();
+        restoredMeanwhile = hiddenTitles().size() != 4u || isVisible(mail);
+        promptStayed = program().unlockPrompt().isOpen() && !open.isClosed();
         open.PassWord = "Secret";
         open.Button1Click();
     });
@@ -335,19 +401,18 @@ INSTANTIATE_TEST_SUITE_P(Modes, BothModesTest, ::testing::Bool(), [](const ::tes
     return std::string(info.param ? "DefaultKeys" : "CustomKeys");
 });
 
-TEST_F(ActivationTest, TheIdleHandlerIsDetachedWhileThePromptIsUp) {
+TEST_F(CustomKeysTest, TheIdleHandlerIsDetachedWhileThePromptIsUp) {
     setPassword("Secret");
-    bindComponents(false);
     pressCustomHide();
     bool attachedDuringPrompt = true;
     machine.dialogs.userStep<password::TPassword_f>([&](password::TPassword_f& prompt) {
-        attachedDuringPrompt = standIns.idleAttached;
+        attachedDuringPrompt = program().idleTracking().attached();
         prompt.PassWord = "Secret";
         prompt.Button1Click();
     });
     pressCustomUnhide();
     EXPECT_FALSE(attachedDuringPrompt);
-    EXPECT_TRUE(standIns.idleAttached);
+    EXPECT_TRUE(program().idleTracking().attached());
     EXPECT_TRUE(hiddenTitles().empty());
 }
 
@@ -359,7 +424,7 @@ TEST_F(ActivationTest, AHidePressWhileThePromptIsOpenClosesItAndHidesAgain) {
     const WindowId late = machine.windows.open({"Chat", machine.processes.start("C:\\Apps\\chat.exe")});
     machine.dialogs.userStep<password::TPassword_f>([&](password::TPassword_f&) { pressDefaultHide(); });
     pressDefaultUnhide();
-    EXPECT_FALSE(prompt.Password_f());
+    EXPECT_FALSE(program().unlockPrompt().Password_f());
     EXPECT_FALSE(isVisible(late));
     EXPECT_FALSE(isVisible(mail));
 }
@@ -370,29 +435,48 @@ TEST_F(ActivationTest, AnErrorDuringAPasswordUnhideRestoresNothing) {
     machine.dialogs.userStep([](platform::ModalWindow&) { throw std::runtime_error("the prompt's loop failed"); });
     pressDefaultUnhide();
 
-    ASSERT_EQ(errors.size(), 1u);  // absorbed, and handed to the program's error handler
-    errors.clear();
-    EXPECT_EQ(hiddenTitles().size(), 3u);
+    EXPECT_EQ(newErrors(), 1);  // absorbed, and handed to the program's error handler
+    EXPECT_EQ(hiddenTitles().size(), 4u);
     EXPECT_FALSE(isVisible(mail));
     userTypes("Secret");
     pressDefaultUnhide();
     EXPECT_TRUE(isVisible(mail));
 }
 
-TEST_F(ActivationTest, AnErrorDuringAHideGivesEveryHiddenWindowBack) {
-    selections.Action = kHideActiveAction;
-    machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {
-        if (call == "setForegroundWindow" && !engine.state().hiddenWindows.empty())
-            throw std::runtime_error("focus failed");
-    };
-    pressDefaultHide();
-    machine.windows.beforeEachCall = nullptr;
+// An error that ends a hide gives back what that hide took. Windows hidden before come back
+// with them only while no password guards them: the error is no way around the prompt.
+TEST_F(ActivationTest, AnErrorDuringAHideGivesBackWhatItTookAndWhatNoPasswordGuards) {
+    struct Case {
+        bool password;
+        std::vector<std::string> stillHidden;
+    } cases[] = {{false, {}}, {true, {"Browser", "Draft", "Mail", "Sheets"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.password ? "with a password" : "without a password");
+        if (c.password) setPassword("Secret");
+        hideAllByDefaultKey();
+        const WindowId chat = machine.windows.open({"Chat", machine.processes.start("C:\\Apps\\chat.exe")});
+        selections().Action = kHideActiveAction;
+        // The inventory's refresh after the action fails, once: Chat is hidden by then.
+        bool failed = false;
+        machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {
+            if (call != "enumWindows" || isVisible(chat) || std::exchange(failed, true)) return;
+            throw std::runtime_error("the refresh failed");
+        };
+        const int runs = extrasRuns();
+        pressDefaultHide();
+        machine.windows.beforeEachCall = nullptr;
 
-    ASSERT_EQ(errors.size(), 1u);
-    errors.clear();
-    EXPECT_TRUE(hiddenTitles().empty());
-    EXPECT_TRUE(isVisible(mail));
-    EXPECT_EQ(extrasRuns(), 1);  // the dispatch carried on with its extras
+        EXPECT_EQ(newErrors(), 1);
+        EXPECT_TRUE(isVisible(chat));
+        EXPECT_EQ(sortedHidden(), c.stillHidden);
+        EXPECT_EQ(isVisible(mail), !c.password);
+        EXPECT_EQ(extrasRuns(), runs + 1) << "the dispatch carried on with its extras";
+
+        machine.windows.destroy(chat);
+        if (c.password) userTypes("Secret");
+        pressDefaultUnhide();
+        ASSERT_TRUE(hiddenTitles().empty());
+    }
 }
 
 }  // namespace

@@ -1,62 +1,68 @@
+// Stealth mode in the program as it runs: the tray menu's entries, and the exit-stealth hotkey
+// through the program's own dispatch.
 #include <gtest/gtest.h>
 
-#include "app/StealthMode.hpp"
-#include "hotkeys/HotKeyComponents.hpp"
+#include <memory>
+
+#include "app/Application.hpp"
+#include "app/TrayMenu.hpp"
+#include "hotkeys/ShortCut.hpp"
 #include "platform/sim/SimMachine.hpp"
+#include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {
 namespace {
 
-using hotkeys::ActivationSender;
 using hotkeys::kExitStealthHotKey;
 using platform::MessageBoxResult;
 
-// Just the first step of DoHotKey, which is all the exit-stealth hotkey does.
-class ExitStealthDispatcher : public hotkeys::HotKeyComponentDispatcher {
-public:
-    void DoHotKey(ActivationSender sender) override {
-        if (sender == ActivationSender::ExitStealth && stealth) stealth->ExitStealth();
-    }
-    StealthMode* stealth = nullptr;
-};
+constexpr std::uint32_t kBackspace = 0x08;
 
 class StealthModeTest : public ::testing::Test {
 protected:
-    StealthModeTest() { EXPECT_TRUE(trayIcon.activate()); }
-
-    // The program's start, in the session as the test has arranged it.
-    void start() {
-        components =
-            std::make_unique<hotkeys::HotKeyComponents>(machine.hotkeys, machine.dialogs, identifiers, router, text);
-        stealthMode = std::make_unique<StealthMode>(machine.dialogs, text, trayIcon, components->hkStealth,
-                                                    [this] { ++windowsClosed; });
-        dispatcher.stealth = stealthMode.get();
+    // The program's start, in the session as the test has arranged it, with these QZ.ini lines.
+    void start(const std::string& settings = "") {
+        machine.files.putFile(settings::settingsFilePathFor(machine.system.exePath), "[StartUp]\r\n" + settings);
+        application = std::make_unique<Application>(ports, machine.application);
+        ASSERT_EQ(application->start(), StartOutcome::Running);
     }
-    void bind(bool useDefaultKeys) {
-        hotkeys::HotKeyFields fields{useDefaultKeys, "Ctrl+H", "Ctrl+U"};
-        components->BindAtCreation(fields, dispatcher);
+    ProgramRoot& program() { return *application->program(); }
+    StealthMode& stealth() { return *program().stealthMode(); }
+    // The user chooses a tray menu entry.
+    void choose(TrayCommand command) {
+        machine.application.menuChoices.push_back(static_cast<std::uint32_t>(command));
+        machine.tray.click(1, 0x0205);
     }
-    StealthMode& stealth() { return *stealthMode; }
+    void enterStealthMode() {
+        machine.dialogs.userAnswers(MessageBoxResult::Yes);
+        choose(TrayCommand::StealthMode);
+    }
     void pressExitStealth() {
         machine.hotkeys.press(hotkeys::hotKeyModifiersOf(kExitStealthHotKey),
                               hotkeys::virtualKeyOf(kExitStealthHotKey));
     }
+    // What every activation prepares shows here: with administrator rights and "Disable Task
+    // Manager" checked, the preparation writes the Task Manager policy.
+    void watchThePreparation() {
+        machine.registry.administrator = true;
+        program().engine().state().options.cbTaskManager = true;
+    }
+    bool prepared() {
+        return machine.registry
+            .readValue(platform::RegistryRoot::CurrentUser,
+                       "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", "DisableTaskMgr")
+            .has_value();
+    }
 
     sim::SimMachine machine;
-    hotkeys::HotKeyRouter router{machine.hotkeys, [](std::exception_ptr error) { std::rethrow_exception(error); }};
-    hotkeys::HotKeyIdentifiers identifiers;
-    hotkeys::HotKeyText text{machine.hotkeys, machine.text};
-    TrayIconPresence trayIcon{machine.tray, {}};
-    int windowsClosed = 0;
-    ExitStealthDispatcher dispatcher;
-    std::unique_ptr<hotkeys::HotKeyComponents> components;
-    std::unique_ptr<StealthMode> stealthMode;
+    platform::Platform ports = machine.platform();
+    std::unique_ptr<Application> application;
 };
 
 TEST_F(StealthModeTest, TheConfirmationNamesTheExitKeyAndAsksYesNoOrCancel) {
     start();
     machine.dialogs.userAnswers(MessageBoxResult::No);
-    stealth().Switchtostealthmode1Click();
+    choose(TrayCommand::StealthMode);
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
     const auto& box = machine.dialogs.messageBoxes[0].request;
     EXPECT_EQ(box.text,
@@ -68,40 +74,41 @@ TEST_F(StealthModeTest, TheConfirmationNamesTheExitKeyAndAsksYesNoOrCancel) {
     EXPECT_TRUE(box.taskModal);
 }
 
-TEST_F(StealthModeTest, OnlyYesEntersStealthMode) {
+TEST_F(StealthModeTest, OnlyYesEntersStealthModeAfterThePreparationOfAnActivation) {
     start();
+    watchThePreparation();
     for (MessageBoxResult answer : {MessageBoxResult::No, MessageBoxResult::Cancel}) {
         machine.dialogs.userAnswers(answer);
-        stealth().Switchtostealthmode1Click();
+        choose(TrayCommand::StealthMode);
         EXPECT_FALSE(stealth().active());
         EXPECT_TRUE(machine.tray.shows(1));
-        EXPECT_EQ(windowsClosed, 0);
+        EXPECT_FALSE(prepared());
     }
-    machine.dialogs.userAnswers(MessageBoxResult::Yes);
-    stealth().Switchtostealthmode1Click();
+    enterStealthMode();
     EXPECT_TRUE(stealth().active());
     EXPECT_FALSE(machine.tray.shows(1));
-    EXPECT_EQ(windowsClosed, 1);
+    EXPECT_TRUE(prepared());
 }
 
-TEST_F(StealthModeTest, TheExitStealthHotkeyBringsTheIconBackInEitherHotkeyMode) {
-    start();
-    for (bool useDefaultKeys : {true, false}) {
-        SCOPED_TRACE(useDefaultKeys ? "default keys" : "custom keys");
-        bind(useDefaultKeys);
-        machine.dialogs.userAnswers(MessageBoxResult::Yes);
-        stealth().Switchtostealthmode1Click();
-        ASSERT_TRUE(stealth().active());
-        pressExitStealth();
-        EXPECT_FALSE(stealth().active());
-        EXPECT_TRUE(machine.tray.shows(1));
-        EXPECT_EQ(machine.tray.icons.at(1), trayIcon.data());
-    }
+class EitherHotkeyMode : public StealthModeTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EitherHotkeyMode, TheExitStealthHotkeyBringsTheIconBack) {
+    start(GetParam() ? "" : "Defaults=0\r\nHkHide=Ctrl+H\r\nhkUnHide=Ctrl+U\r\n");
+    enterStealthMode();
+    ASSERT_TRUE(stealth().active());
+    pressExitStealth();
+    EXPECT_FALSE(stealth().active());
+    EXPECT_TRUE(machine.tray.shows(1));
+    EXPECT_EQ(machine.tray.icons.at(1), program().trayIcon().data());
+    EXPECT_EQ(application->errors().discardedCount(), 0) << application->errors().lastDiscarded();
 }
+
+INSTANTIATE_TEST_SUITE_P(Modes, EitherHotkeyMode, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return std::string(info.param ? "DefaultKeys" : "CustomKeys");
+});
 
 TEST_F(StealthModeTest, TheExitStealthHotkeyChangesNothingWhileTheIconIsShown) {
     start();
-    bind(true);
     const int requests = machine.tray.requests;
     pressExitStealth();
     EXPECT_TRUE(machine.tray.shows(1));
@@ -110,42 +117,46 @@ TEST_F(StealthModeTest, TheExitStealthHotkeyChangesNothingWhileTheIconIsShown) {
 
 TEST_F(StealthModeTest, WithoutItsExitHotkeyStealthModeIsRefusedUntilTheKeyIsFree) {
     // Another program holds Shift+Alt+Backspace from before the start.
-    machine.hotkeys.holdInOtherProgram(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), 0x08);
+    machine.hotkeys.holdInOtherProgram(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), kBackspace);
     start();
-    ASSERT_FALSE(components->hkStealth.Active());
+    ASSERT_FALSE(program().hotKeyComponents()->hkStealth.Active());
+    watchThePreparation();
 
-    machine.dialogs.userAnswers(MessageBoxResult::Yes);
-    stealth().Switchtostealthmode1Click();
+    enterStealthMode();
     EXPECT_FALSE(stealth().active());
-    EXPECT_EQ(windowsClosed, 0);
+    EXPECT_FALSE(prepared());
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 2u);
     EXPECT_EQ(machine.dialogs.messageBoxes[1].request.caption, "Error");
     EXPECT_NE(machine.dialogs.messageBoxes[1].request.text.find("Shift+Alt+BkSp"), std::string::npos);
 
-    // Once the other program lets go, entering stealth mode registers the key and goes ahead.
-    machine.hotkeys.releaseInOtherProgram(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), 0x08);
-    machine.dialogs.userAnswers(MessageBoxResult::Yes);
-    stealth().Switchtostealthmode1Click();
-    EXPECT_TRUE(components->hkStealth.Active());
+    // Once the other program lets go, entering stealth mode registers the key and goes ahead,
+    // and the key brings the icon back.
+    machine.hotkeys.releaseInOtherProgram(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), kBackspace);
+    enterStealthMode();
+    EXPECT_TRUE(program().hotKeyComponents()->hkStealth.Active());
     EXPECT_TRUE(stealth().active());
+    pressExitStealth();
+    EXPECT_FALSE(stealth().active());
 }
 
 TEST_F(StealthModeTest, NormalOperationBringsTheIconBack) {
     start();
-    machine.dialogs.userAnswers(MessageBoxResult::Yes);
-    stealth().Switchtostealthmode1Click();
-    EXPECT_TRUE(stealth().Normaloperation1Click());
+    enterStealthMode();
+    // The tray menu's entry, as the panic window's menu will reach it while the icon is gone.
+    application->controller()->Normaloperation1Click();
     EXPECT_FALSE(stealth().active());
+    EXPECT_TRUE(machine.tray.shows(1));
 }
 
-TEST_F(StealthModeTest, AShellThatRefusesTheIconIsReportedForItsRetries) {
+// A shell that is busy when the key asks for the icon is asked again until it answers.
+TEST_F(StealthModeTest, TheExitStealthHotkeyWaitsOutAShellThatIsStillStarting) {
     start();
-    machine.dialogs.userAnswers(MessageBoxResult::Yes);
-    stealth().Switchtostealthmode1Click();
+    enterStealthMode();
     machine.tray.failNext(sim::TrayRequest::Add, platform::errors::kTimeout);
-    EXPECT_EQ(stealth().ExitStealth().error, platform::errors::kTimeout);
-    EXPECT_TRUE(stealth().active());
-    EXPECT_TRUE(stealth().ExitStealth());
+    pressExitStealth();
+    EXPECT_FALSE(machine.tray.shows(1));
+    machine.tray.letTimePass(app::TrayIconPresence::kRetryIntervalMilliseconds);
+    EXPECT_TRUE(machine.tray.shows(1));
     EXPECT_FALSE(stealth().active());
 }
 
