@@ -291,6 +291,13 @@ class WinTool:
         """Wine shows its tray window exactly while some program has an icon in it."""
         return any(w.visible for w in self.find(title=WINE_TRAY_TITLE))
 
+    def foreground(self, handle=None):
+        """The foreground window's handle (0: none), after SetForegroundWindow(handle) if given."""
+        done = self._run("foreground", *([str(handle)] if handle else []), ok_codes=(0, 1))
+        if done.returncode != 0:
+            return 0
+        return int(done.stdout.decode().split()[-1])
+
     def processes(self):
         """(pid, executable name) of every Windows process, Wine's own left out."""
         result = []

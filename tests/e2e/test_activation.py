@@ -1,5 +1,7 @@
-"""The hide and unhide hotkeys of a running Umbrix, acting on another program's windows, with
-and without the unhide password; stealth mode and the exit question with hidden windows."""
+"""The hide and unhide hotkeys of a running Umbrix, acting on other programs' windows: every
+window or only the active application's, with and without the unhide password; stealth mode and
+the exit question with hidden windows; the ways out of Umbrix that leave windows hidden behind
+the password."""
 
 import time
 import unittest
@@ -10,37 +12,46 @@ PASSWORD_KEY = r"HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\LogoAcc\QVAcc"
 PROBE_TITLES = ["Probe Report", "Probe Mail", "Probe Chat"]
 
 
-class Activation(UmbrixTestCase):
+class ProbeTestCase(UmbrixTestCase):
+    """Umbrix beside probe.exe, the other programs whose windows it hides."""
 
     def setUp(self):
         super().setUp()
         self.probe_exe = required_path("UMBRIX_PROBE")
 
-    # Another program's windows ---------------------------------------------------------------
+    # Other programs' windows -----------------------------------------------------------------
 
-    def start_probe(self):
-        probe = self.session.popen([self.probe_exe, *PROBE_TITLES], log_name="probe")
+    def start_probe(self, titles=PROBE_TITLES, log_name="probe"):
+        """A program of its own showing one window per title; waits until they show."""
+        probe = self.session.popen([self.probe_exe, *titles], log_name=log_name)
         self.addCleanup(lambda: probe.poll() is None and probe.kill())
-        wait_until(lambda: len(self.probe_windows()) == len(PROBE_TITLES), 20, "the probe's windows show",
+        wait_until(lambda: len(self.probe_windows(titles=titles)) == len(titles), 20, f"{log_name}'s windows show",
                    self.describe_windows)
         return probe
 
-    def probe_list(self):
-        """(handle, visible, title) of every probe window, top of the Z order first."""
+    def probe_list(self, titles=PROBE_TITLES):
+        """(handle, visible, title) of every window with one of these titles, top of the Z order
+        first."""
         done = self.session.run([self.probe_exe, "--list"])
         rows = []
         for line in done.stdout.decode("utf-8", errors="replace").splitlines():
             fields = line.split("\t")
-            if len(fields) == 5 and fields[4] in PROBE_TITLES:
+            if len(fields) == 5 and fields[4] in titles:
                 rows.append((int(fields[0]), fields[2] == "1", fields[4]))
         return rows
 
-    def probe_windows(self, visible=True):
-        return [row for row in self.probe_list() if row[1] == visible]
+    def probe_windows(self, visible=True, titles=PROBE_TITLES):
+        return [row for row in self.probe_list(titles) if row[1] == visible]
 
     def press(self, chord):
         done = self.session.run([self.probe_exe, "--keys", chord])
         self.assertEqual(done.returncode, 0, f"probe --keys {chord}")
+
+    def bring_to_front(self, title):
+        """Makes the window with this title the one the user works in."""
+        handle = self.probe_list(titles=[title])[0][0]
+        wait_until(lambda: self.wintool.foreground(handle) == handle, 10, f"{title!r} is in front",
+                   lambda: f"foreground {self.wintool.foreground()}\n{self.describe_windows()}")
 
     def start_ready_umbrix(self):
         self.exclude_windows_titled(WINE_TRAY_TITLE)
@@ -55,6 +66,23 @@ class Activation(UmbrixTestCase):
                    lambda: "\n".join(map(str, self.probe_list())))
         self.assertEqual(len(self.probe_windows(visible=False)), len(PROBE_TITLES), "listed hidden")
 
+    def wait_until_every_probe_window_is_back(self, why):
+        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
+                   f"every probe window is back {why}", lambda: "\n".join(map(str, self.probe_list())))
+
+    def set_unhide_password(self, password):
+        """The password as an earlier version stored it, and "UsePW" on."""
+        self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", password, "/f"])
+        (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nUsePW=1\r\n")
+
+    def type_into_prompt(self, text):
+        for letter in text:
+            self.wintool.keys(letter)
+        self.wintool.keys("enter")
+
+
+class Activation(ProbeTestCase):
+
     # The cases -------------------------------------------------------------------------------
 
     def test_the_hide_hotkey_hides_the_windows_and_the_unhide_hotkey_brings_them_back(self):
@@ -67,8 +95,7 @@ class Activation(UmbrixTestCase):
         self.screenshot("windows-hidden")
 
         self.press("ctrl+backspace")
-        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
-                   "every probe window is back", lambda: "\n".join(map(str, self.probe_list())))
+        self.wait_until_every_probe_window_is_back("after the unhide hotkey")
         self.screenshot("windows-back")
         # They are shown in the order they were hidden, top first: the lowest comes back on top.
         self.assertEqual([row[0] for row in self.probe_list()], order_before[::-1])
@@ -86,8 +113,7 @@ class Activation(UmbrixTestCase):
 
         again = self.start_ready_umbrix()
         self.press("ctrl+backspace")
-        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
-                   "every probe window is back", lambda: "\n".join(map(str, self.probe_list())))
+        self.wait_until_every_probe_window_is_back("after the restart")
         self.screenshot("back-after-restart")
         self.assertEqual(self.close_umbrix(again), 0)
         self.assertFalse((self.program_folder / "Hidden.dat").exists(), "nothing is left hidden")
@@ -125,8 +151,7 @@ class Activation(UmbrixTestCase):
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
     def test_with_a_password_the_windows_come_back_only_after_the_unlock_prompt(self):
-        self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", "secret", "/f"])
-        (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nUsePW=1\r\n")
+        self.set_unhide_password("secret")
         self.start_probe()
         umbrix = self.start_ready_umbrix()
 
@@ -144,9 +169,7 @@ class Activation(UmbrixTestCase):
         self.assertEqual(len(self.wintool.find(title="Password required")), 1, "one prompt")
 
         # A wrong password is refused: the prompt stays and nothing comes back.
-        for letter in "wrong":
-            self.wintool.keys(letter)
-        self.wintool.keys("enter")
+        self.type_into_prompt("wrong")
         self.assertEqual(self.wait_for_message_box("Umbrix"),
                          "The password you have entered is incorrect. Please try again.")
         self.screenshot("wrong-password")
@@ -155,11 +178,8 @@ class Activation(UmbrixTestCase):
         self.assertTrue(self.wintool.find(title="Password required"), "the prompt stays open")
         self.assertEqual(self.probe_windows(visible=True), [], "a wrong password restores nothing")
 
-        for letter in "secret":
-            self.wintool.keys(letter)
-        self.wintool.keys("enter")
-        wait_until(lambda: len(self.probe_windows(visible=True)) == len(PROBE_TITLES), 10,
-                   "every probe window is back after the password", self.describe_windows)
+        self.type_into_prompt("secret")
+        self.wait_until_every_probe_window_is_back("after the password")
         self.screenshot("unlocked")
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
@@ -205,6 +225,74 @@ class Activation(UmbrixTestCase):
         self.assertEqual(umbrix.wait_exit(), 0)
         self.screenshot("exited")
         self.assertEqual(len(self.probe_windows(visible=True)), len(PROBE_TITLES))
+
+
+class ActiveApplication(ProbeTestCase):
+    """"Hide the active Application only" and "Close the active Application" from the hotkey:
+    the program in front is the one they act on; another program's windows stay."""
+
+    OTHER = ["Probe Other Program"]
+
+    def start_with_action(self, action):
+        (self.program_folder / "QZ.ini").write_bytes(f"[StartUp]\r\nAction={action}\r\n".encode())
+        return self.start_ready_umbrix()
+
+    def test_hide_active_hides_the_windows_of_the_program_in_front_only(self):
+        self.start_probe()
+        self.start_probe(self.OTHER, log_name="other-probe")
+        umbrix = self.start_with_action(1)
+        self.bring_to_front("Probe Chat")
+        self.screenshot("chat-in-front")
+
+        self.hide_with_hotkey()
+        self.assertEqual(len(self.probe_windows(visible=True, titles=self.OTHER)), 1, "the other program stays")
+        self.screenshot("active-program-hidden")
+
+        self.press("ctrl+backspace")
+        self.wait_until_every_probe_window_is_back("after the unhide hotkey")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_close_active_closes_the_window_in_front_only(self):
+        doomed = self.start_probe(["Probe Doomed"], log_name="doomed-probe")
+        self.start_probe(self.OTHER, log_name="other-probe")
+        umbrix = self.start_with_action(3)
+        self.bring_to_front("Probe Doomed")
+
+        self.press("ctrl+space")
+        # Its only titled window closed, the probe ends.
+        wait_until(lambda: doomed.poll() is not None, 10, "the program in front has closed",
+                   lambda: "\n".join(map(str, self.probe_list(["Probe Doomed", *self.OTHER]))))
+        self.screenshot("active-program-closed")
+        self.assertEqual(len(self.probe_windows(visible=True, titles=self.OTHER)), 1, "the other program stays")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+
+class PasswordGuardedWindows(ProbeTestCase):
+    """Windows hidden while a password is required come back only through the unlock prompt."""
+
+    def test_ended_by_another_program_umbrix_leaves_them_hidden_for_the_next_starts_prompt(self):
+        self.set_unhide_password("secret")
+        self.start_probe()
+        first = self.start_ready_umbrix()
+        self.hide_with_hotkey()
+
+        # WM_CLOSE from another process, as taskkill without /F sends it.
+        self.assertEqual(self.close_umbrix(first), 0)
+        self.screenshot("closed-windows-still-hidden")
+        self.assertEqual(self.probe_windows(visible=True), [], "nothing is shown on the way out")
+        self.assertTrue((self.program_folder / "Hidden.dat").exists(), "the windows are recorded")
+
+        again = self.start_ready_umbrix()
+        self.assertEqual(self.probe_windows(visible=True), [], "starting shows nothing by itself")
+        self.press("ctrl+backspace")
+        wait_until(lambda: self.wintool.find(title="Password required"), 10, "the unlock prompt shows",
+                   self.describe_windows)
+        self.screenshot("unlock-prompt-after-restart")
+        self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
+        self.type_into_prompt("secret")
+        self.wait_until_every_probe_window_is_back("after the password")
+        self.screenshot("back-after-password")
+        self.assertEqual(self.close_umbrix(again), 0)
 
 
 if __name__ == "__main__":

@@ -32,6 +32,8 @@ const char kUsage[] =
     "  wintool geometry HANDLE                       style (hex), window and client size in pixels\n"
     "  wintool controls HANDLE                       the window's child controls: class, text, visible\n"
     "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
+    "  wintool foreground [HANDLE]                   SetForegroundWindow, then prints the foreground\n"
+    "                                                window's handle (0: none)\n"
     "Window lines: handle, class, title, pid, visible, extended style, tab-separated.\n";
 
 void out(const std::string& line) {
@@ -198,6 +200,16 @@ int showOrHide(const Arguments& args, bool show) {
     return 0;
 }
 
+int foreground(const Arguments& args) {
+    if (!args.positional.empty()) {
+        auto windows = targets(args);
+        if (windows.empty()) return 1;
+        SetForegroundWindow(windows.front());
+    }
+    out(std::to_string(reinterpret_cast<std::uintptr_t>(GetForegroundWindow())));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -231,6 +243,8 @@ int wmain(int argc, wchar_t** argv) {
         result = showOrHide(args, true);
     else if (args.command == L"hide")
         result = showOrHide(args, false);
+    else if (args.command == L"foreground")
+        result = foreground(args);
     if (result == 2) std::fputs(kUsage, stderr);
     std::fflush(stdout);
     return result;
