@@ -75,6 +75,15 @@ class ProbeTestCase(UmbrixTestCase):
         self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", password, "/f"])
         (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nUsePW=1\r\n")
 
+    def press_unhide_and_see_the_prompt(self, screenshot):
+        """The unhide hotkey with a password required: the prompt shows, and nothing comes back
+        before the password."""
+        self.press("ctrl+backspace")
+        wait_until(lambda: self.wintool.find(title="Password required"), 10, "the unlock prompt shows",
+                   self.describe_windows)
+        self.screenshot(screenshot)
+        self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
+
     def type_into_prompt(self, text):
         for letter in text:
             self.wintool.keys(letter)
@@ -156,11 +165,7 @@ class Activation(ProbeTestCase):
         umbrix = self.start_ready_umbrix()
 
         self.hide_with_hotkey()
-        self.press("ctrl+backspace")
-        wait_until(lambda: self.wintool.find(title="Password required"), 10, "the unlock prompt shows",
-                   self.describe_windows)
-        self.screenshot("unlock-prompt")
-        self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
+        self.press_unhide_and_see_the_prompt("unlock-prompt")
 
         # Pressed again while the prompt is open, the unhide hotkey restores nothing either.
         self.press("ctrl+backspace")
@@ -284,11 +289,7 @@ class PasswordGuardedWindows(ProbeTestCase):
 
         again = self.start_ready_umbrix()
         self.assertEqual(self.probe_windows(visible=True), [], "starting shows nothing by itself")
-        self.press("ctrl+backspace")
-        wait_until(lambda: self.wintool.find(title="Password required"), 10, "the unlock prompt shows",
-                   self.describe_windows)
-        self.screenshot("unlock-prompt-after-restart")
-        self.assertEqual(self.probe_windows(visible=True), [], "nothing comes back before the password")
+        self.press_unhide_and_see_the_prompt("unlock-prompt-after-restart")
         self.type_into_prompt("secret")
         self.wait_until_every_probe_window_is_back("after the password")
         self.screenshot("back-after-password")

@@ -12,6 +12,7 @@
 #include "common/BesideExecutable.hpp"
 #include "hotkeys/ShortCut.hpp"
 #include "password/PasswordStore.hpp"
+#include "password/PromptUser.hpp"
 #include "platform/sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsKeys.hpp"
@@ -364,14 +365,9 @@ protected:
         return true;
     }
     void userAnswersThePrompt(const std::string& typed) {
-        machine.dialogs.userStep<password::TPassword_f>([typed](password::TPassword_f& prompt) {
-            prompt.PassWord = typed;
-            prompt.Button1Click();
-        });
+        password::testing::userTypesIntoPrompt(machine.dialogs, typed);
     }
-    void userCancelsThePrompt() {
-        machine.dialogs.userStep<password::TPassword_f>([](password::TPassword_f& prompt) { prompt.CancelBtnClick(); });
-    }
+    void userCancelsThePrompt() { password::testing::userCancelsPrompt(machine.dialogs); }
     // The unhide hotkey of the running program: the prompt first, Cancel keeps them hidden, the
     // password brings them back.
     void expectTheUnhideHotkeyToAskThePassword() {

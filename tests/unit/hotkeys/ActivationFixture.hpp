@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Application.hpp"
+#include "password/PromptUser.hpp"
 #include "common/BesideExecutable.hpp"
 #include "engine/HiddenWindowRecovery.hpp"
 #include "hotkeys/ActivationSequence.hpp"
@@ -77,15 +78,8 @@ protected:
         selections().cbPassword = true;
     }
     // The user's answer to the next unlock prompt.
-    void userTypes(const std::string& text) {
-        machine.dialogs.userStep<password::TPassword_f>([text](password::TPassword_f& prompt) {
-            prompt.PassWord = text;
-            prompt.Button1Click();
-        });
-    }
-    void userCancelsPrompt() {
-        machine.dialogs.userStep<password::TPassword_f>([](password::TPassword_f& prompt) { prompt.CancelBtnClick(); });
-    }
+    void userTypes(const std::string& text) { password::testing::userTypesIntoPrompt(machine.dialogs, text); }
+    void userCancelsPrompt() { password::testing::userCancelsPrompt(machine.dialogs); }
 
     WindowId open(const std::string& title, platform::ShowState state = platform::ShowState::Normal) {
         return machine.windows.open({title, userProcess, true, state});
