@@ -40,21 +40,23 @@ class TrayIcon(UmbrixTestCase):
         self.choose_from_menu("up", "enter")  # "&Close Umbrix", the last entry: no windows are hidden, so no question
         self.assertEqual(umbrix.wait_exit(), 0)
         self.screenshot("closed-from-menu")
-        settings = (self.program_folder / "QZ.ini").read_text(errors="replace")
-        self.assertIn("AutoStart=1", settings)
+        self.assertIn("AutoStart=1", self.settings_text())
 
     # "&Change Icon..." -------------------------------------------------------------------------
 
     SHELL32 = r"%SystemRoot%\SYSTEM32\shell32.dll"
 
-    def icon_settings(self):
+    def settings_text(self):
         path = self.program_folder / "QZ.ini"
-        if not path.exists():
+        return path.read_text(errors="replace") if path.exists() else "(no QZ.ini)"
+
+    def icon_settings(self):
+        """(IconFile, IconIndex) once QZ.ini holds both, else None. The program writes them one
+        after the other, each a whole new file: a read between the two sees only the first."""
+        values = dict(line.split("=", 1) for line in self.settings_text().splitlines() if "=" in line)
+        if "IconFile" not in values or "IconIndex" not in values:
             return None
-        values = dict(line.split("=", 1) for line in path.read_text(errors="replace").splitlines() if "=" in line)
-        if "IconFile" not in values:
-            return None
-        return values["IconFile"], values.get("IconIndex")
+        return values["IconFile"], values["IconIndex"]
 
     def test_change_icon_stores_the_pickers_answer_and_the_next_start_shows_that_icon(self):
         # Wine's PickIconDlg shows no dialog: it confirms at once the file and icon 0 it was
@@ -67,7 +69,7 @@ class TrayIcon(UmbrixTestCase):
         self.open_tray_menu()
         self.screenshot("menu-with-change-icon")
         self.choose_from_tray_menu("&Change Icon...")
-        stored = wait_until(self.icon_settings, 10, "IconFile and IconIndex are written", self.describe_windows)
+        stored = wait_until(self.icon_settings, 10, "IconFile and IconIndex are written", self.settings_text)
         self.assertEqual(stored, (self.SHELL32, "0"))
         self.screenshot("icon-changed")
         self.assertEqual(self.close_umbrix(umbrix), 0)
