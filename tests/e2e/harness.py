@@ -371,7 +371,9 @@ class UmbrixTestCase(unittest.TestCase):
 
     def wait_ready(self, umbrix, timeout=None):
         """Waits until the instance has finished its start (its controller window exists and its
-        splash window is gone); returns the controller window."""
+        splash window is gone); returns the controller window. A silent start ("Silent=1") shows
+        no splash: then the rest of the start may still be running, though a posted WM_CLOSE
+        waits for it, since the program takes no message before its start is over."""
         def ready():
             if umbrix.exit_code() is not None:
                 raise AssertionError(f"{umbrix.name} ended with {umbrix.exit_code()} before it was ready")
