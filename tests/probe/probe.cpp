@@ -14,7 +14,8 @@
 //         --refuse-close  answer WM_CLOSE by staying open, like an application asking its user
 //       --no-sink leaves the focus sink out.
 //       The message WM_APP + 7 posted to any of its windows makes the whole probe stop
-//       handling messages for WPARAM milliseconds, like an application that hangs.
+//       handling messages for WPARAM milliseconds, like an application that hangs; it sets the
+//       event named in StopAnswering.hpp as it stops.
 //
 //   probe.exe --list
 //       Prints one line per top-level window of every process, top of the Z order first:
@@ -30,8 +31,8 @@
 //
 //   probe.exe --stop-answering TITLE MS
 //       Makes the probe that shows the window TITLE stop answering messages for MS
-//       milliseconds, and exits with 0 once Windows counts it hung; 4 when the window is not
-//       found or never counted hung.
+//       milliseconds, and exits with 0 once it has stopped and Windows counts it hung (about
+//       five seconds later); 4 when the window is not found or never counted hung.
 //
 //   probe.exe --hold KEYS
 //       Registers KEYS (as for --keys) as a global hotkey of this process, as another program
@@ -47,6 +48,7 @@
 #include <vector>
 
 #include "Keys.hpp"
+#include "StopAnswering.hpp"
 #include "WindowClass.hpp"
 
 namespace {
@@ -68,11 +70,9 @@ std::wstring handleText(HWND window) {
     return std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
 }
 
-constexpr UINT kStopAnswering = WM_APP + 7;
-
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kStopAnswering: Sleep(static_cast<DWORD>(wParam)); return 0;
+        case wintool::kStopAnsweringMessage: wintool::stopAnswering(static_cast<DWORD>(wParam)); return 0;
         case WM_CLOSE:
             if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return 0;  // refuses to close
             DestroyWindow(window);
@@ -86,7 +86,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 LRESULT CALLBACK sinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) return 0;  // the sink stays until the process ends
-    if (message == kStopAnswering) return windowProc(window, message, wParam, lParam);
+    if (message == wintool::kStopAnsweringMessage) return windowProc(window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -107,12 +107,8 @@ int listWindows() {
 
 int stopAnswering(const std::wstring& title, const std::wstring& milliseconds) {
     HWND window = FindWindowW(kWindowClass, title.c_str());
-    if (!window || !PostMessageW(window, kStopAnswering, std::wcstoul(milliseconds.c_str(), nullptr, 10), 0)) return 4;
-    for (int tries = 0; tries < 300; ++tries) {
-        if (IsHungAppWindow(window)) return 0;
-        Sleep(50);
-    }
-    return 4;
+    const DWORD duration = std::wcstoul(milliseconds.c_str(), nullptr, 10);
+    return window && wintool::makeProbeStopAnswering(window, duration, 20000) ? 0 : 4;
 }
 
 int holdHotkey(const std::wstring& combination) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DesktopProbe.hpp"
+#include "StopAnswering.hpp"
 #include "platform/win32/UniqueHandle.hpp"
 #include "platform/win32/Utf16.hpp"
 #include "platform/win32/WindowHandle.hpp"
@@ -92,12 +93,8 @@ public:
     void stopAnswering() override {
         // Long enough for the system to count it hung (five seconds) and for a case to act on
         // it; short enough for the case to see it answer again.
-        PostMessageW(win32::toHwnd(sink_), WM_APP + 7, 9000, 0);  // probe.exe's "stop answering"
-        const ULONGLONG deadline = GetTickCount64() + 15000;
-        while (answering()) {
-            if (GetTickCount64() > deadline) throw std::runtime_error("probe.exe was never counted hung");
-            Sleep(50);
-        }
+        if (!wintool::makeProbeStopAnswering(win32::toHwnd(sink_), 9000, 20000))
+            throw std::runtime_error("probe.exe was never counted hung");
     }
     bool answering() override { return IsHungAppWindow(win32::toHwnd(sink_)) == FALSE; }
 
