@@ -67,9 +67,9 @@ def required_path(name):
     return Path(value)
 
 
-def wait_until(condition, timeout, what, describe=None):
-    """Polls `condition` every POLL_INTERVAL seconds until it returns something truthy, which
-    is returned. When the deadline passes, fails with `what` and what was seen last."""
+def wait_until(condition, timeout, what, describe=None, interval=POLL_INTERVAL):
+    """Polls `condition` every `interval` seconds until it returns something truthy, which is
+    returned. When the deadline passes, fails with `what` and what was seen last."""
     deadline = time.monotonic() + timeout
     while True:
         result = condition()
@@ -78,7 +78,7 @@ def wait_until(condition, timeout, what, describe=None):
         if time.monotonic() >= deadline:
             seen = describe() if describe else repr(result)
             raise AssertionError(f"timed out after {timeout:.1f} s waiting until {what}; last seen:\n{seen}")
-        time.sleep(POLL_INTERVAL)
+        time.sleep(interval)
 
 
 @dataclasses.dataclass(frozen=True)
@@ -290,6 +290,10 @@ class WinTool:
     def tray_icon_shown(self):
         """Wine shows its tray window exactly while some program has an icon in it."""
         return any(w.visible for w in self.find(title=WINE_TRAY_TITLE))
+
+    def answering(self, handle, timeout_ms=5000):
+        """Whether the window's thread takes a message (WM_NULL) within the time."""
+        return self._run("answering", str(handle), str(timeout_ms), ok_codes=(0, 1)).returncode == 0
 
     def foreground(self, handle=None):
         """The foreground window's handle (0: none), after SetForegroundWindow(handle) if given."""

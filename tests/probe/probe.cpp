@@ -13,6 +13,10 @@
 //         --minimized     show it minimized
 //         --refuse-close  answer WM_CLOSE by staying open, like an application asking its user
 //       --no-sink leaves the focus sink out.
+//       --log-visibility prints "hidden HANDLE TIME" or "shown HANDLE TIME" each time one of
+//       the titled windows is hidden or shown by a ShowWindow call (its own or another
+//       process's); TIME is the wall clock in seconds since 1970 with microseconds, so a caller
+//       on the Linux side can set it against its own clock.
 //       The message WM_APP + 7 posted to any of its windows makes the whole probe stop
 //       handling messages for WPARAM milliseconds, like an application that hangs; it sets the
 //       event named in StopAnswering.hpp as it stops.
@@ -56,6 +60,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"UmbrixProbeWindow";
 constexpr wchar_t kSinkClass[] = L"UmbrixProbeSink";
 int liveWindows = 0;
+bool logVisibility = false;
 
 void print(const std::wstring& line) {
     std::wstring text = line + L"\n";
@@ -70,9 +75,26 @@ std::wstring handleText(HWND window) {
     return std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
 }
 
+// Seconds since 1970 with microseconds, from the same clock as Linux's CLOCK_REALTIME under Wine.
+std::wstring wallClockText() {
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    constexpr ULONGLONG kUnixEpoch = 116444736000000000ULL;  // 1970-01-01 in 100 ns ticks since 1601
+    const ULONGLONG micros = (ticks - kUnixEpoch) / 10;
+    wchar_t fraction[8];
+    wsprintfW(fraction, L"%06u", static_cast<unsigned>(micros % 1000000));
+    return std::to_wstring(micros / 1000000) + L"." + fraction;
+}
+
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case wintool::kStopAnsweringMessage: wintool::stopAnswering(static_cast<DWORD>(wParam)); return 0;
+        case WM_SHOWWINDOW:
+            // lParam 0: a ShowWindow call, not an owner or parent being minimized or restored.
+            if (logVisibility && lParam == 0)
+                print((wParam ? L"shown " : L"hidden ") + handleText(window) + L" " + wallClockText());
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_CLOSE:
             if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return 0;  // refuses to close
             DestroyWindow(window);
@@ -229,6 +251,8 @@ int main() {
             next.refuseClose = true;
         else if (argument == L"--no-sink")
             withSink = false;
+        else if (argument == L"--log-visibility")
+            logVisibility = true;
         else if (argument.rfind(L"--", 0) == 0)
             return 2;
         else {

@@ -34,6 +34,8 @@ const char kUsage[] =
     "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
     "  wintool foreground [HANDLE]                   SetForegroundWindow, then prints the foreground\n"
     "                                                window's handle (0: none)\n"
+    "  wintool answering HANDLE [MS]                 exit code 0 when the window's thread answers a\n"
+    "                                                message within MS milliseconds (5000), else 1\n"
     "Window lines: handle, class, title, pid, visible, extended style, tab-separated.\n";
 
 void out(const std::string& line) {
@@ -210,6 +212,16 @@ int foreground(const Arguments& args) {
     return 0;
 }
 
+// SendMessageTimeout returns only once the window's thread has taken the message from its
+// queue: a program that is busy or hung does not answer in time.
+int answering(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
+    const UINT timeout = args.positional.size() > 1 ? static_cast<UINT>(_wtoi(args.positional[1].c_str())) : 5000;
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(windows.front(), WM_NULL, 0, 0, SMTO_NORMAL, timeout, &ignored) ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -245,6 +257,8 @@ int wmain(int argc, wchar_t** argv) {
         result = showOrHide(args, false);
     else if (args.command == L"foreground")
         result = foreground(args);
+    else if (args.command == L"answering")
+        result = answering(args);
     if (result == 2) std::fputs(kUsage, stderr);
     std::fflush(stdout);
     return result;
