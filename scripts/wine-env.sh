@@ -38,7 +38,8 @@ umbrix_wine_sweep() {
   local run owner
   for run in "$UMBRIX_RUN_ROOT"/umbrix-run.*; do
     [ -f "$run/owner" ] || continue
-    owner=$(cat "$run/owner" 2>/dev/null)
+    # Another suite may be stopping that run right now and remove it under our feet.
+    owner=$(cat "$run/owner" 2>/dev/null) || continue
     [ -n "$owner" ] && kill -0 "$owner" 2>/dev/null && continue
     WINEPREFIX="$run/prefix" UMBRIX_RUN_DIR="$run" UMBRIX_XVFB_PID=$(cat "$run/xvfb" 2>/dev/null) \
       umbrix_wine_stop_run
