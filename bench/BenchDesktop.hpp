@@ -5,7 +5,7 @@
 
 #include "engine/EngineCollaborators.hpp"
 #include "engine/WindowEngine.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::bench {
 

@@ -27,7 +27,7 @@ esac
 bash scripts/install-deps.sh
 cmake --preset windows
 build=build/windows
-umbrixExe=$build/src/platform/win32/app/Umbrix.exe
+umbrixExe=$build/src/program/Umbrix.exe
 
 if [ -n "$demo" ]; then
   cmake --build --preset windows -j"$(nproc)" --target Umbrix probe wintool

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "hotkeys/HotKeyText.hpp"
-#include "password/Pbkdf2.hpp"
+#include "crypto/Pbkdf2.hpp"
 #include "password/Secrets.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace {
 
@@ -28,7 +28,7 @@ int main() {
     using namespace umbrix;
 
     const double derivation =
-        secondsOf(1, [] { (void)password::pbkdf2HmacSha256("Secret", "0123456789abcdef", 600000, 32); });
+        secondsOf(1, [] { (void)crypto::pbkdf2HmacSha256("Secret", "0123456789abcdef", 600000, 32); });
     std::printf("portable PBKDF2-HMAC-SHA256, 600000 iterations: %.3f s per password check\n", derivation);
 
     // Long strings make the difference between early and late mismatches measurable.

@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "ContractEnvironment.hpp"
-#include "platform/win32/Utf16.hpp"
-#include "platform/win32/Win32Platform.hpp"
+#include "win32/Utf16.hpp"
+#include "views/Win32Platform.hpp"
 
 namespace umbrix::contract {
 

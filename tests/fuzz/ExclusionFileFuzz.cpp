@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "FuzzTarget.hpp"
-#include "common/Utf8.hpp"
+#include "text/Utf8.hpp"
 #include "engine/ExclusionFileCodec.hpp"
-#include "platform/sim/SimText.hpp"
+#include "sim/SimText.hpp"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "FuzzTarget.hpp"
 #include "hotkeys/HotKeyText.hpp"
-#include "platform/sim/SimHotkeys.hpp"
-#include "platform/sim/SimText.hpp"
+#include "sim/SimHotkeys.hpp"
+#include "sim/SimText.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace umbrix;

@@ -4,8 +4,8 @@
 
 #include "FuzzTarget.hpp"
 #include "SettingsProperties.hpp"
-#include "platform/sim/SimFileSystem.hpp"
-#include "platform/sim/SimText.hpp"
+#include "sim/SimFileSystem.hpp"
+#include "sim/SimText.hpp"
 #include "settings/ProfileText.hpp"
 #include "settings/SettingsKeys.hpp"
 #include "settings/SettingsLoad.hpp"

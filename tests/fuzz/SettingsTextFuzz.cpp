@@ -8,8 +8,8 @@
 
 #include "FuzzTarget.hpp"
 #include "SettingsProperties.hpp"
-#include "common/Utf8.hpp"
-#include "platform/sim/SimText.hpp"
+#include "text/Utf8.hpp"
+#include "sim/SimText.hpp"
 #include "settings/ProfileEncoding.hpp"
 #include "settings/ProfileText.hpp"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FuzzTarget.hpp"
-#include "common/Utf8.hpp"
+#include "text/Utf8.hpp"
 
 namespace {
 

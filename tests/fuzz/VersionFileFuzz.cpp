@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FuzzTarget.hpp"
-#include "common/Utf8.hpp"
+#include "text/Utf8.hpp"
 #include "update/VersionFile.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,6 @@
 #include "AppWorld.hpp"
-#include "platform/sim/SimApplication.hpp"
-#include "platform/sim/SimKernelObjects.hpp"
+#include "sim/SimApplication.hpp"
+#include "sim/SimKernelObjects.hpp"
 
 namespace umbrix::contract {
 

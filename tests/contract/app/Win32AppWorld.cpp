@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "AppWorld.hpp"
-#include "platform/win32/UniqueHandle.hpp"
-#include "platform/win32/Utf16.hpp"
-#include "platform/win32/Win32Instance.hpp"
-#include "platform/win32/app/Win32Application.hpp"
+#include "win32/UniqueHandle.hpp"
+#include "win32/Utf16.hpp"
+#include "win32/Win32Instance.hpp"
+#include "win32/Win32Application.hpp"
 
 namespace umbrix::contract {
 

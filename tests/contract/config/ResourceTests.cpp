@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "ResourceIds.h"
-#include "platform/win32/Utf16.hpp"
-#include "platform/win32/Win32System.hpp"
+#include "win32/Utf16.hpp"
+#include "win32/Win32System.hpp"
 
 namespace {
 

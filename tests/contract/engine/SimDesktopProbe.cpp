@@ -1,7 +1,7 @@
 #include "DesktopProbe.hpp"
-#include "platform/sim/SimProcesses.hpp"
-#include "platform/sim/SimShellIcons.hpp"
-#include "platform/sim/SimWindows.hpp"
+#include "sim/SimProcesses.hpp"
+#include "sim/SimShellIcons.hpp"
+#include "sim/SimWindows.hpp"
 
 namespace umbrix::contract {
 

@@ -5,9 +5,9 @@
 
 #include "DesktopProbe.hpp"
 #include "StopAnswering.hpp"
-#include "platform/win32/UniqueHandle.hpp"
-#include "platform/win32/Utf16.hpp"
-#include "platform/win32/WindowHandle.hpp"
+#include "win32/UniqueHandle.hpp"
+#include "win32/Utf16.hpp"
+#include "win32/WindowHandle.hpp"
 
 namespace umbrix::contract {
 

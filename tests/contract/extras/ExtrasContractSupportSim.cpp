@@ -1,5 +1,5 @@
 #include "ExtrasContractSupport.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::contract::extras {
 

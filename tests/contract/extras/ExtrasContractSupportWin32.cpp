@@ -4,7 +4,7 @@
 #include <wininet.h>
 
 #include "ExtrasContractSupport.hpp"
-#include "platform/win32/Utf16.hpp"
+#include "win32/Utf16.hpp"
 
 namespace umbrix::contract::extras {
 

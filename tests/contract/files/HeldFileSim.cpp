@@ -1,5 +1,5 @@
 #include "HeldFile.hpp"
-#include "platform/sim/SimFileSystem.hpp"
+#include "sim/SimFileSystem.hpp"
 
 namespace umbrix::contract {
 

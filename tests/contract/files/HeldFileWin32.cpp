@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "HeldFile.hpp"
-#include "platform/win32/Utf16.hpp"
+#include "win32/Utf16.hpp"
 
 namespace umbrix::contract {
 

@@ -1,5 +1,5 @@
 #include "HotkeySession.hpp"
-#include "platform/sim/SimHotkeys.hpp"
+#include "sim/SimHotkeys.hpp"
 
 namespace umbrix::contract {
 

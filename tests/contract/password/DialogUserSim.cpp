@@ -3,7 +3,7 @@
 #include "DialogUser.hpp"
 #include "password/SetPasswordDialog.hpp"
 #include "password/UnlockPrompt.hpp"
-#include "platform/sim/SimDialogs.hpp"
+#include "sim/SimDialogs.hpp"
 
 namespace umbrix::contract {
 

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "DialogUser.hpp"
-#include "platform/win32/PasswordDialogIds.h"
-#include "platform/win32/Utf16.hpp"
+#include "views/PasswordDialogIds.h"
+#include "win32/Utf16.hpp"
 
 namespace umbrix::contract {
 

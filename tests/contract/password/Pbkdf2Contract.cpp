@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "ContractEnvironment.hpp"
-#include "password/Pbkdf2.hpp"
-#include "password/Sha256.hpp"
+#include "crypto/Pbkdf2.hpp"
+#include "crypto/Sha256.hpp"
 
 namespace umbrix::contract {
 namespace {
 
-using password::toHex;
+using crypto::toHex;
 
 class Pbkdf2Contract : public ::testing::Test {
 protected:
@@ -42,7 +42,7 @@ TEST_F(Pbkdf2Contract, TheSystemAndThePortableDerivationGiveTheSameBytes) {
     for (const auto& c : cases) {
         auto derived = crypto.pbkdf2Sha256(c.password, c.salt, c.iterations, c.length);
         ASSERT_TRUE(derived) << c.iterations << " iterations";
-        EXPECT_EQ(toHex(*derived), toHex(password::pbkdf2HmacSha256(c.password, c.salt, c.iterations, c.length)))
+        EXPECT_EQ(toHex(*derived), toHex(crypto::pbkdf2HmacSha256(c.password, c.salt, c.iterations, c.length)))
             << c.password.size() << " byte password, " << c.length << " bytes";
     }
 }

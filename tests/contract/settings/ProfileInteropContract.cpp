@@ -5,8 +5,8 @@
 
 #include "ContractEnvironment.hpp"
 #include "TestFolder.hpp"
-#include "platform/win32/UniqueHandle.hpp"
-#include "platform/win32/Utf16.hpp"
+#include "win32/UniqueHandle.hpp"
+#include "win32/Utf16.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsSave.hpp"
 #include "settings/SettingsWriteError.hpp"

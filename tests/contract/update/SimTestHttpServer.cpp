@@ -1,7 +1,7 @@
 #include <set>
 
 #include "TestHttpServer.hpp"
-#include "platform/sim/SimNetwork.hpp"
+#include "sim/SimNetwork.hpp"
 
 namespace umbrix::contract {
 

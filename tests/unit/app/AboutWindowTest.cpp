@@ -7,7 +7,7 @@
 
 #include "app/Application.hpp"
 #include "app/TrayMenu.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "ui/AboutWindow.hpp"
 
 namespace umbrix::app {

@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 
 #include "app/Application.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::app {
 namespace {

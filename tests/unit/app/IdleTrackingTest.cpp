@@ -6,7 +6,7 @@
 
 #include "app/ApplicationIdleHandler.hpp"
 #include "hotkeys/ActivationSequence.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::app {
 namespace {

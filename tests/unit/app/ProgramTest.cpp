@@ -13,7 +13,7 @@
 #include "hotkeys/ShortCut.hpp"
 #include "password/PasswordStore.hpp"
 #include "password/PromptUser.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsKeys.hpp"
 

@@ -3,7 +3,7 @@
 
 #include "app/AppTexts.hpp"
 #include "app/Application.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {

@@ -9,7 +9,7 @@
 #include "app/Application.hpp"
 #include "app/TrayIconChange.hpp"
 #include "app/TrayMenu.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {

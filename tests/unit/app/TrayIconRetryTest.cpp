@@ -8,7 +8,7 @@
 
 #include "app/Application.hpp"
 #include "app/TrayIconPresence.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::app {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/AtomicFile.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/Utf8.hpp"
+#include "text/Utf8.hpp"
 
 namespace umbrix {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/FolderCreation.hpp"
-#include "platform/sim/SimFileSystem.hpp"
+#include "sim/SimFileSystem.hpp"
 
 namespace umbrix::config {
 namespace {

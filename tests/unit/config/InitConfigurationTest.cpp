@@ -2,7 +2,7 @@
 
 #include "config/ConfigurationError.hpp"
 #include "config/InitConfiguration.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::config {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/TOptions.hpp"
-#include "platform/sim/SimSystem.hpp"
+#include "sim/SimSystem.hpp"
 
 namespace umbrix::config {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "common/Utf8.hpp"
+#include "text/Utf8.hpp"
 #include "engine/ExclusionFile.hpp"
 #include "engine/ExclusionFileCodec.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::engine {
 namespace {

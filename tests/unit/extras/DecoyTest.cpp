@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "extras/Decoy.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::extras {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::extras::testing {
 

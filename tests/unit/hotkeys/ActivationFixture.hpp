@@ -18,7 +18,7 @@
 #include "hotkeys/ActivationSequence.hpp"
 #include "hotkeys/ShortCut.hpp"
 #include "password/PasswordStore.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::hotkeys::testing {

@@ -7,7 +7,7 @@
 #include "hotkeys/HotKeyRouter.hpp"
 #include "hotkeys/HotKeyText.hpp"
 #include "hotkeys/OwnedHotkeyWindow.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::hotkeys {
 

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "password/Pbkdf2.hpp"
+#include "crypto/Pbkdf2.hpp"
 #include "password/Secrets.hpp"
-#include "password/Sha256.hpp"
+#include "crypto/Sha256.hpp"
 
 namespace umbrix::password {
 namespace {
+
+using crypto::hmacSha256;
+using crypto::pbkdf2HmacSha256;
+using crypto::Sha256;
+using crypto::toHex;
 
 std::string hexOf(const Sha256::Digest& digest) {
     return toHex({reinterpret_cast<const char*>(digest.data()), digest.size()});

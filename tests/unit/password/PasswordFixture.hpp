@@ -6,7 +6,7 @@
 #include "password/PasswordStore.hpp"
 #include "password/UnhidePassword.hpp"
 #include "password/UnlockPromptSlot.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::password {
 

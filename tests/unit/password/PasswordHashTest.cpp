@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "password/PasswordHash.hpp"
-#include "platform/sim/SimCrypto.hpp"
+#include "sim/SimCrypto.hpp"
 
 namespace umbrix::password {
 namespace {

@@ -3,7 +3,7 @@
 #include "FaultyRegistry.hpp"
 #include "password/PasswordStore.hpp"
 #include "password/UnhidePassword.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::password {
 namespace {

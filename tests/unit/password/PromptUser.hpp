@@ -4,7 +4,7 @@
 #include <string>
 
 #include "password/UnlockPrompt.hpp"
-#include "platform/sim/SimDialogs.hpp"
+#include "sim/SimDialogs.hpp"
 
 namespace umbrix::password::testing {
 

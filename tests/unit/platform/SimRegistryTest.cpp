@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/SimRegistry.hpp"
+#include "sim/SimRegistry.hpp"
 
 namespace umbrix::sim {
 namespace {

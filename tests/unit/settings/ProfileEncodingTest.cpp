@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/SimText.hpp"
+#include "sim/SimText.hpp"
 #include "settings/ProfileEncoding.hpp"
 
 namespace umbrix::settings {

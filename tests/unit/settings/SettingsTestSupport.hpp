@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "settings/ProfileText.hpp"
 #include "settings/SettingsFile.hpp"
 

@@ -7,7 +7,7 @@
 #include "app/Application.hpp"
 #include "app/TrayMenu.hpp"
 #include "hotkeys/ShortCut.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/Application.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "ui/ExplanationWindow.hpp"
 
 namespace umbrix::ui {

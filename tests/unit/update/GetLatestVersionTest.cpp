@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "update/TVersion.hpp"
 #include "update/VersionFile.hpp"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 #include "update/TVersion.hpp"
 
 namespace umbrix::update {

@@ -9,7 +9,7 @@
 #include "RecordingCollaborators.hpp"
 #include "engine/HandleText.hpp"
 #include "engine/WindowEngine.hpp"
-#include "platform/sim/SimMachine.hpp"
+#include "sim/SimMachine.hpp"
 
 namespace umbrix::engine::testing {
 

@@ -1,0 +1,268 @@
+#include "sim/SimWindows.hpp"
+
+#include <algorithm>
+
+#include "text/Utf8.hpp"
+
+namespace umbrix::sim {
+
+namespace {
+
+// GetWindowTextW copies at most 254 UTF-16 characters; a pair is never split.
+std::string cutTitle(const std::string& title) {
+    std::u32string text = utf8::decode(title);
+    std::size_t units = 0;
+    std::size_t keep = 0;
+    for (char32_t c : text) {
+        std::size_t width = c > 0xFFFF ? 2 : 1;
+        if (units + width > platform::kMaxTitleCharacters) break;
+        units += width;
+        ++keep;
+    }
+    if (keep == text.size()) return title;
+    return utf8::encode(std::u32string_view(text).substr(0, keep));
+}
+
+}  // namespace
+
+int SimWindows::Counts::total() const {
+    return enumWindows + windowText + isWindowVisible + isWindow + cloakedState + windowProcessId + showWindow +
+           postCloseRequest + findWindowByTitle + foregroundWindow + setForegroundWindow + showState;
+}
+
+SimWindows::SimWindows(platform::TextPort& text) : text_(text) {}
+
+void SimWindows::beforeCall(int& counter, const char* call, WindowId window) {
+    ++counter;
+    ++calls_;
+    if (beforeEachCall) beforeEachCall(call, window);
+    // An event may schedule further events; run only those that are due now.
+    while (!events_.empty() && events_.begin()->first <= calls_) {
+        auto event = std::move(events_.begin()->second);
+        events_.erase(events_.begin());
+        event();
+    }
+}
+
+SimWindows::Window* SimWindows::live(WindowId window) {
+    auto it = windows_.find(window.value);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+const SimWindows::Window* SimWindows::find(WindowId window) const {
+    auto it = windows_.find(window.value);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+void SimWindows::enumWindows(const std::function<bool(WindowId)>& visit) {
+    beforeCall(counts_.enumWindows, "enumWindows");
+    // Like user32, the list of handles is taken first; windows that close during the walk are
+    // still reported.
+    const std::vector<WindowId> handles = zOrder_;
+    for (WindowId window : handles) {
+        if (!visit(window)) break;
+    }
+}
+
+std::string SimWindows::windowText(WindowId window) {
+    beforeCall(counts_.windowText, "windowText", window);
+    const Window* w = live(window);
+    return w ? cutTitle(w->title) : std::string();
+}
+
+bool SimWindows::isWindowVisible(WindowId window) {
+    beforeCall(counts_.isWindowVisible, "isWindowVisible", window);
+    const Window* w = live(window);
+    return w && w->visible;
+}
+
+bool SimWindows::isWindow(WindowId window) {
+    beforeCall(counts_.isWindow, "isWindow", window);
+    return live(window) != nullptr;
+}
+
+std::optional<std::uint32_t> SimWindows::cloakedState(WindowId window) {
+    beforeCall(counts_.cloakedState, "cloakedState", window);
+    const Window* w = live(window);
+    if (!w) return std::nullopt;
+    return w->cloaked;
+}
+
+std::optional<ProcessId> SimWindows::windowProcessId(WindowId window) {
+    beforeCall(counts_.windowProcessId, "windowProcessId", window);
+    const Window* w = live(window);
+    if (!w) return std::nullopt;
+    return w->owner;
+}
+
+bool SimWindows::showWindow(WindowId window, platform::ShowCommand command) {
+    beforeCall(counts_.showWindow, "showWindow", window);
+    Window* w = live(window);
+    if (!w) return false;
+    const bool wasVisible = w->visible;
+    if (!answering(w->owner)) {
+        waitingShows_.emplace_back(window, command);
+        return wasVisible;
+    }
+    apply(*w, command);
+    return wasVisible;
+}
+
+void SimWindows::apply(Window& w, platform::ShowCommand command) {
+    if (command == platform::ShowCommand::Hide) {
+        w.visible = false;
+        passForegroundOn(w.id);
+        return;
+    }
+    w.visible = true;
+    if (command == platform::ShowCommand::ShowNormal) w.state = ShowState::Normal;
+    raise(w.id);
+    foreground_ = w.id;
+}
+
+void SimWindows::setAnswering(ProcessId owner, bool answering) {
+    if (!answering) {
+        stalled_.insert(owner.value);
+        return;
+    }
+    stalled_.erase(owner.value);
+    std::vector<std::pair<WindowId, platform::ShowCommand>> waiting;
+    for (auto& entry : waitingShows_) {
+        Window* w = live(entry.first);
+        if (w && w->owner == owner)
+            apply(*w, entry.second);
+        else if (w)
+            waiting.push_back(entry);
+    }
+    waitingShows_ = std::move(waiting);
+}
+
+bool SimWindows::postCloseRequest(WindowId window) {
+    beforeCall(counts_.postCloseRequest, "postCloseRequest", window);
+    Window* w = live(window);
+    if (!w) return false;
+    ++w->closeRequests;
+    posted_.push_back(window);
+    return true;
+}
+
+std::optional<WindowId> SimWindows::findWindowByTitle(std::string_view title) {
+    beforeCall(counts_.findWindowByTitle, "findWindowByTitle");
+    const std::string wanted = text_.upperCase(title);
+    for (WindowId window : zOrder_) {
+        if (text_.upperCase(windows_.at(window.value).title) == wanted) return window;
+    }
+    return std::nullopt;
+}
+
+WindowId SimWindows::foregroundWindow() {
+    beforeCall(counts_.foregroundWindow, "foregroundWindow");
+    return foreground_;
+}
+
+bool SimWindows::setForegroundWindow(WindowId window) {
+    beforeCall(counts_.setForegroundWindow, "setForegroundWindow", window);
+    if (!live(window)) return false;
+    raise(window);
+    foreground_ = window;
+    return true;
+}
+
+std::optional<ShowState> SimWindows::showState(WindowId window) {
+    beforeCall(counts_.showState, "showState", window);
+    const Window* w = live(window);
+    if (!w) return std::nullopt;
+    return w->state;
+}
+
+WindowId SimWindows::open(const Blueprint& blueprint) {
+    WindowId id{nextHandle_};
+    nextHandle_ += 0x2E;  // handles are not consecutive on Windows either
+    Window w;
+    w.id = id;
+    w.title = blueprint.title;
+    w.owner = blueprint.owner;
+    w.visible = blueprint.visible;
+    w.state = blueprint.state;
+    w.cloaked = blueprint.cloaked;
+    w.refusesClose = blueprint.refusesClose;
+    w.owned = blueprint.owned;
+    windows_.emplace(id.value, std::move(w));
+    zOrder_.insert(zOrder_.begin(), id);
+    if (blueprint.visible && blueprint.state != ShowState::Minimized) foreground_ = id;
+    return id;
+}
+
+void SimWindows::destroy(WindowId window) {
+    if (!live(window)) return;
+    passForegroundOn(window);
+    dropFromZOrder(window);
+    windows_.erase(window.value);
+}
+
+void SimWindows::setTitle(WindowId window, std::string title) {
+    if (Window* w = live(window)) w->title = std::move(title);
+}
+
+void SimWindows::setVisible(WindowId window, bool visible) {
+    Window* w = live(window);
+    if (!w) return;
+    w->visible = visible;
+    if (!visible) passForegroundOn(window);
+}
+
+void SimWindows::setShowState(WindowId window, ShowState state) {
+    if (Window* w = live(window)) w->state = state;
+}
+
+void SimWindows::setForeground(WindowId window) {
+    if (live(window)) foreground_ = window;
+}
+
+void SimWindows::moveToTop(WindowId window) {
+    if (live(window)) raise(window);
+}
+
+void SimWindows::afterCalls(int calls, std::function<void()> event) {
+    events_.emplace(calls_ + calls + 1, std::move(event));
+}
+
+void SimWindows::deliverPostedMessages() {
+    while (!posted_.empty()) {
+        WindowId window = posted_.front();
+        posted_.pop_front();
+        const Window* w = live(window);
+        if (w && !w->refusesClose) destroy(window);
+    }
+}
+
+std::vector<WindowId> SimWindows::visibleWindows() const {
+    std::vector<WindowId> shown;
+    for (WindowId window : zOrder_) {
+        if (windows_.at(window.value).visible) shown.push_back(window);
+    }
+    return shown;
+}
+
+void SimWindows::raise(WindowId window) {
+    dropFromZOrder(window);
+    zOrder_.insert(zOrder_.begin(), window);
+}
+
+void SimWindows::dropFromZOrder(WindowId window) {
+    zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+}
+
+// When the active window goes away, Windows activates the next visible window below it.
+void SimWindows::passForegroundOn(WindowId leaving) {
+    if (foreground_ != leaving) return;
+    foreground_ = WindowId{};
+    for (WindowId window : zOrder_) {
+        if (window != leaving && windows_.at(window.value).visible) {
+            foreground_ = window;
+            return;
+        }
+    }
+}
+
+}  // namespace umbrix::sim

@@ -1,0 +1,116 @@
+#include "win32/Win32Application.hpp"
+
+#include "win32/Utf16.hpp"
+#include "win32/Win32Error.hpp"
+
+namespace umbrix::win32 {
+
+void Win32Application::createApplicationWindow(std::string_view title) { applicationWindow_.create(instance_, title); }
+
+void Win32Application::makeApplicationWindowToolWindow() { applicationWindow_.makeToolWindow(); }
+
+void Win32Application::createControllerWindow(platform::ControllerEvents& events) {
+    controllerWindow_ = std::make_unique<ControllerWindow>(events);
+    controllerWindow_->create(instance_, applicationWindow_.hwnd());
+}
+
+void Win32Application::createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
+                                               platform::ExplanationWindowEvents& events) {
+    explanationWindow_ = std::make_unique<ExplanationWindowView>(entries, events);
+    explanationWindow_->create(instance_, applicationWindow_.hwnd());
+}
+
+void Win32Application::showExplanationWindow(bool visible) {
+    if (explanationWindow_) explanationWindow_->show(visible);
+}
+
+void Win32Application::showSplashWindow(const platform::SplashContent& content) {
+    if (!splashWindow_) {
+        auto splash = std::make_unique<SplashWindow>();
+        splash->create(instance_, applicationWindow_.hwnd(), content);
+        splashWindow_ = std::move(splash);
+    }
+    splashWindow_->showAndPaint();
+}
+
+void Win32Application::closeSplashWindow() {
+    if (!splashWindow_) return;
+    splashWindow_->destroy();
+    splashWindow_.reset();
+}
+
+void Win32Application::destroyWindows() {
+    closeSplashWindow();
+    if (explanationWindow_) explanationWindow_->destroy();
+    if (controllerWindow_) controllerWindow_->destroy();
+    applicationWindow_.destroy();
+}
+
+int Win32Application::runMessageLoop() {
+    MSG message{};
+    for (;;) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        // The queue is empty: the controller's idle moment, then sleep until a message comes.
+        if (controllerWindow_ && controllerWindow_->exists()) controllerWindow_->idle();
+        if (!WaitMessage()) throwLastError("the message loop failed");
+    }
+}
+
+namespace {
+
+struct MenuHandle {
+    HMENU menu = CreatePopupMenu();
+    ~MenuHandle() {
+        if (menu) DestroyMenu(menu);
+    }
+};
+
+void appendEntries(HMENU menu, const std::vector<platform::MenuEntry>& entries) {
+    for (const platform::MenuEntry& entry : entries) {
+        if (entry.caption.empty()) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        std::wstring caption = widen(entry.caption);
+        if (!entry.submenu.empty()) {
+            HMENU submenu = CreatePopupMenu();  // owned by `menu` once appended
+            appendEntries(submenu, entry.submenu);
+            AppendMenuW(menu, MF_POPUP | (entry.enabled ? 0 : MF_GRAYED), reinterpret_cast<UINT_PTR>(submenu),
+                        caption.c_str());
+            continue;
+        }
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+        item.fType = MFT_STRING | (entry.radio ? MFT_RADIOCHECK : 0);
+        item.fState = (entry.checked ? MFS_CHECKED : 0) | (entry.enabled ? 0 : MFS_GRAYED);
+        item.wID = entry.command;
+        item.dwTypeData = caption.data();
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
+    }
+}
+
+}  // namespace
+
+std::uint32_t Win32Application::showPopupMenu(const std::vector<platform::MenuEntry>& entries) {
+    MenuHandle menu;
+    if (!menu.menu) throwLastError("cannot create the menu");
+    appendEntries(menu.menu, entries);
+    HWND owner = controllerWindow();
+    POINT at{};
+    GetCursorPos(&at);
+    // Without the foreground the menu would stay open after a click elsewhere.
+    SetForegroundWindow(owner);
+    UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
+    PostMessageW(owner, WM_NULL, 0, 0);  // lets the menu close properly on the next click
+    return chosen;
+}
+
+void Win32Application::quitMessageLoop(int exitCode) { PostQuitMessage(exitCode); }
+
+}  // namespace umbrix::win32

@@ -1,0 +1,163 @@
+#include "win32/Win32Tray.hpp"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "win32/EnvironmentPath.hpp"
+#include "win32/Utf16.hpp"
+
+namespace umbrix::win32 {
+
+using platform::IoResult;
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"UmbrixTrayWindow";
+constexpr UINT_PTR kRetryTimer = 1;
+
+// Shell_NotifyIconW sets no error code for most refusals; the core must tell those apart from
+// a real code.
+IoResult refused() {
+    DWORD code = GetLastError();
+    return IoResult::failure(code == ERROR_SUCCESS ? platform::errors::kNoErrorCode : code);
+}
+
+// ExtractIconW answers 1 for a file that is not an icon source and NULL for a missing icon.
+HICON usable(HICON icon) { return reinterpret_cast<ULONG_PTR>(icon) > 1 ? icon : nullptr; }
+
+}  // namespace
+
+Win32Tray::~Win32Tray() {
+    for (const auto& [id, picture] : icons_) {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof data;
+        data.hWnd = window_;
+        data.uID = id;
+        Shell_NotifyIconW(NIM_DELETE, &data);
+        if (picture) DestroyIcon(picture);
+    }
+    if (window_) {
+        KillTimer(window_, kRetryTimer);
+        DestroyWindow(window_);
+    }
+}
+
+LRESULT CALLBACK Win32Tray::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    auto* self = reinterpret_cast<Win32Tray*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && self->sink_) {
+        if (self->taskbarCreated_ != 0 && message == self->taskbarCreated_) {
+            self->sink_->onTaskbarCreated();
+            return 0;
+        }
+        if (message == WM_TIMER && wParam == kRetryTimer) {
+            self->sink_->onTrayRetryTimer();
+            return 0;
+        }
+        const auto id = static_cast<std::uint32_t>(wParam);
+        auto callback = self->callbackMessages_.find(id);
+        if (callback != self->callbackMessages_.end() && callback->second == message) {
+            self->sink_->onTrayMouseMessage(id, static_cast<std::uint32_t>(lParam));
+            return 0;
+        }
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HWND Win32Tray::window() {
+    if (window_) return window_;
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &Win32Tray::windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = kWindowClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;  // a failed registration shows as a failed CreateWindowExW
+    // Never shown, and a tool window, so it has no task bar button even if it were.
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    return window_;
+}
+
+void Win32Tray::setEventSink(platform::TrayEventSink* sink) {
+    sink_ = sink;
+    if (sink_) window();  // "TaskbarCreated" reaches only a window that exists
+}
+
+void Win32Tray::startRetryTimer(std::uint32_t milliseconds) {
+    if (HWND hwnd = window()) SetTimer(hwnd, kRetryTimer, milliseconds, nullptr);
+}
+
+void Win32Tray::stopRetryTimer() {
+    if (window_) KillTimer(window_, kRetryTimer);
+}
+
+HICON Win32Tray::iconFor(const platform::TrayIconImage& image) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    if (!image.file.empty()) {
+        if (HICON icon = usable(ExtractIconW(module, expandEnvironment(widen(image.file)).c_str(), image.index)))
+            return icon;
+    }
+    // The program's own icon: the first one in its executable, or the system's application icon.
+    wchar_t exe[MAX_PATH];
+    if (GetModuleFileNameW(nullptr, exe, MAX_PATH) > 0) {
+        if (HICON icon = usable(ExtractIconW(module, exe, 0))) return icon;
+    }
+    return CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+}
+
+IoResult Win32Tray::request(DWORD action, const platform::TrayIconData& icon, HICON picture) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window();
+    data.uID = icon.id;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = icon.callbackMessage;
+    data.hIcon = picture;
+    std::wstring tip = widen(icon.tip);
+    tip.resize(std::min<std::size_t>(tip.size(), std::size(data.szTip) - 1));
+    std::copy(tip.begin(), tip.end(), data.szTip);
+    SetLastError(ERROR_SUCCESS);
+    if (Shell_NotifyIconW(action, &data)) return IoResult::success();
+    return refused();
+}
+
+IoResult Win32Tray::addIcon(const platform::TrayIconData& icon) { return placeIcon(NIM_ADD, icon); }
+
+IoResult Win32Tray::modifyIcon(const platform::TrayIconData& icon) { return placeIcon(NIM_MODIFY, icon); }
+
+// Adding and modifying both hand the shell a new picture, which it copies: the previous picture
+// is freed once the shell has taken the new one, the new one at once when it refuses.
+IoResult Win32Tray::placeIcon(DWORD action, const platform::TrayIconData& icon) {
+    HICON picture = iconFor(icon.image);
+    IoResult result = request(action, icon, picture);
+    if (!result) {
+        if (picture) DestroyIcon(picture);
+        return result;
+    }
+    if (HICON old = icons_[icon.id]) DestroyIcon(old);
+    icons_[icon.id] = picture;
+    callbackMessages_[icon.id] = icon.callbackMessage;
+    return result;
+}
+
+IoResult Win32Tray::deleteIcon(std::uint32_t id) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window();
+    data.uID = id;
+    SetLastError(ERROR_SUCCESS);
+    if (!Shell_NotifyIconW(NIM_DELETE, &data)) return refused();
+    if (auto it = icons_.find(id); it != icons_.end()) {
+        if (it->second) DestroyIcon(it->second);
+        icons_.erase(it);
+    }
+    callbackMessages_.erase(id);
+    return IoResult::success();
+}
+
+}  // namespace umbrix::win32

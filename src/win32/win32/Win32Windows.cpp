@@ -1,0 +1,109 @@
+#include "win32/Win32Windows.hpp"
+
+#include <windows.h>
+#include <dwmapi.h>
+
+#include <exception>
+
+#include "win32/Utf16.hpp"
+#include "win32/WindowHandle.hpp"
+
+#ifndef DWMWA_CLOAKED
+#define DWMWA_CLOAKED 14
+#endif
+
+namespace umbrix::win32 {
+
+using platform::ProcessId;
+using platform::ShowState;
+using platform::WindowId;
+
+namespace {
+
+struct Walk {
+    const std::function<bool(WindowId)>* visit;
+    std::exception_ptr failure;
+};
+
+// An exception must not unwind through user32's frames: it is carried out of the callback and
+// thrown again once EnumWindows has returned.
+BOOL CALLBACK visitWindow(HWND window, LPARAM context) {
+    auto* walk = reinterpret_cast<Walk*>(context);
+    try {
+        return (*walk->visit)(toWindowId(window)) ? TRUE : FALSE;
+    } catch (...) {
+        walk->failure = std::current_exception();
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void Win32Windows::enumWindows(const std::function<bool(WindowId)>& visit) {
+    Walk walk{&visit, nullptr};
+    EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&walk));
+    if (walk.failure) std::rethrow_exception(walk.failure);
+}
+
+std::string Win32Windows::windowText(WindowId window) {
+    wchar_t buffer[platform::kMaxTitleCharacters + 1];
+    int length = GetWindowTextW(toHwnd(window), buffer, static_cast<int>(std::size(buffer)));
+    if (length <= 0) return {};
+    // The cut may fall inside a surrogate pair; half a character is no character.
+    if (IS_HIGH_SURROGATE(buffer[length - 1])) --length;
+    return narrow(std::wstring_view(buffer, static_cast<std::size_t>(length)));
+}
+
+bool Win32Windows::isWindowVisible(WindowId window) { return IsWindowVisible(toHwnd(window)) != FALSE; }
+
+bool Win32Windows::isWindow(WindowId window) { return IsWindow(toHwnd(window)) != FALSE; }
+
+std::optional<std::uint32_t> Win32Windows::cloakedState(WindowId window) {
+    DWORD cloaked = 0;
+    if (DwmGetWindowAttribute(toHwnd(window), DWMWA_CLOAKED, &cloaked, sizeof cloaked) != S_OK) return std::nullopt;
+    return static_cast<std::uint32_t>(cloaked);
+}
+
+std::optional<ProcessId> Win32Windows::windowProcessId(WindowId window) {
+    DWORD process = 0;
+    if (GetWindowThreadProcessId(toHwnd(window), &process) == 0) return std::nullopt;
+    return ProcessId{static_cast<std::uint32_t>(process)};
+}
+
+bool Win32Windows::showWindow(WindowId window, platform::ShowCommand command) {
+    const HWND handle = toHwnd(window);
+    // ShowWindow waits for the window's own thread to handle the change. An application that
+    // has stopped answering would hold this program (and every later hotkey) until it answers
+    // again, so such a window is only told what to do, and does it when it recovers.
+    if (GetWindowThreadProcessId(handle, nullptr) != GetCurrentThreadId() && IsHungAppWindow(handle)) {
+        const bool wasVisible = IsWindowVisible(handle) != FALSE;
+        ShowWindowAsync(handle, static_cast<int>(command));
+        return wasVisible;
+    }
+    return ShowWindow(handle, static_cast<int>(command)) != FALSE;
+}
+
+bool Win32Windows::postCloseRequest(WindowId window) { return PostMessageW(toHwnd(window), WM_CLOSE, 0, 0) != FALSE; }
+
+std::optional<WindowId> Win32Windows::findWindowByTitle(std::string_view title) {
+    HWND found = FindWindowW(nullptr, widen(title).c_str());
+    if (!found) return std::nullopt;
+    return toWindowId(found);
+}
+
+WindowId Win32Windows::foregroundWindow() { return toWindowId(GetForegroundWindow()); }
+
+bool Win32Windows::setForegroundWindow(WindowId window) { return SetForegroundWindow(toHwnd(window)) != FALSE; }
+
+std::optional<ShowState> Win32Windows::showState(WindowId window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(toHwnd(window), &placement)) return std::nullopt;
+    switch (placement.showCmd) {
+        case SW_SHOWMINIMIZED: return ShowState::Minimized;
+        case SW_SHOWMAXIMIZED: return ShowState::Maximized;
+        default: return ShowState::Normal;
+    }
+}
+
+}  // namespace umbrix::win32

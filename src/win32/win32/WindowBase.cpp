@@ -1,0 +1,54 @@
+#include "win32/WindowBase.hpp"
+
+#include <string>
+
+#include "win32/Win32Error.hpp"
+
+namespace umbrix::win32 {
+
+void WindowBase::registerClass(HINSTANCE instance, const wchar_t* className) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, className, &existing)) return;
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &WindowBase::windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throwLastError("cannot register a window class");
+}
+
+void WindowBase::create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title,
+                        HWND owner, const char* whatForErrors) {
+    registerClass(instance, className);
+    HWND window = CreateWindowExW(exStyle, className, title, style, 0, 0, 0, 0, owner, nullptr, instance, this);
+    if (!window) throwLastError(std::string("cannot create the ") + whatForErrors);
+}
+
+LRESULT WindowBase::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    return DefWindowProcW(hwnd(), message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowBase::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowBase* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = UniqueWindow(window);
+    } else {
+        self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+
+    LRESULT result = self->handleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_.release();
+    }
+    return result;
+}
+
+}  // namespace umbrix::win32
