@@ -97,7 +97,7 @@ int run(int runs) {
         listed = a.listedWindows;
         auto& inventory = a.engine.inventory();
         oursRefresh.push_back(measure(
-            a, [&] { inventory.DoGetWindows(); }, [&] { inventory.DoGetWindows(); }));
+            a, [&] { inventory.refreshInventory(); }, [&] { inventory.refreshInventory(); }));
 
         NaiveWalk naive(b.machine.platform(), b.engine.state(), b.links.mainWindowCaption());
         naiveRefresh.push_back(measure(
@@ -107,8 +107,8 @@ int run(int runs) {
         identical = identical && static_cast<int>(a.engine.state().visibleWindows.size()) == listed;
 
         oursHide.push_back(measure(
-            c, [&] { c.engine.inventory().DoGetWindows(); },
-            [&] { c.engine.actions().DoHideAllWindows(engine::kHide); }));
+            c, [&] { c.engine.inventory().refreshInventory(); },
+            [&] { c.engine.actions().hideAllWindows(engine::kHide); }));
         NaiveWalk naiveHider(d.machine.platform(), d.engine.state(), d.links.mainWindowCaption());
         naiveHide.push_back(measure(
             d, [&] { naiveHider.refresh(); }, [&] { naiveHider.hideAll(); }));

@@ -42,7 +42,7 @@ void NaiveWalk::refresh() {
     for (WindowId window : handles) {
         const std::string title = ports_.windows.windowText(window);
         auto cloaked = ports_.windows.cloakedState(window);
-        if (state_.options.cbCloaked && cloaked && *cloaked != 0) continue;
+        if (state_.options.ignoreCloakedWindows && cloaked && *cloaked != 0) continue;
         if (title.empty() || !ports_.windows.isWindowVisible(window)) continue;
         if (window == state_.decoyAppHandle) continue;
         if (sameText(ports_.text, title, caption_) || sameText(ports_.text, title, "Program Manager")) continue;

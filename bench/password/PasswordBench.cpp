@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/HotkeyText.hpp"
 #include "crypto/Pbkdf2.hpp"
 #include "password/Secrets.hpp"
 #include "sim/SimMachine.hpp"
@@ -44,13 +44,13 @@ int main() {
     std::printf("comparison, late / early mismatch: constant-time %.2f, plain == %.2f\n", constantLate / constantEarly,
                 plainLate / plainEarly);
 
-    // ParseHotKeyText names every key from 0x08 up until one matches: the layout's names cost
+    // ParseHotkeyText names every key from 0x08 up until one matches: the layout's names cost
     // one port call each.
     sim::SimMachine machine;
-    hotkeys::HotKeyText text(machine.hotkeys, machine.text);
+    hotkeys::HotkeyText text(machine.hotkeys, machine.text);
     for (const char* input : {"Ctrl+H", "Ctrl+;", "CTRL+BACKSPACE"}) {
         const int before = machine.hotkeys.keyNameCalls;
-        (void)text.ParseHotKeyText(input);
+        (void)text.ParseHotkeyText(input);
         std::printf("ParseHotKeyText(\"%s\"): %d key name lookups\n", input, machine.hotkeys.keyNameCalls - before);
     }
     return 0;

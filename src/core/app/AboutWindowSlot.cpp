@@ -13,7 +13,7 @@ AboutWindowSlot::~AboutWindowSlot() {
     }
 }
 
-void AboutWindowSlot::About1Click() {
+void AboutWindowSlot::showAboutWindow() {
     if (about_) {
         if (about_->isShowing()) {
             about_->Close();
@@ -24,21 +24,21 @@ void AboutWindowSlot::About1Click() {
     }
     {
         platform::WaitCursorScope busy(cursor_);
-        about_ = std::make_unique<ui::TAbout_f>();
+        about_ = std::make_unique<ui::AboutWindow>();
     }
-    ui::TAbout_f* shown = about_.get();
+    ui::AboutWindow* shown = about_.get();
     links_.aboutWindow = shown;
     links_.aboutWindowShown = true;
     // Freed however its display ends, an error included.
     struct Release {
         AboutWindowSlot& slot;
-        const ui::TAbout_f* window;
+        const ui::AboutWindow* window;
         ~Release() { slot.release(window); }
     } release{*this, shown};
     (void)dialogs_.showModal(*shown);
 }
 
-void AboutWindowSlot::release(const ui::TAbout_f* window) {
+void AboutWindowSlot::release(const ui::AboutWindow* window) {
     if (links_.aboutWindow == window) {
         links_.aboutWindow = nullptr;
         links_.aboutWindowShown = false;
@@ -47,7 +47,7 @@ void AboutWindowSlot::release(const ui::TAbout_f* window) {
         about_.reset();
         return;
     }
-    std::erase_if(replaced_, [window](const std::unique_ptr<ui::TAbout_f>& old) { return old.get() == window; });
+    std::erase_if(replaced_, [window](const std::unique_ptr<ui::AboutWindow>& old) { return old.get() == window; });
 }
 
 }  // namespace umbrix::app

@@ -1,5 +1,5 @@
 #pragma once
-// The about window of the controller (About_f): created each time the user asks for it, shown
+// The about window of the controller (shownWindow): created each time the user asks for it, shown
 // modally and freed when it closes. While it is shown the window engine sees it, so that the
 // preparation of every hide or close action closes it.
 #include <memory>
@@ -22,21 +22,21 @@ public:
 
     // "&About": an about window left from an earlier call goes, a new one is created under the
     // wait cursor and shown modally, and freed once it has closed.
-    void About1Click();
+    void showAboutWindow();
 
     // The about window, or nullptr when none exists.
-    ui::TAbout_f* About_f() const { return about_.get(); }
+    ui::AboutWindow* shownWindow() const { return about_.get(); }
 
 private:
-    void release(const ui::TAbout_f* window);
+    void release(const ui::AboutWindow* window);
 
     platform::DialogPort& dialogs_;
     platform::CursorPort& cursor_;
     EngineLinks& links_;
-    std::unique_ptr<ui::TAbout_f> about_;
+    std::unique_ptr<ui::AboutWindow> about_;
     // Replaced while still on screen (the tray menu answers during the modal loop): closed at
     // once, freed when its own modal display has returned.
-    std::vector<std::unique_ptr<ui::TAbout_f>> replaced_;
+    std::vector<std::unique_ptr<ui::AboutWindow>> replaced_;
 };
 
 }  // namespace umbrix::app

@@ -25,7 +25,7 @@ inline constexpr std::string_view kHiddenWindowsStayText =
     "Some hidden windows could not be shown again. Umbrix keeps running so that you can bring them back.";
 
 // A default hotkey that another program holds: the user is told, since the key would do nothing.
-inline constexpr std::string_view kDefaultHotKeysNotRegisteredText =
+inline constexpr std::string_view kDefaultHotkeysNotRegisteredText =
     "Could not register the default hotkeys combination. Try setting the keys manually";
 
 // The splash window's texts.

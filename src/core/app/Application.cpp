@@ -47,7 +47,7 @@ StartOutcome Application::start() {
     windows_.makeApplicationWindowToolWindow();
 
     // The splash covers the creation of the windows; it reads the silent start itself.
-    splash_ = std::make_unique<TSplash_f>(windows_, settings::SettingsFile::besideExecutable(platform_));
+    splash_ = std::make_unique<SplashScreen>(windows_, settings::SettingsFile::besideExecutable(platform_));
     showSplash();
 
     createController();
@@ -59,7 +59,7 @@ StartOutcome Application::start() {
     if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
     closeSplash();
     // Told once the start is over, so that no splash covers the message.
-    errors_.run([this] { program_->reportUnregisteredDefaultHotKeys(); });
+    errors_.run([this] { program_->reportUnregisteredDefaultHotkeys(); });
     return StartOutcome::Running;
 }
 
@@ -81,9 +81,9 @@ void Application::closeSplash() {
 }
 
 void Application::createController() {
-    form2_ = std::make_unique<TForm2>(errors_, *program_, platform_, windows_, [this] { Terminate(); });
-    windows_.createControllerWindow(*form2_);
-    errors_.run([this] { form2_->FormCreate(); });
+    controller_ = std::make_unique<TrayController>(errors_, *program_, platform_, windows_, [this] { Terminate(); });
+    windows_.createControllerWindow(*controller_);
+    errors_.run([this] { controller_->onCreate(); });
 }
 
 // After the controller, strictly in this order, each under the error hook so that one failing
@@ -97,12 +97,12 @@ void Application::createLongLivedWindows() {
     errors_.run([this] { program_->adoptLeftoverHiddenWindows(); });
     errors_.run([this] { program_->InitConfiguration(); });
     errors_.run([this] {
-        expForm_ = std::make_unique<ui::TExpForm>(
+        explanationWindow_ = std::make_unique<ui::ExplanationWindow>(
             windows_, mainWindow_, [this](const std::function<void()>& reaction) { errors_.run(reaction); });
-        expForm_->FormCreate();
+        explanationWindow_->onCreate();
     });
     errors_.run([this] { program_->loadPanicWindowState(); });
-    errors_.run([this] { program_->createHotKeyComponents(); });
+    errors_.run([this] { program_->createHotkeyComponents(); });
     errors_.run([this] { program_->connectActivation(); });
 }
 
@@ -110,7 +110,7 @@ void Application::Terminate() {
     if (terminated_) return;
     terminated_ = true;
     closeSplash();
-    if (form2_) errors_.run([this] { form2_->FormDestroy(); });
+    if (controller_) errors_.run([this] { controller_->onDestroy(); });
     windows_.destroyWindows();
     windows_.quitMessageLoop(0);
 }

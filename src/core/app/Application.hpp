@@ -7,8 +7,8 @@
 #include "app/ErrorHook.hpp"
 #include "app/MainWindowStandIn.hpp"
 #include "app/ProgramRoot.hpp"
-#include "app/TForm2.hpp"
-#include "app/TSplash_f.hpp"
+#include "app/TrayController.hpp"
+#include "app/SplashScreen.hpp"
 #include "platform/ApplicationPort.hpp"
 #include "platform/Platform.hpp"
 #include "ui/ExplanationWindow.hpp"
@@ -37,10 +37,10 @@ public:
     // Ends the program: the windows go, then the message loop ends. Runs once.
     void Terminate();
 
-    TForm2* controller() { return form2_.get(); }
-    const TSplash_f* splash() const { return splash_.get(); }
+    TrayController* controller() { return controller_.get(); }
+    const SplashScreen* splash() const { return splash_.get(); }
     ProgramRoot* program() { return program_.get(); }
-    ui::TExpForm* ExpForm() { return expForm_.get(); }
+    ui::ExplanationWindow* explanationWindow() { return explanationWindow_.get(); }
     ErrorHook& errors() { return errors_; }
     bool terminated() const { return terminated_; }
 
@@ -54,10 +54,10 @@ private:
     platform::ApplicationPort& windows_;
     ErrorHook errors_;
     std::unique_ptr<ProgramRoot> program_;  // outlives the controller, which calls into it
-    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TrayController> controller_;
     MainWindowNotBuiltYet mainWindow_;
-    std::unique_ptr<ui::TExpForm> expForm_;
-    std::unique_ptr<TSplash_f> splash_;  // only during start-up
+    std::unique_ptr<ui::ExplanationWindow> explanationWindow_;
+    std::unique_ptr<SplashScreen> splash_;  // only during start-up
     bool terminated_ = false;
 };
 

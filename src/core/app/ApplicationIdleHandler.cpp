@@ -13,13 +13,13 @@ ApplicationIdleHandler::ApplicationIdleHandler(platform::WindowPort& windows, en
       selections_(selections),
       lastActive_(lastActive) {}
 
-void ApplicationIdleHandler::ApplicationEvents1Idle() {
+void ApplicationIdleHandler::onIdle() {
     if (!attached_) return;
     // MyHandle: the panic window's handle as the window answers it now (a theme change may have
     // given it a new one).
     const platform::WindowId panicWindow = panicButton_.panicWindowHandle();
     if (!panicWindow || !windows_.isWindowVisible(panicWindow)) return;
-    const std::int32_t action = selections_.Action;
+    const std::int32_t action = selections_.action;
     if (action != hotkeys::kHideActiveAction && action != hotkeys::kCloseActiveAction) return;
 
     const platform::WindowId foreground = windows_.foregroundWindow();

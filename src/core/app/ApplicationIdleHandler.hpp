@@ -1,10 +1,10 @@
 #pragma once
-// ApplicationEvents1Idle, each time the message queue runs empty: while the panic button is
+// onIdle, each time the message queue runs empty: while the panic button is
 // shown and the configured action concerns the active application, the window the user works
 // in is kept as LastActiveHandle. A click on the panic button makes the button the foreground
 // window, so the active-window actions then act on the window recorded here.
 //
-// An activation detaches the handler while it runs (DoHotKey), so that windows coming to the
+// An activation detaches the handler while it runs (dispatchComponentHotkey), so that windows coming to the
 // front meanwhile, the unlock prompt above all, are not taken for the user's window.
 #include <functional>
 
@@ -23,7 +23,7 @@ public:
                            std::function<platform::WindowId()> mainWindowHandle,
                            const settings::AppSelections& selections, LastActiveWindow& lastActive);
 
-    void ApplicationEvents1Idle();
+    void onIdle();
 
     void detachIdleHandler() override { attached_ = false; }
     void attachIdleHandler() override { attached_ = true; }

@@ -27,7 +27,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       engine_(ports, engineLinks_.collaborators(hiddenWindowJournal_)),
       idleHandler_(
           ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, selections_, lastActive_),
-      hotKeyText_(ports.hotkeys, ports.text),
+      hotkeyText_(ports.hotkeys, ports.text),
       router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
 
 ProgramRoot::~ProgramRoot() {
@@ -40,15 +40,15 @@ ProgramRoot::~ProgramRoot() {
 
 void ProgramRoot::liftLeftoverRestriction() { extras_.lockdown().LiftLeftoverRestriction(); }
 
-hotkeys::DefaultHotKeyRegistration ProgramRoot::RegisterHotKeys() {
+hotkeys::DefaultHotkeyRegistration ProgramRoot::RegisterHotkeys() {
     applicationHotkeyWindow_ = std::make_unique<hotkeys::OwnedHotkeyWindow>(ports_.hotkeys);
-    defaultHotKeys_ = std::make_unique<hotkeys::DefaultHotKeys>(ports_.hotkeys, applicationHotkeyWindow_->get());
-    return defaultHotKeys_->RegisterHotKeys();
+    defaultHotkeys_ = std::make_unique<hotkeys::DefaultHotkeys>(ports_.hotkeys, applicationHotkeyWindow_->get());
+    return defaultHotkeys_->RegisterHotkeys();
 }
 
 void ProgramRoot::createOptions() { options_.emplace(ports_.system); }
 
-void ProgramRoot::CreateINIFile() { aINIFile_.emplace(settings::SettingsFile::besideExecutable(ports_)); }
+void ProgramRoot::bindSettingsFile() { settingsFile_.emplace(settings::SettingsFile::besideExecutable(ports_)); }
 
 void ProgramRoot::TrimWorkingSet() {
     if (options_) options_->TrimWorkingSet();
@@ -60,20 +60,20 @@ void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
 }
 
 void ProgramRoot::loadMainWindowState() {
-    if (!aINIFile_) throw std::logic_error("the settings file is not bound");
-    settings::loadMainWindowSelections(*aINIFile_, selections_);
+    if (!settingsFile_) throw std::logic_error("the settings file is not bound");
+    settings::loadMainWindowSelections(*settingsFile_, selections_);
     // A file that is there but cannot be read (locked, no permission) gave every default: none
     // of the user's choices is known, so the close must not write those defaults over them.
-    const bool settingsRead = !aINIFile_->unreadable();
+    const bool settingsRead = !settingsFile_->unreadable();
     selectionsLoaded_ = settingsRead;
     applyLoadedOptions();
     // Read before any step that may fail: "UsePW" and the password decide how windows left
     // hidden by an earlier run may come back.
     password_.replace(passwordStore_.ReadPassword());
     unhideGuardKnown_ = settingsRead;
-    if (!selections_.IconFile.empty()) trayIconChange_.useStoredIcon(selections_.IconFile, selections_.IconIndex);
+    if (!selections_.iconFile.empty()) trayIconChange_.useStoredIcon(selections_.iconFile, selections_.iconIndex);
     engine_.exclusionFile().LoadLists(engine_.state().exclusions);
-    engine_.inventory().DoGetWindows();
+    engine_.inventory().refreshInventory();
 }
 
 void ProgramRoot::adoptLeftoverHiddenWindows() {
@@ -93,34 +93,34 @@ void ProgramRoot::recordHiddenWindows() { hiddenWindowJournal_.record(engine_.st
 void ProgramRoot::applyLoadedOptions() {
     // The engine reads its options from its own state; the settings model is their live copy.
     engine::EngineOptions& options = engine_.state().options;
-    options.cbCloaked = selections_.cbCloaked;
-    options.cbHideParent = selections_.cbHideParent;
-    options.cbCloseParent = selections_.cbCloseParent;
-    options.cbzOrder = selections_.cbzOrder;
-    options.fHidePanicBtn = selections_.HidePanic_f;
-    options.cbMuteAudio = selections_.cbMuteAudio;
-    options.cbDisableACT = selections_.cbDisableACT;
-    options.cbHideIcon = selections_.cbHideIcon;
-    options.cbTaskManager = selections_.cbTaskManager;
-    engine_.state().exclusions.rgExclude = static_cast<engine::ExclusionMode>(selections_.rgExclude);
+    options.ignoreCloakedWindows = selections_.ignoreCloakedWindows;
+    options.hideParentWindows = selections_.hideParentWindows;
+    options.closeParentWindows = selections_.closeParentWindows;
+    options.keepZOrder = selections_.keepZOrder;
+    options.alwaysHidePanicButton = selections_.alwaysHidePanicButton;
+    options.muteAudio = selections_.muteAudio;
+    options.disableCtrlAltDel = selections_.disableCtrlAltDel;
+    options.alwaysHideTrayIcon = selections_.alwaysHideTrayIcon;
+    options.disableTaskManager = selections_.disableTaskManager;
+    engine_.state().exclusions.exclusionMode = static_cast<engine::ExclusionMode>(selections_.exclusionMode);
 }
 
 void ProgramRoot::InitConfiguration() { configuration_ = config::InitConfiguration(ports_.system, ports_.files); }
 
 void ProgramRoot::loadPanicWindowState() {
-    if (!aINIFile_) throw std::logic_error("the settings file is not bound");
-    settings::loadPanicWindowSelections(*aINIFile_, selections_, ports_.system.virtualDesktopOrigin());
+    if (!settingsFile_) throw std::logic_error("the settings file is not bound");
+    settings::loadPanicWindowSelections(*settingsFile_, selections_, ports_.system.virtualDesktopOrigin());
 }
 
-void ProgramRoot::createHotKeyComponents() {
+void ProgramRoot::createHotkeyComponents() {
     components_ =
-        std::make_unique<hotkeys::HotKeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_, hotKeyText_);
-    stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotKeyText_, trayIcon_, components_->hkStealth,
+        std::make_unique<hotkeys::HotkeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_, hotkeyText_);
+    stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotkeyText_, trayIcon_, components_->exitStealth,
                                              [this] { engine_.actions().CloseApplicationWindows(); });
 }
 
 void ProgramRoot::connectActivation() {
-    if (!defaultHotKeys_) throw std::logic_error("the default hotkeys do not exist yet");
+    if (!defaultHotkeys_) throw std::logic_error("the default hotkeys do not exist yet");
     activation_ = std::make_unique<hotkeys::ActivationSequence>(hotkeys::ActivationLinks{
         .selections = selections_,
         .windows = ports_.windows,
@@ -129,7 +129,7 @@ void ProgramRoot::connectActivation() {
         .decoy = decoy_,
         .unlockPrompt = unlockPrompt_,
         .password = password_,
-        .defaultHotKeys = *defaultHotKeys_,
+        .defaultHotkeys = *defaultHotkeys_,
         .trayIcon = engineLinks_,
         .idleTracking = idleHandler_,
         .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
@@ -139,53 +139,55 @@ void ProgramRoot::connectActivation() {
     connectDispatchers(*recordedActivation_, *recordedActivation_);
 }
 
-void ProgramRoot::reportUnregisteredDefaultHotKeys() {
-    if (!defaultHotKeys_ || !selections_.UseDefaultKeys || defaultHotKeys_->registration().complete()) return;
+void ProgramRoot::reportUnregisteredDefaultHotkeys() {
+    if (!defaultHotkeys_ || !selections_.useDefaultHotkeys || defaultHotkeys_->registration().complete()) return;
     platform::MessageBoxRequest warning;
-    warning.text = std::string(kDefaultHotKeysNotRegisteredText);
+    warning.text = std::string(kDefaultHotkeysNotRegisteredText);
     warning.caption = std::string(kProgramName);
     warning.icon = platform::MessageBoxIcon::Warning;
     ports_.dialogs.messageBox(warning);
 }
 
-void ProgramRoot::connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,
-                                     hotkeys::HotKeyComponentDispatcher& components) {
+void ProgramRoot::connectDispatchers(hotkeys::DefaultHotkeyDispatcher& defaultSet,
+                                     hotkeys::HotkeyComponentDispatcher& components) {
     if (!components_) throw std::logic_error("the hotkey components do not exist yet");
     router_.setApplicationHook(&defaultSet);
-    hotkeys::HotKeyFields fields{selections_.UseDefaultKeys, selections_.edHide, selections_.edUnHide};
+    hotkeys::HotkeyFields fields{selections_.useDefaultHotkeys, selections_.hideHotkeyText,
+                                 selections_.unhideHotkeyText};
     components_->BindAtCreation(fields, components);
     // The binding writes the custom texts back in their canonical form.
-    selections_.edHide = fields.edHide;
-    selections_.edUnHide = fields.edUnHide;
+    selections_.hideHotkeyText = fields.hideHotkeyText;
+    selections_.unhideHotkeyText = fields.unhideHotkeyText;
     dispatchersConnected_ = true;
 }
 
-void ProgramRoot::ChangeIcon1Click() {
-    if (!aINIFile_) throw std::logic_error("the settings file is not bound");
+void ProgramRoot::changeTrayIcon() {
+    if (!settingsFile_) throw std::logic_error("the settings file is not bound");
     // The settings model stays the live copy of what the file now holds.
-    const platform::IconLocation stored = trayIconChange_.ChangeIcon1Click(*aINIFile_);
-    selections_.IconFile = stored.file;
-    selections_.IconIndex = stored.index;
+    const platform::IconLocation stored = trayIconChange_.changeTrayIcon(*settingsFile_);
+    selections_.iconFile = stored.file;
+    selections_.iconIndex = stored.index;
 }
 
 settings::FullSaveResult ProgramRoot::WriteAppSelections() {
     // Settings that were never read in full are not written: defaults or half-read values must
     // never replace the user's file.
-    if (!aINIFile_ || !selectionsLoaded_) throw std::logic_error("the settings were not read: QZ.ini is left as it is");
-    return settings::WriteAppSelections(*aINIFile_, selections_, [this] {
+    if (!settingsFile_ || !selectionsLoaded_)
+        throw std::logic_error("the settings were not read: QZ.ini is left as it is");
+    return settings::WriteAppSelections(*settingsFile_, selections_, [this] {
         platform::IoResult saved = engine_.exclusionFile().SaveExclude(engine_.state().exclusions);
         if (!saved) throw std::runtime_error("Unable to write to " + engine_.exclusionFile().path());
     });
 }
 
-void ProgramRoot::releaseDefaultHotKeys() {
-    if (defaultHotKeys_) defaultHotKeys_->ReleaseRegistrations();
+void ProgramRoot::releaseDefaultHotkeys() {
+    if (defaultHotkeys_) defaultHotkeys_->ReleaseRegistrations();
 }
 
 void ProgramRoot::liftLockdownAtExit() { extras_.lockdown().LiftAtExit(); }
 
-void ProgramRoot::deleteHotKeyAtoms() {
-    if (defaultHotKeys_) defaultHotKeys_->DeleteAtoms();
+void ProgramRoot::deleteHotkeyAtoms() {
+    if (defaultHotkeys_) defaultHotkeys_->DeleteAtoms();
 }
 
 void ProgramRoot::removeTrayIcon() {
@@ -195,7 +197,9 @@ void ProgramRoot::removeTrayIcon() {
 
 bool ProgramRoot::hasHiddenWindows() const { return !engine_.state().hiddenWindows.empty(); }
 
-bool ProgramRoot::passwordGuardsHiddenWindows() const { return password_.guardsHiddenWindows(selections_.cbPassword); }
+bool ProgramRoot::passwordGuardsHiddenWindows() const {
+    return password_.guardsHiddenWindows(selections_.requirePassword);
+}
 
 bool ProgramRoot::unlockHiddenWindows() {
     if (!passwordGuardsHiddenWindows()) return true;
@@ -205,6 +209,6 @@ bool ProgramRoot::unlockHiddenWindows() {
     return answer == password::UnlockAnswer::Unlocked;
 }
 
-bool ProgramRoot::showHiddenWindowsBeforeExit() { return engine_.hiddenWindows().IsExiting(); }
+bool ProgramRoot::showHiddenWindowsBeforeExit() { return engine_.hiddenWindows().showEveryHiddenWindow(); }
 
 }  // namespace umbrix::app

@@ -14,18 +14,18 @@
 #include "app/TrayIconChange.hpp"
 #include "app/TrayIconPresence.hpp"
 #include "config/Configuration.hpp"
-#include "config/TOptions.hpp"
+#include "config/MemoryTrim.hpp"
 #include "engine/HiddenWindowRecovery.hpp"
 #include "engine/WindowEngine.hpp"
 #include "extras/ActivationExtras.hpp"
 #include "extras/Decoy.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
 #include "hotkeys/ActivationSequence.hpp"
-#include "hotkeys/DefaultHotKeys.hpp"
-#include "hotkeys/HotKeyComponents.hpp"
-#include "hotkeys/HotKeyIdentifiers.hpp"
-#include "hotkeys/HotKeyRouter.hpp"
-#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/DefaultHotkeys.hpp"
+#include "hotkeys/HotkeyComponents.hpp"
+#include "hotkeys/HotkeyIdentifiers.hpp"
+#include "hotkeys/HotkeyRouter.hpp"
+#include "hotkeys/HotkeyText.hpp"
 #include "hotkeys/OwnedHotkeyWindow.hpp"
 #include "password/PasswordStore.hpp"
 #include "password/UnhidePassword.hpp"
@@ -50,9 +50,9 @@ public:
     void liftLeftoverRestriction();
 
     // The controller's creation, in its order.
-    hotkeys::DefaultHotKeyRegistration RegisterHotKeys();
+    hotkeys::DefaultHotkeyRegistration RegisterHotkeys();
     void createOptions();
-    void CreateINIFile();
+    void bindSettingsFile();
     void TrimWorkingSet();
     // The tray icon is active from the controller's creation; "TaskbarCreated" adds it again.
     void showTrayIcon(platform::TrayEventSink& events);
@@ -75,29 +75,29 @@ public:
     void loadPanicWindowState();
     // The hotkey setup dialog's creation: the custom and exit-stealth hotkey components, and
     // stealth mode, which the exit-stealth hotkey ends.
-    void createHotKeyComponents();
+    void createHotkeyComponents();
 
     // The activation: its dispatchers are built over the engine, the extras, the decoy, the
     // unlock prompt and the settings model, and join the hotkeys. Needs the hotkey components.
     void connectActivation();
     // In default mode, a default hotkey that could not be registered (another program holds
     // the combination) is reported to the user: otherwise the key would silently do nothing.
-    void reportUnregisteredDefaultHotKeys();
+    void reportUnregisteredDefaultHotkeys();
     // The dispatchers join here (the application-wide hook of the default set and the
-    // components' DoHotKey). Until they are connected no hotkey press starts anything.
-    void connectDispatchers(hotkeys::DefaultHotKeyDispatcher& defaultSet,
-                            hotkeys::HotKeyComponentDispatcher& components);
+    // components' dispatchComponentHotkey). Until they are connected no hotkey press starts anything.
+    void connectDispatchers(hotkeys::DefaultHotkeyDispatcher& defaultSet,
+                            hotkeys::HotkeyComponentDispatcher& components);
     bool dispatchersConnected() const { return dispatchersConnected_; }
 
     // "&Change Icon...": the picker, the new tray icon, and "IconFile" and "IconIndex" written.
-    void ChangeIcon1Click();
+    void changeTrayIcon();
 
     // The controller's close, each step on its own under the error hook.
     settings::FullSaveResult WriteAppSelections();
-    void releaseDefaultHotKeys();
+    void releaseDefaultHotkeys();
     void liftLockdownAtExit();
     // The controller's destruction.
-    void deleteHotKeyAtoms();
+    void deleteHotkeyAtoms();
     void removeTrayIcon();
 
     // "UsePW" is on and a password is set: hidden windows come back only through the prompt.
@@ -110,20 +110,20 @@ public:
     bool hasHiddenWindows() const;
 
     settings::AppSelections& selections() { return selections_; }
-    settings::SettingsFile* settingsFile() { return aINIFile_ ? &*aINIFile_ : nullptr; }
+    settings::SettingsFile* settingsFile() { return settingsFile_ ? &*settingsFile_ : nullptr; }
     const std::optional<config::Configuration>& configuration() const { return configuration_; }
     engine::WindowEngine& engine() { return engine_; }
     extras::ActivationExtras& extras() { return extras_; }
     extras::Decoy& decoy() { return decoy_; }
     password::UnhidePassword& password() { return password_; }
     password::UnlockPromptSlot& unlockPrompt() { return unlockPrompt_; }
-    hotkeys::HotKeyRouter& router() { return router_; }
-    hotkeys::DefaultHotKeys* defaultHotKeys() { return defaultHotKeys_.get(); }
-    hotkeys::HotKeyComponents* hotKeyComponents() { return components_.get(); }
+    hotkeys::HotkeyRouter& router() { return router_; }
+    hotkeys::DefaultHotkeys* defaultHotkeys() { return defaultHotkeys_.get(); }
+    hotkeys::HotkeyComponents* hotkeyComponents() { return components_.get(); }
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
     TrayIconChange& trayIconChange() { return trayIconChange_; }
-    // ApplicationEvents1Idle, and the hotkeys::IdleTracking that DoHotKey detaches and attaches.
+    // onIdle, and the hotkeys::IdleTracking that dispatchComponentHotkey detaches and attaches.
     ApplicationIdleHandler& idleTracking() { return idleHandler_; }
     LastActiveWindow& lastActiveWindow() { return lastActive_; }
     EngineLinks& engineLinks() { return engineLinks_; }
@@ -136,8 +136,8 @@ private:
     ErrorHook& errors_;
 
     settings::AppSelections selections_;
-    std::optional<settings::SettingsFile> aINIFile_;
-    std::optional<config::TOptions> options_;
+    std::optional<settings::SettingsFile> settingsFile_;
+    std::optional<config::MemoryTrim> options_;
     std::optional<config::Configuration> configuration_;
 
     extras::ActivationExtras extras_;
@@ -157,12 +157,12 @@ private:
     ApplicationIdleHandler idleHandler_;
 
     // The one router outlives every hotkey component and the default set.
-    hotkeys::HotKeyIdentifiers identifiers_;
-    hotkeys::HotKeyText hotKeyText_;
-    hotkeys::HotKeyRouter router_;
+    hotkeys::HotkeyIdentifiers identifiers_;
+    hotkeys::HotkeyText hotkeyText_;
+    hotkeys::HotkeyRouter router_;
     std::unique_ptr<hotkeys::OwnedHotkeyWindow> applicationHotkeyWindow_;
-    std::unique_ptr<hotkeys::DefaultHotKeys> defaultHotKeys_;
-    std::unique_ptr<hotkeys::HotKeyComponents> components_;
+    std::unique_ptr<hotkeys::DefaultHotkeys> defaultHotkeys_;
+    std::unique_ptr<hotkeys::HotkeyComponents> components_;
     std::unique_ptr<StealthMode> stealth_;
     // Built after every part it takes; the router and the components call into it until the end.
     std::unique_ptr<hotkeys::ActivationSequence> activation_;

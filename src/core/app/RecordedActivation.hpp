@@ -9,17 +9,17 @@
 
 namespace umbrix::app {
 
-class RecordedActivation final : public hotkeys::DefaultHotKeyDispatcher, public hotkeys::HotKeyComponentDispatcher {
+class RecordedActivation final : public hotkeys::DefaultHotkeyDispatcher, public hotkeys::HotkeyComponentDispatcher {
 public:
     template <class Activation>
     RecordedActivation(Activation& activation, std::function<void()> recordHiddenWindows)
         : defaultSet_(activation), components_(activation), record_(std::move(recordHiddenWindows)) {}
 
-    void GetHotKeys(hotkeys::ActivationSender sender, std::int32_t messageSent) override {
-        recordingAfter([&] { defaultSet_.GetHotKeys(sender, messageSent); });
+    void dispatchDefaultHotkey(hotkeys::ActivationSender sender, std::int32_t messageSent) override {
+        recordingAfter([&] { defaultSet_.dispatchDefaultHotkey(sender, messageSent); });
     }
-    void DoHotKey(hotkeys::ActivationSender sender) override {
-        recordingAfter([&] { components_.DoHotKey(sender); });
+    void dispatchComponentHotkey(hotkeys::ActivationSender sender) override {
+        recordingAfter([&] { components_.dispatchComponentHotkey(sender); });
     }
 
 private:
@@ -36,8 +36,8 @@ private:
         record_();
     }
 
-    hotkeys::DefaultHotKeyDispatcher& defaultSet_;
-    hotkeys::HotKeyComponentDispatcher& components_;
+    hotkeys::DefaultHotkeyDispatcher& defaultSet_;
+    hotkeys::HotkeyComponentDispatcher& components_;
     std::function<void()> record_;
 };
 

@@ -7,20 +7,20 @@ using platform::MessageBoxIcon;
 using platform::MessageBoxRequest;
 using platform::MessageBoxResult;
 
-StealthMode::StealthMode(platform::DialogPort& dialogs, const hotkeys::HotKeyText& text, TrayIconPresence& trayIcon,
-                         hotkeys::TApplicationHotKey& hkStealth, std::function<void()> closeApplicationWindows)
+StealthMode::StealthMode(platform::DialogPort& dialogs, const hotkeys::HotkeyText& text, TrayIconPresence& trayIcon,
+                         hotkeys::GlobalHotkey& exitStealth, std::function<void()> closeApplicationWindows)
     : dialogs_(dialogs),
       text_(text),
       trayIcon_(trayIcon),
-      hkStealth_(hkStealth),
+      exitStealth_(exitStealth),
       closeApplicationWindows_(std::move(closeApplicationWindows)) {}
 
 std::string StealthMode::confirmationText() const {
     return "In stealth mode traces of the application are hidden. Press " +
-           text_.FormatHotKeyText(hkStealth_.HotKey()) + " to exit stealt mode. Do you want to continue?";
+           text_.FormatHotkeyText(exitStealth_.Hotkey()) + " to exit stealt mode. Do you want to continue?";
 }
 
-void StealthMode::Switchtostealthmode1Click() {
+void StealthMode::enterStealthMode() {
     MessageBoxRequest confirm;
     confirm.text = confirmationText();
     confirm.caption = "Confirm";
@@ -30,10 +30,10 @@ void StealthMode::Switchtostealthmode1Click() {
 
     // The key that leaves stealth mode must work before the icon goes: without it the program
     // would vanish with no way back short of a restart. Usually it is active already.
-    hkStealth_.SetActive(true);
-    if (!hkStealth_.Active()) {
+    exitStealth_.SetActive(true);
+    if (!exitStealth_.Active()) {
         MessageBoxRequest refused;
-        refused.text = "Stealth mode needs the hotkey " + text_.FormatHotKeyText(hkStealth_.HotKey()) +
+        refused.text = "Stealth mode needs the hotkey " + text_.FormatHotkeyText(exitStealth_.Hotkey()) +
                        " to end, but another program is using it. The tray icon stays.";
         refused.caption = "Error";
         refused.icon = MessageBoxIcon::Error;
@@ -45,6 +45,6 @@ void StealthMode::Switchtostealthmode1Click() {
     (void)trayIcon_.remove();  // a shell that refuses leaves the icon: stealth mode simply did not start
 }
 
-platform::IoResult StealthMode::Normaloperation1Click() { return trayIcon_.activate(); }
+platform::IoResult StealthMode::returnToNormalOperation() { return trayIcon_.activate(); }
 
 }  // namespace umbrix::app

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "app/TrayIconPresence.hpp"
-#include "hotkeys/ApplicationHotKey.hpp"
-#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/GlobalHotkey.hpp"
+#include "hotkeys/HotkeyText.hpp"
 #include "platform/DialogPort.hpp"
 
 namespace umbrix::app {
@@ -14,26 +14,26 @@ namespace umbrix::app {
 class StealthMode {
 public:
     // `closeApplicationWindows`: the preparation every activation makes (CloseApplicationWindows).
-    StealthMode(platform::DialogPort& dialogs, const hotkeys::HotKeyText& text, TrayIconPresence& trayIcon,
-                hotkeys::TApplicationHotKey& hkStealth, std::function<void()> closeApplicationWindows);
+    StealthMode(platform::DialogPort& dialogs, const hotkeys::HotkeyText& text, TrayIconPresence& trayIcon,
+                hotkeys::GlobalHotkey& exitStealth, std::function<void()> closeApplicationWindows);
 
     std::string confirmationText() const;
 
     // "Mode of operation" / "Switch to stealth mode": on Yes the program's windows close and
     // the icon goes, provided the exit-stealth hotkey is live to bring it back; otherwise the
     // user is told and nothing changes.
-    void Switchtostealthmode1Click();
+    void enterStealthMode();
     // "Mode of operation" / "Normal operation": the icon comes back (the exit-stealth hotkey
     // does the same through the activation). A shell that is busy is tried again by the icon.
-    platform::IoResult Normaloperation1Click();
+    platform::IoResult returnToNormalOperation();
 
     bool active() const { return !trayIcon_.active(); }
 
 private:
     platform::DialogPort& dialogs_;
-    const hotkeys::HotKeyText& text_;
+    const hotkeys::HotkeyText& text_;
     TrayIconPresence& trayIcon_;
-    hotkeys::TApplicationHotKey& hkStealth_;
+    hotkeys::GlobalHotkey& exitStealth_;
     std::function<void()> closeApplicationWindows_;
 };
 

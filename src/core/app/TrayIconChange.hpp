@@ -12,11 +12,11 @@ namespace umbrix::app {
 
 inline constexpr const char* kSystemIconFile = "%SystemRoot%\\SYSTEM32\\shell32.dll";
 
-// IconEx1: the icon extractor. It holds the source of the tray icon as last chosen, whether or
+// chosenIcon: the icon extractor. It holds the source of the tray icon as last chosen, whether or
 // not its icon could be extracted.
 struct IconExtractor {
     std::string FileName = kSystemIconFile;
-    int IconIndex = 3;
+    int iconIndex = 3;
     int NumberOfIcons = 0;
     std::optional<platform::IconSize> Icon;  // the extracted icon; nullopt when it could not be
 };
@@ -25,18 +25,18 @@ class TrayIconChange {
 public:
     TrayIconChange(platform::IconFilePort& iconFiles, TrayIconPresence& trayIcon);
 
-    // ChangeIcon1Click: the picker opens at its last choice. A confirmed icon that can be
+    // changeTrayIcon: the picker opens at its last choice. A confirmed icon that can be
     // extracted becomes the tray icon; one that cannot leaves the tray icon as it is, without a
     // message. Confirmed or not, the extractor's file and index are written to `settings`;
     // while no icon was ever chosen the file is written empty, which keeps the program's own
     // icon at the next start. Returns what was written.
-    platform::IconLocation ChangeIcon1Click(settings::SettingsFile& settings);
+    platform::IconLocation changeTrayIcon(settings::SettingsFile& settings);
 
     // The main window's load: the icon stored by an earlier change becomes the tray icon.
     void useStoredIcon(const std::string& file, int index);
 
-    const IconExtractor& IconEx1() const { return IconEx1_; }
-    const platform::IconLocation& jvIcon() const { return jvIcon_; }
+    const IconExtractor& chosenIcon() const { return chosenIcon_; }
+    const platform::IconLocation& trayIconLocation() const { return trayIconLocation_; }
 
 private:
     // The extractor takes the icon's source, counts the icons of the file and extracts it; an
@@ -45,9 +45,9 @@ private:
 
     platform::IconFilePort& iconFiles_;
     TrayIconPresence& trayIcon_;
-    IconExtractor IconEx1_;
+    IconExtractor chosenIcon_;
     bool iconChosen_ = false;  // the extractor holds a choice, of this run or a stored one
-    platform::IconLocation jvIcon_{kSystemIconFile, 0};  // the picker keeps the last choice
+    platform::IconLocation trayIconLocation_{kSystemIconFile, 0};  // the picker keeps the last choice
 };
 
 }  // namespace umbrix::app

@@ -25,7 +25,7 @@ std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
     mode.caption = "Mode of operation";
     mode.submenu = {normal, stealth};
 
-    platform::MenuEntry autoStart = item(TrayCommand::AutoStart, "Start with &Windows");
+    platform::MenuEntry autoStart = item(TrayCommand::StartWithWindows, "Start with &Windows");
     autoStart.checked = state.autoStart;
 
     return {item(TrayCommand::About, "&About"),

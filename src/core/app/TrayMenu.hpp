@@ -11,22 +11,22 @@
 namespace umbrix::app {
 
 enum class TrayCommand : std::uint32_t {
-    StartSilent = 1,  // DisSplScr
-    NormalOperation,  // Normaloperation1
-    StealthMode,  // Switchtostealthmode1
-    AutoStart,  // AutoStart
-    Close,  // Exit1
-    ChangeIcon,  // ChangeIcon1
-    About,  // About1
+    StartSilent = 1,  // "&Start silent (disables splash screen)"
+    NormalOperation,
+    StealthMode,
+    StartWithWindows,  // "Start with &Windows"
+    Close,  // "&Close Umbrix"
+    ChangeIcon,  // "&Change Icon..."
+    About,  // "&About"
 };
 
 struct TrayMenuState {
-    bool startSilent = false;  // "&Start silent ...": follows cbSilent
+    bool startSilent = false;  // "&Start silent ...": follows startSilent
     bool autoStart = false;  // "Start with &Windows"
     bool stealthAvailable = false;  // the exit-stealth hotkey has a dispatcher to bring the icon back
 };
 
-// PopupMenu1Popup: the entries in display order.
+// showTrayMenu: the entries in display order.
 std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state);
 
 }  // namespace umbrix::app

@@ -4,13 +4,13 @@
 // application owns one and hands it to the windows that need it.
 #include <string>
 
-#include "update/TVersion.hpp"
+#include "update/Version.hpp"
 
 namespace umbrix::config {
 
 struct Configuration {
     // The running program, from its own version resource.
-    update::TVersion CurrentVersion;
+    update::Version CurrentVersion;
     // The main window's title label lblTitle, e.g. "Umbrix: 7.1.1. Build 98".
     std::string TitleCaption;
 

@@ -33,8 +33,8 @@ Configuration InitConfiguration(platform::SystemPort& system, platform::FilePort
     Configuration configuration;
     configuration.TitleCaption = titleCaptionFor(version);
     configuration.CurrentVersion =
-        update::TVersion(version.MajorVersion, version.MinorVersion, version.ReleaseNumber, version.BuildNumber,
-                         std::string(CurrentPlatform), releaseDate(), std::string());
+        update::Version(version.MajorVersion, version.MinorVersion, version.ReleaseNumber, version.BuildNumber,
+                        std::string(CurrentPlatform), releaseDate(), std::string());
 
     if (auto appData = system.specialFolderPath(platform::SpecialFolder::CommonAppData)) {
         setFolders(configuration, *appData);

@@ -5,10 +5,10 @@ namespace umbrix::engine {
 
 enum class ActionSender {
     None,
-    PanicWindow,  // TPanic_f
-    HideHotkey,  // jvAppHkHide
-    UnhideHotkey,  // jvAppHkUnHide
-    StealthHotkey,  // hkStealth
+    PanicWindow,  // PanicWindow
+    HideHotkey,  // customHide
+    UnhideHotkey,  // customUnhide
+    StealthHotkey,  // exitStealth
 };
 
 // The `dlAction` show flag: 0 hides, anything else shows.

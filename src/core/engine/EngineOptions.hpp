@@ -4,15 +4,15 @@
 namespace umbrix::engine {
 
 struct EngineOptions {
-    bool cbCloaked = true;  // "Disregard cloaked windows (Windows 10)"
-    bool cbHideParent = true;  // "When Hiding the Active window, hide all application windows "
-    bool cbCloseParent = false;  // "When Closing the Active window, close all application windows "
-    bool cbzOrder = true;  // "Make next window in the Z Order active automatically"
-    bool fHidePanicBtn = false;  // "Always hide the Panic Button"
-    bool cbMuteAudio = true;  // "Mute the audio"
-    bool cbDisableACT = false;  // "Disable CTRL+ALT+DEL Windows keys (Requires Administrator priviledges)"
-    bool cbHideIcon = false;  // "Always hide the Umbrix System Tray icon"
-    bool cbTaskManager = false;  // "Disable Task Manager (Requires Administrative priviledge)"
+    bool ignoreCloakedWindows = true;  // "Disregard cloaked windows (Windows 10)"
+    bool hideParentWindows = true;  // "When Hiding the Active window, hide all application windows "
+    bool closeParentWindows = false;  // "When Closing the Active window, close all application windows "
+    bool keepZOrder = true;  // "Make next window in the Z Order active automatically"
+    bool alwaysHidePanicButton = false;  // "Always hide the Panic Button"
+    bool muteAudio = true;  // "Mute the audio"
+    bool disableCtrlAltDel = false;  // "Disable CTRL+ALT+DEL Windows keys (Requires Administrator priviledges)"
+    bool alwaysHideTrayIcon = false;  // "Always hide the Umbrix System Tray icon"
+    bool disableTaskManager = false;  // "Disable Task Manager (Requires Administrative priviledge)"
 };
 
 }  // namespace umbrix::engine

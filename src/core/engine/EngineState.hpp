@@ -25,7 +25,7 @@ struct SharedMenuState {
 struct EngineState {
     VisibleWindowList visibleWindows;  // VisibleWindows
     HiddenWindowList hiddenWindows;  // WindowLV
-    ExclusionList exclusions;  // lvExclude, lvAppExclude, rgExclude
+    ExclusionList exclusions;  // windowExclusionList, applicationExclusionList, exclusionMode
     EngineOptions options;
     SharedMenuState sharedMenu;
     // The decoy's launch result (`DecoyAppHandle`); the inventory leaves a window with this

@@ -8,7 +8,7 @@ namespace umbrix::engine {
 ExclusionCommands::ExclusionCommands(platform::TextPort& text, EngineCollaborators links, EngineState& state)
     : text_(text), links_(links), state_(state) {}
 
-void ExclusionCommands::btnAddClick() {
+void ExclusionCommands::excludeSelectedWindow() {
     auto selected = state_.visibleWindows.selectedIndex();
     if (!selected) return;
     const WindowEntry entry = state_.visibleWindows[*selected];
@@ -20,7 +20,7 @@ void ExclusionCommands::btnAddClick() {
     state_.visibleWindows.removeAt(*selected);
 }
 
-void ExclusionCommands::btnRemoveClick() {
+void ExclusionCommands::removeSelectedWindowExclusion() {
     auto& windows = state_.exclusions.windows;
     auto selected = windows.selectedIndex();
     if (!selected) return;
@@ -32,16 +32,16 @@ void ExclusionCommands::btnRemoveClick() {
         state_.exclusions.applications.removeAt(*application);
 }
 
-void ExclusionCommands::Clearall1Click() { state_.exclusions.windows.clear(); }
+void ExclusionCommands::clearWindowExclusions() { state_.exclusions.windows.clear(); }
 
-void ExclusionCommands::Browse1Click() {
+void ExclusionCommands::addApplicationExclusionFromFile() {
     auto file = links_.dialogs.browseForFile(
         FileDialogRequest{kBrowseDialogTitle, kBrowseDialogFilter, kBrowseDialogDefaultExtension});
     if (!file || findApplicationExclusion(text_, state_.exclusions, *file)) return;
     state_.exclusions.applications.append(ApplicationExclusion{*file, kBrowsedApplication, std::nullopt});
 }
 
-void ExclusionCommands::Removeselected1Click() {
+void ExclusionCommands::removeSelectedApplicationExclusion() {
     auto& applications = state_.exclusions.applications;
     if (auto selected = applications.selectedIndex()) applications.removeAt(*selected);
 }
@@ -54,14 +54,14 @@ void ExclusionCommands::enableApplicationCommands() {
     state_.sharedMenu.addApplication = true;
 }
 
-void ExclusionCommands::lvAppExcludeMouseDown(MouseButton button) {
+void ExclusionCommands::onApplicationListMouseDown(MouseButton button) {
     if (button == MouseButton::Right) enableApplicationCommands();
 }
 
-void ExclusionCommands::lvAppExcludeMouseEnter() { enableApplicationCommands(); }
+void ExclusionCommands::onApplicationListMouseEnter() { enableApplicationCommands(); }
 
-void ExclusionCommands::rgExcludeClick() {
-    state_.exclusions.activePage = static_cast<int>(state_.exclusions.rgExclude);
+void ExclusionCommands::onExclusionModeChanged() {
+    state_.exclusions.activePage = static_cast<int>(state_.exclusions.exclusionMode);
 }
 
 }  // namespace umbrix::engine

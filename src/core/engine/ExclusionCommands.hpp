@@ -13,23 +13,23 @@ public:
 
     // ">>": moves the selected visible window into the window exclusions and adds its
     // executable to the application exclusions unless it is there already.
-    void btnAddClick();
+    void excludeSelectedWindow();
     // "<<": gives the selected window exclusion back to the end of the visible-window list and
     // drops the first application exclusion of its executable.
-    void btnRemoveClick();
+    void removeSelectedWindowExclusion();
     // "Clear all": removes every window exclusion; the application exclusions stay.
-    void Clearall1Click();
+    void clearWindowExclusions();
     // "Add application" > "Browse...": adds the executable chosen in the file dialog.
-    void Browse1Click();
+    void addApplicationExclusionFromFile();
     // "Remove selected": removes the selected application exclusion.
-    void Removeselected1Click();
+    void removeSelectedApplicationExclusion();
 
     // The shared context menu enables the application commands over the application list.
-    void lvAppExcludeMouseDown(MouseButton button);
-    void lvAppExcludeMouseEnter();
+    void onApplicationListMouseDown(MouseButton button);
+    void onApplicationListMouseEnter();
 
     // The exclusion mode changed: the page of its list comes to the front.
-    void rgExcludeClick();
+    void onExclusionModeChanged();
 
 private:
     void enableApplicationCommands();

@@ -7,7 +7,7 @@
 
 namespace umbrix::engine {
 
-// "Exclusion list" radio group (`rgExclude`): how hide-all and close-all skip windows.
+// "Exclusion list" radio group (`exclusionMode`): how hide-all and close-all skip windows.
 enum class ExclusionMode : int {
     ByWindow = 0,  // "By Window title"
     ByApplication = 1,  // "By Application"
@@ -37,9 +37,9 @@ struct ApplicationExclusion {
 };
 
 struct ExclusionList {
-    SelectableList<WindowExclusion> windows;  // lvExclude, saved in the exclusion file
-    SelectableList<ApplicationExclusion> applications;  // lvAppExclude, never saved
-    ExclusionMode rgExclude = ExclusionMode::ByWindow;
+    SelectableList<WindowExclusion> windows;  // windowExclusionList, saved in the exclusion file
+    SelectableList<ApplicationExclusion> applications;  // applicationExclusionList, never saved
+    ExclusionMode exclusionMode = ExclusionMode::ByWindow;
     int activePage = 0;  // PageControl2: 0 the window exclusions, 1 the application exclusions
 };
 

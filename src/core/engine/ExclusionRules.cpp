@@ -21,7 +21,7 @@ std::optional<std::size_t> findApplicationExclusion(platform::TextPort& text, co
 }
 
 bool skippedByExclusionMode(platform::TextPort& text, const ExclusionList& exclusions, const WindowEntry& entry) {
-    if (exclusions.rgExclude == ExclusionMode::ByApplication)
+    if (exclusions.exclusionMode == ExclusionMode::ByApplication)
         return findApplicationExclusion(text, exclusions, entry.processPath).has_value();
     return hasWindowExclusionWithHandle(exclusions, entry.handleText);
 }

@@ -33,21 +33,21 @@ void HiddenWindowCommands::RestoreWindows(std::string_view /*MessageSent*/) {
     // entries are still there for the next attempt.
     showRecordedWindows(0);
     state_.hiddenWindows.clear();
-    inventory_.DoGetWindows();
+    inventory_.refreshInventory();
 }
 
 void HiddenWindowCommands::RestoreWindowsFrom(std::size_t first) {
     showRecordedWindows(first);
     auto& hidden = state_.hiddenWindows;
     while (hidden.size() > first) hidden.removeAt(hidden.size() - 1);
-    inventory_.DoGetWindows();
+    inventory_.refreshInventory();
 }
 
-bool HiddenWindowCommands::IsExiting() {
+bool HiddenWindowCommands::showEveryHiddenWindow() {
     return runBestEffort([&] { showRecordedWindows(0); });
 }
 
-void HiddenWindowCommands::Showwindow1Click() {
+void HiddenWindowCommands::showSelectedHiddenWindow() {
     auto selected = state_.hiddenWindows.selectedIndex();
     if (!selected) return;
     ports_.windows.showWindow(windowFromHandleText(state_.hiddenWindows[*selected].handleText),
@@ -55,7 +55,7 @@ void HiddenWindowCommands::Showwindow1Click() {
     state_.hiddenWindows.removeAt(*selected);
 }
 
-void HiddenWindowCommands::Showallwindows1Click() {
+void HiddenWindowCommands::showAllHiddenWindows() {
     auto& hidden = state_.hiddenWindows;
     while (!hidden.empty()) {
         const std::size_t last = hidden.size() - 1;
@@ -64,7 +64,7 @@ void HiddenWindowCommands::Showallwindows1Click() {
     }
 }
 
-void HiddenWindowCommands::Closewindow1Click() {
+void HiddenWindowCommands::closeSelectedHiddenWindow() {
     auto selected = state_.hiddenWindows.selectedIndex();
     if (!selected) return;
     const HiddenWindowEntry asked = state_.hiddenWindows[*selected];
@@ -94,10 +94,10 @@ void HiddenWindowCommands::enableHiddenWindowCommands() {
     state_.sharedMenu.addApplication = false;
 }
 
-void HiddenWindowCommands::WindowLVMouseDown(MouseButton button) {
+void HiddenWindowCommands::onHiddenListMouseDown(MouseButton button) {
     if (button == MouseButton::Right) enableHiddenWindowCommands();
 }
 
-void HiddenWindowCommands::WindowLVMouseEnter() { enableHiddenWindowCommands(); }
+void HiddenWindowCommands::onHiddenListMouseEnter() { enableHiddenWindowCommands(); }
 
 }  // namespace umbrix::engine

@@ -29,21 +29,21 @@ public:
 
     // Shows every recorded window as RestoreWindows does, keeping the list as it is. False when
     // an unexpected failure ended the walk.
-    bool IsExiting();
+    bool showEveryHiddenWindow();
 
     // "Show selected window": shows it normal size and drops its entry.
-    void Showwindow1Click();
+    void showSelectedHiddenWindow();
     // "Show all windows": from the last entry to the first, shows each normal size and drops it.
-    void Showallwindows1Click();
+    void showAllHiddenWindows();
     // "Close window...": asks, then asks the window's application to close it.
-    void Closewindow1Click();
+    void closeSelectedHiddenWindow();
 
     // Drops the entries whose close was requested and whose windows are gone.
     void DropClosedWindows();
 
     // The shared context menu enables the hidden-window commands over this list.
-    void WindowLVMouseDown(MouseButton button);
-    void WindowLVMouseEnter();
+    void onHiddenListMouseDown(MouseButton button);
+    void onHiddenListMouseEnter();
 
 private:
     void showRecordedWindows(std::size_t first);

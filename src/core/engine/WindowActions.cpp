@@ -19,8 +19,9 @@ WindowActions::WindowActions(platform::Platform ports, EngineCollaborators links
     : ports_(ports), links_(links), state_(state), inventory_(inventory) {}
 
 void WindowActions::CloseApplicationWindows() {
-    if (state_.options.cbHideIcon) links_.trayIcon.removeTrayIcon();
-    if (links_.lockdown.hasAdministratorRights()) links_.lockdown.setTaskManagerDisabled(state_.options.cbTaskManager);
+    if (state_.options.alwaysHideTrayIcon) links_.trayIcon.removeTrayIcon();
+    if (links_.lockdown.hasAdministratorRights())
+        links_.lockdown.setTaskManagerDisabled(state_.options.disableTaskManager);
     closeMainWindowIfVisible();
     if (links_.ownWindows.isPasswordPromptShown()) links_.ownWindows.closeAndDestroyPasswordPrompt();
     if (links_.ownWindows.isAboutWindowShown()) links_.ownWindows.closeAboutWindow();
@@ -56,10 +57,10 @@ void WindowActions::hideAndRecord(ActionSender Sender, int dlAction, const std::
     ShowHideWindow(Sender, dlAction, handleText);
 }
 
-bool WindowActions::DoHideAllWindows(int dlAction) {
+bool WindowActions::hideAllWindows(int dlAction) {
     return runBestEffort([&] {
         CloseApplicationWindows();
-        inventory_.DoGetWindows();
+        inventory_.refreshInventory();
         std::vector<WindowEntry> toHide;
         for (const WindowEntry& entry : state_.visibleWindows.entries()) {
             if (isNeverHidden(entry.title)) continue;
@@ -74,7 +75,7 @@ bool WindowActions::DoHideAllWindows(int dlAction) {
     });
 }
 
-bool WindowActions::DoHideActiveWindows(ActionSender Sender, int dlAction) {
+bool WindowActions::hideActiveApplication(ActionSender Sender, int dlAction) {
     return runBestEffort([&] {
         closeMainWindowIfVisible();
         const WindowId target = activeTarget(Sender);
@@ -83,7 +84,7 @@ bool WindowActions::DoHideActiveWindows(ActionSender Sender, int dlAction) {
         const auto process = ports_.windows.windowProcessId(target);
         // The other windows of the same application, from the end of the list as last refreshed.
         std::vector<std::string> siblings;
-        if (state_.options.cbHideParent && process) {
+        if (state_.options.hideParentWindows && process) {
             const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
             for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
                 const WindowId window = windowFromHandleText(entry->handleText);
@@ -105,10 +106,10 @@ bool WindowActions::DoHideActiveWindows(ActionSender Sender, int dlAction) {
     });
 }
 
-bool WindowActions::DoCloseAllWindows(int /*dlAction*/) {
+bool WindowActions::closeAllWindows(int /*dlAction*/) {
     return runBestEffort([&] {
         closeMainWindowIfVisible();
-        inventory_.DoGetWindows();
+        inventory_.refreshInventory();
         const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
             if (isMainCaptionOrDesktop(entry->title)) continue;
@@ -120,7 +121,7 @@ bool WindowActions::DoCloseAllWindows(int /*dlAction*/) {
     });
 }
 
-bool WindowActions::DoCloseActiveWindow(ActionSender Sender, int /*dlAction*/) {
+bool WindowActions::closeActiveWindow(ActionSender Sender, int /*dlAction*/) {
     return runBestEffort([&] {
         closeMainWindowIfVisible();
         const WindowId target = activeTarget(Sender);
@@ -129,7 +130,7 @@ bool WindowActions::DoCloseActiveWindow(ActionSender Sender, int /*dlAction*/) {
         if (title.empty() || sameText(ports_.text, title, kProgramManager) || !ports_.windows.isWindowVisible(target))
             return;
         ports_.windows.postCloseRequest(target);
-        if (!state_.options.cbCloseParent || !process) return;
+        if (!state_.options.closeParentWindows || !process) return;
 
         // The target has its request already; a second one would make an application that asks
         // "save changes?" ask twice.
@@ -147,14 +148,14 @@ bool WindowActions::ShowHideWindow(ActionSender /*Sender*/, int showFlag, std::s
     const WindowId handle = windowFromHandleText(handleText);
     return runBestEffort(
         [&] {
-            if (state_.options.fHidePanicBtn) links_.panicButton.closePanicWindow();
+            if (state_.options.alwaysHidePanicButton) links_.panicButton.closePanicWindow();
             if (showFlag == kHide) {
                 if (handle == links_.panicButton.panicWindowHandle()) return false;
                 return ports_.windows.showWindow(handle, ShowCommand::Hide);
             }
             ports_.windows.showWindow(handle, ShowCommand::Show);
-            if (state_.options.cbMuteAudio) links_.audioMute.switchMuteOff();
-            if (state_.options.cbDisableACT) links_.lockdown.liftCtrlAltDelRestrictions();
+            if (state_.options.muteAudio) links_.audioMute.switchMuteOff();
+            if (state_.options.disableCtrlAltDel) links_.lockdown.liftCtrlAltDelRestrictions();
             return true;
         },
         [&] {
@@ -168,7 +169,7 @@ bool WindowActions::IsSameProcess(WindowId handle, platform::ProcessId pid) {
     return process.has_value() && *process == pid;
 }
 
-void WindowActions::Hideselectedwindow1Click() {
+void WindowActions::hideSelectedWindow() {
     auto selected = state_.visibleWindows.selectedIndex();
     if (!selected) return;
     const WindowEntry entry = state_.visibleWindows[*selected];

@@ -24,10 +24,10 @@ public:
 
     // Each action answers false when an unexpected failure stopped it; what it had already done
     // and recorded stays.
-    bool DoHideAllWindows(int dlAction);
-    bool DoHideActiveWindows(ActionSender Sender, int dlAction);
-    bool DoCloseAllWindows(int dlAction);
-    bool DoCloseActiveWindow(ActionSender Sender, int dlAction);
+    bool hideAllWindows(int dlAction);
+    bool hideActiveApplication(ActionSender Sender, int dlAction);
+    bool closeAllWindows(int dlAction);
+    bool closeActiveWindow(ActionSender Sender, int dlAction);
 
     // Hides (show flag 0) or shows the window named by the handle text. Hiding answers whether
     // the window was visible before, and refuses the panic button window. Showing also switches
@@ -37,7 +37,7 @@ public:
     bool IsSameProcess(platform::WindowId handle, platform::ProcessId pid);
 
     // "Hide selected window" of the visible-window list.
-    void Hideselectedwindow1Click();
+    void hideSelectedWindow();
 
 private:
     enum class Stamp { DateAndTime, TimeOnly };

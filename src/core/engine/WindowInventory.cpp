@@ -14,22 +14,22 @@ using platform::WindowId;
 WindowInventory::WindowInventory(platform::Platform ports, EngineCollaborators links, EngineState& state)
     : ports_(ports), links_(links), state_(state) {}
 
-bool WindowInventory::CollectWindowHandle(WindowId handle) {
+bool WindowInventory::collectWindow(WindowId handle) {
     handles_.push_back(handle);
     return true;
 }
 
-void WindowInventory::DoGetWindows() {
+void WindowInventory::refreshInventory() {
     handles_.clear();
     iconlessThisRefresh_.clear();
     state_.visibleWindows.clear();
-    ports_.windows.enumWindows([this](WindowId handle) { return CollectWindowHandle(handle); });
+    ports_.windows.enumWindows([this](WindowId handle) { return collectWindow(handle); });
 
     ProcessTable processes(ports_.processes);
     std::unordered_set<std::string> listed;
     for (WindowId handle : handles_) {
         const std::string title = ports_.windows.windowText(handle);
-        if (state_.options.cbCloaked && IsCloaked(handle)) continue;
+        if (state_.options.ignoreCloakedWindows && IsCloaked(handle)) continue;
         if (title.empty()) continue;
         if (!ports_.windows.isWindowVisible(handle)) continue;
         if (handle == state_.decoyAppHandle) continue;
@@ -47,13 +47,13 @@ void WindowInventory::DoGetWindows() {
     }
 }
 
-void WindowInventory::Refresh1Click() {
+void WindowInventory::refreshWindowList() {
     struct WaitCursor {
         EngineDialogs& dialogs;
         explicit WaitCursor(EngineDialogs& d) : dialogs(d) { dialogs.setWaitCursor(true); }
         ~WaitCursor() { dialogs.setWaitCursor(false); }
     } waiting(links_.dialogs);
-    DoGetWindows();
+    refreshInventory();
 }
 
 bool WindowInventory::ExcludeWindow(std::string_view title) {

@@ -20,10 +20,10 @@ public:
     WindowInventory(platform::Platform ports, EngineCollaborators links, EngineState& state);
 
     // Empties the handle array and rebuilds the visible-window list.
-    void DoGetWindows();
+    void refreshInventory();
 
-    // "Refresh..." of the visible-window list: DoGetWindows under the hourglass.
-    void Refresh1Click();
+    // "Refresh..." of the visible-window list: refreshInventory under the hourglass.
+    void refreshWindowList();
 
     // True for the main window's current caption and "Program Manager", in any letter case.
     bool ExcludeWindow(std::string_view title);
@@ -43,7 +43,7 @@ public:
     int GetImageIndex(std::string_view strPath);
 
     // The enumeration callback: collects the handle and asks for more.
-    bool CollectWindowHandle(platform::WindowId handle);
+    bool collectWindow(platform::WindowId handle);
 
     // THandleArray: the handles of the last enumeration, in Z order.
     const std::vector<platform::WindowId>& handles() const { return handles_; }

@@ -8,16 +8,16 @@ ActivationExtras::ActivationExtras(const platform::Platform& platform)
       cleanup_(platform.shell, platform.internetCache, platform.urlHistory, platform.registry, platform.system,
                platform.cursor) {}
 
-void ActivationExtras::DoOptions(const ExtrasOptions& options) {
-    if (options.cbMuteAudio) audio_.MuteAudio(true);
-    if (options.cbDisableACT) lockdown_.SetCtrlAltDelPolicy(false);
-    if (options.cbRecycle) cleanup_.EmptyRecycleBin();
-    if (options.cbClearTemp) {
+void ActivationExtras::runExtras(const ExtrasOptions& options) {
+    if (options.muteAudio) audio_.MuteAudio(true);
+    if (options.disableCtrlAltDel) lockdown_.SetCtrlAltDelPolicy(false);
+    if (options.emptyRecycleBin) cleanup_.EmptyRecycleBin();
+    if (options.clearTemporaryFiles) {
         cleanup_.ClearInternetCache();
         cleanup_.ClearTypedUrls();
     }
-    if (options.cbHistory) cleanup_.ClearInternetHistory();
-    if (options.cbRecent) {
+    if (options.clearInternetHistory) cleanup_.ClearInternetHistory();
+    if (options.clearRecentDocuments) {
         // Without a Recent folder only the folder step is skipped; the list is still cleared.
         if (auto recent = cleanup_.RecentFolder()) cleanup_.DeleteFolderContents(*recent);
         cleanup_.ClearRecentDocsList();

@@ -20,7 +20,7 @@ public:
     // The mute, the Recycle Bin, the cache and the Recent folder absorb their own failures. A
     // policy value that cannot be written, a typed-addresses key that cannot be created again
     // or a history store that cannot be opened ends the run there with ExtrasError.
-    void DoOptions(const ExtrasOptions& options);
+    void runExtras(const ExtrasOptions& options);
 
     AudioMute& audio() { return audio_; }
     SystemLockdown& lockdown() { return lockdown_; }

@@ -5,9 +5,9 @@ namespace umbrix::extras {
 Decoy::Decoy(platform::ShellPort& shell) : shell_(shell) {}
 
 void Decoy::LaunchDecoy(const DecoyOptions& options) {
-    if (!options.UseDecoy || options.DecoyApp.empty()) return;
+    if (!options.useDecoy || options.decoyProgram.empty()) return;
     forget();
-    platform::ShellExecution execution = shell_.execute(options.DecoyApp);
+    platform::ShellExecution execution = shell_.execute(options.decoyProgram);
     decoyAppHandle_ = execution.code;
     decoyActive_ = true;
     if (execution.accepted() && execution.process) {

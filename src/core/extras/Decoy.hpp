@@ -17,8 +17,8 @@
 namespace umbrix::extras {
 
 struct DecoyOptions {
-    bool UseDecoy = false;  // "Launch an application or open a document"
-    std::string DecoyApp;  // the program or document, exactly as entered
+    bool useDecoy = false;  // "Launch an application or open a document"
+    std::string decoyProgram;  // the program or document, exactly as entered
 };
 
 class Decoy {

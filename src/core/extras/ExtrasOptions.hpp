@@ -4,12 +4,12 @@
 namespace umbrix::extras {
 
 struct ExtrasOptions {
-    bool cbMuteAudio = true;  // "Mute the audio"
-    bool cbDisableACT = false;  // "Disable CTRL+ALT+DEL Windows keys (Requires Administrator priviledges)"
-    bool cbRecycle = false;  // "Empty the Recycle Bin"
-    bool cbClearTemp = false;  // "Clear temporary files": the browser cache and its typed addresses
-    bool cbHistory = false;  // "Delete Internet history"
-    bool cbRecent = false;  // "Clear recently accessed documents list"
+    bool muteAudio = true;  // "Mute the audio"
+    bool disableCtrlAltDel = false;  // "Disable CTRL+ALT+DEL Windows keys (Requires Administrator priviledges)"
+    bool emptyRecycleBin = false;  // "Empty the Recycle Bin"
+    bool clearTemporaryFiles = false;  // "Clear temporary files": the browser cache and its typed addresses
+    bool clearInternetHistory = false;  // "Delete Internet history"
+    bool clearRecentDocuments = false;  // "Clear recently accessed documents list"
 };
 
 }  // namespace umbrix::extras

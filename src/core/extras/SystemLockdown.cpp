@@ -72,8 +72,8 @@ void SystemLockdown::SetCtrlAltDelPolicy(bool enabled) {
     (void)registry_.createKey(RegistryRoot::CurrentUser, kExplorerPolicies);
 }
 
-void SystemLockdown::ApplyTaskManagerOption(bool cbTaskManager) {
-    if (HasAdministratorRights()) SetTaskManagerPolicy(cbTaskManager);
+void SystemLockdown::ApplyTaskManagerOption(bool disableTaskManager) {
+    if (HasAdministratorRights()) SetTaskManagerPolicy(disableTaskManager);
 }
 
 void SystemLockdown::LiftAtExit() {

@@ -31,7 +31,7 @@ public:
 
     // Before every hide or close action and when stealth mode is entered: the Task Manager
     // option follows its check box, for an administrator only.
-    void ApplyTaskManagerOption(bool cbTaskManager);
+    void ApplyTaskManagerOption(bool disableTaskManager);
 
     // At a normal exit: with administrator rights both policies are lifted (the value ends as
     // REG_DWORD 0); without them, a restriction this program wrote is lifted all the same.

@@ -8,23 +8,23 @@ namespace umbrix::hotkeys {
 // panic button window, or one of the three hotkey components of the hotkey setup dialog.
 enum class ActivationSender { None, PanicWindow, CustomHide, CustomUnhide, ExitStealth };
 
-// TForm2.GetHotKeys: serves the default set. `messageSent` is the hotkey identifier of the
+// TrayController.dispatchDefaultHotkey: serves the default set. `messageSent` is the hotkey identifier of the
 // WM_HOTKEY (the hide or unhide atom for the default set), or the hide atom from the panic button.
-class DefaultHotKeyDispatcher {
+class DefaultHotkeyDispatcher {
 public:
-    virtual void GetHotKeys(ActivationSender sender, std::int32_t messageSent) = 0;
+    virtual void dispatchDefaultHotkey(ActivationSender sender, std::int32_t messageSent) = 0;
 
 protected:
-    ~DefaultHotKeyDispatcher() = default;
+    ~DefaultHotkeyDispatcher() = default;
 };
 
-// THotKey_f.DoHotKey: serves the custom set, the exit-stealth hotkey and the panic button.
-class HotKeyComponentDispatcher {
+// HotkeySetupDialog.dispatchComponentHotkey: serves the custom set, the exit-stealth hotkey and the panic button.
+class HotkeyComponentDispatcher {
 public:
-    virtual void DoHotKey(ActivationSender sender) = 0;
+    virtual void dispatchComponentHotkey(ActivationSender sender) = 0;
 
 protected:
-    ~HotKeyComponentDispatcher() = default;
+    ~HotkeyComponentDispatcher() = default;
 };
 
 }  // namespace umbrix::hotkeys

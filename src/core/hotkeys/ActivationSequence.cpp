@@ -26,12 +26,12 @@ ActionSender engineSenderOf(ActivationSender sender) {
 
 extras::ExtrasOptions extrasOptionsOf(const settings::AppSelections& selections) {
     return extras::ExtrasOptions{
-        .cbMuteAudio = selections.cbMuteAudio,
-        .cbDisableACT = selections.cbDisableACT,
-        .cbRecycle = selections.cbRecycle,
-        .cbClearTemp = selections.cbClearTemp,
-        .cbHistory = selections.cbHistory,
-        .cbRecent = selections.cbRecent,
+        .muteAudio = selections.muteAudio,
+        .disableCtrlAltDel = selections.disableCtrlAltDel,
+        .emptyRecycleBin = selections.emptyRecycleBin,
+        .clearTemporaryFiles = selections.clearTemporaryFiles,
+        .clearInternetHistory = selections.clearInternetHistory,
+        .clearRecentDocuments = selections.clearRecentDocuments,
     };
 }
 
@@ -60,20 +60,20 @@ ActivationSequence::ActivationSequence(ActivationLinks links) : links_(std::move
     if (!links_.absorbedError) throw std::invalid_argument("the activation needs the program's error handler");
 }
 
-void ActivationSequence::GetHotKeys(ActivationSender sender, std::int32_t messageSent) {
-    if (!links_.selections.UseDefaultKeys && sender != ActivationSender::PanicWindow) return;
+void ActivationSequence::dispatchDefaultHotkey(ActivationSender sender, std::int32_t messageSent) {
+    if (!links_.selections.useDefaultHotkeys && sender != ActivationSender::PanicWindow) return;
     // The custom and exit-stealth hotkeys pass here too, on their way to their components.
-    if (links_.defaultHotKeys.isHideAtom(messageSent)) {
+    if (links_.defaultHotkeys.isHideAtom(messageSent)) {
         defaultDispatch(sender, Request::Hide);
-    } else if (links_.defaultHotKeys.isUnhideAtom(messageSent)) {
+    } else if (links_.defaultHotkeys.isUnhideAtom(messageSent)) {
         defaultDispatch(sender, Request::Unhide);
     }
 }
 
 void ActivationSequence::activateFromPanicButton() {
-    const std::int32_t action = links_.selections.Action;
+    const std::int32_t action = links_.selections.action;
     if (action == kHideActiveAction || action == kCloseActiveAction) {
-        DoHotKey(ActivationSender::PanicWindow);
+        dispatchComponentHotkey(ActivationSender::PanicWindow);
     } else {
         defaultDispatch(ActivationSender::PanicWindow, Request::Hide);
     }
@@ -83,7 +83,7 @@ void ActivationSequence::defaultDispatch(ActivationSender sender, Request reques
     {
         IdleSuspension suspended(*this);
         if (request == Request::Hide) {
-            const std::int32_t action = links_.selections.Action;
+            const std::int32_t action = links_.selections.action;
             // The active-window hide gets no sender here; only the close passes it on.
             const ActionSender activeSender =
                 action == kCloseActiveAction ? engineSenderOf(sender) : ActionSender::None;
@@ -95,7 +95,7 @@ void ActivationSequence::defaultDispatch(ActivationSender sender, Request reques
     runExtras(request);
 }
 
-void ActivationSequence::DoHotKey(ActivationSender sender) {
+void ActivationSequence::dispatchComponentHotkey(ActivationSender sender) {
     Request request = Request::Hide;
     {
         IdleSuspension suspended(*this);
@@ -103,10 +103,10 @@ void ActivationSequence::DoHotKey(ActivationSender sender) {
             links_.trayIcon.showTrayIcon();
             return;
         }
-        if (sender == ActivationSender::CustomHide && links_.selections.UseDefaultKeys) return;
+        if (sender == ActivationSender::CustomHide && links_.selections.useDefaultHotkeys) return;
 
         if (sender == ActivationSender::CustomHide || sender == ActivationSender::PanicWindow) {
-            guardedHide([&] { hideSequence(engineSenderOf(sender), links_.selections.Action); });
+            guardedHide([&] { hideSequence(engineSenderOf(sender), links_.selections.action); });
         } else if (sender == ActivationSender::CustomUnhide) {
             // Works in both modes: a live unhide key always gives the windows back.
             request = Request::Unhide;
@@ -126,14 +126,14 @@ void ActivationSequence::hideSequence(ActionSender activeSender, std::int32_t ac
     actions.CloseApplicationWindows();
     // The actions answer whether they ran to their end; what they did stays either way.
     switch (action) {
-        case kHideAllAction: actions.DoHideAllWindows(engine::kHide); break;
-        case kHideActiveAction: actions.DoHideActiveWindows(activeSender, engine::kHide); break;
-        case kCloseAllAction: actions.DoCloseAllWindows(engine::kHide); break;
-        case kCloseActiveAction: actions.DoCloseActiveWindow(activeSender, engine::kHide); break;
+        case kHideAllAction: actions.hideAllWindows(engine::kHide); break;
+        case kHideActiveAction: actions.hideActiveApplication(activeSender, engine::kHide); break;
+        case kCloseAllAction: actions.closeAllWindows(engine::kHide); break;
+        case kCloseActiveAction: actions.closeActiveWindow(activeSender, engine::kHide); break;
     }
     engine.state().visibleWindows.clear();
     if (action == kHideActiveAction || action == kCloseActiveAction) {
-        engine.inventory().DoGetWindows();
+        engine.inventory().refreshInventory();
         focusStep();
     }
     launchDecoy();
@@ -148,7 +148,7 @@ void ActivationSequence::guardedHide(const std::function<void()>& hide) {
         links_.absorbedError(std::current_exception());
         // Whatever went wrong, the user gets back what this hide took. An error is no way
         // around the unlock prompt: what the password guards from before stays hidden.
-        if (links_.password.guardsHiddenWindows(links_.selections.cbPassword))
+        if (links_.password.guardsHiddenWindows(links_.selections.requirePassword))
             links_.engine.hiddenWindows().RestoreWindowsFrom(takenFrom);
         else
             links_.engine.hiddenWindows().RestoreWindows();
@@ -161,7 +161,7 @@ ActivationSequence::UnhideEnd ActivationSequence::guardedUnhide() {
     bool restoreAllowed = false;
     try {
         if (engine.state().hiddenWindows.empty()) return UnhideEnd::Finished;
-        if (!links_.selections.cbPassword) {
+        if (!links_.selections.requirePassword) {
             restoreAllowed = true;
             engine.hiddenWindows().RestoreWindows();
             return UnhideEnd::Finished;
@@ -199,18 +199,18 @@ bool ActivationSequence::IsWindowMinimized(WindowId window) {
 }
 
 void ActivationSequence::launchDecoy() {
-    links_.decoy.LaunchDecoy(extras::DecoyOptions{links_.selections.UseDecoy, links_.selections.DecoyApp});
+    links_.decoy.LaunchDecoy(extras::DecoyOptions{links_.selections.useDecoy, links_.selections.decoyProgram});
     extras::markDecoyWindow(links_.decoy, links_.engine.state());
 }
 
 void ActivationSequence::runExtras(Request request) {
-    if (links_.selections.Action == kDoNothingAction) return;
+    if (links_.selections.action == kDoNothingAction) return;
     extras::ExtrasOptions options = extrasOptionsOf(links_.selections);
     if (request == Request::Unhide && links_.engine.state().hiddenWindows.empty()) {
-        options.cbMuteAudio = false;
-        options.cbDisableACT = false;
+        options.muteAudio = false;
+        options.disableCtrlAltDel = false;
     }
-    links_.extras.DoOptions(options);
+    links_.extras.runExtras(options);
 }
 
 }  // namespace umbrix::hotkeys

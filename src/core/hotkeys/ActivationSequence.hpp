@@ -1,6 +1,6 @@
 #pragma once
-// The two dispatchers of an activation (TForm2.GetHotKeys for the default set and the panic
-// button, THotKey_f.DoHotKey for the hotkey components and the panic button) and the order of
+// The two dispatchers of an activation (TrayController.dispatchDefaultHotkey for the default set and the panic
+// button, HotkeySetupDialog.dispatchComponentHotkey for the hotkey components and the panic button) and the order of
 // their steps: the preparation, the configured action, the focus and decoy steps, the unhide
 // with its password, and the extras after both.
 //
@@ -18,7 +18,7 @@
 #include "extras/Decoy.hpp"
 #include "hotkeys/ActivationCollaborators.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
-#include "hotkeys/DefaultHotKeys.hpp"
+#include "hotkeys/DefaultHotkeys.hpp"
 #include "password/UnhidePassword.hpp"
 #include "password/UnlockPromptSlot.hpp"
 #include "platform/WindowPort.hpp"
@@ -42,7 +42,7 @@ struct ActivationLinks {
     extras::Decoy& decoy;
     password::UnlockPromptSlot& unlockPrompt;
     const password::UnhidePassword& password;  // whether it guards the hidden windows
-    const DefaultHotKeys& defaultHotKeys;  // the hide and unhide atoms
+    const DefaultHotkeys& defaultHotkeys;  // the hide and unhide atoms
     engine::TrayIcon& trayIcon;  // the exit-stealth hotkey brings the icon back
     IdleTracking& idleTracking;
     // An error that ends a hide or unhide sequence is absorbed by the dispatcher, which then
@@ -50,18 +50,18 @@ struct ActivationLinks {
     std::function<void(std::exception_ptr)> absorbedError;
 };
 
-class ActivationSequence final : public DefaultHotKeyDispatcher,
-                                 public HotKeyComponentDispatcher,
+class ActivationSequence final : public DefaultHotkeyDispatcher,
+                                 public HotkeyComponentDispatcher,
                                  public PanicButtonActivation {
 public:
     explicit ActivationSequence(ActivationLinks links);
     ActivationSequence(const ActivationSequence&) = delete;
     ActivationSequence& operator=(const ActivationSequence&) = delete;
 
-    void GetHotKeys(ActivationSender sender, std::int32_t messageSent) override;
-    void DoHotKey(ActivationSender sender) override;
+    void dispatchDefaultHotkey(ActivationSender sender, std::int32_t messageSent) override;
+    void dispatchComponentHotkey(ActivationSender sender) override;
 
-    // The panic button's click: the active-window actions (1, 3) go to DoHotKey, every other
+    // The panic button's click: the active-window actions (1, 3) go to dispatchComponentHotkey, every other
     // action to the default dispatcher as the hide hotkey, whether or not its atom exists.
     void activateFromPanicButton() override;
 
@@ -89,7 +89,7 @@ private:
     UnhideEnd guardedUnhide();
     void focusStep();
     void launchDecoy();
-    // DoOptions after a dispatch. After an unhide the audio is muted and Ctrl+Alt+Del
+    // runExtras after a dispatch. After an unhide the audio is muted and Ctrl+Alt+Del
     // restricted again only while windows are still hidden: the user who just got the desktop
     // back must not lose the sound and the Task Manager with it.
     void runExtras(Request request);

@@ -2,14 +2,14 @@
 
 namespace umbrix::hotkeys {
 
-std::string registrationFailureText(const HotKeyText& text, TShortCut hotKey) {
-    return "Failed to register selected hotkeys " + text.FormatHotKeyText(hotKey) + " Select different combination";
+std::string registrationFailureText(const HotkeyText& text, KeyCombination hotkey) {
+    return "Failed to register selected hotkeys " + text.FormatHotkeyText(hotkey) + " Select different combination";
 }
 
-void showRegistrationFailure(platform::DialogPort& dialogs, const HotKeyText& text, TShortCut hotKey,
+void showRegistrationFailure(platform::DialogPort& dialogs, const HotkeyText& text, KeyCombination hotkey,
                              const platform::ModalWindow* owner) {
     platform::MessageBoxRequest box;
-    box.text = registrationFailureText(text, hotKey);
+    box.text = registrationFailureText(text, hotkey);
     box.caption = "Error";
     box.icon = platform::MessageBoxIcon::Error;
     box.taskModal = true;

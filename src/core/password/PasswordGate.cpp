@@ -8,30 +8,30 @@ namespace umbrix::password {
 
 using platform::ModalResult;
 
-void PasswordGate::DoSetPassword() {
-    TPasswordDlg dialog(dialogs_, cursor_, password_, store_);
+void PasswordGate::showSetPasswordDialog() {
+    SetPasswordDialog dialog(dialogs_, cursor_, password_, store_);
     dialogs_.showModal(dialog);
 }
 
-void PasswordGate::Passwords1Click() {
+void PasswordGate::openSetPasswordDialog() {
     if (!password_.isSet()) {
-        DoSetPassword();
+        showSetPasswordDialog();
         return;
     }
-    TPassword_f* prompt = nullptr;
+    UnlockPrompt* prompt = nullptr;
     {
         platform::WaitCursorScope wait(cursor_);
         // An open prompt keeps the program modal to it; a second one is never made.
         prompt = prompts_.createForGate();
         if (!prompt) return;
-        prompt->Label1 = "Enter your password";
+        prompt->message = "Enter your password";
     }
     const ModalResult result = prompts_.show();
-    if (result != ModalResult::Ok || prompts_.Password_f() != prompt) {
+    if (result != ModalResult::Ok || prompts_.shownPrompt() != prompt) {
         prompts_.discard();
         return;
     }
-    std::string typed = prompt->takePassWord();
+    std::string typed = prompt->takeTypedPassword();
     prompts_.discard();
     bool matches = false;
     {
@@ -48,7 +48,7 @@ void PasswordGate::Passwords1Click() {
         dialogs_.messageBox(box);
         return;
     }
-    DoSetPassword();
+    showSetPasswordDialog();
 }
 
 }  // namespace umbrix::password

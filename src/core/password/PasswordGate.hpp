@@ -15,10 +15,10 @@ public:
                  PasswordStore& store, UnlockPromptSlot& prompts)
         : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store), prompts_(prompts) {}
 
-    // Passwords1Click / PassBtnClick.
-    void Passwords1Click();
+    // openSetPasswordDialog / PassBtnClick.
+    void openSetPasswordDialog();
     // Creates the set-password dialog, shows it modally and frees it.
-    void DoSetPassword();
+    void showSetPasswordDialog();
 
 private:
     platform::DialogPort& dialogs_;

@@ -7,15 +7,15 @@ namespace umbrix::password {
 
 using platform::ModalResult;
 
-TPasswordDlg::~TPasswordDlg() { wipeFields(); }
+SetPasswordDialog::~SetPasswordDialog() { wipeFields(); }
 
-void TPasswordDlg::wipeFields() {
+void SetPasswordDialog::wipeFields() {
     wipe(oldPW);
     wipe(Password);
     wipe(ConfirmPassword);
 }
 
-void TPasswordDlg::errorMessage(const char* text, const char* caption, bool taskModal) {
+void SetPasswordDialog::errorMessage(const char* text, const char* caption, bool taskModal) {
     platform::MessageBoxRequest box;
     box.text = text;
     box.caption = caption;
@@ -25,7 +25,7 @@ void TPasswordDlg::errorMessage(const char* text, const char* caption, bool task
     dialogs_.messageBox(box);
 }
 
-bool TPasswordDlg::FormCloseQuery(ModalResult result) {
+bool SetPasswordDialog::onCloseQuery(ModalResult result) {
     if (result != ModalResult::Ok) return true;
     bool oldMatches = false;
     {
@@ -44,7 +44,7 @@ bool TPasswordDlg::FormCloseQuery(ModalResult result) {
     return false;
 }
 
-void TPasswordDlg::FormClose(ModalResult result) {
+void SetPasswordDialog::onClosed(ModalResult result) {
     if (result == ModalResult::Cancel) {
         wipeFields();
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// TPasswordDlg, "Set password": sets or changes the unhide password and its hint. Apply closes
+// SetPasswordDialog, "Set password": sets or changes the unhide password and its hint. Apply closes
 // only when "Old password" is the current password (empty while none is set) and the new
 // password, typed twice alike, is not empty; closing with Apply saves both.
 #include <string>
@@ -11,12 +11,12 @@
 
 namespace umbrix::password {
 
-class TPasswordDlg final : public platform::ModalWindow {
+class SetPasswordDialog final : public platform::ModalWindow {
 public:
-    TPasswordDlg(platform::DialogPort& dialogs, platform::CursorPort& cursor, UnhidePassword& password,
-                 PasswordStore& store)
+    SetPasswordDialog(platform::DialogPort& dialogs, platform::CursorPort& cursor, UnhidePassword& password,
+                      PasswordStore& store)
         : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store) {}
-    ~TPasswordDlg() override;
+    ~SetPasswordDialog() override;
 
     platform::ModalKind modalKind() const override { return platform::ModalKind::SetPassword; }
     std::string caption() const override { return "Set password"; }
@@ -28,12 +28,12 @@ public:
     std::string PWHint;  // "Hint"
 
     // Reactions.
-    void ApplyClick() { requestClose(platform::ModalResult::Ok); }
-    void CancelClick() { requestClose(platform::ModalResult::Cancel); }
+    void apply() { requestClose(platform::ModalResult::Ok); }
+    void cancel() { requestClose(platform::ModalResult::Cancel); }
 
 protected:
-    bool FormCloseQuery(platform::ModalResult result) override;
-    void FormClose(platform::ModalResult result) override;
+    bool onCloseQuery(platform::ModalResult result) override;
+    void onClosed(platform::ModalResult result) override;
 
 private:
     void errorMessage(const char* text, const char* caption, bool taskModal);

@@ -8,19 +8,19 @@ namespace umbrix::password {
 
 using platform::ModalResult;
 
-TPassword_f::~TPassword_f() { wipe(PassWord); }
+UnlockPrompt::~UnlockPrompt() { wipe(typedPassword); }
 
-void TPassword_f::FormShow() {
-    wipe(PassWord);
+void UnlockPrompt::onShow() {
+    wipe(typedPassword);
     accepted_ = false;
 }
 
-bool TPassword_f::FormCloseQuery(ModalResult result) {
+bool UnlockPrompt::onCloseQuery(ModalResult result) {
     if (gateMode() || result != ModalResult::Ok) return true;
     bool matches = false;
     {
         platform::WaitCursorScope wait(cursor_);
-        matches = password_.verify(PassWord);
+        matches = password_.verify(typedPassword);
     }
     if (matches) {
         password_.noteUnlocked();
@@ -33,20 +33,20 @@ bool TPassword_f::FormCloseQuery(ModalResult result) {
     box.icon = platform::MessageBoxIcon::Error;
     box.owner = this;
     dialogs_.messageBox(box);
-    wipe(PassWord);
+    wipe(typedPassword);
     return false;
 }
 
-void TPassword_f::FormClose(ModalResult result) {
+void UnlockPrompt::onClosed(ModalResult result) {
     // The text stays only for the gate to take.
-    if (!(gateMode() && result == ModalResult::Ok)) wipe(PassWord);
+    if (!(gateMode() && result == ModalResult::Ok)) wipe(typedPassword);
 }
 
-void TPassword_f::HelpBtnClick() { showPasswordHint(dialogs_, store_, this); }
+void UnlockPrompt::showHint() { showPasswordHint(dialogs_, store_, this); }
 
-std::string TPassword_f::takePassWord() {
-    std::string typed = std::move(PassWord);
-    wipe(PassWord);
+std::string UnlockPrompt::takeTypedPassword() {
+    std::string typed = std::move(typedPassword);
+    wipe(typedPassword);
     return typed;
 }
 

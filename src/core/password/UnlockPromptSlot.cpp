@@ -4,16 +4,16 @@ namespace umbrix::password {
 
 using platform::ModalResult;
 
-TPassword_f& UnlockPromptSlot::take() {
+UnlockPrompt& UnlockPromptSlot::take() {
     if (prompt_ && prompt_->gateMode() && !prompt_->isShowing()) prompt_.reset();
-    if (!prompt_) prompt_ = std::make_unique<TPassword_f>(dialogs_, cursor_, password_, store_);
+    if (!prompt_) prompt_ = std::make_unique<UnlockPrompt>(dialogs_, cursor_, password_, store_);
     return *prompt_;
 }
 
-TPassword_f* UnlockPromptSlot::createForGate() {
+UnlockPrompt* UnlockPromptSlot::createForGate() {
     if (isOpen()) return nullptr;
-    prompt_ = std::make_unique<TPassword_f>(dialogs_, cursor_, password_, store_);
-    prompt_->Tag = TPassword_f::kGateTag;
+    prompt_ = std::make_unique<UnlockPrompt>(dialogs_, cursor_, password_, store_);
+    prompt_->Tag = UnlockPrompt::kGateTag;
     return prompt_.get();
 }
 

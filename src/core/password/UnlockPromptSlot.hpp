@@ -1,5 +1,5 @@
 #pragma once
-// The program's one unlock prompt (the reference Password_f): callers reuse it or create it,
+// The program's one unlock prompt (the reference shownPrompt): callers reuse it or create it,
 // and whoever frees it empties the reference. "A prompt is open" while it is shown modally;
 // since modal windows run nested message loops, a hotkey can ask for the prompt again during
 // that time, and then it is never shown a second time.
@@ -31,13 +31,13 @@ public:
     UnlockPromptSlot& operator=(const UnlockPromptSlot&) = delete;
 
     // The prompt, or nullptr when none exists.
-    TPassword_f* Password_f() const { return prompt_.get(); }
+    UnlockPrompt* shownPrompt() const { return prompt_.get(); }
     bool isOpen() const { return prompt_ && prompt_->isShowing(); }
 
     // The existing normal-mode prompt, or a new one.
-    TPassword_f& take();
+    UnlockPrompt& take();
     // Frees any prompt and makes a new one in gate mode; nullptr while a prompt is open.
-    TPassword_f* createForGate();
+    UnlockPrompt* createForGate();
     // Shows the prompt modally and returns how it closed. None, without showing anything, when
     // there is no prompt or it is open already.
     platform::ModalResult show();
@@ -53,7 +53,7 @@ private:
     platform::CursorPort& cursor_;
     UnhidePassword& password_;
     PasswordStore& store_;
-    std::unique_ptr<TPassword_f> prompt_;
+    std::unique_ptr<UnlockPrompt> prompt_;
     bool discardWhenClosed_ = false;
 };
 

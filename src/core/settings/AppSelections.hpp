@@ -18,50 +18,50 @@ inline constexpr std::string_view kDefaultUnhideHotkeyText = "CTRL+BACKSPACE";
 inline constexpr std::int32_t kNoActionSelected = -1;
 
 struct AppSelections {
-    // Tray menu: "Start with &Windows". ("&Start silent" follows cbSilent.)
-    bool AutoStart = false;
+    // Tray menu: "Start with &Windows". ("&Start silent" follows startSilent.)
+    bool startWithWindows = false;
 
     // Options page.
-    bool cbRecycle = false;  // "Empty the Recycle Bin"
-    bool cbClearTemp = false;  // "Clear temporary files"
-    bool cbRecent = false;  // "Clear recently accessed documents list"
-    bool cbHistory = false;  // "Delete Internet history"
-    bool cbPassword = false;  // "Require passwords to unhide windows"
-    bool cbMuteAudio = true;  // "Mute the audio"
-    bool cbDisableACT = false;  // "Disable CTRL+ALT+DEL Windows keys ..."
-    bool HidePanic_f = false;  // "Always hide the Panic Button"
-    bool cbHideIcon = false;  // "Always hide the Umbrix System Tray icon"
-    bool cbSilent = false;  // "Start silent ..."
-    bool cbCloaked = true;  // "Disregard cloaked windows (Windows 10)"
-    std::int32_t jvTransparency = 1;  // panic button transparency slider, 0..10
-    std::int32_t ThemeList = 0;  // selected index of the theme list, as stored (may lie outside it)
+    bool emptyRecycleBin = false;  // "Empty the Recycle Bin"
+    bool clearTemporaryFiles = false;  // "Clear temporary files"
+    bool clearRecentDocuments = false;  // "Clear recently accessed documents list"
+    bool clearInternetHistory = false;  // "Delete Internet history"
+    bool requirePassword = false;  // "Require passwords to unhide windows"
+    bool muteAudio = true;  // "Mute the audio"
+    bool disableCtrlAltDel = false;  // "Disable CTRL+ALT+DEL Windows keys ..."
+    bool alwaysHidePanicButton = false;  // "Always hide the Panic Button"
+    bool alwaysHideTrayIcon = false;  // "Always hide the Umbrix System Tray icon"
+    bool startSilent = false;  // "Start silent ..."
+    bool ignoreCloakedWindows = true;  // "Disregard cloaked windows (Windows 10)"
+    std::int32_t panicButtonTransparency = 1;  // panic button transparency slider, 0..10
+    std::int32_t themeIndex = 0;  // selected index of the theme list, as stored (may lie outside it)
 
     // Setup page.
-    std::int32_t Action = 0;  // action radio group: 0..4, or kNoActionSelected
-    bool cbHideParent = true;
-    bool cbCloseParent = false;
-    bool cbzOrder = true;
-    bool cbTaskManager = false;
-    std::string edHide{kDefaultHideHotkeyText};
-    std::string edUnHide{kDefaultUnhideHotkeyText};
-    bool UseDecoy = false;
-    std::string DecoyApp;
+    std::int32_t action = 0;  // action radio group: 0..4, or kNoActionSelected
+    bool hideParentWindows = true;
+    bool closeParentWindows = false;
+    bool keepZOrder = true;
+    bool disableTaskManager = false;
+    std::string hideHotkeyText{kDefaultHideHotkeyText};
+    std::string unhideHotkeyText{kDefaultUnhideHotkeyText};
+    bool useDecoy = false;
+    std::string decoyProgram;
 
     // Visible windows page: the exclusion mode, 0 by window, 1 by application.
-    std::int32_t rgExclude = 0;
+    std::int32_t exclusionMode = 0;
 
     // Fields of the main window.
-    bool UseDefaultKeys = true;
-    std::int32_t DefLanguage = 1033;
-    std::string IconFile;  // the tray icon's file; empty: the built-in icon
-    std::int32_t IconIndex = 3;
+    bool useDefaultHotkeys = true;
+    std::int32_t language = 1033;
+    std::string iconFile;  // the tray icon's file; empty: the built-in icon
+    std::int32_t iconIndex = 3;
 
     // The panic window: outer rectangle in screen pixels and the button's label.
-    std::int32_t PanicLeft = 0;
-    std::int32_t PanicTop = 0;
-    std::int32_t PanicHeight = 80;
-    std::int32_t PanicWidth = 369;
-    std::string btnPanic{kDefaultPanicLabel};
+    std::int32_t panicLeft = 0;
+    std::int32_t panicTop = 0;
+    std::int32_t panicHeight = 80;
+    std::int32_t panicWidth = 369;
+    std::string panicButtonLabel{kDefaultPanicLabel};
 
     bool operator==(const AppSelections&) const = default;
 };

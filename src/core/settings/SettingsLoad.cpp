@@ -7,7 +7,7 @@ namespace umbrix::settings {
 
 namespace {
 
-// "URL" comes before "History": both carry cbHistory, and "History" decides.
+// "URL" comes before "History": both carry clearInternetHistory, and "History" decides.
 constexpr std::array<std::string_view, 29> kMainWindowOrder = {
     "Transparancy", "Theme",     "DoBin",     "TempFiles",    "Recent",     "URL",         "UsePW",     "UseDecoy",
     "Decoy",        "Action",    "MuteAudio", "cbDisableACT", "HkHide",     "hkUnHide",    "Defaults",  "AutoStart",

@@ -47,8 +47,8 @@ void writeMainWindowSelections(SettingsFile& file, const AppSelections& selectio
 
 void writeTrayIconSelection(SettingsFile& file, std::string_view iconFile, std::int32_t iconIndex) {
     AppSelections icon;
-    icon.IconFile = std::string(iconFile);
-    icon.IconIndex = iconIndex;
+    icon.iconFile = std::string(iconFile);
+    icon.iconIndex = iconIndex;
     writeKeysOf(file, icon, kTrayIconChange);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// TAbout_f, the about window: the product name and a "Close" button. It exists only while it is
+// AboutWindow, the about window: the product name and a "Close" button. It exists only while it is
 // shown; closing it does nothing else.
 #include <string>
 
@@ -7,9 +7,9 @@
 
 namespace umbrix::ui {
 
-class TAbout_f final : public platform::ModalWindow {
+class AboutWindow final : public platform::ModalWindow {
 public:
-    TAbout_f() = default;
+    AboutWindow() = default;
 
     platform::ModalKind modalKind() const override { return platform::ModalKind::About; }
     std::string caption() const override { return "About"; }
@@ -19,7 +19,7 @@ public:
     std::string ProductName = "Umbrix";
 
     // "Close".
-    void btnCloseClick() { Close(); }
+    void closeChosen() { Close(); }
 };
 
 }  // namespace umbrix::ui

@@ -4,7 +4,7 @@
 
 namespace umbrix::ui {
 
-const std::vector<platform::ExplanationEntry>& TExpForm::Explanations() {
+const std::vector<platform::ExplanationEntry>& ExplanationWindow::Explanations() {
     // Short enough for two lines beside each heading.
     static const std::vector<platform::ExplanationEntry> entries{
         {"Empty Recycle Bin:", "Deletes the files in the Recycle Bin for good."},
@@ -16,25 +16,25 @@ const std::vector<platform::ExplanationEntry>& TExpForm::Explanations() {
     return entries;
 }
 
-void TExpForm::FormCreate() {
+void ExplanationWindow::onCreate() {
     if (created_) throw std::logic_error("the explanation window exists already");
     windows_.createExplanationWindow(Explanations(), *this);
     created_ = true;
 }
 
-void TExpForm::Show() {
+void ExplanationWindow::Show() {
     if (!created_ || visible_) return;
     windows_.showExplanationWindow(true);
     visible_ = true;
 }
 
-void TExpForm::Hide() {
+void ExplanationWindow::Hide() {
     if (!visible_) return;
     // Marked hidden first: hiding the focused window takes its focus away, and that loss
     // arrives as a reaction while this one still runs.
     visible_ = false;
     windows_.showExplanationWindow(false);
-    FormHide();
+    handFocusBack();
 }
 
 }  // namespace umbrix::ui

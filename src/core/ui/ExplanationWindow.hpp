@@ -1,5 +1,5 @@
 #pragma once
-// TExpForm, the option explanation window: a bare pale yellow pop-up with a bold heading and a
+// ExplanationWindow, the option explanation window: a bare pale yellow pop-up with a bold heading and a
 // short explanation for each trace clean-up option. It is created once at start-up, hidden, and
 // lives until the program ends. While shown, a click, a mouse button released over it, a key or
 // the loss of the focus hides it; whenever it hides, the main window gets the focus back.
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/ApplicationPort.hpp"
-#include "platform/ExplanationWindow.hpp"
+#include "platform/ExplanationWindowEvents.hpp"
 
 namespace umbrix::ui {
 
@@ -20,51 +20,45 @@ public:
     virtual void focusMainWindow() = 0;
 };
 
-class TExpForm final : public platform::ExplanationWindowEvents {
+class ExplanationWindow final : public platform::ExplanationWindowEvents {
 public:
     // Runs one reaction to the window's input; the program's runs it under its error hook, so
     // that a failure ends that reaction and never leaves through the window's message handler.
     using ReactionRunner = std::function<void(const std::function<void()>& reaction)>;
 
-    TExpForm(
+    ExplanationWindow(
         platform::ApplicationPort& windows, MainWindowFocus& mainWindow,
         ReactionRunner runReaction = [](const std::function<void()>& reaction) { reaction(); })
         : windows_(windows), mainWindow_(mainWindow), runReaction_(std::move(runReaction)) {}
-    TExpForm(const TExpForm&) = delete;
-    TExpForm& operator=(const TExpForm&) = delete;
+    ExplanationWindow(const ExplanationWindow&) = delete;
+    ExplanationWindow& operator=(const ExplanationWindow&) = delete;
 
     // The headings and explanations, top to bottom.
     static const std::vector<platform::ExplanationEntry>& Explanations();
 
     // Builds the hidden window.
-    void FormCreate();
+    void onCreate();
 
     void Show();
     void Hide();
     bool Visible() const { return visible_; }
 
-    // Reactions: each hides the window.
-    void FormClick() { Hide(); }
-    void FormMouseUp() { Hide(); }
-    void FormKeyDown() { Hide(); }
-    void FormDeactivate() { Hide(); }
-
-    // ExplanationWindowEvents: what the view reports.
+    // ExplanationWindowEvents: a click, a key or the focus leaving each hide the window.
     void onClick() override {
-        runReaction_([this] { FormClick(); });
+        runReaction_([this] { Hide(); });
     }
     void onMouseUp() override {
-        runReaction_([this] { FormMouseUp(); });
+        runReaction_([this] { Hide(); });
     }
     void onKeyDown() override {
-        runReaction_([this] { FormKeyDown(); });
+        runReaction_([this] { Hide(); });
     }
     void onFocusLost() override {
-        runReaction_([this] { FormDeactivate(); });
+        runReaction_([this] { Hide(); });
     }
 
 private:
-    void FormHide() { mainWindow_.focusMainWindow(); }
+    void handFocusBack() { mainWindow_.focusMainWindow(); }
 
     platform::ApplicationPort& windows_;
     MainWindowFocus& mainWindow_;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ExplanationWindow.hpp"
+#include "platform/ExplanationWindowEvents.hpp"
 
 namespace umbrix::platform {
 

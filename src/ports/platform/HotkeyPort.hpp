@@ -33,7 +33,7 @@ inline constexpr std::uint32_t kInvalidWindowHandle = 1400;  // ERROR_INVALID_WI
 // Where WM_HOTKEY goes: the window it was registered on and its identifier (wParam).
 class HotkeyMessageSink {
 public:
-    virtual void onHotKeyMessage(HotkeyWindow window, std::int32_t identifier) = 0;
+    virtual void onHotkeyMessage(HotkeyWindow window, std::int32_t identifier) = 0;
 
 protected:
     ~HotkeyMessageSink() = default;
@@ -55,10 +55,10 @@ public:
 
     // RegisterHotKey(window, identifier, modifiers, virtualKey). A combination that any window
     // of any process holds already gives kHotkeyAlreadyRegistered.
-    virtual IoResult registerHotKey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
+    virtual IoResult registerHotkey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
                                     std::uint32_t virtualKey) = 0;
     // UnregisterHotKey(window, identifier); kHotkeyNotRegistered when there is none.
-    virtual IoResult unregisterHotKey(HotkeyWindow window, std::int32_t identifier) = 0;
+    virtual IoResult unregisterHotkey(HotkeyWindow window, std::int32_t identifier) = 0;
 
     // GlobalAddAtomW: the atom of the name, its reference count raised; 0 on failure. Values
     // depend on the session: never assume one.

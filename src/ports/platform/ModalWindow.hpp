@@ -38,7 +38,7 @@ public:
         bool allowed = false;
         {
             QueryScope scope(inCloseQuery_);
-            allowed = FormCloseQuery(result);
+            allowed = onCloseQuery(result);
         }
         if (!closed_ && allowed) finish(result);
     }
@@ -55,7 +55,7 @@ public:
         closed_ = false;
         result_ = ModalResult::None;
         onClosed_ = std::move(onClosed);
-        FormShow();
+        onShow();
     }
     void endModal() {
         showing_ = false;
@@ -64,9 +64,9 @@ public:
 
 protected:
     ModalWindow() = default;
-    virtual void FormShow() {}
-    virtual bool FormCloseQuery(ModalResult) { return true; }
-    virtual void FormClose(ModalResult) {}
+    virtual void onShow() {}
+    virtual bool onCloseQuery(ModalResult) { return true; }
+    virtual void onClosed(ModalResult) {}
 
 private:
     struct QueryScope {
@@ -77,7 +77,7 @@ private:
     void finish(ModalResult result) {
         closed_ = true;
         result_ = result;
-        FormClose(result);
+        onClosed(result);
         if (onClosed_) onClosed_();
     }
 

@@ -75,7 +75,7 @@ void SimHotkeys::destroyHotkeyWindow(HotkeyWindow window) {
     std::erase_if(registrations_, [&](const Registration& r) { return r.window == window; });
 }
 
-IoResult SimHotkeys::registerHotKey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
+IoResult SimHotkeys::registerHotkey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
                                     std::uint32_t virtualKey) {
     ++registerCalls;
     if (!windows_.count(window)) return IoResult::failure(errors::kInvalidWindowHandle);
@@ -92,7 +92,7 @@ IoResult SimHotkeys::registerHotKey(HotkeyWindow window, std::int32_t identifier
     return IoResult::success();
 }
 
-IoResult SimHotkeys::unregisterHotKey(HotkeyWindow window, std::int32_t identifier) {
+IoResult SimHotkeys::unregisterHotkey(HotkeyWindow window, std::int32_t identifier) {
     ++unregisterCalls;
     if (!windows_.count(window)) return IoResult::failure(errors::kInvalidWindowHandle);
     auto removed = std::erase_if(
@@ -160,7 +160,7 @@ SimHotkeys::PressOutcome SimHotkeys::press(std::uint32_t modifiers, std::uint32_
     if (it == registrations_.end()) return PressOutcome::Nobody;
     const Registration target = *it;  // the sink may change the registrations
     if (sink_) {
-        sink_->onHotKeyMessage(target.window, target.identifier);
+        sink_->onHotkeyMessage(target.window, target.identifier);
     } else {
         ++undeliveredMessages;
     }

@@ -17,7 +17,7 @@ constexpr int kButtonHeight = 25;
 constexpr int kButtonBottomMargin = 14;
 }  // namespace
 
-AboutView::AboutView(ui::TAbout_f& about, ErrorHandler onError)
+AboutView::AboutView(ui::AboutWindow& about, ErrorHandler onError)
     : ModalDialogView(about, IDD_ABOUT, std::move(onError)), about_(about) {}
 
 AboutView::~AboutView() {
@@ -55,7 +55,7 @@ void AboutView::layOut() {
 
 bool AboutView::onCommand(int id) {
     if (id != IDCANCEL) return false;  // "Close", Escape
-    about_.btnCloseClick();
+    about_.closeChosen();
     return true;
 }
 

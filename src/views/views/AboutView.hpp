@@ -4,11 +4,11 @@
 
 namespace umbrix::win32 {
 
-// TAbout_f on screen: a fixed dialog frame centred on the screen, the product name in 21-pixel
+// AboutWindow on screen: a fixed dialog frame centred on the screen, the product name in 21-pixel
 // bold Trebuchet MS near the top and "Close" at the bottom centre.
 class AboutView final : public ModalDialogView {
 public:
-    AboutView(ui::TAbout_f& about, ErrorHandler onError);
+    AboutView(ui::AboutWindow& about, ErrorHandler onError);
     ~AboutView() override;
 
 protected:
@@ -19,7 +19,7 @@ private:
     int scaled(int pixels) const;
     void layOut();
 
-    ui::TAbout_f& about_;
+    ui::AboutWindow& about_;
     HFONT productFont_ = nullptr;
 };
 

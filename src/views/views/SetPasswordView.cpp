@@ -4,7 +4,7 @@
 
 namespace umbrix::win32 {
 
-SetPasswordView::SetPasswordView(password::TPasswordDlg& dialog, ErrorHandler onError)
+SetPasswordView::SetPasswordView(password::SetPasswordDialog& dialog, ErrorHandler onError)
     : ModalDialogView(dialog, IDD_SET_PASSWORD, std::move(onError)), form_(dialog) {}
 
 void SetPasswordView::showFields() {
@@ -27,10 +27,10 @@ bool SetPasswordView::onCommand(int id) {
             form_.Password = text(IDC_NEW_PASSWORD);
             form_.ConfirmPassword = text(IDC_CONFIRM_PASSWORD);
             form_.PWHint = text(IDC_PASSWORD_HINT);
-            form_.ApplyClick();
+            form_.apply();
             if (!form_.isClosed()) showFields();  // the refused fields are emptied
             return true;
-        case IDCANCEL: form_.CancelClick(); return true;
+        case IDCANCEL: form_.cancel(); return true;
         default: return false;
     }
 }

@@ -4,10 +4,10 @@
 
 namespace umbrix::win32 {
 
-// TPasswordDlg on screen.
+// SetPasswordDialog on screen.
 class SetPasswordView final : public ModalDialogView {
 public:
-    SetPasswordView(password::TPasswordDlg& dialog, ErrorHandler onError);
+    SetPasswordView(password::SetPasswordDialog& dialog, ErrorHandler onError);
 
 protected:
     void onInit() override;
@@ -16,7 +16,7 @@ protected:
 private:
     void showFields();
 
-    password::TPasswordDlg& form_;
+    password::SetPasswordDialog& form_;
 };
 
 }  // namespace umbrix::win32

@@ -4,7 +4,7 @@
 
 namespace umbrix::win32 {
 
-UnlockPromptView::UnlockPromptView(password::TPassword_f& prompt, ErrorHandler onError)
+UnlockPromptView::UnlockPromptView(password::UnlockPrompt& prompt, ErrorHandler onError)
     : ModalDialogView(prompt, IDD_UNLOCK_PROMPT, std::move(onError)), prompt_(prompt) {}
 
 void UnlockPromptView::keepOnTop() {
@@ -12,9 +12,9 @@ void UnlockPromptView::keepOnTop() {
 }
 
 void UnlockPromptView::onInit() {
-    setText(IDC_PROMPT_LABEL, prompt_.Label1);
+    setText(IDC_PROMPT_LABEL, prompt_.message);
     maskWithAsterisks(IDC_PROMPT_PASSWORD);
-    setText(IDC_PROMPT_PASSWORD, prompt_.PassWord);
+    setText(IDC_PROMPT_PASSWORD, prompt_.typedPassword);
     // A right-click in the field shows the hint before the field's own menu.
     HWND field = GetDlgItem(dialog_, IDC_PROMPT_PASSWORD);
     SetWindowLongPtrW(field, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -24,19 +24,19 @@ void UnlockPromptView::onInit() {
     SetFocus(field);
 }
 
-void UnlockPromptView::showHint() { prompt_.HelpBtnClick(); }
+void UnlockPromptView::showHint() { prompt_.showHint(); }
 
 bool UnlockPromptView::onCommand(int id) {
     switch (id) {
         case IDOK:
-            prompt_.PassWord = text(IDC_PROMPT_PASSWORD);
-            prompt_.Button1Click();
+            prompt_.typedPassword = text(IDC_PROMPT_PASSWORD);
+            prompt_.confirm();
             if (!prompt_.isClosed()) {
-                setText(IDC_PROMPT_PASSWORD, prompt_.PassWord);  // emptied after a wrong entry
+                setText(IDC_PROMPT_PASSWORD, prompt_.typedPassword);  // emptied after a wrong entry
                 SetFocus(GetDlgItem(dialog_, IDC_PROMPT_PASSWORD));
             }
             return true;
-        case IDCANCEL: prompt_.CancelBtnClick(); return true;
+        case IDCANCEL: prompt_.cancel(); return true;
         case IDHELP: showHint(); return true;
         default: return false;
     }

@@ -4,10 +4,10 @@
 
 namespace umbrix::win32 {
 
-// TPassword_f on screen: always on top, even above the always-on-top panic button.
+// UnlockPrompt on screen: always on top, even above the always-on-top panic button.
 class UnlockPromptView final : public ModalDialogView {
 public:
-    UnlockPromptView(password::TPassword_f& prompt, ErrorHandler onError);
+    UnlockPromptView(password::UnlockPrompt& prompt, ErrorHandler onError);
 
 protected:
     void onInit() override;
@@ -19,7 +19,7 @@ private:
     void keepOnTop();
     void showHint();
 
-    password::TPassword_f& prompt_;
+    password::UnlockPrompt& prompt_;
     WNDPROC fieldDefault_ = nullptr;
 };
 

@@ -42,11 +42,12 @@ UINT styleOf(const platform::MessageBoxRequest& request) {
 std::unique_ptr<ModalDialogView> viewFor(ModalWindow& window, ModalDialogView::ErrorHandler onError) {
     switch (window.modalKind()) {
         case ModalKind::SetPassword:
-            return std::make_unique<SetPasswordView>(static_cast<password::TPasswordDlg&>(window), std::move(onError));
+            return std::make_unique<SetPasswordView>(static_cast<password::SetPasswordDialog&>(window),
+                                                     std::move(onError));
         case ModalKind::UnlockPrompt:
-            return std::make_unique<UnlockPromptView>(static_cast<password::TPassword_f&>(window), std::move(onError));
+            return std::make_unique<UnlockPromptView>(static_cast<password::UnlockPrompt&>(window), std::move(onError));
         case ModalKind::About:
-            return std::make_unique<AboutView>(static_cast<ui::TAbout_f&>(window), std::move(onError));
+            return std::make_unique<AboutView>(static_cast<ui::AboutWindow&>(window), std::move(onError));
     }
     throw std::logic_error("no view for this modal window");
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ExplanationWindow.hpp"
+#include "platform/ExplanationWindowEvents.hpp"
 #include "win32/WindowBase.hpp"
 
 namespace umbrix::win32 {

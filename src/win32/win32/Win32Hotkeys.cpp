@@ -40,7 +40,7 @@ LRESULT CALLBACK Win32Hotkeys::windowProc(HWND hwnd, UINT message, WPARAM wParam
             // The sink is the program's router: it hands errors to the program's handler, and
             // may change the windows, so the search ends here.
             const HotkeyWindow target = window;
-            self->sink_->onHotKeyMessage(target, static_cast<std::int32_t>(wParam));
+            self->sink_->onHotkeyMessage(target, static_cast<std::int32_t>(wParam));
             break;
         }
         return 0;
@@ -73,14 +73,14 @@ HWND Win32Hotkeys::handleOf(HotkeyWindow window) const {
     return it == windows_.end() ? nullptr : it->second;
 }
 
-IoResult Win32Hotkeys::registerHotKey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
+IoResult Win32Hotkeys::registerHotkey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
                                       std::uint32_t virtualKey) {
     HWND hwnd = handleOf(window);
     if (!hwnd) return IoResult::failure(platform::errors::kInvalidWindowHandle);
     return RegisterHotKey(hwnd, identifier, modifiers, virtualKey) ? IoResult::success() : lastError();
 }
 
-IoResult Win32Hotkeys::unregisterHotKey(HotkeyWindow window, std::int32_t identifier) {
+IoResult Win32Hotkeys::unregisterHotkey(HotkeyWindow window, std::int32_t identifier) {
     HWND hwnd = handleOf(window);
     if (!hwnd) return IoResult::failure(platform::errors::kInvalidWindowHandle);
     return UnregisterHotKey(hwnd, identifier) ? IoResult::success() : lastError();

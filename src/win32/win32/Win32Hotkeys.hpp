@@ -17,9 +17,9 @@ public:
     platform::HotkeyWindow createHotkeyWindow() override;
     void destroyHotkeyWindow(platform::HotkeyWindow window) override;
     void setMessageSink(platform::HotkeyMessageSink* sink) override { sink_ = sink; }
-    platform::IoResult registerHotKey(platform::HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
+    platform::IoResult registerHotkey(platform::HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,
                                       std::uint32_t virtualKey) override;
-    platform::IoResult unregisterHotKey(platform::HotkeyWindow window, std::int32_t identifier) override;
+    platform::IoResult unregisterHotkey(platform::HotkeyWindow window, std::int32_t identifier) override;
     std::uint16_t globalAddAtom(std::string_view name) override;
     platform::IoResult globalDeleteAtom(std::uint16_t atom) override;
     std::string keyNameText(std::uint8_t virtualKey) override;

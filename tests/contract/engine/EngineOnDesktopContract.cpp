@@ -56,7 +56,7 @@ TEST_F(EngineOnDesktop, RefreshListsTheProbeWindowsWithTheirExecutableAndIcon) {
     std::vector<WindowId> all = probe->windows();
     all.push_back(probe->sink());
 
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
 
     const auto listed = entriesOf(state.visibleWindows.entries(), all);
     ASSERT_EQ(listed.size(), 2u);
@@ -76,7 +76,7 @@ TEST_F(EngineOnDesktop, HideAllThenRestoreBringsEveryWindowBack) {
     const WindowId bottom = probe->windows()[0];
     const WindowId top = probe->windows()[1];
 
-    ASSERT_TRUE(engine.actions().DoHideAllWindows(engine::kHide));
+    ASSERT_TRUE(engine.actions().hideAllWindows(engine::kHide));
 
     EXPECT_FALSE(ports.windows.isWindowVisible(top));
     EXPECT_FALSE(ports.windows.isWindowVisible(bottom));
@@ -98,11 +98,11 @@ TEST_F(EngineOnDesktop, HideActiveTakesTheForegroundApplicationsWindows) {
     auto probe = startProbe(*env, {{"Umbrix engine one"}, {"Umbrix engine two"}});
     confineTo(*probe);
     links.panicHandle = probe->sink();  // a recorded panic window: hotkeys act on the foreground
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     ASSERT_TRUE(ports.windows.setForegroundWindow(probe->windows()[1]));
     ASSERT_TRUE(probe->waitUntil([&] { return ports.windows.foregroundWindow() == probe->windows()[1]; }));
 
-    ASSERT_TRUE(engine.actions().DoHideActiveWindows(engine::ActionSender::HideHotkey, engine::kHide));
+    ASSERT_TRUE(engine.actions().hideActiveApplication(engine::ActionSender::HideHotkey, engine::kHide));
 
     EXPECT_FALSE(ports.windows.isWindowVisible(probe->windows()[0]));
     EXPECT_FALSE(ports.windows.isWindowVisible(probe->windows()[1]));
@@ -114,7 +114,7 @@ TEST_F(EngineOnDesktop, HideActiveTakesTheForegroundApplicationsWindows) {
 TEST_F(EngineOnDesktop, CloseAllAsksEveryProbeWindowToClose) {
     auto probe = startProbe(*env, {{"Umbrix engine close 1"}, {"Umbrix engine close 2"}});
     confineTo(*probe);
-    ASSERT_TRUE(engine.actions().DoCloseAllWindows(0));
+    ASSERT_TRUE(engine.actions().closeAllWindows(0));
     EXPECT_TRUE(probe->waitUntil([&] { return probe->hasEnded(); }));
     EXPECT_TRUE(state.hiddenWindows.empty());
 }

@@ -52,7 +52,7 @@ TEST_F(TraceCleanupContract, TheRecentDocumentsStepEmptiesTheUsersRecentFolder) 
     std::int64_t before = extras::recycleBinItems(*env);
 
     umbrix::extras::ExtrasOptions options{false, false, false, false, false, true};
-    umbrix::extras::ActivationExtras(platform).DoOptions(options);
+    umbrix::extras::ActivationExtras(platform).runExtras(options);
 
     EXPECT_FALSE(platform.files.fileExists(*recent + "\\umbrix-contract.txt.lnk"));
     EXPECT_GE(extras::recycleBinItems(*env), before + 1);

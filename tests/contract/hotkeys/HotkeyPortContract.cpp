@@ -20,7 +20,7 @@ constexpr std::uint32_t kCtrlShift = mods::kControl | mods::kShift;
 
 class RecordingSink : public platform::HotkeyMessageSink {
 public:
-    void onHotKeyMessage(HotkeyWindow window, std::int32_t identifier) override {
+    void onHotkeyMessage(HotkeyWindow window, std::int32_t identifier) override {
         received.emplace_back(window, identifier);
     }
     std::vector<std::pair<HotkeyWindow, std::int32_t>> received;
@@ -55,47 +55,47 @@ TEST_F(HotkeyPortContract, AtomsOfOneNameAreSharedAndCounted) {
 
 TEST_F(HotkeyPortContract, ACombinationBelongsToOneWindowAtATime) {
     HotkeyWindow first = newWindow(), second = newWindow();
-    ASSERT_TRUE(hotkeys.registerHotKey(first, 1, kCtrlShiftAlt, 'Q'));
-    EXPECT_EQ(hotkeys.registerHotKey(second, 2, kCtrlShiftAlt, 'Q').error, errors::kHotkeyAlreadyRegistered);
-    EXPECT_TRUE(hotkeys.unregisterHotKey(first, 1));
-    EXPECT_EQ(hotkeys.unregisterHotKey(first, 1).error, errors::kHotkeyNotRegistered);
-    EXPECT_TRUE(hotkeys.registerHotKey(second, 2, kCtrlShiftAlt, 'Q'));
-    EXPECT_TRUE(hotkeys.unregisterHotKey(second, 2));
+    ASSERT_TRUE(hotkeys.registerHotkey(first, 1, kCtrlShiftAlt, 'Q'));
+    EXPECT_EQ(hotkeys.registerHotkey(second, 2, kCtrlShiftAlt, 'Q').error, errors::kHotkeyAlreadyRegistered);
+    EXPECT_TRUE(hotkeys.unregisterHotkey(first, 1));
+    EXPECT_EQ(hotkeys.unregisterHotkey(first, 1).error, errors::kHotkeyNotRegistered);
+    EXPECT_TRUE(hotkeys.registerHotkey(second, 2, kCtrlShiftAlt, 'Q'));
+    EXPECT_TRUE(hotkeys.unregisterHotkey(second, 2));
 }
 
 TEST_F(HotkeyPortContract, ADestroyedWindowLeavesItsCombinationsFree) {
     HotkeyWindow doomed = hotkeys.createHotkeyWindow();
-    ASSERT_TRUE(hotkeys.registerHotKey(doomed, 5, kCtrlShiftAlt, 'R'));
+    ASSERT_TRUE(hotkeys.registerHotkey(doomed, 5, kCtrlShiftAlt, 'R'));
     hotkeys.destroyHotkeyWindow(doomed);
     HotkeyWindow next = newWindow();
-    EXPECT_TRUE(hotkeys.registerHotKey(next, 5, kCtrlShiftAlt, 'R'));
-    EXPECT_EQ(hotkeys.registerHotKey(doomed, 6, kCtrlShiftAlt, 'S').error, errors::kInvalidWindowHandle);
-    EXPECT_TRUE(hotkeys.unregisterHotKey(next, 5));
+    EXPECT_TRUE(hotkeys.registerHotkey(next, 5, kCtrlShiftAlt, 'R'));
+    EXPECT_EQ(hotkeys.registerHotkey(doomed, 6, kCtrlShiftAlt, 'S').error, errors::kInvalidWindowHandle);
+    EXPECT_TRUE(hotkeys.unregisterHotkey(next, 5));
 }
 
 TEST_F(HotkeyPortContract, ACombinationAnotherProcessHoldsIsRefused) {
     HotkeyWindow window = newWindow();
     {
         auto other = holdInAnotherProcess(*env, kCtrlShiftAlt, 'T');
-        EXPECT_EQ(hotkeys.registerHotKey(window, 3, kCtrlShiftAlt, 'T').error, errors::kHotkeyAlreadyRegistered);
-        EXPECT_TRUE(hotkeys.registerHotKey(window, 4, kCtrlShiftAlt, 'U'));  // only that combination
-        EXPECT_TRUE(hotkeys.unregisterHotKey(window, 4));
+        EXPECT_EQ(hotkeys.registerHotkey(window, 3, kCtrlShiftAlt, 'T').error, errors::kHotkeyAlreadyRegistered);
+        EXPECT_TRUE(hotkeys.registerHotkey(window, 4, kCtrlShiftAlt, 'U'));  // only that combination
+        EXPECT_TRUE(hotkeys.unregisterHotkey(window, 4));
     }
-    EXPECT_TRUE(hotkeys.registerHotKey(window, 3, kCtrlShiftAlt, 'T'));
-    EXPECT_TRUE(hotkeys.unregisterHotKey(window, 3));
+    EXPECT_TRUE(hotkeys.registerHotkey(window, 3, kCtrlShiftAlt, 'T'));
+    EXPECT_TRUE(hotkeys.unregisterHotkey(window, 3));
 }
 
 TEST_F(HotkeyPortContract, PressingACombinationDeliversItsWindowAndIdentifierToTheSink) {
     RecordingSink sink;
     hotkeys.setMessageSink(&sink);
     HotkeyWindow bystander = newWindow(), window = newWindow();
-    ASSERT_TRUE(hotkeys.registerHotKey(bystander, 41, kCtrlShift, 'K'));
-    ASSERT_TRUE(hotkeys.registerHotKey(window, 42, kCtrlShift, 'J'));
+    ASSERT_TRUE(hotkeys.registerHotkey(bystander, 41, kCtrlShift, 'K'));
+    ASSERT_TRUE(hotkeys.registerHotkey(window, 42, kCtrlShift, 'J'));
     EXPECT_TRUE(pressUntil(*env, kCtrlShift, 'J', [&] { return !sink.received.empty(); }));
     ASSERT_EQ(sink.received.size(), 1u);
     EXPECT_EQ(sink.received[0], std::make_pair(window, std::int32_t{42}));
-    EXPECT_TRUE(hotkeys.unregisterHotKey(window, 42));
-    EXPECT_TRUE(hotkeys.unregisterHotKey(bystander, 41));
+    EXPECT_TRUE(hotkeys.unregisterHotkey(window, 42));
+    EXPECT_TRUE(hotkeys.unregisterHotkey(bystander, 41));
 }
 
 TEST_F(HotkeyPortContract, KeysAreNamedByTheKeyboardLayout) {

@@ -79,7 +79,7 @@ TEST_F(DialogContract, TheSetPasswordDialogRefusesDifferingPasswordsThenSavesThr
     // The refused fields are empty again; the old password and the hint stay as typed.
     user->willFill(kSetPassword, {{DialogField::NewPassword, "New"}, {DialogField::ConfirmPassword, "New"}},
                    DialogButton::Ok);
-    gate.Passwords1Click();
+    gate.openSetPasswordDialog();
     EXPECT_TRUE(user->scriptDone());
     EXPECT_EQ(user->seenMessageBoxes(),
               (std::vector<SeenMessageBox>{{"Validation error. The passwords do not match.", " Error", kSetPassword}}));
@@ -91,7 +91,7 @@ TEST_F(DialogContract, TheGateRefusesAWrongPasswordWithoutOpeningTheDialog) {
     setPassword("Old", "");
     user->willFill(kPrompt, {{DialogField::PromptPassword, "old"}}, DialogButton::Ok);
     user->willAcknowledgeMessageBox();
-    gate.Passwords1Click();
+    gate.openSetPasswordDialog();
     EXPECT_TRUE(user->scriptDone());
     EXPECT_EQ(user->seenMessageBoxes(),
               (std::vector<SeenMessageBox>{

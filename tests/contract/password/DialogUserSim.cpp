@@ -9,8 +9,8 @@ namespace umbrix::contract {
 
 namespace {
 
-using password::TPassword_f;
-using password::TPasswordDlg;
+using password::SetPasswordDialog;
+using password::UnlockPrompt;
 
 class SimDialogUser final : public DialogUser {
 public:
@@ -23,22 +23,22 @@ public:
             --pending_;
             if (window.caption() != caption) throw sim::SimScriptError("expected \"" + caption + "\" on top");
             if (window.alwaysOnTop()) onTop_.push_back(caption);
-            if (auto* prompt = dynamic_cast<TPassword_f*>(&window)) {
+            if (auto* prompt = dynamic_cast<UnlockPrompt*>(&window)) {
                 for (const auto& [field, text] : fields) {
-                    if (field == DialogField::PromptPassword) prompt->PassWord = text;
+                    if (field == DialogField::PromptPassword) prompt->typedPassword = text;
                 }
-                if (button == DialogButton::Ok) prompt->Button1Click();
-                if (button == DialogButton::Cancel) prompt->CancelBtnClick();
-                if (button == DialogButton::Help) prompt->HelpBtnClick();
-            } else if (auto* dialog = dynamic_cast<TPasswordDlg*>(&window)) {
+                if (button == DialogButton::Ok) prompt->confirm();
+                if (button == DialogButton::Cancel) prompt->cancel();
+                if (button == DialogButton::Help) prompt->showHint();
+            } else if (auto* dialog = dynamic_cast<SetPasswordDialog*>(&window)) {
                 for (const auto& [field, text] : fields) {
                     if (field == DialogField::OldPassword) dialog->oldPW = text;
                     if (field == DialogField::NewPassword) dialog->Password = text;
                     if (field == DialogField::ConfirmPassword) dialog->ConfirmPassword = text;
                     if (field == DialogField::Hint) dialog->PWHint = text;
                 }
-                if (button == DialogButton::Ok) dialog->ApplyClick();
-                if (button == DialogButton::Cancel) dialog->CancelClick();
+                if (button == DialogButton::Ok) dialog->apply();
+                if (button == DialogButton::Cancel) dialog->cancel();
             }
         });
     }

@@ -168,9 +168,9 @@ TEST_F(ProfileInteropContract, TakingTurnsKeepsEveryKey) {
 
 TEST_F(ProfileInteropContract, AFullSaveReadsBackThroughWindows) {
     settings::AppSelections saved;
-    saved.Action = 4;
-    saved.PanicLeft = -1920;
-    saved.DecoyApp = "C:\\x.txt";
+    saved.action = 4;
+    saved.panicLeft = -1920;
+    saved.decoyProgram = "C:\\x.txt";
     settings::WriteAppSelections(ours, saved);
     EXPECT_EQ(windowsReadInteger("StartUp", "Action", 0), 4);
     EXPECT_EQ(windowsReadInteger("StartUp", "PanicLeft", 0), -1920);

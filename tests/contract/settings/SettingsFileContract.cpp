@@ -55,11 +55,11 @@ TEST_F(SettingsFileContract, AWriteIntoAMissingFolderRaisesTheErrorWithThePath) 
 
 TEST_F(SettingsFileContract, AFullSaveLoadsBackWhole) {
     settings::AppSelections saved;
-    saved.Action = 3;
-    saved.DecoyApp = "C:\\Users\\Jos\xC3\xA9\\x.txt";
-    saved.cbMuteAudio = false;
-    saved.PanicLeft = -50;
-    saved.btnPanic = "Panic!";
+    saved.action = 3;
+    saved.decoyProgram = "C:\\Users\\Jos\xC3\xA9\\x.txt";
+    saved.muteAudio = false;
+    saved.panicLeft = -50;
+    saved.panicButtonLabel = "Panic!";
     settings::WriteAppSelections(file, saved);
     settings::AppSelections loaded;
     settings::loadMainWindowSelections(file, loaded);

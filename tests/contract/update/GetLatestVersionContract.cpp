@@ -2,7 +2,7 @@
 
 #include "ContractEnvironment.hpp"
 #include "TestHttpServer.hpp"
-#include "update/TVersion.hpp"
+#include "update/Version.hpp"
 #include "update/VersionFileError.hpp"
 
 namespace umbrix::contract {
@@ -16,14 +16,14 @@ protected:
     platform::Platform platform = env->platform();
     std::string localCopy = folderForThisTest(*env) + "\\versionchk.cfg";
     std::unique_ptr<TestHttpServer> server = startTestHttpServer(*env);
-    update::TVersion current{7, 1, 1, 98, "x86", update::CivilDate::from(2019, 1, 17).value(), ""};
+    update::Version current{7, 1, 1, 98, "x86", update::CivilDate::from(2019, 1, 17).value(), ""};
 };
 
 TEST_F(GetLatestVersionContract, ReadsThePublishedFileAndRemovesTheLocalCopy) {
     server->publish(kVersionPath,
                     "7.1.2.105\r\n15.6.2020\r\nhttp://127.0.0.1/setup_Flag_Platform.exe\r\n2048\r\n"
                     "http://127.0.0.1/mirror/setup_Flag_Platform.exe\r\n");
-    update::TVersion latest;
+    update::Version latest;
     std::int32_t installSize = -1;
     ASSERT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files,
                                       [&](std::int32_t size) { installSize = size; }),
@@ -39,7 +39,7 @@ TEST_F(GetLatestVersionContract, ReadsThePublishedFileAndRemovesTheLocalCopy) {
 TEST_F(GetLatestVersionContract, AMissingFileOnTheServerNeverPassesForAVersion) {
     // Some URL stacks report a 404 as a failed download, others save the error page: either
     // way no version comes out of it.
-    update::TVersion latest;
+    update::Version latest;
     try {
         EXPECT_EQ(
             latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files),
@@ -53,7 +53,7 @@ TEST_F(GetLatestVersionContract, AMissingFileOnTheServerNeverPassesForAVersion) 
 
 TEST_F(GetLatestVersionContract, AnUnreachableServerOrAMissingFolderIsAFailedDownload) {
     server->publish(kVersionPath, "7.1.2.105\r\n15.6.2020\r\nhttp://a\r\n1\r\nhttp://b\r\n");
-    update::TVersion latest;
+    update::Version latest;
     EXPECT_EQ(latest.GetLatestVersion(current, unreachableUrl(), localCopy, platform.network, platform.files), 1);
     EXPECT_FALSE(platform.files.fileExists(localCopy));
     const std::string nowhere = localCopy.substr(0, localCopy.rfind('\\')) + "\\temp\\versionchk.cfg";

@@ -14,7 +14,6 @@ namespace umbrix::app {
 namespace {
 
 using ::testing::ElementsAre;
-using ui::TAbout_f;
 
 class AboutWindow : public ::testing::Test {
 protected:
@@ -39,18 +38,18 @@ protected:
 };
 
 TEST_F(AboutWindow, OpensFromTheTrayMenuAfterTheWaitCursorAndIsFreedWhenClosed) {
-    machine.dialogs.userStep<TAbout_f>([&](TAbout_f& about) {
+    machine.dialogs.userStep<ui::AboutWindow>([&](ui::AboutWindow& about) {
         EXPECT_EQ(about.ProductName, "Umbrix");
         EXPECT_FALSE(machine.cursor.busy) << "the normal cursor is back before the window shows";
         EXPECT_TRUE(links().isAboutWindowShown());
-        EXPECT_EQ(slot().About_f(), &about);
-        about.btnCloseClick();
+        EXPECT_EQ(slot().shownWindow(), &about);
+        about.closeChosen();
     });
     chooseAbout();
 
     EXPECT_THAT(machine.dialogs.modalsShown, ElementsAre("About"));
     EXPECT_EQ(machine.cursor.busyShows, 1);
-    EXPECT_EQ(slot().About_f(), nullptr);
+    EXPECT_EQ(slot().shownWindow(), nullptr);
     EXPECT_FALSE(links().isAboutWindowShown());
     EXPECT_EQ(links().aboutWindow, nullptr);
     EXPECT_TRUE(machine.dialogs.scriptDone());
@@ -58,37 +57,37 @@ TEST_F(AboutWindow, OpensFromTheTrayMenuAfterTheWaitCursorAndIsFreedWhenClosed) 
 }
 
 TEST_F(AboutWindow, ChosenAgainWhileOpenLeavesOneAboutWindow_TheNewerOne) {
-    TAbout_f* first = nullptr;
-    machine.dialogs.userStep<TAbout_f>([&](TAbout_f& about) {
+    ui::AboutWindow* first = nullptr;
+    machine.dialogs.userStep<ui::AboutWindow>([&](ui::AboutWindow& about) {
         first = &about;
         chooseAbout();  // the tray icon answers during the modal loop
     });
-    machine.dialogs.userStep<TAbout_f>([&](TAbout_f& newer) {
+    machine.dialogs.userStep<ui::AboutWindow>([&](ui::AboutWindow& newer) {
         EXPECT_NE(&newer, first);
         EXPECT_TRUE(first->isClosed()) << "the older window was closed when the newer one came";
         EXPECT_EQ(openAboutWindows(), 1);
-        EXPECT_EQ(slot().About_f(), &newer);
+        EXPECT_EQ(slot().shownWindow(), &newer);
         EXPECT_EQ(links().aboutWindow, &newer) << "a hide action would close the one on screen";
-        newer.btnCloseClick();
+        newer.closeChosen();
     });
     chooseAbout();
 
     EXPECT_THAT(machine.dialogs.modalsShown, ElementsAre("About", "About"));
-    EXPECT_EQ(slot().About_f(), nullptr);
+    EXPECT_EQ(slot().shownWindow(), nullptr);
     EXPECT_FALSE(links().isAboutWindowShown());
     EXPECT_TRUE(machine.dialogs.scriptDone());
 
     // Once closed, the next choice starts afresh.
-    machine.dialogs.userStep<TAbout_f>([](TAbout_f& about) { about.btnCloseClick(); });
+    machine.dialogs.userStep<ui::AboutWindow>([](ui::AboutWindow& about) { about.closeChosen(); });
     chooseAbout();
     EXPECT_EQ(machine.dialogs.modalsShown.size(), 3u);
-    EXPECT_EQ(slot().About_f(), nullptr);
+    EXPECT_EQ(slot().shownWindow(), nullptr);
     EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
 }
 
 TEST_F(AboutWindow, AHideActionWhileItIsOpenClosesItAndHidesTheOtherWindows) {
     const platform::WindowId report = machine.windows.open({"Report.docx - Word", platform::ProcessId{77}});
-    machine.dialogs.userStep<TAbout_f>([&](TAbout_f&) {
+    machine.dialogs.userStep<ui::AboutWindow>([&](ui::AboutWindow&) {
         // The hide hotkey (Ctrl+Space), delivered by the about window's modal loop.
         machine.hotkeys.press(platform::hotkey_modifiers::kControl, 0x20);
     });
@@ -97,7 +96,7 @@ TEST_F(AboutWindow, AHideActionWhileItIsOpenClosesItAndHidesTheOtherWindows) {
     EXPECT_THAT(machine.dialogs.modalsShown, ElementsAre("About"));
     EXPECT_FALSE(machine.windows.isWindowVisible(report));
     EXPECT_TRUE(application.program()->hasHiddenWindows());
-    EXPECT_EQ(slot().About_f(), nullptr);
+    EXPECT_EQ(slot().shownWindow(), nullptr);
     EXPECT_FALSE(links().isAboutWindowShown());
     EXPECT_TRUE(machine.dialogs.scriptDone());
     EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();

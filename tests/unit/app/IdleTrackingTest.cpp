@@ -62,10 +62,10 @@ TEST_P(IdleTracking, TheForegroundWindowIsRecordedOnlyWhileThePanicButtonServesA
     const Case& c = GetParam();
     if (c.panicWindowExists) panicButton.handle = panic;
     machine.windows.setVisible(panic, c.panicWindowVisible);
-    selections.Action = c.action;
+    selections.action = c.action;
     foreground(c.foreground);
 
-    handler.ApplicationEvents1Idle();
+    handler.onIdle();
     EXPECT_EQ(lastActive.LastActiveHandle, c.recorded ? user : earlier);
 }
 
@@ -87,16 +87,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(IdleTracking, WhileDetachedNothingIsRecorded_AttachedAgainItResumes) {
     panicButton.handle = panic;
-    selections.Action = hotkeys::kHideActiveAction;
+    selections.action = hotkeys::kHideActiveAction;
     machine.windows.setForeground(user);
 
     handler.detachIdleHandler();
     EXPECT_FALSE(handler.attached());
-    handler.ApplicationEvents1Idle();
+    handler.onIdle();
     EXPECT_EQ(lastActive.LastActiveHandle, earlier);
 
     handler.attachIdleHandler();
-    handler.ApplicationEvents1Idle();
+    handler.onIdle();
     EXPECT_EQ(lastActive.LastActiveHandle, user);
 }
 

@@ -10,7 +10,7 @@
 #include "app/Application.hpp"
 #include "app/TrayMenu.hpp"
 #include "common/BesideExecutable.hpp"
-#include "hotkeys/ShortCut.hpp"
+#include "hotkeys/KeyCombination.hpp"
 #include "password/PasswordStore.hpp"
 #include "password/PromptUser.hpp"
 #include "sim/SimMachine.hpp"
@@ -42,10 +42,12 @@ std::vector<std::string> keysIn(const std::string& file) {
 }
 
 // Records what the dispatchers were asked, as the activation sequence would receive it.
-class RecordingDispatcher : public hotkeys::DefaultHotKeyDispatcher, public hotkeys::HotKeyComponentDispatcher {
+class RecordingDispatcher : public hotkeys::DefaultHotkeyDispatcher, public hotkeys::HotkeyComponentDispatcher {
 public:
-    void GetHotKeys(hotkeys::ActivationSender, std::int32_t messageSent) override { defaultSet.push_back(messageSent); }
-    void DoHotKey(hotkeys::ActivationSender sender) override { components.push_back(sender); }
+    void dispatchDefaultHotkey(hotkeys::ActivationSender, std::int32_t messageSent) override {
+        defaultSet.push_back(messageSent);
+    }
+    void dispatchComponentHotkey(hotkeys::ActivationSender sender) override { components.push_back(sender); }
     std::vector<std::int32_t> defaultSet;
     std::vector<hotkeys::ActivationSender> components;
 };
@@ -121,7 +123,7 @@ TEST_F(Program, SettingsThatCouldNotBeReadAreNotWrittenOver) {
     machine.files.putFile(settingsPath(), "[StartUp]\r\nDoBin=1\r\n");
     ErrorHook errors;
     ProgramRoot program(ports, errors);
-    program.CreateINIFile();
+    program.bindSettingsFile();
     EXPECT_THROW(program.WriteAppSelections(), std::logic_error);
     EXPECT_EQ(settingsText(), "[StartUp]\r\nDoBin=1\r\n");
 }
@@ -235,7 +237,7 @@ TEST_F(Program, ADefaultHotkeyHeldByAnotherProgramIsReportedInDefaultModeOnly) {
     machine.hotkeys.holdInOtherProgram(kCtrl, kSpace);
     start();
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
-    EXPECT_EQ(machine.dialogs.messageBoxes[0].request.text, kDefaultHotKeysNotRegisteredText);
+    EXPECT_EQ(machine.dialogs.messageBoxes[0].request.text, kDefaultHotkeysNotRegisteredText);
     EXPECT_EQ(machine.dialogs.messageBoxes[0].request.icon, platform::MessageBoxIcon::Warning);
     EXPECT_TRUE(machine.hotkeys.programHolds(kCtrl, kBackspace)) << "the other key still works";
     EXPECT_EQ(closeProgram(), 0);
@@ -259,11 +261,11 @@ TEST_F(Program, TheRouterHandsTheDefaultSetToOneDispatcherAndTheExitStealthKeyTo
     program().connectDispatchers(dispatcher, dispatcher);
     machine.hotkeys.press(kCtrl, kSpace);
     machine.hotkeys.press(kCtrl, kBackspace);
-    const auto* defaults = program().defaultHotKeys();
+    const auto* defaults = program().defaultHotkeys();
     EXPECT_THAT(dispatcher.defaultSet, ::testing::ElementsAre(defaults->hideAtom(), defaults->unhideAtom()));
 
-    machine.hotkeys.press(hotkeys::hotKeyModifiersOf(hotkeys::kExitStealthHotKey),
-                          hotkeys::virtualKeyOf(hotkeys::kExitStealthHotKey));
+    machine.hotkeys.press(hotkeys::hotkeyModifiersOf(hotkeys::kExitStealthHotkey),
+                          hotkeys::virtualKeyOf(hotkeys::kExitStealthHotkey));
     EXPECT_THAT(dispatcher.components, ::testing::ElementsAre(hotkeys::ActivationSender::ExitStealth));
     program().router().setApplicationHook(nullptr);
 }
@@ -284,8 +286,8 @@ protected:
         start();
         for (const char* title : {"Report.docx - Word", "Inbox - Mail"})
             windows.push_back(machine.windows.open({title, platform::ProcessId{77}}));
-        program().engine().inventory().DoGetWindows();
-        program().engine().actions().DoHideAllWindows(0);
+        program().engine().inventory().refreshInventory();
+        program().engine().actions().hideAllWindows(0);
         ASSERT_TRUE(program().hasHiddenWindows());
         for (auto window : windows) ASSERT_FALSE(machine.windows.isWindowVisible(window));
     }
@@ -294,7 +296,7 @@ protected:
 
 TEST_F(ExitWithHiddenWindows, CancelKeepsTheProgramAndTheWindowsHidden) {
     machine.dialogs.userAnswers(MessageBoxResult::Cancel);
-    application.controller()->Exit1Click();
+    application.controller()->onCloseChosen();
 
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
     const auto& box = machine.dialogs.messageBoxes[0].request;
@@ -309,7 +311,7 @@ TEST_F(ExitWithHiddenWindows, CancelKeepsTheProgramAndTheWindowsHidden) {
 
 TEST_F(ExitWithHiddenWindows, OkShowsTheWindowsAndEndsTheProgram) {
     machine.dialogs.userAnswers(MessageBoxResult::Ok);
-    application.controller()->Exit1Click();
+    application.controller()->onCloseChosen();
     EXPECT_TRUE(application.terminated());
     for (auto window : windows) EXPECT_TRUE(machine.windows.isWindowVisible(window));
 }
@@ -423,14 +425,14 @@ TEST_F(PasswordGuardedWindows, CloseUmbrixShowsThemOnlyForThePassword) {
         machine.dialogs.userAnswers(platform::MessageBoxResult::Ok);
         for (const std::string& typed : c.typed) userAnswersThePrompt(typed);
         if (!c.unlocked) userCancelsThePrompt();
-        umbrix->controller()->Exit1Click();
+        umbrix->controller()->onCloseChosen();
 
         EXPECT_TRUE(machine.dialogs.scriptDone());
         EXPECT_EQ(machine.dialogs.modalsShown.back(), "Password required");
         EXPECT_EQ(umbrix->terminated(), c.unlocked);
         EXPECT_EQ(allShown(), c.unlocked);
         EXPECT_EQ(allHidden(), !c.unlocked);
-        EXPECT_EQ(umbrix->program()->unlockPrompt().Password_f(), nullptr) << "no prompt is kept";
+        EXPECT_EQ(umbrix->program()->unlockPrompt().shownPrompt(), nullptr) << "no prompt is kept";
     }
     EXPECT_FALSE(machine.files.fileExists(recordPath())) << "nothing is left hidden";
 }
@@ -469,7 +471,7 @@ TEST_F(PasswordGuardedWindows, AStartThatCannotReadItsSettingsLeavesThemForOneTh
 
 TEST_F(Program, ExitWithoutHiddenWindowsAsksNothing) {
     start();
-    application.controller()->Exit1Click();
+    application.controller()->onCloseChosen();
     EXPECT_TRUE(application.terminated());
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
@@ -522,8 +524,8 @@ TEST_F(TrayMenuTest, StealthModeTakesTheIconAway_TheExitStealthHotkeyBringsItBac
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
     EXPECT_FALSE(machine.tray.shows(1));
 
-    machine.hotkeys.press(hotkeys::hotKeyModifiersOf(hotkeys::kExitStealthHotKey),
-                          hotkeys::virtualKeyOf(hotkeys::kExitStealthHotKey));
+    machine.hotkeys.press(hotkeys::hotkeyModifiersOf(hotkeys::kExitStealthHotkey),
+                          hotkeys::virtualKeyOf(hotkeys::kExitStealthHotkey));
     EXPECT_TRUE(machine.tray.shows(1));
     EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
 }
@@ -532,7 +534,7 @@ TEST_F(TrayMenuTest, StartSilentFollowsTheOptionAndIsSavedAsSilent) {
     choose(TrayCommand::StartSilent);
     choose(TrayCommand{0});
     EXPECT_TRUE(entry("&Start silent (disables splash screen)")->checked);
-    EXPECT_TRUE(program().selections().cbSilent);
+    EXPECT_TRUE(program().selections().startSilent);
     EXPECT_EQ(closeProgram(), 0);
     settings::SettingsFile after(machine.files, machine.text, settingsPath());
     EXPECT_TRUE(after.readBool("StartUp", "Silent", false));
@@ -542,21 +544,21 @@ TEST_F(TrayMenuTest, StartWithWindowsWritesAndDeletesTheRunValueForAnAdministrat
     machine.registry.administrator = true;
     machine.registry.createKey(platform::RegistryRoot::LocalMachine,
                                "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
-    choose(TrayCommand::AutoStart);
+    choose(TrayCommand::StartWithWindows);
     ASSERT_TRUE(runValue());
     EXPECT_EQ(runValue()->text, machine.system.exePath);
     choose(TrayCommand{0});
     EXPECT_TRUE(entry("Start with &Windows")->checked);
 
-    choose(TrayCommand::AutoStart);
+    choose(TrayCommand::StartWithWindows);
     EXPECT_FALSE(runValue());
-    EXPECT_FALSE(program().selections().AutoStart);
+    EXPECT_FALSE(program().selections().startWithWindows);
 }
 
 TEST_F(TrayMenuTest, StartWithWindowsWithoutRightsKeepsTheMarkAndSaysNothing) {
-    choose(TrayCommand::AutoStart);
+    choose(TrayCommand::StartWithWindows);
     EXPECT_FALSE(runValue());
-    EXPECT_TRUE(program().selections().AutoStart);
+    EXPECT_TRUE(program().selections().startWithWindows);
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_EQ(application.errors().discardedCount(), 1);
 }

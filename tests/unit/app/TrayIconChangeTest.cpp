@@ -76,7 +76,7 @@ TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShows
         << "the picker starts at shell32, icon 0";
     EXPECT_NE(trayPicture(), ownIcon);
     EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 17}));
-    const IconExtractor& extractor = application->program()->trayIconChange().IconEx1();
+    const IconExtractor& extractor = application->program()->trayIconChange().chosenIcon();
     EXPECT_EQ(extractor.NumberOfIcons, 40);
     EXPECT_EQ(extractor.Icon, (platform::IconSize{32, 32}));
     EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 17}));
@@ -133,7 +133,7 @@ TEST_F(ChangeIcon, AnIconThatCannotBeExtractedChangesNothingOnScreenAndSaysNothi
         EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 7}));
         EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
         EXPECT_EQ(application->errors().discardedCount(), 0);
-        EXPECT_FALSE(application->program()->trayIconChange().IconEx1().Icon);
+        EXPECT_FALSE(application->program()->trayIconChange().chosenIcon().Icon);
         // The extractor holds the choice, and the settings file with it.
         EXPECT_EQ(stored(), c.choice);
     }

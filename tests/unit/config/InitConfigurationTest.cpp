@@ -15,7 +15,7 @@ TEST(InitConfiguration, DescribesTheRunningProgramFromItsVersionResource) {
         const Configuration configuration = InitConfiguration(machine.system, machine.files);
 
         EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
-        const update::TVersion& current = configuration.CurrentVersion;
+        const update::Version& current = configuration.CurrentVersion;
         EXPECT_EQ(current.GetMajorVersion(), 7);
         EXPECT_EQ(current.GetMinorVersion(), 1);
         EXPECT_EQ(current.GetRelease(), 1);

@@ -28,7 +28,7 @@ TEST_F(CloseActions, CloseAllAsksEveryListedWindowToCloseFromTheBottomUp) {
     links.mainWindowVisible = true;
     recordCloseOrder();
 
-    EXPECT_TRUE(actions.DoCloseAllWindows(0));
+    EXPECT_TRUE(actions.closeAllWindows(0));
 
     EXPECT_EQ(closeOrder, (std::vector<WindowId>{bottom, middle, top}));
     EXPECT_EQ(closeRequests(hidden), 0);
@@ -45,7 +45,7 @@ TEST_F(CloseActions, CloseAllReachesEachWindowItselfEvenWhenTitlesRepeat) {
     const WindowId hiddenSame = open({"Untitled - Notepad", notepad, false});
     state.exclusions.windows.append({text(excluded), "Shopping list", "", std::nullopt});
 
-    EXPECT_TRUE(actions.DoCloseAllWindows(0));
+    EXPECT_TRUE(actions.closeAllWindows(0));
 
     // Both listed windows get their request; the excluded and the hidden one of the same title
     // are not touched.
@@ -60,11 +60,11 @@ TEST_F(CloseActions, CloseAllSkipsProtectedApplicationsInApplicationMode) {
     const WindowId doc = open(word, "Doc");
     state.exclusions.applications.append({"C:\\WINDOWS\\notepad.exe", "--------", std::nullopt});
 
-    EXPECT_TRUE(actions.DoCloseAllWindows(0));
+    EXPECT_TRUE(actions.closeAllWindows(0));
     EXPECT_EQ(closeRequests(note), 1);  // by window, the application exclusion protects nothing
 
-    state.exclusions.rgExclude = ExclusionMode::ByApplication;
-    EXPECT_TRUE(actions.DoCloseAllWindows(0));
+    state.exclusions.exclusionMode = ExclusionMode::ByApplication;
+    EXPECT_TRUE(actions.closeAllWindows(0));
     EXPECT_EQ(closeRequests(note), 1);
     EXPECT_EQ(closeRequests(doc), 2);
 }
@@ -74,16 +74,16 @@ TEST_F(CloseActions, CloseActiveClosesTheTargetOnceAndItsApplicationWhenCascadin
     const WindowId note = open(notepad, "Note");
     const WindowId doc2 = open(word, "Doc 2");
     const WindowId doc3 = open(word, "Doc 3");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     machine.windows.setForeground(doc2);
     recordCloseOrder();
 
-    EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
+    EXPECT_TRUE(actions.closeActiveWindow(ActionSender::HideHotkey, 0));
     EXPECT_EQ(closeOrder, (std::vector<WindowId>{doc2}));  // the cascade is off by default
 
     closeOrder.clear();
-    state.options.cbCloseParent = true;
-    EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
+    state.options.closeParentWindows = true;
+    EXPECT_TRUE(actions.closeActiveWindow(ActionSender::HideHotkey, 0));
     // The target, then the rest of its application from the end of the list; the target gets
     // no second request, which would make an application that asks "save changes?" ask twice.
     EXPECT_EQ(closeOrder, (std::vector<WindowId>{doc2, doc1, doc3}));
@@ -97,7 +97,7 @@ TEST_F(CloseActions, CloseActiveLeavesTheDesktopUntitledAndInvisibleWindowsAlone
     const WindowId invisible = open({"Invisible", notepad, false});
     for (WindowId target : {desktopWindow, untitled, invisible, WindowId{}}) {
         machine.windows.setForeground(target);
-        EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
+        EXPECT_TRUE(actions.closeActiveWindow(ActionSender::HideHotkey, 0));
     }
     EXPECT_EQ(machine.windows.counts().postCloseRequest, 0);
 }
@@ -107,13 +107,13 @@ TEST_F(CloseActions, CloseActiveFromThePanicButtonTakesTheWindowWorkedInBefore_A
     const WindowId front = open(word, "In front");
     links.lastActive = worked;
     machine.windows.setForeground(front);
-    EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::PanicWindow, 0));
+    EXPECT_TRUE(actions.closeActiveWindow(ActionSender::PanicWindow, 0));
     EXPECT_EQ(closeRequests(worked), 1);
     EXPECT_EQ(closeRequests(front), 0);
 
     // No panic window recorded: a hotkey still acts on the window in front.
     links.panicHandle = WindowId{};
-    EXPECT_TRUE(actions.DoCloseActiveWindow(ActionSender::HideHotkey, 0));
+    EXPECT_TRUE(actions.closeActiveWindow(ActionSender::HideHotkey, 0));
     EXPECT_EQ(closeRequests(front), 1);
     EXPECT_EQ(closeRequests(worked), 1);
 }
@@ -125,7 +125,7 @@ TEST_F(CloseActions, AnUnexpectedFailureStopsTheActionAndAnswersFalse) {
     machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {
         if (call == "postCloseRequest" && ++posted == 1) throw InjectedFault();
     };
-    EXPECT_FALSE(actions.DoCloseAllWindows(0));
+    EXPECT_FALSE(actions.closeAllWindows(0));
     EXPECT_EQ(machine.windows.counts().postCloseRequest, 1);  // stopped at the first request
 }
 

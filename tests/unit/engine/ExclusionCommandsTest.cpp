@@ -26,14 +26,14 @@ TEST_F(Exclusions, AddMovesTheWindowAndAddsItsApplicationOnce) {
     const WindowId doc1 = open(word, "Doc 1");
     open(word, "Doc 2");
     open(notepad, "Note");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
 
-    commands.btnAddClick();  // nothing selected
+    commands.excludeSelectedWindow();  // nothing selected
     EXPECT_TRUE(lists.windows.empty());
 
     selectVisible("Doc 1");
     const int icon = state.visibleWindows[2].imageIndex;
-    commands.btnAddClick();
+    commands.excludeSelectedWindow();
     ASSERT_EQ(lists.windows.size(), 1u);
     EXPECT_EQ(lists.windows[0], (WindowExclusion{text(doc1), "Doc 1", "C:\\Program Files\\Office\\WINWORD.EXE", icon}));
     ASSERT_EQ(lists.applications.size(), 1u);
@@ -43,21 +43,21 @@ TEST_F(Exclusions, AddMovesTheWindowAndAddsItsApplicationOnce) {
 
     // A second window of the same executable adds a window exclusion only.
     selectVisible("Doc 2");
-    commands.btnAddClick();
+    commands.excludeSelectedWindow();
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Doc 1", "Doc 2"}));
     EXPECT_EQ(lists.applications.size(), 1u);
 
     // The excluded windows stay out of every later refresh.
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note"}));
 }
 
 TEST_F(Exclusions, AddLeavesAWindowWhoseHandleIsExcludedAlreadyInTheList) {
     const WindowId note = open(notepad, "Note");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     lists.windows.append({text(note), "Old title", "", std::nullopt});
     selectVisible("Note");
-    commands.btnAddClick();
+    commands.excludeSelectedWindow();
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Old title"}));
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note"}));
     EXPECT_EQ(applicationPaths(), (std::vector<std::string>{"C:\\Windows\\notepad.exe"}));
@@ -67,50 +67,50 @@ TEST_F(Exclusions, RemoveGivesTheWindowBackAndDropsTheFirstApplicationOfItsPath)
     open(word, "Doc 1");
     open(word, "Doc 2");
     open(notepad, "Note");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     for (const char* title : {"Doc 1", "Doc 2"}) {
         selectVisible(title);
-        commands.btnAddClick();
+        commands.excludeSelectedWindow();
     }
     lists.applications.append({"c:\\program files\\office\\winword.exe", "--------", std::nullopt});
 
     lists.windows.select(0);
-    commands.btnRemoveClick();
+    commands.removeSelectedWindowExclusion();
 
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note", "Doc 1"}));  // at the end
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Doc 2"}));
     // The first application exclusion of that path goes, although Doc 2 is still excluded.
     EXPECT_EQ(applicationPaths(), (std::vector<std::string>{"c:\\program files\\office\\winword.exe"}));
 
-    commands.btnRemoveClick();  // nothing selected any more
+    commands.removeSelectedWindowExclusion();  // nothing selected any more
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Doc 2"}));
 
     // A loaded exclusion has no icon: it comes back with the neutral one, and with no
     // application exclusion of its path only the window moves.
     lists.windows.append({"77", "Loaded", "C:\\Tools\\tool.exe", std::nullopt});
     lists.windows.select(1);
-    commands.btnRemoveClick();
+    commands.removeSelectedWindowExclusion();
     EXPECT_EQ(state.visibleWindows[2], (WindowEntry{"77", "Loaded", "C:\\Tools\\tool.exe", 0}));
     EXPECT_EQ(lists.applications.size(), 1u);
 }
 
 TEST_F(Exclusions, ClearAllEmptiesTheWindowExclusionsOnly) {
     open(word, "Doc");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     selectVisible("Doc");
-    commands.btnAddClick();
-    commands.Clearall1Click();
+    commands.excludeSelectedWindow();
+    commands.clearWindowExclusions();
     EXPECT_TRUE(lists.windows.empty());
     EXPECT_EQ(lists.applications.size(), 1u);
 }
 
 TEST_F(Exclusions, BrowseAddsAChosenExecutableOnceInAnyLetterCase) {
     links.browsedFile = "C:\\Games\\Solitaire.exe";
-    commands.Browse1Click();
+    commands.addApplicationExclusionFromFile();
     links.browsedFile = "c:\\games\\SOLITAIRE.EXE";
-    commands.Browse1Click();
+    commands.addApplicationExclusionFromFile();
     links.browsedFile = std::nullopt;  // cancelled
-    commands.Browse1Click();
+    commands.addApplicationExclusionFromFile();
 
     ASSERT_EQ(lists.applications.size(), 1u);
     EXPECT_EQ(lists.applications[0], (ApplicationExclusion{"C:\\Games\\Solitaire.exe", "--------", std::nullopt}));
@@ -123,10 +123,10 @@ TEST_F(Exclusions, BrowseAddsAChosenExecutableOnceInAnyLetterCase) {
 TEST_F(Exclusions, RemoveSelectedDropsTheSelectedApplication) {
     lists.applications.append({"A.exe", "--------", std::nullopt});
     lists.applications.append({"B.exe", "--------", std::nullopt});
-    commands.Removeselected1Click();  // nothing selected
+    commands.removeSelectedApplicationExclusion();  // nothing selected
     EXPECT_EQ(lists.applications.size(), 2u);
     lists.applications.select(0);
-    commands.Removeselected1Click();
+    commands.removeSelectedApplicationExclusion();
     EXPECT_EQ(applicationPaths(), (std::vector<std::string>{"B.exe"}));
 }
 
@@ -134,21 +134,21 @@ TEST_F(Exclusions, ABrowsedFullPathDoesNotProtectAWindowKnownByItsFileNameOnly) 
     const ProcessId locked = app("C:\\Games\\Solitaire.exe", /*refusesOpen=*/true);
     const WindowId game = open(locked, "Solitaire");
     links.browsedFile = "C:\\Games\\Solitaire.exe";
-    commands.Browse1Click();
-    lists.rgExclude = ExclusionMode::ByApplication;
+    commands.addApplicationExclusionFromFile();
+    lists.exclusionMode = ExclusionMode::ByApplication;
 
-    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
+    ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
 
     EXPECT_EQ(state.hiddenWindows.size(), 1u);
     EXPECT_FALSE(isVisible(game));
 }
 
 TEST_F(Exclusions, ChangingTheModeShowsItsPage) {
-    lists.rgExclude = ExclusionMode::ByApplication;
-    commands.rgExcludeClick();
+    lists.exclusionMode = ExclusionMode::ByApplication;
+    commands.onExclusionModeChanged();
     EXPECT_EQ(lists.activePage, 1);
-    lists.rgExclude = ExclusionMode::ByWindow;
-    commands.rgExcludeClick();
+    lists.exclusionMode = ExclusionMode::ByWindow;
+    commands.onExclusionModeChanged();
     EXPECT_EQ(lists.activePage, 0);
 }
 

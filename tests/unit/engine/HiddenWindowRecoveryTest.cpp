@@ -22,8 +22,8 @@ protected:
     WindowId draft = open(mail, "Draft to the lawyer");
 
     void hideAll() {
-        engine.inventory().DoGetWindows();
-        engine.actions().DoHideAllWindows(0);
+        engine.inventory().refreshInventory();
+        engine.actions().hideAllWindows(0);
         ASSERT_EQ(state.hiddenWindows.entries().size(), 2u);
     }
     std::string recordText() { return machine.files.readFile(kPath).value_or("(none)"); }

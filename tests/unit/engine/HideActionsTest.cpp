@@ -22,7 +22,7 @@ TEST_F(HideActions, HideAllHidesAndRecordsEveryListedWindowTopOfTheZOrderFirst) 
     const WindowId top = open(notepad, "Top");
     open({"Already hidden", word, false});
 
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
 
     EXPECT_TRUE(machine.windows.visibleWindows().empty());
     EXPECT_EQ(hiddenHandles(), (std::vector<std::string>{text(top), text(middle), text(bottom)}));
@@ -32,7 +32,7 @@ TEST_F(HideActions, HideAllHidesAndRecordsEveryListedWindowTopOfTheZOrderFirst) 
 
 TEST_F(HideActions, HideAllWithNothingToHideRecordsNothing) {
     open({"", notepad});
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
     EXPECT_TRUE(state.hiddenWindows.empty());
 }
 
@@ -44,15 +44,15 @@ TEST_F(HideActions, HideAllSkipsExcludedWindowsByTheMode) {
     state.exclusions.applications.append({"c:\\windows\\NOTEPAD.EXE", "--------", std::nullopt});
 
     // By window, an application exclusion alone protects nothing.
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc", "Note"}));
     EXPECT_TRUE(isVisible(kept));
 
     // By application, every window of that executable is left, in any letter case; a window
     // exclusion still keeps its window out of the inventory.
     engine.hiddenWindows().RestoreWindows();
-    state.exclusions.rgExclude = ExclusionMode::ByApplication;
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    state.exclusions.exclusionMode = ExclusionMode::ByApplication;
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
     EXPECT_TRUE(isVisible(note));
     EXPECT_TRUE(isVisible(kept));
@@ -61,14 +61,14 @@ TEST_F(HideActions, HideAllSkipsExcludedWindowsByTheMode) {
 
 TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows) {
     open(notepad, "Note");
-    state.options.cbHideIcon = true;
-    state.options.cbTaskManager = true;
+    state.options.alwaysHideTrayIcon = true;
+    state.options.disableTaskManager = true;
     links.administrator = true;
     links.mainWindowVisible = true;
     links.passwordPromptShown = true;
     links.aboutWindowShown = true;
 
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
 
     EXPECT_EQ(links.log, (std::vector<std::string>{"removeTrayIcon", "setTaskManagerDisabled(true)", "closeMainWindow",
                                                    "closeAndDestroyPasswordPrompt", "closeAboutWindow"}));
@@ -76,7 +76,7 @@ TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows
     // Without rights the policy is left alone; with the option off the icon stays.
     links.log.clear();
     links.administrator = false;
-    state.options.cbHideIcon = false;
+    state.options.alwaysHideTrayIcon = false;
     actions.CloseApplicationWindows();
     EXPECT_TRUE(links.log.empty());
 }
@@ -121,27 +121,27 @@ std::vector<platform::WindowId> threeApplications(SimDesktop& desk) {
     for (const char* title : {"Note 1", "Doc 1", "Note 2", "Doc 2"})
         windows.push_back(desk.machine.windows.open({title, title[0] == 'N' ? notepad : word}));
     desk.links.panicHandle = desk.machine.windows.open({"", desk.machine.processes.start("C:\\Umbrix.exe"), false});
-    desk.engine.inventory().DoGetWindows();
+    desk.engine.inventory().refreshInventory();
     return windows;
 }
 
 TEST(HideFailures, HideAllNeverLeavesAHiddenWindowUnrecorded) {
-    failAtEveryStep(threeApplications, [](SimDesktop& desk) { return desk.engine.actions().DoHideAllWindows(kHide); });
+    failAtEveryStep(threeApplications, [](SimDesktop& desk) { return desk.engine.actions().hideAllWindows(kHide); });
 }
 
 TEST(HideFailures, HideActiveWithItsCascadeNeverLeavesAHiddenWindowUnrecorded) {
     failAtEveryStep(threeApplications, [](SimDesktop& desk) {
-        return desk.engine.actions().DoHideActiveWindows(ActionSender::HideHotkey, kHide);
+        return desk.engine.actions().hideActiveApplication(ActionSender::HideHotkey, kHide);
     });
 }
 
 TEST_F(HideActions, AFailedHideShowsItsWindowAgainAndTheOthersStillGo) {
     const WindowId bottom = open(notepad, "Bottom");
     const WindowId top = open(word, "Top");
-    state.options.fHidePanicBtn = true;
+    state.options.alwaysHidePanicButton = true;
     links.failingCall = "closePanicWindow";
 
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
 
     // Each hide failed before its window went: shown (and activated) again, the tray icon back.
     EXPECT_TRUE(isVisible(top));
@@ -158,7 +158,7 @@ TEST_F(HideActions, AWindowThatVanishedBeforeItsHideIsStillRecorded) {
         if (call == "showWindow" && window == leaving) machine.windows.destroy(leaving);
     };
 
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
 
     EXPECT_EQ(hiddenHandles(), (std::vector<std::string>{text(leaving), text(stays)}));
     EXPECT_FALSE(isVisible(stays));
@@ -174,12 +174,12 @@ TEST_F(HideActions, HideActiveHidesTheForegroundApplicationFromTheListAsLastRefr
     const WindowId doc2 = open(word, "Doc 2");
     const WindowId note = open(notepad, "Note");
     const WindowId doc3 = open(word, "Doc 3");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     const WindowId lateDoc = open(word, "Opened after the refresh");
     const WindowId untitledDoc = open({"", word});
     machine.windows.setForeground(doc2);
 
-    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
 
     // The target first, then its application's other windows from the end of the list.
     EXPECT_EQ(hiddenHandles(), (std::vector<std::string>{text(doc2), text(doc1), text(doc3)}));
@@ -189,9 +189,9 @@ TEST_F(HideActions, HideActiveHidesTheForegroundApplicationFromTheListAsLastRefr
     EXPECT_TRUE(isVisible(otherNote));
 
     // Without the cascade only the target goes.
-    state.options.cbHideParent = false;
+    state.options.hideParentWindows = false;
     machine.windows.setForeground(note);
-    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
     EXPECT_FALSE(isVisible(note));
     EXPECT_TRUE(isVisible(otherNote));
 }
@@ -203,7 +203,7 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
     const WindowId note = open(notepad, "Note");
     const WindowId doc2 = open(word, "Doc 2");
     open({"Already hidden", word, false});
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
     links.whileAnnouncing = [&](const HiddenWindowList& hidden, const std::vector<std::string>& handles) {
         EXPECT_TRUE(hidden.empty());
         for (const std::string& handle : handles) EXPECT_TRUE(isVisible(windowFromHandleText(handle))) << handle;
@@ -219,10 +219,10 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
     };
     for (const Case& c : cases) {
         links.announcedHides.clear();
-        state.options.cbHideParent = c.hideParent;
+        state.options.hideParentWindows = c.hideParent;
         machine.windows.setForeground(doc2);
-        EXPECT_TRUE(c.hideAll ? actions.DoHideAllWindows(kHide)
-                              : actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+        EXPECT_TRUE(c.hideAll ? actions.hideAllWindows(kHide)
+                              : actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
         std::vector<std::string> expected;
         for (WindowId window : c.announced) expected.push_back(text(window));
         ASSERT_EQ(links.announcedHides.size(), 1u);
@@ -234,8 +234,8 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
     // Nothing to hide, nothing announced.
     links.announcedHides.clear();
     for (WindowId window : {doc1, note, doc2}) machine.windows.setVisible(window, false);
-    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
-    EXPECT_TRUE(actions.DoHideAllWindows(kHide));
+    EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.hideAllWindows(kHide));
     EXPECT_TRUE(links.announcedHides.empty());
 }
 
@@ -244,7 +244,7 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
 TEST_F(HideActions, HideActiveTakesTheForegroundWindowUnlessThePanicButtonStartedIt) {
     const WindowId worked = open(notepad, "Worked in");
     const WindowId front = open(word, "In front");
-    state.options.cbHideParent = false;
+    state.options.hideParentWindows = false;
 
     struct Case {
         WindowId myHandle;
@@ -263,7 +263,7 @@ TEST_F(HideActions, HideActiveTakesTheForegroundWindowUnlessThePanicButtonStarte
         machine.windows.setForeground(front);
         links.panicHandle = c.myHandle;
         links.lastActive = worked;
-        EXPECT_TRUE(actions.DoHideActiveWindows(c.sender, kHide));
+        EXPECT_TRUE(actions.hideActiveApplication(c.sender, kHide));
         EXPECT_EQ(hiddenHandles(), std::vector<std::string>{text(c.expected)});
     }
 }
@@ -276,7 +276,7 @@ TEST_F(HideActions, HideActiveLeavesTheDesktopUntitledInvisibleAndOwnWindowsAlon
     const WindowId own = open(word, links.caption);
     for (WindowId target : {desktopWindow, untitled, invisible, cache, own, WindowId{}}) {
         machine.windows.setForeground(target);
-        EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+        EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
     }
     EXPECT_TRUE(state.hiddenWindows.empty());
     EXPECT_EQ(machine.windows.counts().showWindow, 0);
@@ -287,15 +287,15 @@ TEST_F(HideActions, HideActiveHidesAnExcludedTargetButTheCascadeOnlyReachesListe
     const WindowId doc = open(word, "Doc");
     state.exclusions.windows.append({text(keptByWindow), "Kept", "", std::nullopt});
     state.exclusions.applications.append({"C:\\Program Files\\Office\\WINWORD.EXE", "1", std::nullopt});
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
 
     machine.windows.setForeground(doc);
-    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
     EXPECT_TRUE(isVisible(keptByWindow));
 
     machine.windows.setForeground(keptByWindow);
-    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc", "Kept"}));
 }
 
@@ -303,7 +303,7 @@ TEST_F(HideActions, HideActiveClosesTheMainWindowFirst) {
     const WindowId doc = open(word, "Doc");
     links.mainWindowVisible = true;
     machine.windows.setForeground(doc);
-    EXPECT_TRUE(actions.DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
     EXPECT_EQ(links.log, (std::vector<std::string>{"closeMainWindow"}));
     EXPECT_FALSE(isVisible(doc));
 }
@@ -323,9 +323,9 @@ TEST_F(HideActions, ShowHideWindowRefusesThePanicButtonAndAnswersThePreviousVisi
 
 TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) {
     const WindowId doc = open({"Doc", word, false});
-    state.options.fHidePanicBtn = true;
-    state.options.cbMuteAudio = true;
-    state.options.cbDisableACT = true;
+    state.options.alwaysHidePanicButton = true;
+    state.options.muteAudio = true;
+    state.options.disableCtrlAltDel = true;
 
     EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kShow, text(doc)));
     EXPECT_TRUE(isVisible(doc));
@@ -333,8 +333,8 @@ TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) 
     EXPECT_EQ(links.log, (std::vector<std::string>{"closePanicWindow", "switchMuteOff", "liftCtrlAltDelRestrictions"}));
 
     links.log.clear();
-    state.options.cbMuteAudio = false;
-    state.options.cbDisableACT = false;
+    state.options.muteAudio = false;
+    state.options.disableCtrlAltDel = false;
     EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kHide, text(doc)));
     EXPECT_EQ(links.log, (std::vector<std::string>{"closePanicWindow"}));
 }
@@ -342,13 +342,13 @@ TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) 
 TEST_F(HideActions, HideSelectedWindowRecordsTheTimeAloneAndTakesTheEntryOff) {
     const WindowId note = open(notepad, "Note");
     open(word, "Doc");
-    engine.inventory().DoGetWindows();
+    engine.inventory().refreshInventory();
 
-    actions.Hideselectedwindow1Click();  // nothing selected
+    actions.hideSelectedWindow();  // nothing selected
     EXPECT_TRUE(state.hiddenWindows.empty());
 
     selectVisible("Note");
-    actions.Hideselectedwindow1Click();
+    actions.hideSelectedWindow();
     EXPECT_FALSE(isVisible(note));
     ASSERT_EQ(state.hiddenWindows.size(), 1u);
     EXPECT_EQ(state.hiddenWindows[0].handleText, text(note));

@@ -35,7 +35,7 @@ TEST_F(Inventory, FilterChainKeepsOnlyVisibleTitledWindowsOfTheUser) {
         if (c.listed) expected.insert(expected.begin(), c.blueprint.title);  // each opens on top
     }
 
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
 
     EXPECT_EQ(visibleTitles(), expected);
 }
@@ -45,16 +45,16 @@ TEST_F(Inventory, OptionsAndStateTheFiltersReadAtTheMomentOfTheTest) {
     const WindowId decoy = open(notepad, "Decoy - Notepad");
     open(notepad, "Letter - Notepad");
 
-    state.options.cbCloaked = false;
+    state.options.ignoreCloakedWindows = false;
     state.decoyAppHandle = decoy;
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Letter - Notepad", "Settings"}));
 
     // The caption is read anew: after a language switch the filter follows it.
     links.caption = "Letter - Notepad";
-    state.options.cbCloaked = true;
+    state.options.ignoreCloakedWindows = true;
     state.decoyAppHandle = WindowId{};
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Decoy - Notepad"}));
 }
 
@@ -62,7 +62,7 @@ TEST_F(Inventory, EntriesCarryHandleTextTruncatedTitleExecutableAndIcon) {
     const std::string longTitle(300, 'x');
     const WindowId window = open(word, longTitle);
 
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
 
     ASSERT_EQ(state.visibleWindows.size(), 1u);
     const WindowEntry& entry = state.visibleWindows[0];
@@ -81,7 +81,7 @@ TEST_F(Inventory, ProcessPathsInEveryFormTheProcessAllows) {
     machine.processes.end(ended);
     open(notepad, "Untitled - Notepad");
 
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
 
     ASSERT_EQ(state.visibleWindows.size(), 4u);
     EXPECT_EQ(state.visibleWindows[0].processPath, "C:\\Windows\\notepad.exe");
@@ -94,7 +94,7 @@ TEST_F(Inventory, ProcessPathsInEveryFormTheProcessAllows) {
 
     // Without a snapshot every path is empty, and the windows are still listed.
     machine.processes.snapshotsFail = true;
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     ASSERT_EQ(state.visibleWindows.size(), 4u);
     for (const auto& entry : state.visibleWindows.entries()) EXPECT_EQ(entry.processPath, "") << entry.title;
 }
@@ -106,7 +106,7 @@ TEST_F(Inventory, OneSnapshotPerRefreshAndEachProcessOpenedAtMostOnce) {
     open(locked, "Task Manager");
     open(locked, "Task Manager details");
 
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
 
     EXPECT_EQ(state.visibleWindows.size(), 10u);
     EXPECT_EQ(machine.processes.counts().snapshots, 1);
@@ -116,7 +116,7 @@ TEST_F(Inventory, OneSnapshotPerRefreshAndEachProcessOpenedAtMostOnce) {
     EXPECT_NE(state.visibleWindows[2].imageIndex, state.visibleWindows[9].imageIndex);
 
     // The next refresh looks again; nothing is carried over but the icons.
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(machine.processes.counts().snapshots, 2);
     EXPECT_EQ(machine.processes.counts().opens, 6);
     EXPECT_EQ(machine.icons.imageCount(state.imageList), 3);  // neutral, notepad, word
@@ -127,14 +127,14 @@ TEST_F(Inventory, RefreshesTwiceToTheSameListAndFollowsTheZOrder) {
     open(word, "Second");
     open(notepad, "Third");
 
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     const auto once = state.visibleWindows.entries();
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(state.visibleWindows.entries(), once);
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Third", "Second", "First"}));
 
     machine.windows.moveToTop(first);
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"First", "Third", "Second"}));
     // Every top-level window was collected, the hidden panic button window too.
     EXPECT_EQ(inventory.handles().size(), 4u);
@@ -146,14 +146,14 @@ TEST_F(Inventory, AWindowThatClosesDuringTheRefreshIsSkipped) {
     open(notepad, "Also stays");
     // Gone right after the enumeration, before its title is read.
     machine.windows.afterCalls(1, [&] { machine.windows.destroy(leaving); });
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Also stays", "Stays"}));
 
     // Gone once it had passed the visibility test, when its process is looked up: listed as it
     // was seen, without a path.
     const WindowId late = open(word, "Late");
     machine.windows.afterCalls(4, [&] { machine.windows.destroy(late); });  // enum, text, cloak, visible
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Late", "Also stays", "Stays"}));
     EXPECT_EQ(state.visibleWindows[0].processPath, "");
     EXPECT_EQ(state.visibleWindows[1].processPath, "C:\\Windows\\notepad.exe");
@@ -168,7 +168,7 @@ TEST_F(Inventory, WindowExclusionsMatchByTitleAndTakeTheHandle) {
     exclusions.append({"2", "letter - notepad", "C:\\Windows\\notepad.exe", std::nullopt});
     exclusions.append({text(renamed), "Budget (old title).docx - Word", "", std::nullopt});
 
-    inventory.DoGetWindows();
+    inventory.refreshInventory();
 
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Shopping - Notepad"}));
     EXPECT_EQ(exclusions[0].handleText, text(letter));  // only the first of the same title
@@ -182,13 +182,13 @@ TEST_F(Inventory, RefreshCommandShowsTheHourglassMeanwhileEvenWhenItFails) {
     machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {
         if (call == "enumWindows") links.log.push_back("enumWindows");
     };
-    inventory.Refresh1Click();
+    inventory.refreshWindowList();
     EXPECT_EQ(links.log, (std::vector<std::string>{"waitCursor", "enumWindows", "arrowCursor"}));
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Doc"}));
 
     links.log.clear();
     machine.windows.beforeEachCall = [](std::string_view, WindowId) { throw InjectedFault(); };
-    EXPECT_THROW(inventory.Refresh1Click(), InjectedFault);
+    EXPECT_THROW(inventory.refreshWindowList(), InjectedFault);
     EXPECT_EQ(links.log, (std::vector<std::string>{"waitCursor", "arrowCursor"}));
 }
 

@@ -28,8 +28,8 @@ TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes
     const WindowId bottom = open(notepad, "Bottom");
     const WindowId middle = open(word, "Middle");
     const WindowId top = open(notepad, "Top");
-    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
-    state.options.cbMuteAudio = true;
+    ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
+    state.options.muteAudio = true;
     links.log.clear();
     recordShows();
 
@@ -69,12 +69,12 @@ TEST_F(Restore, RestoreLeavesCacheManagerAndOwnCaptionEntriesHiddenAndDropsThem)
 TEST_F(Restore, NoHideActionTakesAWindowThatRestoreWouldNotBringBack) {
     const WindowId cache = open(word, "Cache Manager");
     const WindowId doc = open(word, "Doc");
-    engine.inventory().DoGetWindows();
-    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
+    engine.inventory().refreshInventory();
+    ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
     machine.windows.setForeground(cache);
-    ASSERT_TRUE(engine.actions().DoHideActiveWindows(ActionSender::HideHotkey, kHide));
+    ASSERT_TRUE(engine.actions().hideActiveApplication(ActionSender::HideHotkey, kHide));
     selectVisible("Cache Manager");
-    engine.actions().Hideselectedwindow1Click();
+    engine.actions().hideSelectedWindow();
 
     EXPECT_TRUE(isVisible(cache));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
@@ -89,13 +89,13 @@ TEST_F(Restore, DuplicateEntriesShowTheirWindowTwiceAndAreRemovedOneByOne) {
     recordShows();
 
     selectHidden(1);
-    hidden.Showwindow1Click();
+    hidden.showSelectedHiddenWindow();
     EXPECT_TRUE(isVisible(doc));
     EXPECT_EQ(state.hiddenWindows.size(), 1u);  // only the selected one
 
     machine.windows.setVisible(doc, false);
     record(doc, "Doc");
-    state.options.cbMuteAudio = true;
+    state.options.muteAudio = true;
     hidden.RestoreWindows();
     EXPECT_EQ(links.count("switchMuteOff"), 2);  // shown twice, harmless
     EXPECT_TRUE(state.hiddenWindows.empty());
@@ -107,7 +107,7 @@ TEST_F(Restore, IsExitingShowsEveryWindowAndKeepsTheList) {
     record(note, "Note");
     record(doc, "Doc");
 
-    EXPECT_TRUE(hidden.IsExiting());
+    EXPECT_TRUE(hidden.showEveryHiddenWindow());
 
     EXPECT_TRUE(isVisible(note));
     EXPECT_TRUE(isVisible(doc));
@@ -116,14 +116,14 @@ TEST_F(Restore, IsExitingShowsEveryWindowAndKeepsTheList) {
 
     // An unexpected failure ends the walk quietly; the list is still whole.
     links.beforeCaption = [] { throw InjectedFault(); };
-    EXPECT_FALSE(hidden.IsExiting());
+    EXPECT_FALSE(hidden.showEveryHiddenWindow());
     EXPECT_EQ(state.hiddenWindows.size(), 2u);
 }
 
 TEST_F(Restore, ARestoreThatFailsHalfWayKeepsEveryEntryForTheNextAttempt) {
     const WindowId note = open(notepad, "Note");
     const WindowId doc = open(word, "Doc");
-    ASSERT_TRUE(engine.actions().DoHideAllWindows(kHide));
+    ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
     // The caption read before the second show fails unexpectedly.
     int captionReads = 0;
     links.beforeCaption = [&] {
@@ -144,14 +144,14 @@ TEST_F(Restore, ARestoreThatFailsHalfWayKeepsEveryEntryForTheNextAttempt) {
 TEST_F(Restore, ShowSelectedRestoresNormalSizeWithoutTheExtras) {
     const WindowId doc = open({"Doc", word, false, ShowState::Minimized});
     record(doc, "Doc");
-    state.options.cbMuteAudio = true;
-    state.options.fHidePanicBtn = true;
+    state.options.muteAudio = true;
+    state.options.alwaysHidePanicButton = true;
 
-    hidden.Showwindow1Click();  // nothing selected
+    hidden.showSelectedHiddenWindow();  // nothing selected
     EXPECT_FALSE(isVisible(doc));
 
     selectHidden(0);
-    hidden.Showwindow1Click();
+    hidden.showSelectedHiddenWindow();
     EXPECT_TRUE(isVisible(doc));
     EXPECT_EQ(machine.windows.find(doc)->state, ShowState::Normal);
     EXPECT_TRUE(state.hiddenWindows.empty());
@@ -166,10 +166,10 @@ TEST_F(Restore, ShowAllShowsFromTheLastEntryAndEmptiesTheListEvenForWindowsThatA
     record(gone, "Gone");
     record(doc, "Doc");
     machine.windows.destroy(gone);
-    state.options.cbMuteAudio = true;
+    state.options.muteAudio = true;
     recordShows();
 
-    hidden.Showallwindows1Click();
+    hidden.showAllHiddenWindows();
 
     EXPECT_EQ(shown, (std::vector<WindowId>{doc, note}));
     EXPECT_EQ(machine.windows.foreground(), note);
@@ -183,7 +183,7 @@ TEST_F(Restore, CloseWindowAsksFirstAndNoLeavesEverythingAsItWas) {
     selectHidden(0);
     links.answerYes = false;
 
-    hidden.Closewindow1Click();
+    hidden.closeSelectedHiddenWindow();
 
     ASSERT_EQ(links.questions.size(), 1u);
     EXPECT_EQ(links.questions[0].first, "This window is hidden. Are your sure you want to close it?");
@@ -202,7 +202,7 @@ TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
 
     for (std::size_t index : {0u, 1u}) {
         selectHidden(index);
-        hidden.Closewindow1Click();
+        hidden.closeSelectedHiddenWindow();
     }
     EXPECT_EQ(machine.windows.find(closes)->closeRequests, 1);
     EXPECT_EQ(machine.windows.find(refuses)->closeRequests, 1);
@@ -212,7 +212,7 @@ TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
     EXPECT_TRUE(state.hiddenWindows[1].closeRequested);
 
     machine.windows.deliverPostedMessages();
-    hidden.WindowLVMouseEnter();
+    hidden.onHiddenListMouseEnter();
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Asks to save"}));
 
     // The kept window is still one unhide away.
@@ -229,7 +229,7 @@ TEST_F(Restore, CloseWindowMarksOnlyTheEntryStillSelectedWhenTheAnswerComes) {
     // The unhide hotkey is pressed while the question is open.
     links.whileAsking = [&] { hidden.RestoreWindows(); };
 
-    hidden.Closewindow1Click();
+    hidden.closeSelectedHiddenWindow();
 
     EXPECT_EQ(machine.windows.find(doc)->closeRequests, 1);  // the answer was Yes
     EXPECT_TRUE(state.hiddenWindows.empty());
@@ -237,15 +237,15 @@ TEST_F(Restore, CloseWindowMarksOnlyTheEntryStillSelectedWhenTheAnswerComes) {
 
 TEST_F(Restore, TheSharedMenuFollowsTheListUnderTheMouse) {
     EXPECT_FALSE(state.sharedMenu.removeSelected);  // starts disabled
-    engine.exclusionCommands().lvAppExcludeMouseEnter();
+    engine.exclusionCommands().onApplicationListMouseEnter();
     EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
-    hidden.WindowLVMouseDown(MouseButton::Left);
+    hidden.onHiddenListMouseDown(MouseButton::Left);
     EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
-    hidden.WindowLVMouseDown(MouseButton::Right);
+    hidden.onHiddenListMouseDown(MouseButton::Right);
     EXPECT_EQ(state.sharedMenu, (SharedMenuState{true, true, true, false, false}));
-    engine.exclusionCommands().lvAppExcludeMouseDown(MouseButton::Right);
+    engine.exclusionCommands().onApplicationListMouseDown(MouseButton::Right);
     EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
-    hidden.WindowLVMouseEnter();
+    hidden.onHiddenListMouseEnter();
     EXPECT_EQ(state.sharedMenu, (SharedMenuState{true, true, true, false, false}));
 }
 

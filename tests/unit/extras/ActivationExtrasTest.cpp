@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(DoOptionsTest, RunsTheCheckedStepsInTheirFixedOrder) {
-    extras.DoOptions(everything());
+    extras.runExtras(everything());
 
     const std::vector<std::string> expected = {
         "audio.acquireEndpointVolume",
@@ -76,7 +76,7 @@ TEST_F(DoOptionsTest, RunsTheCheckedStepsInTheirFixedOrder) {
 
 TEST_F(DoOptionsTest, WithEveryBoxClearedChangesNothing) {
     int registryWrites = m.sim.registry.writes();
-    extras.DoOptions(nothing());
+    extras.runExtras(nothing());
 
     EXPECT_TRUE(m.sim.journal.empty());
     EXPECT_EQ(m.sim.registry.writes(), registryWrites);
@@ -88,8 +88,8 @@ TEST_F(DoOptionsTest, WithEveryBoxClearedChangesNothing) {
 
 TEST_F(DoOptionsTest, TheRecycleBinEndsHoldingExactlyWhatLeftTheRecentFolder) {
     ExtrasOptions options = nothing();
-    options.cbRecycle = options.cbRecent = true;
-    extras.DoOptions(options);
+    options.emptyRecycleBin = options.clearRecentDocuments = true;
+    extras.runExtras(options);
 
     std::vector<std::string> bin = m.sim.shell.recycleBin;
     std::sort(bin.begin(), bin.end());
@@ -97,7 +97,7 @@ TEST_F(DoOptionsTest, TheRecycleBinEndsHoldingExactlyWhatLeftTheRecentFolder) {
                                              m.recentFolder() + "\\salaries.xlsx.lnk"}));
 
     // The next run empties the bin and finds nothing left to move.
-    extras.DoOptions(options);
+    extras.runExtras(options);
     EXPECT_TRUE(m.sim.shell.recycleBin.empty());
 }
 
@@ -112,8 +112,8 @@ TEST_F(DoOptionsTest, AnUnresolvedRecentFolderSkipsOnlyTheFolderStep) {
         m.sim.journal.clear();
 
         ExtrasOptions options = nothing();
-        options.cbRecent = true;
-        extras.DoOptions(options);
+        options.clearRecentDocuments = true;
+        extras.runExtras(options);
 
         EXPECT_EQ(m.sim.journal.entries(), std::vector<std::string>{"shell.clearRecentDocuments"});
         EXPECT_TRUE(m.sim.shell.recentDocuments.empty());
@@ -135,9 +135,9 @@ class DoOptionsFailureTest : public DoOptionsTest, public ::testing::WithParamIn
 TEST_P(DoOptionsFailureTest, EndsTheRunOrGoesOnAsTheFailingStepDecides) {
     GetParam().inject(m);
     if (GetParam().endsTheRun) {
-        EXPECT_THROW(extras.DoOptions(everything()), ExtrasError);
+        EXPECT_THROW(extras.runExtras(everything()), ExtrasError);
     } else {
-        EXPECT_NO_THROW(extras.DoOptions(everything()));
+        EXPECT_NO_THROW(extras.runExtras(everything()));
     }
 
     // Each step is seen by its first call.

@@ -49,7 +49,7 @@ TEST_F(DecoyTest, RecordsTheShellsAnswerAndShowsNothing) {
         {{true, ""}, 0, false},  // only a hand-edited settings file can ask for this
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.options.DecoyApp + (c.options.UseDecoy ? "" : " (option off)"));
+        SCOPED_TRACE(c.options.decoyProgram + (c.options.useDecoy ? "" : " (option off)"));
         Decoy fresh{sim.shell};
         int executions = sim.shell.executions;
         fresh.LaunchDecoy(c.options);

@@ -154,7 +154,7 @@ TEST_F(SystemLockdownTest, TheNextStartLiftsOnlyARestrictionThisProgramLeftBehin
 TEST_F(SystemLockdownTest, AnExitWithoutAdministratorRightsStillLiftsTheProgramsOwnRestriction) {
     // The extras run again after the unhide, so the restriction is in place at exit.
     ActivationExtras extras{m.platform()};
-    extras.DoOptions(ExtrasOptions{false, true, false, false, false, false});
+    extras.runExtras(ExtrasOptions{false, true, false, false, false, false});
     ASSERT_EQ(m.policyValue(), kRestricted);
 
     lockdown.LiftAtExit();

@@ -16,7 +16,7 @@
 #include "common/BesideExecutable.hpp"
 #include "engine/HiddenWindowRecovery.hpp"
 #include "hotkeys/ActivationSequence.hpp"
-#include "hotkeys/ShortCut.hpp"
+#include "hotkeys/KeyCombination.hpp"
 #include "password/PasswordStore.hpp"
 #include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
@@ -62,20 +62,20 @@ protected:
         return count;
     }
 
-    sim::SimHotkeys::PressOutcome press(TShortCut code) {
-        return machine.hotkeys.press(hotKeyModifiersOf(code), virtualKeyOf(code));
+    sim::SimHotkeys::PressOutcome press(KeyCombination code) {
+        return machine.hotkeys.press(hotkeyModifiersOf(code), virtualKeyOf(code));
     }
     void pressDefaultHide() { press(0x4020); }  // Ctrl+Space
     void pressDefaultUnhide() { press(0x4008); }  // Ctrl+Backspace
     void pressCustomHide() { press(kCustomHideInitial); }  // Ctrl+H, as kCustomKeys sets it
     void pressCustomUnhide() { press(kCustomUnhideInitial); }  // Ctrl+U
-    void pressExitStealth() { press(kExitStealthHotKey); }
+    void pressExitStealth() { press(kExitStealthHotkey); }
 
     // A password stored as the set-password dialog stores it, and "UsePW" on.
     void setPassword(const std::string& text) {
         ASSERT_EQ(store.WritePassword(text, "").result, password::PasswordSaveResult::Saved);
         program().password().replace(store.ReadPassword());
-        selections().cbPassword = true;
+        selections().requirePassword = true;
     }
     // The user's answer to the next unlock prompt.
     void userTypes(const std::string& text) { password::testing::userTypesIntoPrompt(machine.dialogs, text); }

@@ -37,11 +37,11 @@ protected:
     }
     // "Disable CTRL+ALT+DEL" checked, in the main window's copy the engine reads as well.
     void restrictCtrlAltDel() {
-        selections().cbDisableACT = true;
-        engine().state().options.cbDisableACT = true;
+        selections().disableCtrlAltDel = true;
+        engine().state().options.disableCtrlAltDel = true;
     }
     void hideAllByDefaultKey() {
-        selections().Action = kHideAllAction;
+        selections().action = kHideAllAction;
         pressDefaultHide();
         ASSERT_EQ(hiddenTitles().size(), 4u);
     }
@@ -71,7 +71,7 @@ class HideSequenceTest : public ActivationTest, public ::testing::WithParamInter
 // stays where it was.
 TEST_P(HideSequenceTest, TheHideKeyRunsTheConfiguredActionThenTheExtras) {
     const HideCase& c = GetParam();
-    selections().Action = c.action;
+    selections().action = c.action;
     pressDefaultHide();
     machine.windows.deliverPostedMessages();
 
@@ -128,7 +128,7 @@ TEST_F(ActivationTest, AnActiveApplicationActionWithNothingInFrontTakesNothing) 
     for (std::int32_t action : {kHideActiveAction, kCloseActiveAction}) {
         for (WindowId front : {desktop, untitled, invisible}) {
             SCOPED_TRACE("action " + std::to_string(action) + ", window in front " + std::to_string(front.value));
-            selections().Action = action;
+            selections().action = action;
             machine.windows.setForeground(front);
             pressDefaultHide();
             machine.windows.deliverPostedMessages();
@@ -148,12 +148,12 @@ TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
     EXPECT_TRUE(activation().IsWindowMinimized(browser));  // gone: never a window to bring forward
 
     // Nothing but minimized windows left: the focus step brings none of them forward.
-    engine().state().options.cbzOrder = false;  // only the focus step may set the foreground
+    engine().state().options.keepZOrder = false;  // only the focus step may set the foreground
     std::vector<WindowId> broughtForward;
     machine.windows.beforeEachCall = [&](std::string_view call, WindowId window) {
         if (call == "setForegroundWindow") broughtForward.push_back(window);
     };
-    selections().Action = kHideActiveAction;
+    selections().action = kHideActiveAction;
     pressDefaultHide();
     machine.windows.beforeEachCall = nullptr;
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Mail", "Draft"}));
@@ -161,8 +161,8 @@ TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
 }
 
 TEST_F(ActivationTest, TheDecoysWindowStaysInFrontThroughTheNextHide) {
-    selections().UseDecoy = true;
-    selections().DecoyApp = kDecoyPath;
+    selections().useDecoy = true;
+    selections().decoyProgram = kDecoyPath;
     hideAllByDefaultKey();
     EXPECT_GT(program().decoy().DecoyAppHandle(), 32u);
     ASSERT_TRUE(program().decoy().DecoyWindow());
@@ -210,7 +210,7 @@ TEST_F(ActivationTest, UnhideWithoutPasswordRestoresAndLiftsMuteAndLockdown) {
 // With those options off, bringing windows back leaves a mute or a restriction of the user's
 // own as it was.
 TEST_F(ActivationTest, ARestoreLiftsTheMuteAndTheRestrictionOnlyWhenTheirOptionsAreSet) {
-    selections().cbMuteAudio = engine().state().options.cbMuteAudio = false;
+    selections().muteAudio = engine().state().options.muteAudio = false;
     machine.audio.endpointMuted = true;
     ASSERT_TRUE(machine.registry.writeValue(platform::RegistryRoot::CurrentUser, kSystemPolicies, "DisableTaskMgr",
                                             platform::RegistryValue::ofDWord(1)));
@@ -243,9 +243,9 @@ TEST_P(UnhidePromptTest, UnhideWithPasswordAnsweredByTheUser) {
         case PromptAnswer::Cancel: userCancelsPrompt(); break;
         case PromptAnswer::PasswordChangedWhileTyping:
             // OK with the password of a moment ago: the whole dispatch ends, the extras included.
-            machine.dialogs.userStep<password::TPassword_f>([this](password::TPassword_f& prompt) {
-                prompt.PassWord = "Secret";
-                prompt.Button1Click();
+            machine.dialogs.userStep<password::UnlockPrompt>([this](password::UnlockPrompt& prompt) {
+                prompt.typedPassword = "Secret";
+                prompt.confirm();
                 program().password().replace(store.WritePassword("Newer", "").hash);
             });
             break;
@@ -259,7 +259,7 @@ TEST_P(UnhidePromptTest, UnhideWithPasswordAnsweredByTheUser) {
     // Muted and locked exactly while windows stay hidden.
     EXPECT_EQ(audioMuted(), !c.restored);
     EXPECT_EQ(ctrlAltDelPolicy(), c.restored ? 0u : 1u);
-    EXPECT_EQ(program().unlockPrompt().Password_f() != nullptr, c.promptKept);
+    EXPECT_EQ(program().unlockPrompt().shownPrompt() != nullptr, c.promptKept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, UnhidePromptTest,
@@ -279,7 +279,7 @@ TEST_F(ActivationTest, UnhideWithNothingHiddenShowsNoPromptButRunsTheExtrasUnmut
 
 TEST_F(ActivationTest, TheDoNothingActionHidesNothingRunsNoExtrasYetUnhideStillRestores) {
     hideAllByDefaultKey();
-    selections().Action = kDoNothingAction;
+    selections().action = kDoNothingAction;
     const int runs = extrasRuns();
     pressDefaultHide();
     activation().activateFromPanicButton();
@@ -304,7 +304,7 @@ TEST_F(CustomKeysTest, CustomModeIgnoresTheDefaultKeysAndDefaultModeTheCustomHid
 
     // Back in default mode, a custom hide component still live does nothing; its unhide
     // counterpart still gives the windows back.
-    selections().UseDefaultKeys = true;
+    selections().useDefaultHotkeys = true;
     pressCustomHide();
     EXPECT_TRUE(hiddenTitles().empty());
     pressDefaultHide();
@@ -319,13 +319,13 @@ TEST_F(CustomKeysTest, ThePanicButtonActsInBothModesOnTheWindowTheUserWorkedIn) 
     machine.windows.setForeground(panicButton);
     program().lastActiveWindow().LastActiveHandle = browser;
 
-    selections().Action = kHideActiveAction;
+    selections().action = kHideActiveAction;
     activation().activateFromPanicButton();
     EXPECT_EQ(hiddenTitles(), std::vector<std::string>{"Browser"});
     EXPECT_TRUE(isVisible(panicButton));
 
     pressCustomUnhide();
-    selections().Action = kHideAllAction;  // through the default dispatcher, custom mode or not
+    selections().action = kHideAllAction;  // through the default dispatcher, custom mode or not
     activation().activateFromPanicButton();
     EXPECT_EQ(sortedHidden(), everyTitle());
     EXPECT_TRUE(isVisible(panicButton));
@@ -341,8 +341,8 @@ protected:
 };
 
 TEST_P(BothModesTest, TheExitStealthKeyBringsTheIconBackWithoutExtras) {
-    selections().cbHideIcon = true;
-    engine().state().options.cbHideIcon = true;
+    selections().alwaysHideTrayIcon = true;
+    engine().state().options.alwaysHideTrayIcon = true;
     pressHide();
     ASSERT_FALSE(program().trayIcon().active());
     const int runs = extrasRuns();
@@ -355,8 +355,8 @@ TEST_P(BothModesTest, TheExitStealthKeyBringsTheIconBackWithoutExtras) {
 
 // Each hide opens the decoy anew once its action is done, before the extras run.
 TEST_P(BothModesTest, EveryHideStartsTheDecoyAfterTheActionAndBeforeTheExtras) {
-    selections().UseDecoy = true;
-    selections().DecoyApp = kDecoyPath;
+    selections().useDecoy = true;
+    selections().decoyProgram = kDecoyPath;
     for (int hide = 1; hide <= 2; ++hide) {
         SCOPED_TRACE(hide);
         const std::size_t before = machine.journal.entries().size();
@@ -381,12 +381,12 @@ TEST_P(BothModesTest, ASecondUnhidePressWhileThePromptIsOpenRestoresNothingAndKe
     const int runs = extrasRuns();
 
     bool restoredMeanwhile = true, promptStayed = false;
-    machine.dialogs.userStep<password::TPassword_f>([&](password::TPassword_f& open) {
+    machine.dialogs.userStep<password::UnlockPrompt>([&](password::UnlockPrompt& open) {
         pressUnhide();
         restoredMeanwhile = hiddenTitles().size() != 4u || isVisible(mail);
         promptStayed = program().unlockPrompt().isOpen() && !open.isClosed();
-        open.PassWord = "Secret";
-        open.Button1Click();
+        open.typedPassword = "Secret";
+        open.confirm();
     });
     pressUnhide();
 
@@ -405,10 +405,10 @@ TEST_F(CustomKeysTest, TheIdleHandlerIsDetachedWhileThePromptIsUp) {
     setPassword("Secret");
     pressCustomHide();
     bool attachedDuringPrompt = true;
-    machine.dialogs.userStep<password::TPassword_f>([&](password::TPassword_f& prompt) {
+    machine.dialogs.userStep<password::UnlockPrompt>([&](password::UnlockPrompt& prompt) {
         attachedDuringPrompt = program().idleTracking().attached();
-        prompt.PassWord = "Secret";
-        prompt.Button1Click();
+        prompt.typedPassword = "Secret";
+        prompt.confirm();
     });
     pressCustomUnhide();
     EXPECT_FALSE(attachedDuringPrompt);
@@ -422,9 +422,9 @@ TEST_F(ActivationTest, AHidePressWhileThePromptIsOpenClosesItAndHidesAgain) {
     setPassword("Secret");
     hideAllByDefaultKey();
     const WindowId late = machine.windows.open({"Chat", machine.processes.start("C:\\Apps\\chat.exe")});
-    machine.dialogs.userStep<password::TPassword_f>([&](password::TPassword_f&) { pressDefaultHide(); });
+    machine.dialogs.userStep<password::UnlockPrompt>([&](password::UnlockPrompt&) { pressDefaultHide(); });
     pressDefaultUnhide();
-    EXPECT_FALSE(program().unlockPrompt().Password_f());
+    EXPECT_FALSE(program().unlockPrompt().shownPrompt());
     EXPECT_FALSE(isVisible(late));
     EXPECT_FALSE(isVisible(mail));
 }
@@ -455,7 +455,7 @@ TEST_F(ActivationTest, AnErrorDuringAHideGivesBackWhatItTookAndWhatNoPasswordGua
         if (c.password) setPassword("Secret");
         hideAllByDefaultKey();
         const WindowId chat = machine.windows.open({"Chat", machine.processes.start("C:\\Apps\\chat.exe")});
-        selections().Action = kHideActiveAction;
+        selections().action = kHideActiveAction;
         // The inventory's refresh after the action fails, once: Chat is hidden by then.
         bool failed = false;
         machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {

@@ -9,25 +9,25 @@ namespace {
 class PasswordGateTest : public ::testing::Test, protected PasswordFixture {
 protected:
     void willTypeInGate(std::string text, bool ok = true) {
-        machine.dialogs.userStep<TPassword_f>([text, ok](TPassword_f& prompt) {
+        machine.dialogs.userStep<UnlockPrompt>([text, ok](UnlockPrompt& prompt) {
             EXPECT_TRUE(prompt.gateMode());
-            EXPECT_EQ(prompt.Label1, "Enter your password");
-            prompt.PassWord = text;
+            EXPECT_EQ(prompt.message, "Enter your password");
+            prompt.typedPassword = text;
             if (ok) {
-                prompt.Button1Click();
+                prompt.confirm();
             } else {
-                prompt.CancelBtnClick();
+                prompt.cancel();
             }
         });
     }
     void willCancelDialog() {
-        machine.dialogs.userStep<TPasswordDlg>([](TPasswordDlg& dialog) { dialog.CancelClick(); });
+        machine.dialogs.userStep<SetPasswordDialog>([](SetPasswordDialog& dialog) { dialog.cancel(); });
     }
 };
 
 TEST_F(PasswordGateTest, WithNoPasswordTheDialogOpensAtOnce) {
     willCancelDialog();
-    gate.Passwords1Click();
+    gate.openSetPasswordDialog();
     EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Set password"});
 }
 
@@ -35,49 +35,49 @@ TEST_F(PasswordGateTest, TheRightPasswordOpensTheDialog) {
     setPassword("Secret");
     willTypeInGate("Secret");
     willCancelDialog();
-    gate.Passwords1Click();
+    gate.openSetPasswordDialog();
     EXPECT_EQ(machine.dialogs.modalsShown, (std::vector<std::string>{"Password required", "Set password"}));
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
-    EXPECT_EQ(prompts.Password_f(), nullptr);
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);
 }
 
 TEST_F(PasswordGateTest, AWrongPasswordIsReportedAndTheDialogStaysClosed) {
     setPassword("Secret");
     willTypeInGate("secret");
-    gate.Passwords1Click();
+    gate.openSetPasswordDialog();
     EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Password required"});
     ASSERT_EQ(boxCount(), 1u);
     EXPECT_EQ(lastBox().text, "The password you have entered is incorrect. Please try again.");
     EXPECT_EQ(lastBox().caption, "Shadewell");
     EXPECT_EQ(lastBox().icon, platform::MessageBoxIcon::Error);
     EXPECT_TRUE(lastBox().taskModal);
-    EXPECT_EQ(prompts.Password_f(), nullptr);
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);
 }
 
 TEST_F(PasswordGateTest, CancelEndsSilently) {
     setPassword("Secret");
     willTypeInGate("", false);
-    gate.Passwords1Click();
+    gate.openSetPasswordDialog();
     EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Password required"});
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
-    EXPECT_EQ(prompts.Password_f(), nullptr);
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);
 }
 
 TEST_F(PasswordGateTest, TheGateReplacesAPromptKeptFromAnEarlierUnlock) {
     setPassword("Secret");
-    machine.dialogs.userStep<TPassword_f>([](TPassword_f& prompt) {
-        prompt.PassWord = "Secret";
-        prompt.Button1Click();
+    machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) {
+        prompt.typedPassword = "Secret";
+        prompt.confirm();
     });
     ASSERT_EQ(prompts.askToUnlock(), UnlockAnswer::Unlocked);
-    TPassword_f* kept = prompts.Password_f();
-    machine.dialogs.userStep<TPassword_f>([kept](TPassword_f& prompt) {
+    UnlockPrompt* kept = prompts.shownPrompt();
+    machine.dialogs.userStep<UnlockPrompt>([kept](UnlockPrompt& prompt) {
         EXPECT_NE(&prompt, kept);
         EXPECT_TRUE(prompt.gateMode());
-        prompt.CancelBtnClick();
+        prompt.cancel();
     });
-    gate.Passwords1Click();
-    EXPECT_EQ(prompts.Password_f(), nullptr);
+    gate.openSetPasswordDialog();
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);
 }
 
 }  // namespace

@@ -9,14 +9,14 @@
 namespace umbrix::password::testing {
 
 inline void userTypesIntoPrompt(sim::SimDialogs& dialogs, const std::string& text) {
-    dialogs.userStep<TPassword_f>([text](TPassword_f& prompt) {
-        prompt.PassWord = text;
-        prompt.Button1Click();
+    dialogs.userStep<UnlockPrompt>([text](UnlockPrompt& prompt) {
+        prompt.typedPassword = text;
+        prompt.confirm();
     });
 }
 
 inline void userCancelsPrompt(sim::SimDialogs& dialogs) {
-    dialogs.userStep<TPassword_f>([](TPassword_f& prompt) { prompt.CancelBtnClick(); });
+    dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) { prompt.cancel(); });
 }
 
 }  // namespace umbrix::password::testing

@@ -16,15 +16,15 @@ struct Entry {
 class SetPasswordDialogTest : public ::testing::Test, protected PasswordFixture {
 protected:
     void willEnter(Entry entry) {
-        machine.dialogs.userStep<TPasswordDlg>([entry](TPasswordDlg& dialog) {
+        machine.dialogs.userStep<SetPasswordDialog>([entry](SetPasswordDialog& dialog) {
             dialog.oldPW = entry.old;
             dialog.Password = entry.fresh;
             dialog.ConfirmPassword = entry.confirm;
             dialog.PWHint = entry.hint;
             if (entry.apply) {
-                dialog.ApplyClick();
+                dialog.apply();
             } else {
-                dialog.CancelClick();
+                dialog.cancel();
             }
         });
     }
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(SetPasswordDialogTest, WithNoPasswordSetTheOldPasswordStaysEmpty) {
     willEnter({"", "New one", "New one", "a hint"});
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Set password"});
     EXPECT_TRUE(password.verify("New one"));
@@ -49,14 +49,14 @@ TEST_F(SetPasswordDialogTest, WithNoPasswordSetTheOldPasswordStaysEmpty) {
 TEST_F(SetPasswordDialogTest, AWrongOldPasswordIsRefusedAndOnlyThatFieldEmptied) {
     setPassword("Current");
     willEnter({"current", "New", "New", ""});
-    machine.dialogs.userStep<TPasswordDlg>([](TPasswordDlg& dialog) {
+    machine.dialogs.userStep<SetPasswordDialog>([](SetPasswordDialog& dialog) {
         EXPECT_EQ(dialog.oldPW, "");
         EXPECT_EQ(dialog.Password, "New");
         EXPECT_EQ(dialog.ConfirmPassword, "New");
         dialog.oldPW = "Current";
-        dialog.ApplyClick();
+        dialog.apply();
     });
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     ASSERT_EQ(boxCount(), 1u);
     EXPECT_EQ(lastBox().text, "Old password is incorrect, please try again.");
     EXPECT_EQ(lastBox().caption, "Error");
@@ -71,14 +71,14 @@ TEST_F(SetPasswordDialogTest, NewPasswordsThatDifferOrAreEmptyAreRefusedAndBothF
     for (auto [fresh, confirm] : {std::pair{"New", "new"}, std::pair{"", ""}, std::pair{"New", ""}}) {
         SCOPED_TRACE(std::string(fresh) + "/" + confirm);
         willEnter({"Current", fresh, confirm, "hint"});
-        machine.dialogs.userStep<TPasswordDlg>([](TPasswordDlg& dialog) {
+        machine.dialogs.userStep<SetPasswordDialog>([](SetPasswordDialog& dialog) {
             EXPECT_EQ(dialog.Password, "");
             EXPECT_EQ(dialog.ConfirmPassword, "");
             EXPECT_EQ(dialog.oldPW, "Current");
             EXPECT_EQ(dialog.PWHint, "hint");
-            dialog.CancelClick();
+            dialog.cancel();
         });
-        gate.DoSetPassword();
+        gate.showSetPasswordDialog();
         EXPECT_EQ(lastBox().text, "Validation error. The passwords do not match.");
         EXPECT_EQ(lastBox().caption, " Error");
         EXPECT_EQ(lastBox().icon, MessageBoxIcon::Error);
@@ -90,7 +90,7 @@ TEST_F(SetPasswordDialogTest, NewPasswordsThatDifferOrAreEmptyAreRefusedAndBothF
 TEST_F(SetPasswordDialogTest, CancelChangesNothing) {
     setPassword("Current", "old hint");
     willEnter({"Current", "New", "New", "new hint", false});
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_TRUE(password.verify("Current"));
     EXPECT_TRUE(restartVerifies("Current"));
@@ -99,9 +99,9 @@ TEST_F(SetPasswordDialogTest, CancelChangesNothing) {
 
 TEST_F(SetPasswordDialogTest, TheSecondChangeInARunTakesTheFirstChangesPasswordAsTheOldOne) {
     willEnter({"", "First", "First", ""});
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     willEnter({"First", " Second ", " Second ", ""});
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_TRUE(password.verify(" Second "));
     EXPECT_FALSE(password.verify("Second"));
@@ -112,7 +112,7 @@ TEST_F(SetPasswordDialogTest, ASaveTheRegistryRefusesIsReportedAndTheOldPassword
     setPassword("Current");
     machine.registry.lockKey(platform::RegistryRoot::CurrentUser, std::string(kPasswordBaseKey));
     willEnter({"Current", "New", "New", ""});
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     ASSERT_EQ(boxCount(), 1u);
     EXPECT_EQ(lastBox().text, "An unknown error occurred recording your password. Please try again");
     EXPECT_TRUE(password.verify("Current"));
@@ -122,13 +122,13 @@ TEST_F(SetPasswordDialogTest, ASaveTheRegistryRefusesIsReportedAndTheOldPassword
 TEST_F(SetPasswordDialogTest, SlowChecksShowTheWaitCursor) {
     setPassword("Current");
     willEnter({"Current", "New", "New", ""});
-    gate.DoSetPassword();
+    gate.showSetPasswordDialog();
     EXPECT_GE(machine.cursor.busyShows, 2);  // the old password's check and the new hash
     EXPECT_FALSE(machine.cursor.busy);
 }
 
 TEST_F(SetPasswordDialogTest, NoTypedPasswordStaysInTheDialogOnceItCloses) {
-    TPasswordDlg dialog(machine.dialogs, machine.cursor, password, store);
+    SetPasswordDialog dialog(machine.dialogs, machine.cursor, password, store);
     willEnter({"", "New", "New", "hint"});
     machine.dialogs.showModal(dialog);
     EXPECT_EQ(dialog.oldPW, "");

@@ -13,12 +13,12 @@ class UnlockPromptTest : public ::testing::Test, protected PasswordFixture {
 protected:
     // The user types into the prompt and clicks a button.
     void willType(std::string text, bool ok = true) {
-        machine.dialogs.userStep<TPassword_f>([text, ok](TPassword_f& prompt) {
-            prompt.PassWord = text;
+        machine.dialogs.userStep<UnlockPrompt>([text, ok](UnlockPrompt& prompt) {
+            prompt.typedPassword = text;
             if (ok) {
-                prompt.Button1Click();
+                prompt.confirm();
             } else {
-                prompt.CancelBtnClick();
+                prompt.cancel();
             }
         });
     }
@@ -30,16 +30,16 @@ TEST_F(UnlockPromptTest, TheRightPasswordUnlocksAndThePromptIsKeptWithAnEmptyFie
     willType("Secret");
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Unlocked);
     EXPECT_TRUE(password.unlockMatchesCurrent());
-    ASSERT_NE(prompts.Password_f(), nullptr);
-    TPassword_f* kept = prompts.Password_f();
-    EXPECT_EQ(kept->PassWord, "");  // nothing typed stays in memory
+    ASSERT_NE(prompts.shownPrompt(), nullptr);
+    UnlockPrompt* kept = prompts.shownPrompt();
+    EXPECT_EQ(kept->typedPassword, "");  // nothing typed stays in memory
 
     // Shown again: the same prompt, and the field is empty before the user types.
-    machine.dialogs.userStep<TPassword_f>([&](TPassword_f& prompt) {
+    machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
         EXPECT_EQ(&prompt, kept);
-        EXPECT_EQ(prompt.PassWord, "");
-        prompt.PassWord = "Secret";
-        prompt.Button1Click();
+        EXPECT_EQ(prompt.typedPassword, "");
+        prompt.typedPassword = "Secret";
+        prompt.confirm();
     });
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Unlocked);
     EXPECT_EQ(machine.dialogs.modalsShown, (std::vector<std::string>{"Password required", "Password required"}));
@@ -49,11 +49,11 @@ TEST_F(UnlockPromptTest, TheRightPasswordUnlocksAndThePromptIsKeptWithAnEmptyFie
 TEST_F(UnlockPromptTest, AWrongPasswordIsRefusedWithAMessageAndAnEmptyFieldAsOftenAsTyped) {
     setPassword("Secret");
     willType("secret");
-    machine.dialogs.userStep<TPassword_f>([](TPassword_f& prompt) {
-        EXPECT_EQ(prompt.PassWord, "");
+    machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) {
+        EXPECT_EQ(prompt.typedPassword, "");
         EXPECT_FALSE(prompt.isClosed());
-        prompt.PassWord = "Secret ";
-        prompt.Button1Click();
+        prompt.typedPassword = "Secret ";
+        prompt.confirm();
     });
     willType("Secret");
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Unlocked);
@@ -73,7 +73,7 @@ TEST_F(UnlockPromptTest, CancelAfterAWrongEntryRestoresNothingAndKeepsTheEarlier
     willType("wrong");
     willCancel();
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Cancelled);
-    EXPECT_EQ(prompts.Password_f(), nullptr);  // freed, and the reference emptied
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);  // freed, and the reference emptied
     EXPECT_TRUE(password.unlockMatchesCurrent());  // LogOnPassWord kept its value
 }
 
@@ -114,7 +114,7 @@ TEST_F(UnlockPromptTest, TheHintIsShownFromTheRegistry) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.arrange();
-        machine.dialogs.userStep<TPassword_f>([](TPassword_f& prompt) { prompt.HelpBtnClick(); });
+        machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) { prompt.showHint(); });
         willCancel();
         prompts.askToUnlock();
         EXPECT_EQ(lastBox().text, c.text);
@@ -126,20 +126,20 @@ TEST_F(UnlockPromptTest, TheHintIsShownFromTheRegistry) {
 
 TEST_F(UnlockPromptTest, InGateModeAnyEntryClosesWithOkAndIsHandedOver) {
     setPassword("Secret");
-    TPassword_f* gatePrompt = prompts.createForGate();
+    UnlockPrompt* gatePrompt = prompts.createForGate();
     ASSERT_NE(gatePrompt, nullptr);
     willType("wrong");
     EXPECT_EQ(prompts.show(), ModalResult::Ok);
     EXPECT_EQ(boxCount(), 0u);
-    EXPECT_EQ(gatePrompt->takePassWord(), "wrong");
-    EXPECT_EQ(gatePrompt->PassWord, "");
+    EXPECT_EQ(gatePrompt->takeTypedPassword(), "wrong");
+    EXPECT_EQ(gatePrompt->typedPassword, "");
     EXPECT_FALSE(password.unlockMatchesCurrent());
 }
 
 TEST_F(UnlockPromptTest, ThePromptStaysAboveEveryOtherWindow) {
     EXPECT_TRUE(prompts.take().alwaysOnTop());
     EXPECT_EQ(prompts.take().caption(), "Password required");
-    EXPECT_EQ(prompts.take().Label1, "Enter your password");
+    EXPECT_EQ(prompts.take().message, "Enter your password");
 }
 
 // --- a prompt is open: what other requests meet ---
@@ -147,14 +147,14 @@ TEST_F(UnlockPromptTest, ThePromptStaysAboveEveryOtherWindow) {
 TEST_F(UnlockPromptTest, ASecondUnhideWhileThePromptIsOpenShowsNothingAndRestoresNothing) {
     setPassword("Secret");
     std::vector<UnlockAnswer> nested;
-    machine.dialogs.userStep<TPassword_f>([&](TPassword_f& prompt) {
-        prompt.PassWord = "Sec";
+    machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
+        prompt.typedPassword = "Sec";
         EXPECT_TRUE(prompts.isOpen());
         nested.push_back(prompts.askToUnlock());  // the unhide hotkey, pressed again
-        EXPECT_EQ(prompt.PassWord, "Sec");  // the open prompt is untouched
+        EXPECT_EQ(prompt.typedPassword, "Sec");  // the open prompt is untouched
         EXPECT_FALSE(prompt.isClosed());
-        prompt.PassWord = "Secret";
-        prompt.Button1Click();
+        prompt.typedPassword = "Secret";
+        prompt.confirm();
     });
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Unlocked);
     EXPECT_EQ(nested, std::vector<UnlockAnswer>{UnlockAnswer::PromptOpen});
@@ -165,14 +165,14 @@ TEST_F(UnlockPromptTest, ASecondUnhideWhileThePromptIsOpenShowsNothingAndRestore
 
 TEST_F(UnlockPromptTest, AHideThatClosesTheOpenPromptEndsTheUnlockWithoutARestore) {
     setPassword("Secret");
-    machine.dialogs.userStep<TPassword_f>([&](TPassword_f& prompt) {
-        prompt.PassWord = "Secret";
+    machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
+        prompt.typedPassword = "Secret";
         prompts.discard();  // a hide action closes and frees the prompt
         EXPECT_TRUE(prompt.isClosed());
-        EXPECT_NE(prompts.Password_f(), nullptr);  // freed once its display has returned
+        EXPECT_NE(prompts.shownPrompt(), nullptr);  // freed once its display has returned
     });
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Cancelled);
-    EXPECT_EQ(prompts.Password_f(), nullptr);
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);
     EXPECT_FALSE(password.unlockMatchesCurrent());
 }
 
@@ -181,14 +181,14 @@ TEST_F(UnlockPromptTest, AHideWhileTheWrongPasswordMessageIsOpenEndsTheUnlockWit
     machine.dialogs.userAnswers(platform::MessageBoxResult::Ok, [&] { prompts.discard(); });
     willType("wrong");
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Cancelled);
-    EXPECT_EQ(prompts.Password_f(), nullptr);
+    EXPECT_EQ(prompts.shownPrompt(), nullptr);
 }
 
 TEST_F(UnlockPromptTest, AHideJustAfterOkWasClickedStillRestoresNothing) {
     setPassword("Secret");
-    machine.dialogs.userStep<TPassword_f>([&](TPassword_f& prompt) {
-        prompt.PassWord = "Secret";
-        prompt.Button1Click();
+    machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
+        prompt.typedPassword = "Secret";
+        prompt.confirm();
         prompts.discard();  // the hide hotkey arrives before the prompt's loop has returned
     });
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Cancelled);
@@ -196,7 +196,7 @@ TEST_F(UnlockPromptTest, AHideJustAfterOkWasClickedStillRestoresNothing) {
 
 TEST_F(UnlockPromptTest, AnErrorDuringThePromptLeavesNoPromptOpen) {
     setPassword("Secret");
-    machine.dialogs.userStep<TPassword_f>([](TPassword_f&) { throw std::runtime_error("lost"); });
+    machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt&) { throw std::runtime_error("lost"); });
     EXPECT_THROW(prompts.askToUnlock(), std::runtime_error);
     EXPECT_FALSE(prompts.isOpen());
     EXPECT_FALSE(password.unlockMatchesCurrent());
@@ -206,10 +206,10 @@ TEST_F(UnlockPromptTest, AnErrorDuringThePromptLeavesNoPromptOpen) {
 
 TEST_F(UnlockPromptTest, TheGateMakesNoSecondPromptWhileOneIsOpen) {
     setPassword("Secret");
-    machine.dialogs.userStep<TPassword_f>([&](TPassword_f& prompt) {
+    machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
         EXPECT_EQ(prompts.createForGate(), nullptr);
-        EXPECT_EQ(prompts.Password_f(), &prompt);
-        prompt.CancelBtnClick();
+        EXPECT_EQ(prompts.shownPrompt(), &prompt);
+        prompt.cancel();
     });
     EXPECT_EQ(prompts.askToUnlock(), UnlockAnswer::Cancelled);
 }

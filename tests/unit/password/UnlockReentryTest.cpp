@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PasswordFixture.hpp"
-#include "hotkeys/HotKeyComponents.hpp"
+#include "hotkeys/HotkeyComponents.hpp"
 
 namespace umbrix::password {
 namespace {
@@ -11,34 +11,34 @@ using hotkeys::ActivationSender;
 // A WM_HOTKEY of the unhide key while the unlock prompt that the same key opened is still on
 // screen: the modal loop delivers it at once, and it must neither show a second prompt nor count
 // as an unlock.
-class UnlockReentryTest : public ::testing::Test, protected PasswordFixture, public hotkeys::HotKeyComponentDispatcher {
+class UnlockReentryTest : public ::testing::Test, protected PasswordFixture, public hotkeys::HotkeyComponentDispatcher {
 protected:
     // Only the password step of the unhide sequence, and what it answered.
-    void DoHotKey(ActivationSender sender) override {
+    void dispatchComponentHotkey(ActivationSender sender) override {
         if (sender == ActivationSender::CustomUnhide) answers.push_back(prompts.askToUnlock());
     }
     void pressUnhide() {
-        machine.hotkeys.press(hotkeys::hotKeyModifiersOf(hotkeys::kCustomUnhideInitial),
+        machine.hotkeys.press(hotkeys::hotkeyModifiersOf(hotkeys::kCustomUnhideInitial),
                               hotkeys::virtualKeyOf(hotkeys::kCustomUnhideInitial));
     }
 
-    hotkeys::HotKeyRouter router{machine.hotkeys, [](std::exception_ptr error) { std::rethrow_exception(error); }};
-    hotkeys::HotKeyIdentifiers identifiers;
-    hotkeys::HotKeyText text{machine.hotkeys, machine.text};
-    hotkeys::HotKeyComponents components{machine.hotkeys, machine.dialogs, identifiers, router, text};
+    hotkeys::HotkeyRouter router{machine.hotkeys, [](std::exception_ptr error) { std::rethrow_exception(error); }};
+    hotkeys::HotkeyIdentifiers identifiers;
+    hotkeys::HotkeyText text{machine.hotkeys, machine.text};
+    hotkeys::HotkeyComponents components{machine.hotkeys, machine.dialogs, identifiers, router, text};
     std::vector<UnlockAnswer> answers;
 };
 
 TEST_F(UnlockReentryTest, ASecondUnhidePressWhileThePromptIsOpenIsIgnored) {
     setPassword("Secret");
-    hotkeys::HotKeyFields fields{false, "Ctrl+H", "Ctrl+U"};
+    hotkeys::HotkeyFields fields{false, "Ctrl+H", "Ctrl+U"};
     components.BindAtCreation(fields, *this);
 
-    machine.dialogs.userStep<TPassword_f>([&](TPassword_f& prompt) {
-        prompt.PassWord = "Sec";
+    machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
+        prompt.typedPassword = "Sec";
         pressUnhide();  // impatient: the same key again
-        prompt.PassWord = "Secret";
-        prompt.Button1Click();
+        prompt.typedPassword = "Secret";
+        prompt.confirm();
     });
     pressUnhide();
     // The inner press answered first, while the prompt was open; then the typed password.
@@ -49,15 +49,15 @@ TEST_F(UnlockReentryTest, ASecondUnhidePressWhileThePromptIsOpenIsIgnored) {
 
 TEST_F(UnlockReentryTest, ASecondUnhidePressDuringTheWrongPasswordMessageIsIgnored) {
     setPassword("Secret");
-    hotkeys::HotKeyFields fields{false, "Ctrl+H", "Ctrl+U"};
+    hotkeys::HotkeyFields fields{false, "Ctrl+H", "Ctrl+U"};
     components.BindAtCreation(fields, *this);
 
-    machine.dialogs.userStep<TPassword_f>([](TPassword_f& prompt) {
-        prompt.PassWord = "wrong";
-        prompt.Button1Click();
+    machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) {
+        prompt.typedPassword = "wrong";
+        prompt.confirm();
     });
     machine.dialogs.userAnswers(platform::MessageBoxResult::Ok, [&] { pressUnhide(); });
-    machine.dialogs.userStep<TPassword_f>([](TPassword_f& prompt) { prompt.CancelBtnClick(); });
+    machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) { prompt.cancel(); });
     pressUnhide();
     EXPECT_EQ(answers, (std::vector<UnlockAnswer>{UnlockAnswer::PromptOpen, UnlockAnswer::Cancelled}));
     EXPECT_TRUE(machine.dialogs.scriptDone());

@@ -18,8 +18,8 @@ const std::string kOldFile =
 
 AppSelections newSelections() {
     AppSelections s;
-    s.DecoyApp = "C:\\new.txt";
-    s.Action = 1;
+    s.decoyProgram = "C:\\new.txt";
+    s.action = 1;
     return s;
 }
 

@@ -20,31 +20,32 @@ AppSelections loadAll(SettingsFile& file, AppSelections selections = {}) {
 // Every value other than its default.
 AppSelections everythingChanged() {
     AppSelections s;
-    s.AutoStart = s.cbRecycle = s.cbClearTemp = s.cbRecent = s.cbHistory = s.cbPassword = true;
-    s.cbMuteAudio = false;
-    s.cbDisableACT = s.HidePanic_f = s.cbHideIcon = s.cbSilent = true;
-    s.cbCloaked = false;
-    s.jvTransparency = 7;
-    s.ThemeList = 5;
-    s.Action = 3;
-    s.cbHideParent = false;
-    s.cbCloseParent = true;
-    s.cbzOrder = false;
-    s.cbTaskManager = true;
-    s.edHide = "ALT+H";
-    s.edUnHide = "SHIFT+ALT+U";
-    s.UseDecoy = true;
-    s.DecoyApp = "C:\\Users\\Jos\xC3\xA9\\notes.txt";
-    s.rgExclude = 1;
-    s.UseDefaultKeys = false;
-    s.DefLanguage = 1036;
-    s.IconFile = "C:\\Windows\\System32\\shell32.dll";
-    s.IconIndex = 41;
-    s.PanicLeft = -1500;
-    s.PanicTop = 20;
-    s.PanicHeight = 120;
-    s.PanicWidth = 400;
-    s.btnPanic = "Boss!";
+    s.startWithWindows = s.emptyRecycleBin = s.clearTemporaryFiles = s.clearRecentDocuments = s.clearInternetHistory =
+        s.requirePassword = true;
+    s.muteAudio = false;
+    s.disableCtrlAltDel = s.alwaysHidePanicButton = s.alwaysHideTrayIcon = s.startSilent = true;
+    s.ignoreCloakedWindows = false;
+    s.panicButtonTransparency = 7;
+    s.themeIndex = 5;
+    s.action = 3;
+    s.hideParentWindows = false;
+    s.closeParentWindows = true;
+    s.keepZOrder = false;
+    s.disableTaskManager = true;
+    s.hideHotkeyText = "ALT+H";
+    s.unhideHotkeyText = "SHIFT+ALT+U";
+    s.useDecoy = true;
+    s.decoyProgram = "C:\\Users\\Jos\xC3\xA9\\notes.txt";
+    s.exclusionMode = 1;
+    s.useDefaultHotkeys = false;
+    s.language = 1036;
+    s.iconFile = "C:\\Windows\\System32\\shell32.dll";
+    s.iconIndex = 41;
+    s.panicLeft = -1500;
+    s.panicTop = 20;
+    s.panicHeight = 120;
+    s.panicWidth = 400;
+    s.panicButtonLabel = "Boss!";
     return s;
 }
 
@@ -52,8 +53,8 @@ TEST(SettingsLoad, FirstStartWithoutAFileShowsTheTableDefaults) {
     SettingsMachine m;
     AppSelections loaded = loadAll(m.file, everythingChanged());
     AppSelections expected;  // the design defaults are the table's defaults ...
-    expected.PanicLeft = kDesktopOrigin.x;  // ... but the panic window starts at the desktop's corner
-    expected.PanicTop = kDesktopOrigin.y;
+    expected.panicLeft = kDesktopOrigin.x;  // ... but the panic window starts at the desktop's corner
+    expected.panicTop = kDesktopOrigin.y;
     EXPECT_EQ(loaded, expected);
     EXPECT_FALSE(m.exists()) << "loading creates nothing";
 }
@@ -62,7 +63,7 @@ TEST(SettingsLoad, EverySavedValueLoadsBackEvenUnderAHandWrittenHeaderInCapitals
     SettingsMachine m;
     const AppSelections saved = everythingChanged();
     WriteAppSelections(m.file, saved);
-    writeTrayIconSelection(m.file, saved.IconFile, saved.IconIndex);
+    writeTrayIconSelection(m.file, saved.iconFile, saved.iconIndex);
     std::string text = m.text();
     ASSERT_EQ(text.rfind("[StartUp]\r\n", 0), 0u);
     m.putText("[STARTUP]" + text.substr(9));
@@ -77,27 +78,28 @@ struct LoadCase {
 
 TEST(SettingsLoad, ValuesAreReadClampedAndDefaultedKeyByKey) {
     const LoadCase cases[] = {
-        {"History decides over URL", "URL=1\r\nHistory=0", [](auto& s) { return !s.cbHistory; }},
-        {"History decides over URL, the other way", "URL=0\r\nHistory=1", [](auto& s) { return s.cbHistory; }},
-        {"Transparancy above the slider", "Transparancy=25", [](auto& s) { return s.jvTransparency == 10; }},
-        {"Transparancy below the slider", "Transparancy=-4", [](auto& s) { return s.jvTransparency == 0; }},
-        {"Action above the group", "Action=7", [](auto& s) { return s.Action == 4; }},
-        {"Action below the group selects nothing", "Action=-3", [](auto& s) { return s.Action == kNoActionSelected; }},
-        {"rgExclude above its range", "rgExclude=5", [](auto& s) { return s.rgExclude == 1; }},
-        {"Theme as a name", "Theme=Glow", [](auto& s) { return s.ThemeList == 0; }},
-        {"Theme outside the list is kept", "Theme=99", [](auto& s) { return s.ThemeList == 99; }},
-        {"MuteAudio not an integer", "MuteAudio=yes", [](auto& s) { return s.cbMuteAudio; }},
-        {"MuteAudio in hexadecimal", "MuteAudio=0x0", [](auto& s) { return !s.cbMuteAudio; }},
+        {"History decides over URL", "URL=1\r\nHistory=0", [](auto& s) { return !s.clearInternetHistory; }},
+        {"History decides over URL, the other way", "URL=0\r\nHistory=1",
+         [](auto& s) { return s.clearInternetHistory; }},
+        {"Transparancy above the slider", "Transparancy=25", [](auto& s) { return s.panicButtonTransparency == 10; }},
+        {"Transparancy below the slider", "Transparancy=-4", [](auto& s) { return s.panicButtonTransparency == 0; }},
+        {"Action above the group", "Action=7", [](auto& s) { return s.action == 4; }},
+        {"Action below the group selects nothing", "Action=-3", [](auto& s) { return s.action == kNoActionSelected; }},
+        {"rgExclude above its range", "rgExclude=5", [](auto& s) { return s.exclusionMode == 1; }},
+        {"Theme as a name", "Theme=Glow", [](auto& s) { return s.themeIndex == 0; }},
+        {"Theme outside the list is kept", "Theme=99", [](auto& s) { return s.themeIndex == 99; }},
+        {"MuteAudio not an integer", "MuteAudio=yes", [](auto& s) { return s.muteAudio; }},
+        {"MuteAudio in hexadecimal", "MuteAudio=0x0", [](auto& s) { return !s.muteAudio; }},
         {"Decoy in quotes", "Decoy=\"C:\\My Games\\x.exe\"",
-         [](auto& s) { return s.DecoyApp == "C:\\My Games\\x.exe"; }},
+         [](auto& s) { return s.decoyProgram == "C:\\My Games\\x.exe"; }},
         {"btnPanic loses its blanks", "btnPanic=   Hello there   ",
-         [](auto& s) { return s.btnPanic == "Hello there"; }},
-        {"a hotkey text", "HkHide=CTRL+ALT+H", [](auto& s) { return s.edHide == "CTRL+ALT+H"; }},
-        {"Language carried", "Language=2052", [](auto& s) { return s.DefLanguage == 2052; }},
+         [](auto& s) { return s.panicButtonLabel == "Hello there"; }},
+        {"a hotkey text", "HkHide=CTRL+ALT+H", [](auto& s) { return s.hideHotkeyText == "CTRL+ALT+H"; }},
+        {"Language carried", "Language=2052", [](auto& s) { return s.language == 2052; }},
         {"PanicLeft stored", "PanicLeft=-100",
-         [](auto& s) { return s.PanicLeft == -100 && s.PanicTop == kDesktopOrigin.y; }},
-        {"DisSplScreen is never read", "DisSplScreen=1", [](auto& s) { return !s.cbSilent; }},
-        {"Silent", "Silent=1", [](auto& s) { return s.cbSilent; }},
+         [](auto& s) { return s.panicLeft == -100 && s.panicTop == kDesktopOrigin.y; }},
+        {"DisSplScreen is never read", "DisSplScreen=1", [](auto& s) { return !s.startSilent; }},
+        {"Silent", "Silent=1", [](auto& s) { return s.startSilent; }},
     };
     for (const LoadCase& c : cases) {
         SettingsMachine m;
@@ -110,17 +112,17 @@ TEST(SettingsLoad, TheReloadAfterALanguageSwitchHidesPanicButtonAndTrayIconByDef
     SettingsMachine m;
     AppSelections reloaded;
     ReadAppSelections(m.file, reloaded);
-    EXPECT_TRUE(reloaded.HidePanic_f);
-    EXPECT_TRUE(reloaded.cbHideIcon);
+    EXPECT_TRUE(reloaded.alwaysHidePanicButton);
+    EXPECT_TRUE(reloaded.alwaysHideTrayIcon);
     AppSelections created;
     loadMainWindowSelections(m.file, created);
-    EXPECT_FALSE(created.HidePanic_f);
-    EXPECT_FALSE(created.cbHideIcon);
+    EXPECT_FALSE(created.alwaysHidePanicButton);
+    EXPECT_FALSE(created.alwaysHideTrayIcon);
 
     m.putText("[StartUp]\r\nHidePanic=0\r\nTray=0\r\n");
     ReadAppSelections(m.file, reloaded);
-    EXPECT_FALSE(reloaded.HidePanic_f);
-    EXPECT_FALSE(reloaded.cbHideIcon);
+    EXPECT_FALSE(reloaded.alwaysHidePanicButton);
+    EXPECT_FALSE(reloaded.alwaysHideTrayIcon);
 }
 
 TEST(SettingsLoad, TheReloadLeavesSliderThemeAndPanicWindowAlone) {
@@ -129,11 +131,11 @@ TEST(SettingsLoad, TheReloadLeavesSliderThemeAndPanicWindowAlone) {
     AppSelections selections = everythingChanged();
     const AppSelections before = selections;
     ReadAppSelections(m.file, selections);
-    EXPECT_EQ(selections.jvTransparency, before.jvTransparency);
-    EXPECT_EQ(selections.ThemeList, before.ThemeList);
-    EXPECT_EQ(selections.PanicLeft, before.PanicLeft);
-    EXPECT_EQ(selections.btnPanic, before.btnPanic);
-    EXPECT_EQ(selections.Action, 2);
+    EXPECT_EQ(selections.panicButtonTransparency, before.panicButtonTransparency);
+    EXPECT_EQ(selections.themeIndex, before.themeIndex);
+    EXPECT_EQ(selections.panicLeft, before.panicLeft);
+    EXPECT_EQ(selections.panicButtonLabel, before.panicButtonLabel);
+    EXPECT_EQ(selections.action, 2);
 }
 
 struct Recorder : SettingsLoadListener {
@@ -144,7 +146,7 @@ struct Recorder : SettingsLoadListener {
     void settingLoaded(const SettingsKey& key, bool didChange) override {
         keys.emplace_back(key.key);
         if (didChange) changed.emplace_back(key.key);
-        if (key.key == "UseDecoy") decoyWhenUseDecoyLoaded.push_back(selections->DecoyApp);
+        if (key.key == "UseDecoy") decoyWhenUseDecoyLoaded.push_back(selections->decoyProgram);
     }
 };
 

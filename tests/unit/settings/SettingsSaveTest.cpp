@@ -22,7 +22,7 @@ std::vector<std::string> fullSaveKeys() {
 TEST(SettingsSave, AFullSaveOnAFreshInstallCreatesTheSectionWithThe33Keys) {
     SettingsMachine m;
     AppSelections selections;
-    selections.PanicLeft = -1920;
+    selections.panicLeft = -1920;
     FullSaveResult result = WriteAppSelections(m.file, selections);
     EXPECT_FALSE(result.exclusionFileSaved);
     EXPECT_EQ(
@@ -39,7 +39,7 @@ TEST(SettingsSave, AFullSaveOnAFreshInstallCreatesTheSectionWithThe33Keys) {
 TEST(SettingsSave, TheStartSilentMenuMarkIsSavedFromTheCheckBox) {
     SettingsMachine m;
     AppSelections selections;
-    selections.cbSilent = true;
+    selections.startSilent = true;
     WriteAppSelections(m.file, selections);
     EXPECT_NE(m.text().find("DisSplScreen=1\r\n"), std::string::npos);
     EXPECT_NE(m.text().find("Silent=1\r\n"), std::string::npos);
@@ -49,14 +49,14 @@ TEST(SettingsSave, AFullSaveAfterAMainWindowCloseAppendsTheTwoMissingKeysAtTheSe
     SettingsMachine m;
     m.putText("; Umbrix\r\n[StartUp]\r\n\r\n[Other]\r\nX=1\r\n");
     AppSelections selections;
-    selections.Action = 2;
+    selections.action = 2;
     writeMainWindowSelections(m.file, selections);
     std::vector<std::string> expected = fullSaveKeys();
     expected.erase(expected.begin(), expected.begin() + 2);
     EXPECT_EQ(keysInOrder(m.text()), expected);
     EXPECT_EQ(expected.size(), 31u);
 
-    selections.AutoStart = true;
+    selections.startWithWindows = true;
     WriteAppSelections(m.file, selections);
     expected.push_back("AutoStart");
     expected.push_back("DisSplScreen");
@@ -81,14 +81,14 @@ TEST(SettingsSave, OnlyTheTrayIconChangeWritesTheIconKeys) {
 TEST(SettingsSave, TheExclusionFileComesLastUnderAGuardOfItsOwn) {
     SettingsMachine m;
     AppSelections selections;
-    selections.ThemeList = 4;
+    selections.themeIndex = 4;
     bool themeWasOnDisk = false;
     FullSaveResult saved = WriteAppSelections(m.file, selections,
                                               [&] { themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4; });
     EXPECT_TRUE(themeWasOnDisk);
     EXPECT_TRUE(saved.exclusionFileSaved);
 
-    selections.ThemeList = 5;
+    selections.themeIndex = 5;
     FullSaveResult failed;
     EXPECT_NO_THROW(failed = WriteAppSelections(m.file, selections, [] { throw std::runtime_error("disk full"); }));
     EXPECT_FALSE(failed.exclusionFileSaved);

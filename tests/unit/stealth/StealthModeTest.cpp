@@ -6,14 +6,14 @@
 
 #include "app/Application.hpp"
 #include "app/TrayMenu.hpp"
-#include "hotkeys/ShortCut.hpp"
+#include "hotkeys/KeyCombination.hpp"
 #include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {
 namespace {
 
-using hotkeys::kExitStealthHotKey;
+using hotkeys::kExitStealthHotkey;
 using platform::MessageBoxResult;
 
 constexpr std::uint32_t kBackspace = 0x08;
@@ -38,14 +38,14 @@ protected:
         choose(TrayCommand::StealthMode);
     }
     void pressExitStealth() {
-        machine.hotkeys.press(hotkeys::hotKeyModifiersOf(kExitStealthHotKey),
-                              hotkeys::virtualKeyOf(kExitStealthHotKey));
+        machine.hotkeys.press(hotkeys::hotkeyModifiersOf(kExitStealthHotkey),
+                              hotkeys::virtualKeyOf(kExitStealthHotkey));
     }
     // What every activation prepares shows here: with administrator rights and "Disable Task
     // Manager" checked, the preparation writes the Task Manager policy.
     void watchThePreparation() {
         machine.registry.administrator = true;
-        program().engine().state().options.cbTaskManager = true;
+        program().engine().state().options.disableTaskManager = true;
     }
     bool prepared() {
         return machine.registry
@@ -117,9 +117,9 @@ TEST_F(StealthModeTest, TheExitStealthHotkeyChangesNothingWhileTheIconIsShown) {
 
 TEST_F(StealthModeTest, WithoutItsExitHotkeyStealthModeIsRefusedUntilTheKeyIsFree) {
     // Another program holds Shift+Alt+Backspace from before the start.
-    machine.hotkeys.holdInOtherProgram(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), kBackspace);
+    machine.hotkeys.holdInOtherProgram(hotkeys::hotkeyModifiersOf(kExitStealthHotkey), kBackspace);
     start();
-    ASSERT_FALSE(program().hotKeyComponents()->hkStealth.Active());
+    ASSERT_FALSE(program().hotkeyComponents()->exitStealth.Active());
     watchThePreparation();
 
     enterStealthMode();
@@ -131,9 +131,9 @@ TEST_F(StealthModeTest, WithoutItsExitHotkeyStealthModeIsRefusedUntilTheKeyIsFre
 
     // Once the other program lets go, entering stealth mode registers the key and goes ahead,
     // and the key brings the icon back.
-    machine.hotkeys.releaseInOtherProgram(hotkeys::hotKeyModifiersOf(kExitStealthHotKey), kBackspace);
+    machine.hotkeys.releaseInOtherProgram(hotkeys::hotkeyModifiersOf(kExitStealthHotkey), kBackspace);
     enterStealthMode();
-    EXPECT_TRUE(program().hotKeyComponents()->hkStealth.Active());
+    EXPECT_TRUE(program().hotkeyComponents()->exitStealth.Active());
     EXPECT_TRUE(stealth().active());
     pressExitStealth();
     EXPECT_FALSE(stealth().active());
@@ -143,7 +143,7 @@ TEST_F(StealthModeTest, NormalOperationBringsTheIconBack) {
     start();
     enterStealthMode();
     // The tray menu's entry, as the panic window's menu will reach it while the icon is gone.
-    application->controller()->Normaloperation1Click();
+    application->controller()->returnToNormalOperation();
     EXPECT_FALSE(stealth().active());
     EXPECT_TRUE(machine.tray.shows(1));
 }

@@ -26,12 +26,12 @@ public:
 
 class ExplanationWindow : public ::testing::Test {
 protected:
-    void SetUp() override { form.FormCreate(); }
+    void SetUp() override { form.onCreate(); }
 
     sim::SimJournal journal;
     sim::SimApplication windows{journal};
     FocusRecorder mainWindow;
-    TExpForm form{windows, mainWindow};
+    ui::ExplanationWindow form{windows, mainWindow};
 };
 
 TEST_F(ExplanationWindow, IsBuiltHiddenWithTheFiveHeadings) {
@@ -78,7 +78,7 @@ TEST_F(ExplanationWindow, WhileHiddenNothingReachesItAndNothingTakesTheFocus) {
     EXPECT_FALSE(windows.clickExplanationWindow());
     EXPECT_FALSE(windows.pressKeyInExplanationWindow());
     form.Hide();
-    form.FormDeactivate();
+    form.onFocusLost();
     EXPECT_EQ(mainWindow.focused, 0);
     EXPECT_FALSE(windows.explanationWindow.visible);
 }
@@ -93,14 +93,14 @@ TEST(ExplanationWindowReactions, AFailureGoesToTheRunnerAndTheWindowStillHides) 
     sim::SimJournal journal;
     sim::SimApplication windows{journal};
     std::vector<std::string> caught;
-    TExpForm form{windows, failingFocus, [&](const std::function<void()>& reaction) {
-                      try {
-                          reaction();
-                      } catch (const std::exception& error) {
-                          caught.push_back(error.what());
-                      }
-                  }};
-    form.FormCreate();
+    ui::ExplanationWindow form{windows, failingFocus, [&](const std::function<void()>& reaction) {
+                                   try {
+                                       reaction();
+                                   } catch (const std::exception& error) {
+                                       caught.push_back(error.what());
+                                   }
+                               }};
+    form.onCreate();
     form.Show();
     EXPECT_TRUE(windows.clickExplanationWindow());
     EXPECT_THAT(caught, ElementsAre("no main window to focus"));
@@ -117,8 +117,8 @@ protected:
 
 TEST_F(ExplanationWindowInProgram, LivesHiddenFromStartUpToTheEnd) {
     ASSERT_EQ(application.start(), app::StartOutcome::Running);
-    ASSERT_NE(application.ExpForm(), nullptr);
-    EXPECT_FALSE(application.ExpForm()->Visible());
+    ASSERT_NE(application.explanationWindow(), nullptr);
+    EXPECT_FALSE(application.explanationWindow()->Visible());
     EXPECT_TRUE(machine.application.explanationWindow.exists);
     EXPECT_FALSE(machine.application.explanationWindow.visible);
 

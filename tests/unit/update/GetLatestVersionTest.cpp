@@ -4,7 +4,7 @@
 #include <string>
 
 #include "sim/SimMachine.hpp"
-#include "update/TVersion.hpp"
+#include "update/Version.hpp"
 #include "update/VersionFile.hpp"
 
 namespace umbrix::update {
@@ -23,12 +23,12 @@ class GetLatestVersionTest : public ::testing::Test {
 protected:
     GetLatestVersionTest() { machine.files.makeDirectories(kFolder); }
 
-    int check(TVersion& latest) {
+    int check(Version& latest) {
         return latest.GetLatestVersion(current, kUrl, kPath, machine.network, machine.files,
                                        [this](std::int32_t size) { installSize = size; });
     }
 
-    static void expectUnchanged(const TVersion& record) {
+    static void expectUnchanged(const Version& record) {
         EXPECT_EQ(record.GetBuild(), 0);
         EXPECT_EQ(record.GetMajorVersion(), 0);
         EXPECT_EQ(record.GetSize(), 0);
@@ -38,13 +38,13 @@ protected:
     }
 
     sim::SimMachine machine;
-    TVersion current{7, 1, 1, 98, "x86", CivilDate::from(2019, 1, 17).value(), ""};
+    Version current{7, 1, 1, 98, "x86", CivilDate::from(2019, 1, 17).value(), ""};
     std::optional<std::int32_t> installSize;
 };
 
 TEST_F(GetLatestVersionTest, FillsTheRecordHandsOnTheSizeAndDeletesTheLocalCopy) {
     machine.network.publish(kUrl, versionFile("7.2.0.105"));
-    TVersion latest;
+    Version latest;
     ASSERT_EQ(check(latest), 0);
 
     EXPECT_EQ(latest.GetMajorVersion(), 7);
@@ -70,10 +70,10 @@ TEST_F(GetLatestVersionTest, FillsTheRecordHandsOnTheSizeAndDeletesTheLocalCopy)
 
 TEST_F(GetLatestVersionTest, EveryCheckSeesWhatTheServerPublishesNowNotACachedCopy) {
     machine.network.publish(kUrl, versionFile("7.1.1.98"));
-    TVersion first;
+    Version first;
     ASSERT_EQ(check(first), 0);
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
-    TVersion second;
+    Version second;
     ASSERT_EQ(check(second), 0);
     EXPECT_EQ(second.GetBuild(), 99);
     EXPECT_EQ(machine.network.serverRequests(kUrl), 2);
@@ -97,7 +97,7 @@ TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
         sim::SimMachine fresh;
         fresh.files.putFile(kPath, "left from an earlier check");
         c.arrange(fresh);
-        TVersion latest;
+        Version latest;
         std::optional<std::int32_t> size;
         EXPECT_EQ(latest.GetLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
                                           [&](std::int32_t s) { size = s; }),
@@ -109,7 +109,7 @@ TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
 }
 
 TEST_F(GetLatestVersionTest, DownloadIntoAFolderThatWasNeverCreatedFails) {
-    TVersion latest;
+    Version latest;
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
     EXPECT_EQ(latest.GetLatestVersion(current, kUrl, "C:\\ProgramData\\Nowhere\\versionchk.cfg", machine.network,
                                       machine.files),
@@ -138,7 +138,7 @@ TEST_F(GetLatestVersionTest, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy
         sim::SimMachine fresh;
         fresh.files.makeDirectories(kFolder);
         c.publish(fresh);
-        TVersion latest;
+        Version latest;
         std::optional<std::int32_t> size;
         try {
             latest.GetLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
@@ -155,7 +155,7 @@ TEST_F(GetLatestVersionTest, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy
 
 TEST_F(GetLatestVersionTest, ARecordFilledBeforeKeepsItsValuesWhenTheNextFileIsBad) {
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
-    TVersion latest;
+    Version latest;
     ASSERT_EQ(check(latest), 0);
     machine.network.publish(kUrl, versionFile("7.1.1.120", "12 MB"));
     EXPECT_THROW(check(latest), VersionFileError);
@@ -172,7 +172,7 @@ TEST_F(GetLatestVersionTest, ADownloadThatCannotBeOpenedAfterwardsIsAnError) {
             return platform::DownloadResult::success();
         }
     } network;
-    TVersion latest;
+    Version latest;
     try {
         latest.GetLatestVersion(current, kUrl, kPath, network, machine.files);
         FAIL() << "no error raised";

@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "sim/SimMachine.hpp"
-#include "update/TVersion.hpp"
+#include "update/Version.hpp"
 
 namespace umbrix::update {
 namespace {
 
-TVersion version(std::int32_t major, std::int32_t minor, std::int32_t release, std::int64_t build) {
-    return TVersion(major, minor, release, build, "x86", CivilDate::from(2019, 1, 17).value(), "");
+Version version(std::int32_t major, std::int32_t minor, std::int32_t release, std::int64_t build) {
+    return Version(major, minor, release, build, "x86", CivilDate::from(2019, 1, 17).value(), "");
 }
 
 TEST(IsNewerVersion, ComparesBuildNumbersAlone) {
     struct Case {
         const char* name;
-        TVersion latest;
-        TVersion current;
+        Version latest;
+        Version current;
         bool newer;
     } cases[] = {
         {"same build", version(7, 1, 1, 98), version(7, 1, 1, 98), false},
@@ -24,7 +24,7 @@ TEST(IsNewerVersion, ComparesBuildNumbersAlone) {
         {"higher version, same build", version(8, 0, 0, 98), version(7, 1, 1, 98), false},
         {"build past 32 bits", version(7, 1, 1, 2147483648LL), version(7, 1, 1, 2147483647LL), true},
         {"both past 32 bits", version(7, 1, 1, 4294967296LL), version(7, 1, 1, 4294967297LL), false},
-        {"empty record against 98", TVersion(), version(7, 1, 1, 98), false},
+        {"empty record against 98", Version(), version(7, 1, 1, 98), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -37,7 +37,7 @@ TEST(IsNewerVersion, APublishedFileAgainstTheRunningBuild98) {
         const char* firstLine;
         bool newer;
     } cases[] = {{"7.1.1.98", false}, {"7.1.1.99", true}, {"7.1.1.97", false}, {"7.1.1.3000000000", true}};
-    const TVersion current = version(7, 1, 1, 98);
+    const Version current = version(7, 1, 1, 98);
     const std::string url = "http://updates.umbrix.example/downloads/updates/QZ/versionchk.cfg";
     const std::string path = "C:\\ProgramData\\QZ\\bin\\temp\\versionchk.cfg";
     for (const auto& c : cases) {
@@ -45,7 +45,7 @@ TEST(IsNewerVersion, APublishedFileAgainstTheRunningBuild98) {
         sim::SimMachine machine;
         machine.files.makeDirectories("C:\\ProgramData\\QZ\\bin\\temp");
         machine.network.publish(url, std::string(c.firstLine) + "\r\n17.1.2019\r\nhttp://a\r\n1\r\nhttp://b\r\n");
-        TVersion latest;
+        Version latest;
         ASSERT_EQ(latest.GetLatestVersion(current, url, path, machine.network, machine.files), 0);
         EXPECT_EQ(latest.IsNewerVersion(current), c.newer);
     }

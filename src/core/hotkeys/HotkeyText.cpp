@@ -1,4 +1,4 @@
-#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/HotkeyText.hpp"
 
 #include <optional>
 
@@ -49,13 +49,13 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-std::string HotKeyText::keyName(std::uint8_t virtualKey) const {
+std::string HotkeyText::keyName(std::uint8_t virtualKey) const {
     if (virtualKey == 0) return {};  // no key has virtual key 0, and no scan code maps to it
     if (auto name = fixedKeyName(virtualKey)) return *name;
     return keys_.keyNameText(virtualKey);
 }
 
-std::string HotKeyText::FormatHotKeyText(TShortCut code) const {
+std::string HotkeyText::FormatHotkeyText(KeyCombination code) const {
     std::string name = keyName(virtualKeyOf(code));
     if (name.empty()) return {};
     std::string text;
@@ -65,8 +65,8 @@ std::string HotKeyText::FormatHotKeyText(TShortCut code) const {
     return text + name;
 }
 
-TShortCut HotKeyText::ParseHotKeyText(std::string_view text) const {
-    TShortCut modifiers = 0;
+KeyCombination HotkeyText::ParseHotkeyText(std::string_view text) const {
+    KeyCombination modifiers = 0;
     for (;;) {
         if (startsWithIgnoringCase(text, "Shift+")) {
             modifiers |= kShiftBit;
@@ -87,7 +87,7 @@ TShortCut HotKeyText::ParseHotKeyText(std::string_view text) const {
     if (text.empty()) return 0;
     for (int key = 0x08; key <= 0xFF; ++key) {
         std::string name = keyName(static_cast<std::uint8_t>(key));
-        if (!name.empty() && sameText(text_, text, name)) return static_cast<TShortCut>(modifiers | key);
+        if (!name.empty() && sameText(text_, text, name)) return static_cast<KeyCombination>(modifiers | key);
     }
     return 0;
 }

@@ -1,24 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "HotKeyFixture.hpp"
-#include "hotkeys/DefaultHotKeys.hpp"
+#include "HotkeyFixture.hpp"
+#include "hotkeys/DefaultHotkeys.hpp"
 
 namespace umbrix::hotkeys {
 namespace {
 
 using Call = RecordingDispatchers::Call;
-constexpr TShortCut kCtrlSpace = kCtrlBit | 0x20;
-constexpr TShortCut kCtrlBackspace = kCtrlBit | 0x08;
+constexpr KeyCombination kCtrlSpace = kCtrlBit | 0x20;
+constexpr KeyCombination kCtrlBackspace = kCtrlBit | 0x08;
 
-class DefaultHotKeysTest : public ::testing::Test, protected HotKeyFixture {
+class DefaultHotkeysTest : public ::testing::Test, protected HotkeyFixture {
 protected:
-    DefaultHotKeysTest() { router.setApplicationHook(&dispatchers); }
+    DefaultHotkeysTest() { router.setApplicationHook(&dispatchers); }
     OwnedHotkeyWindow applicationWindow{machine.hotkeys};
 };
 
-TEST_F(DefaultHotKeysTest, CtrlSpaceAndCtrlBackspaceReachGetHotKeysUnderTheAtomsOf321And432) {
-    DefaultHotKeys keys(machine.hotkeys, applicationWindow.get());
-    EXPECT_TRUE(keys.RegisterHotKeys().complete());
+TEST_F(DefaultHotkeysTest, CtrlSpaceAndCtrlBackspaceReachGetHotkeysUnderTheAtomsOf321And432) {
+    DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
+    EXPECT_TRUE(keys.RegisterHotkeys().complete());
     EXPECT_EQ(keys.hideAtom(), machine.hotkeys.findAtom("321"));
     EXPECT_EQ(keys.unhideAtom(), machine.hotkeys.findAtom("432"));
     EXPECT_NE(keys.hideAtom(), keys.unhideAtom());
@@ -32,10 +32,10 @@ TEST_F(DefaultHotKeysTest, CtrlSpaceAndCtrlBackspaceReachGetHotKeysUnderTheAtoms
     EXPECT_TRUE(keys.isUnhideAtom(keys.unhideAtom()));
 }
 
-TEST_F(DefaultHotKeysTest, ACombinationAnotherProgramHoldsStaysUnregisteredAndTheResultSaysSo) {
+TEST_F(DefaultHotkeysTest, ACombinationAnotherProgramHoldsStaysUnregisteredAndTheResultSaysSo) {
     holdElsewhere(kCtrlSpace);
-    DefaultHotKeys keys(machine.hotkeys, applicationWindow.get());
-    auto result = keys.RegisterHotKeys();
+    DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
+    auto result = keys.RegisterHotkeys();
     EXPECT_FALSE(result.hide);
     EXPECT_TRUE(result.unhide);
     EXPECT_EQ(press(kCtrlSpace), sim::SimHotkeys::PressOutcome::OtherProgram);
@@ -43,31 +43,31 @@ TEST_F(DefaultHotKeysTest, ACombinationAnotherProgramHoldsStaysUnregisteredAndTh
 
     // Registering again (after a theme change) tries the missing one only.
     releaseElsewhere(kCtrlSpace);
-    EXPECT_TRUE(keys.RegisterHotKeys().complete());
+    EXPECT_TRUE(keys.RegisterHotkeys().complete());
     EXPECT_EQ(machine.hotkeys.registrations().size(), 2u);
 }
 
-TEST_F(DefaultHotKeysTest, AThemeChangeReleasesEverythingAndCtrlSpaceStillHidesAfterwards) {
-    DefaultHotKeys keys(machine.hotkeys, applicationWindow.get());
-    keys.RegisterHotKeys();
-    keys.UnregisterHotKeys();
+TEST_F(DefaultHotkeysTest, AThemeChangeReleasesEverythingAndCtrlSpaceStillHidesAfterwards) {
+    DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
+    keys.RegisterHotkeys();
+    keys.UnregisterHotkeys();
     EXPECT_FALSE(programHolds(kCtrlSpace));
     EXPECT_FALSE(programHolds(kCtrlBackspace));
     EXPECT_EQ(machine.hotkeys.findAtom("321"), std::nullopt);
     EXPECT_EQ(machine.hotkeys.findAtom("432"), std::nullopt);
     EXPECT_FALSE(keys.isHideAtom(0));
 
-    keys.RegisterHotKeys();
+    keys.RegisterHotkeys();
     press(kCtrlSpace);
     ASSERT_EQ(dispatchers.calls.size(), 1u);
     EXPECT_TRUE(keys.isHideAtom(dispatchers.calls[0].messageSent));
 }
 
-TEST_F(DefaultHotKeysTest, TheControllerReleasesTheHotkeysOnCloseAndTheAtomsOnDestruction) {
+TEST_F(DefaultHotkeysTest, TheControllerReleasesTheHotkeysOnCloseAndTheAtomsOnDestruction) {
     std::uint16_t otherReference = machine.hotkeys.globalAddAtom("321");  // another program's
     {
-        DefaultHotKeys keys(machine.hotkeys, applicationWindow.get());
-        keys.RegisterHotKeys();
+        DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
+        keys.RegisterHotkeys();
         keys.ReleaseRegistrations();
         EXPECT_TRUE(machine.hotkeys.registrations().empty());
         EXPECT_TRUE(machine.hotkeys.findAtom("432"));
@@ -76,10 +76,10 @@ TEST_F(DefaultHotKeysTest, TheControllerReleasesTheHotkeysOnCloseAndTheAtomsOnDe
     EXPECT_EQ(machine.hotkeys.findAtom("321"), otherReference);  // only the program's reference went
 }
 
-TEST_F(DefaultHotKeysTest, WithoutAnAtomNothingIsRegisteredUnderIdentifierZero) {
+TEST_F(DefaultHotkeysTest, WithoutAnAtomNothingIsRegisteredUnderIdentifierZero) {
     machine.hotkeys.nextAtom = 0xBFFF;  // the atom table is full
-    DefaultHotKeys keys(machine.hotkeys, applicationWindow.get());
-    auto result = keys.RegisterHotKeys();
+    DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
+    auto result = keys.RegisterHotkeys();
     EXPECT_FALSE(result.hide);
     EXPECT_FALSE(result.unhide);
     EXPECT_TRUE(machine.hotkeys.registrations().empty());

@@ -1,4 +1,4 @@
-#include "app/TForm2.hpp"
+#include "app/TrayController.hpp"
 
 #include <stdexcept>
 #include <string>
@@ -15,8 +15,8 @@ constexpr const char* kRunValue = "Umbrix";
 constexpr std::uint32_t kRightButtonUp = 0x0205;  // WM_RBUTTONUP
 }  // namespace
 
-TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports,
-               platform::ApplicationPort& windows, std::function<void()> terminateApplication)
+TrayController::TrayController(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports,
+                               platform::ApplicationPort& windows, std::function<void()> terminateApplication)
     : errors_(errors),
       program_(program),
       dialogs_(ports.dialogs),
@@ -26,33 +26,33 @@ TForm2::TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform
       terminateApplication_(std::move(terminateApplication)),
       aboutWindow_(ports.dialogs, ports.cursor, program.engineLinks()) {}
 
-void TForm2::FormCreate() {
+void TrayController::onCreate() {
     errors_.install();
     // A combination another program holds stays unregistered; the hotkey setup reports it.
-    errors_.run([this] { (void)program_.RegisterHotKeys(); });
+    errors_.run([this] { (void)program_.RegisterHotkeys(); });
     errors_.run([this] { program_.createOptions(); });
-    errors_.run([this] { program_.CreateINIFile(); });
+    errors_.run([this] { program_.bindSettingsFile(); });
     errors_.run([this] { program_.TrimWorkingSet(); });
     errors_.run([this] { program_.showTrayIcon(*this); });
 }
 
-void TForm2::FormClose() {
+void TrayController::runClosingSteps() {
     errors_.run([this] { (void)program_.WriteAppSelections(); });
     // The record keeps every window still hidden for the next start; shown before the exit,
     // none is left and the record goes.
     errors_.run([this] { program_.recordHiddenWindows(); });
-    errors_.run([this] { program_.releaseDefaultHotKeys(); });
+    errors_.run([this] { program_.releaseDefaultHotkeys(); });
     // Whatever failed before, the user's Task Manager is given back.
     errors_.run([this] { program_.liftLockdownAtExit(); });
 }
 
-void TForm2::FormDestroy() {
-    errors_.run([this] { program_.deleteHotKeyAtoms(); });
+void TrayController::onDestroy() {
+    errors_.run([this] { program_.deleteHotkeyAtoms(); });
     // An icon left behind would stay in the notification area until the mouse passes over it.
     errors_.run([this] { program_.removeTrayIcon(); });
 }
 
-void TForm2::Exit1Click() {
+void TrayController::onCloseChosen() {
     if (program_.hasHiddenWindows()) {
         platform::MessageBoxRequest question;
         question.text = std::string(kShowHiddenBeforeExitText);
@@ -78,31 +78,31 @@ void TForm2::Exit1Click() {
     closeProgram();
 }
 
-void TForm2::PopupMenu1Popup() {
+void TrayController::showTrayMenu() {
     TrayMenuState state;
-    state.startSilent = program_.selections().cbSilent;
-    state.autoStart = program_.selections().AutoStart;
+    state.startSilent = program_.selections().startSilent;
+    state.autoStart = program_.selections().startWithWindows;
     state.stealthAvailable = program_.dispatchersConnected();
     const std::uint32_t chosen = windows_.showPopupMenu(trayMenuEntries(state));
     if (chosen != 0) carryOut(chosen);
 }
 
-void TForm2::carryOut(std::uint32_t command) {
+void TrayController::carryOut(std::uint32_t command) {
     switch (static_cast<TrayCommand>(command)) {
-        case TrayCommand::StartSilent: return DisSplScrClick();
-        case TrayCommand::NormalOperation: return Normaloperation1Click();
-        case TrayCommand::StealthMode: return Switchtostealthmode1Click();
-        case TrayCommand::AutoStart: return AutoStartClick();
-        case TrayCommand::Close: return Exit1Click();
-        case TrayCommand::ChangeIcon: return ChangeIcon1Click();
-        case TrayCommand::About: return About1Click();
+        case TrayCommand::StartSilent: return toggleStartSilent();
+        case TrayCommand::NormalOperation: return returnToNormalOperation();
+        case TrayCommand::StealthMode: return enterStealthMode();
+        case TrayCommand::StartWithWindows: return toggleStartWithWindows();
+        case TrayCommand::Close: return onCloseChosen();
+        case TrayCommand::ChangeIcon: return changeTrayIcon();
+        case TrayCommand::About: return showAboutWindow();
     }
 }
 
-void TForm2::DisSplScrClick() { program_.selections().cbSilent = !program_.selections().cbSilent; }
+void TrayController::toggleStartSilent() { program_.selections().startSilent = !program_.selections().startSilent; }
 
-void TForm2::AutoStartClick() {
-    bool& autoStart = program_.selections().AutoStart;
+void TrayController::toggleStartWithWindows() {
+    bool& autoStart = program_.selections().startWithWindows;
     autoStart = !autoStart;
     platform::IoResult result = autoStart
                                     ? registry_.writeValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue,
@@ -114,49 +114,49 @@ void TForm2::AutoStartClick() {
                                  std::to_string(result.error) + ")");
 }
 
-void TForm2::Switchtostealthmode1Click() {
+void TrayController::enterStealthMode() {
     // Without the dispatcher of the exit-stealth hotkey nothing could bring the icon back.
     if (!program_.dispatchersConnected() || !program_.stealthMode()) return;
-    program_.stealthMode()->Switchtostealthmode1Click();
+    program_.stealthMode()->enterStealthMode();
 }
 
-void TForm2::Normaloperation1Click() {
-    if (program_.stealthMode()) (void)program_.stealthMode()->Normaloperation1Click();
+void TrayController::returnToNormalOperation() {
+    if (program_.stealthMode()) (void)program_.stealthMode()->returnToNormalOperation();
 }
 
-void TForm2::ChangeIcon1Click() { program_.ChangeIcon1Click(); }
-void TForm2::About1Click() { aboutWindow_.About1Click(); }
+void TrayController::changeTrayIcon() { program_.changeTrayIcon(); }
+void TrayController::showAboutWindow() { aboutWindow_.showAboutWindow(); }
 
-void TForm2::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
-    if (mouseMessage == kRightButtonUp) errors_.run([this] { PopupMenu1Popup(); });
+void TrayController::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
+    if (mouseMessage == kRightButtonUp) errors_.run([this] { showTrayMenu(); });
 }
 
-void TForm2::onTaskbarCreated() {
+void TrayController::onTaskbarCreated() {
     errors_.run([this] { (void)program_.trayIcon().addAgainAfterTaskbarCreated(); });
 }
 
-void TForm2::onTrayRetryTimer() {
+void TrayController::onTrayRetryTimer() {
     errors_.run([this] { program_.trayIcon().retryPendingRequest(); });
 }
 
-void TForm2::onClose() {
+void TrayController::onClose() {
     errors_.run([this] { closeProgram(); });
 }
 
 // The program never holds up the end of the session; it saves when the end is certain.
-bool TForm2::onQueryEndSession() { return true; }
+bool TrayController::onQueryEndSession() { return true; }
 
-void TForm2::onEndSession(bool sessionEnds) {
+void TrayController::onEndSession(bool sessionEnds) {
     // Windows may end the process as soon as this message returns, so everything the program
     // does at its end happens before then.
     if (sessionEnds) errors_.run([this] { closeProgram(); });
 }
 
-void TForm2::onIdle() {
-    errors_.run([this] { program_.idleTracking().ApplicationEvents1Idle(); });
+void TrayController::onIdle() {
+    errors_.run([this] { program_.idleTracking().onIdle(); });
 }
 
-void TForm2::closeProgram() {
+void TrayController::closeProgram() {
     // A second WM_CLOSE, or the session ending while the program closes, finds the work done.
     if (state_ != State::Open) return;
     state_ = State::Closing;
@@ -164,7 +164,7 @@ void TForm2::closeProgram() {
     // end of the session), nobody has been asked for the password. The close records them, and
     // the next start takes them back behind the unhide hotkey and its password.
     // Whatever fails while closing, the program still ends.
-    errors_.run([this] { FormClose(); });
+    errors_.run([this] { runClosingSteps(); });
     state_ = State::Closed;
     terminateApplication_();
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "config/TOptions.hpp"
+#include "config/MemoryTrim.hpp"
 #include "sim/SimSystem.hpp"
 
 namespace umbrix::config {
 namespace {
 
-TEST(TOptions, TrimsTheWorkingSetOnlyWhenMemoryWasShortAtCreation) {
+TEST(MemoryTrim, TrimsTheWorkingSetOnlyWhenMemoryWasShortAtCreation) {
     struct Case {
         const char* name;
         std::uint64_t available;
@@ -20,8 +20,8 @@ TEST(TOptions, TrimsTheWorkingSetOnlyWhenMemoryWasShortAtCreation) {
         SCOPED_TRACE(c.name);
         sim::SimSystem system;
         system.availPhys = c.available;
-        TOptions options(system);
-        EXPECT_EQ(options.OptimizeMemoryUsage(), c.optimize);
+        MemoryTrim options(system);
+        EXPECT_EQ(options.trimsMemory(), c.optimize);
 
         // Decided once: what memory does later changes nothing.
         system.availPhys = c.optimize ? 8ull << 30 : 0;

@@ -1,13 +1,13 @@
 #pragma once
-// The three hotkey components of the hotkey setup dialog THotKey_f, registered on the dialog's
+// The three hotkey components of the hotkey setup dialog HotkeySetupDialog, registered on the dialog's
 // own hotkey window, and the binding its creation makes: in custom mode the stored hide and
 // unhide texts become live hotkeys, and in both modes the exit-stealth hotkey is live. The
 // dialog's own controls and buttons build on this.
 #include <string>
 
 #include "hotkeys/ActivationDispatch.hpp"
-#include "hotkeys/ApplicationHotKey.hpp"
-#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/GlobalHotkey.hpp"
+#include "hotkeys/HotkeyText.hpp"
 #include "hotkeys/OwnedHotkeyWindow.hpp"
 #include "platform/DialogPort.hpp"
 
@@ -15,50 +15,50 @@ namespace umbrix::hotkeys {
 
 // The main window's hotkey fields that the binding reads and writes (settings "Defaults",
 // "HkHide" and "hkUnHide").
-struct HotKeyFields {
-    bool UseDefaultKeys = true;
-    std::string edHide{kDefaultHideText};
-    std::string edUnHide{kDefaultUnhideText};
+struct HotkeyFields {
+    bool useDefaultHotkeys = true;
+    std::string hideHotkeyText{kDefaultHideText};
+    std::string unhideHotkeyText{kDefaultUnhideText};
 };
 
-class HotKeyComponents {
+class HotkeyComponents {
     // Declared first: the window exists before the components and goes after them.
     OwnedHotkeyWindow window_;
 
 public:
     // Creates the components; the exit-stealth one is active from here on.
-    HotKeyComponents(platform::HotkeyPort& port, platform::DialogPort& dialogs, HotKeyIdentifiers& identifiers,
-                     HotKeyRouter& router, const HotKeyText& text);
-    HotKeyComponents(const HotKeyComponents&) = delete;
-    HotKeyComponents& operator=(const HotKeyComponents&) = delete;
+    HotkeyComponents(platform::HotkeyPort& port, platform::DialogPort& dialogs, HotkeyIdentifiers& identifiers,
+                     HotkeyRouter& router, const HotkeyText& text);
+    HotkeyComponents(const HotkeyComponents&) = delete;
+    HotkeyComponents& operator=(const HotkeyComponents&) = delete;
 
     // The creation binding. Custom mode: each stored text is parsed into its key field and its
     // component, which is activated (a failure shows the component's error box); the texts are
     // then written back in canonical form, so one that did not parse becomes empty. Both modes:
     // the exit-stealth key field shows its component's code, and the component is activated.
-    // Every component's OnHotKey goes to the dispatcher's DoHotKey.
-    void BindAtCreation(HotKeyFields& fields, HotKeyComponentDispatcher& dispatcher);
+    // Every component's OnHotkey goes to the dispatcher's dispatchComponentHotkey.
+    void BindAtCreation(HotkeyFields& fields, HotkeyComponentDispatcher& dispatcher);
 
-    ActivationSender senderOf(const TApplicationHotKey& component) const;
+    ActivationSender senderOf(const GlobalHotkey& component) const;
     platform::HotkeyWindow window() const { return window_.get(); }
 
     // The dialog's key fields (hotkey controls).
-    TShortCut hkHide = kCustomHideInitial;
-    TShortCut hkUnHide = kCustomUnhideInitial;
-    TShortCut htStealth = kExitStealthHotKey;
+    KeyCombination customHideKeys = kCustomHideInitial;
+    KeyCombination customUnhideKeys = kCustomUnhideInitial;
+    KeyCombination htStealth = kExitStealthHotkey;
 
-    TApplicationHotKey jvAppHkHide;
-    TApplicationHotKey jvAppHkUnHide;
-    TApplicationHotKey hkStealth;
+    GlobalHotkey customHide;
+    GlobalHotkey customUnhide;
+    GlobalHotkey exitStealth;
 
     // The owner of the components' error boxes: the dialog while it is shown, else none.
     const platform::ModalWindow* messageOwner = nullptr;
 
 private:
-    void connect(TApplicationHotKey& component, HotKeyComponentDispatcher& dispatcher);
+    void connect(GlobalHotkey& component, HotkeyComponentDispatcher& dispatcher);
 
     platform::DialogPort& dialogs_;
-    const HotKeyText& text_;
+    const HotkeyText& text_;
 };
 
 }  // namespace umbrix::hotkeys

@@ -12,12 +12,12 @@
 
 namespace umbrix::update {
 
-class TVersion {
+class Version {
 public:
     // The empty record: every number 0, every text empty, no date.
-    TVersion() = default;
-    TVersion(std::int32_t MajorVersion, std::int32_t MinorVersion, std::int32_t Release, std::int64_t Build,
-             std::string Platform, CivilDate ReleaseDate, std::string UpdateInstallerURL);
+    Version() = default;
+    Version(std::int32_t MajorVersion, std::int32_t MinorVersion, std::int32_t Release, std::int64_t Build,
+            std::string Platform, CivilDate ReleaseDate, std::string UpdateInstallerURL);
 
     std::int32_t GetMajorVersion() const { return MajorVersion_; }
     std::int32_t GetMinorVersion() const { return MinorVersion_; }
@@ -40,14 +40,14 @@ public:
     //
     // On success `onInstallerSize` receives the installer size of line 4, for the download's
     // progress maximum. The platform for "Flag_Platform" comes from `CurrentVersion`.
-    int GetLatestVersion(const TVersion& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
+    int GetLatestVersion(const Version& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
                          std::string_view CheckLatestApplicationVersionPath, platform::NetworkPort& network,
                          platform::FilePort& files,
                          const std::function<void(std::int32_t installerSize)>& onInstallerSize = {});
 
     // True when `ComparedVersion`'s build is lower than this record's. Called as
     // LatestVersion.IsNewerVersion(CurrentVersion); the other numbers and the date play no part.
-    bool IsNewerVersion(const TVersion& ComparedVersion) const { return ComparedVersion.Build_ < Build_; }
+    bool IsNewerVersion(const Version& ComparedVersion) const { return ComparedVersion.Build_ < Build_; }
 
 private:
     std::int32_t MajorVersion_ = 0;

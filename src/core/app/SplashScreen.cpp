@@ -1,4 +1,4 @@
-#include "app/TSplash_f.hpp"
+#include "app/SplashScreen.hpp"
 
 #include <string>
 
@@ -6,16 +6,16 @@
 
 namespace umbrix::app {
 
-TSplash_f::TSplash_f(platform::ApplicationPort& windows, settings::SettingsFile startupFile) : windows_(windows) {
+SplashScreen::SplashScreen(platform::ApplicationPort& windows, settings::SettingsFile startupFile) : windows_(windows) {
     isSilent_ = startupFile.readBool("StartUp", "Silent", false);
 }
 
-void TSplash_f::ShowAndPaint() {
+void SplashScreen::ShowAndPaint() {
     if (isSilent_ || closed_) return;
     windows_.showSplashWindow({std::string(kSplashTitle), std::string(kSplashStatus)});
 }
 
-void TSplash_f::Close() {
+void SplashScreen::Close() {
     if (closed_) return;
     closed_ = true;
     windows_.closeSplashWindow();

@@ -6,11 +6,11 @@
 
 namespace umbrix::hotkeys {
 
-class HotKeyIdentifiers {
+class HotkeyIdentifiers {
 public:
-    HotKeyIdentifiers() = default;
-    HotKeyIdentifiers(const HotKeyIdentifiers&) = delete;
-    HotKeyIdentifiers& operator=(const HotKeyIdentifiers&) = delete;
+    HotkeyIdentifiers() = default;
+    HotkeyIdentifiers(const HotkeyIdentifiers&) = delete;
+    HotkeyIdentifiers& operator=(const HotkeyIdentifiers&) = delete;
 
     std::int32_t next() { return next_++; }
     std::int32_t peek() const { return next_; }

@@ -1,4 +1,4 @@
-#include "update/TVersion.hpp"
+#include "update/Version.hpp"
 
 #include <utility>
 
@@ -6,8 +6,8 @@
 
 namespace umbrix::update {
 
-TVersion::TVersion(std::int32_t MajorVersion, std::int32_t MinorVersion, std::int32_t Release, std::int64_t Build,
-                   std::string Platform, CivilDate ReleaseDate, std::string UpdateInstallerURL)
+Version::Version(std::int32_t MajorVersion, std::int32_t MinorVersion, std::int32_t Release, std::int64_t Build,
+                 std::string Platform, CivilDate ReleaseDate, std::string UpdateInstallerURL)
     : MajorVersion_(MajorVersion),
       MinorVersion_(MinorVersion),
       Release_(Release),
@@ -16,10 +16,10 @@ TVersion::TVersion(std::int32_t MajorVersion, std::int32_t MinorVersion, std::in
       ReleaseDate_(ReleaseDate),
       UpdateInstallerURL_(std::move(UpdateInstallerURL)) {}
 
-int TVersion::GetLatestVersion(const TVersion& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
-                               std::string_view CheckLatestApplicationVersionPath, platform::NetworkPort& network,
-                               platform::FilePort& files,
-                               const std::function<void(std::int32_t installerSize)>& onInstallerSize) {
+int Version::GetLatestVersion(const Version& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
+                              std::string_view CheckLatestApplicationVersionPath, platform::NetworkPort& network,
+                              platform::FilePort& files,
+                              const std::function<void(std::int32_t installerSize)>& onInstallerSize) {
     // Whether a cached copy existed makes no difference: either way the server is asked next.
     network.removeFromUrlCache(CheckLatestApplicationVersionURL);
     if (!network.downloadToFile(CheckLatestApplicationVersionURL, CheckLatestApplicationVersionPath)) return 1;

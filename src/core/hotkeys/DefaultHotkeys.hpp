@@ -1,5 +1,5 @@
 #pragma once
-// The default set of TForm2: Ctrl+Space hides, Ctrl+Backspace unhides, registered on the
+// The default set of TrayController: Ctrl+Space hides, Ctrl+Backspace unhides, registered on the
 // application window under the global atoms of "321" and "432" for the whole run, whichever set
 // acts. A combination another program holds stays unregistered; the result says so, for the
 // caller to report once it can.
@@ -13,34 +13,34 @@ namespace umbrix::hotkeys {
 inline constexpr const char* kHideAtomName = "321";
 inline constexpr const char* kUnhideAtomName = "432";
 
-struct DefaultHotKeyRegistration {
+struct DefaultHotkeyRegistration {
     bool hide = false;
     bool unhide = false;
     bool complete() const { return hide && unhide; }
 };
 
-class DefaultHotKeys {
+class DefaultHotkeys {
 public:
-    DefaultHotKeys(platform::HotkeyPort& port, platform::HotkeyWindow applicationWindow);
-    DefaultHotKeys(const DefaultHotKeys&) = delete;
-    DefaultHotKeys& operator=(const DefaultHotKeys&) = delete;
-    ~DefaultHotKeys();  // releases whatever is still held
+    DefaultHotkeys(platform::HotkeyPort& port, platform::HotkeyWindow applicationWindow);
+    DefaultHotkeys(const DefaultHotkeys&) = delete;
+    DefaultHotkeys& operator=(const DefaultHotkeys&) = delete;
+    ~DefaultHotkeys();  // releases whatever is still held
 
     // GlobalAddAtomW("321") and RegisterHotKey(Ctrl+Space), then "432" and Ctrl+Backspace.
-    DefaultHotKeyRegistration RegisterHotKeys();
+    DefaultHotkeyRegistration RegisterHotkeys();
     // The controller closing: both UnregisterHotKey.
     void ReleaseRegistrations();
     // The controller destroyed: both GlobalDeleteAtom.
     void DeleteAtoms();
-    // A theme change: all four steps, before RegisterHotKeys again.
-    void UnregisterHotKeys();
+    // A theme change: all four steps, before RegisterHotkeys again.
+    void UnregisterHotkeys();
 
     // The identifiers of a WM_HOTKEY of the default set; 0 stands for no atom and matches nothing.
     std::uint16_t hideAtom() const { return n_Atom[0]; }
     std::uint16_t unhideAtom() const { return n_Atom[1]; }
     bool isHideAtom(std::int32_t identifier) const { return n_Atom[0] != 0 && identifier == n_Atom[0]; }
     bool isUnhideAtom(std::int32_t identifier) const { return n_Atom[1] != 0 && identifier == n_Atom[1]; }
-    const DefaultHotKeyRegistration& registration() const { return registered_; }
+    const DefaultHotkeyRegistration& registration() const { return registered_; }
 
     std::array<std::uint16_t, 2> n_Atom{};  // hide atom, unhide atom
 
@@ -49,7 +49,7 @@ private:
 
     platform::HotkeyPort& port_;
     platform::HotkeyWindow window_;
-    DefaultHotKeyRegistration registered_;
+    DefaultHotkeyRegistration registered_;
 };
 
 }  // namespace umbrix::hotkeys

@@ -1,27 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "HotKeyFixture.hpp"
+#include "HotkeyFixture.hpp"
 
 namespace umbrix::hotkeys {
 namespace {
 
-class ApplicationHotKeyTest : public ::testing::Test, protected HotKeyFixture {
+class GlobalHotkeyTest : public ::testing::Test, protected HotkeyFixture {
 protected:
     OwnedHotkeyWindow window{machine.hotkeys};
 };
 
-TEST_F(ApplicationHotKeyTest, ActivationRegistersTheCodesModifiersAndKeyOnTheOwnerWindow) {
-    TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0xE041);
+TEST_F(GlobalHotkeyTest, ActivationRegistersTheCodesModifiersAndKeyOnTheOwnerWindow) {
+    GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0xE041);
     component.SetActive(true);
     ASSERT_TRUE(component.Active());
     using sim::SimHotkeys;
     EXPECT_EQ(machine.hotkeys.registrations(),
               (std::vector<SimHotkeys::Registration>{{window.get(), 0, 0x7, 0x41}}));  // MOD_ALT|MOD_CONTROL|MOD_SHIFT
 
-    std::vector<TApplicationHotKey*> senders;
-    component.OnHotKey = [&](TApplicationHotKey& sender) { senders.push_back(&sender); };
+    std::vector<GlobalHotkey*> senders;
+    component.OnHotkey = [&](GlobalHotkey& sender) { senders.push_back(&sender); };
     EXPECT_EQ(press(0xE041), sim::SimHotkeys::PressOutcome::Program);
-    EXPECT_EQ(senders, std::vector<TApplicationHotKey*>{&component});
+    EXPECT_EQ(senders, std::vector<GlobalHotkey*>{&component});
 
     component.SetActive(false);
     EXPECT_FALSE(component.Active());
@@ -30,11 +30,11 @@ TEST_F(ApplicationHotKeyTest, ActivationRegistersTheCodesModifiersAndKeyOnTheOwn
     EXPECT_EQ(senders.size(), 1u);
 }
 
-TEST_F(ApplicationHotKeyTest, EveryActivationOfAnyComponentTakesTheNextIdentifier) {
-    TApplicationHotKey hide(machine.hotkeys, identifiers, router, window.get(), 0x4048);
-    TApplicationHotKey unhide(machine.hotkeys, identifiers, router, window.get(), 0x4055);
+TEST_F(GlobalHotkeyTest, EveryActivationOfAnyComponentTakesTheNextIdentifier) {
+    GlobalHotkey hide(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+    GlobalHotkey unhide(machine.hotkeys, identifiers, router, window.get(), 0x4055);
     std::vector<std::int32_t> seen;
-    auto activateAndNote = [&](TApplicationHotKey& component) {
+    auto activateAndNote = [&](GlobalHotkey& component) {
         component.SetActive(true);
         seen.push_back(component.Identifier());
     };
@@ -49,43 +49,43 @@ TEST_F(ApplicationHotKeyTest, EveryActivationOfAnyComponentTakesTheNextIdentifie
     EXPECT_EQ(machine.hotkeys.registerCalls, 4);
 }
 
-TEST_F(ApplicationHotKeyTest, ChangingTheCodeOfAnActiveComponentRegistersItAnewUnderANewIdentifier) {
-    TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+TEST_F(GlobalHotkeyTest, ChangingTheCodeOfAnActiveComponentRegistersItAnewUnderANewIdentifier) {
+    GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
     component.SetActive(true);
-    component.SetHotKey(0x4048);  // the same code changes nothing
+    component.SetHotkey(0x4048);  // the same code changes nothing
     EXPECT_EQ(component.Identifier(), 0);
-    component.SetHotKey(0x4049);
+    component.SetHotkey(0x4049);
     EXPECT_TRUE(component.Active());
     EXPECT_EQ(component.Identifier(), 1);
     EXPECT_FALSE(programHolds(0x4048));
     EXPECT_TRUE(programHolds(0x4049));
 
     component.SetActive(false);
-    component.SetHotKey(0x404A);  // an inactive component only stores the code
+    component.SetHotkey(0x404A);  // an inactive component only stores the code
     EXPECT_FALSE(component.Active());
-    EXPECT_EQ(component.HotKey(), 0x404A);
+    EXPECT_EQ(component.Hotkey(), 0x404A);
     EXPECT_TRUE(machine.hotkeys.registrations().empty());
 }
 
 struct RetryCase {
     const char* name;
     bool hasCallback;
-    std::vector<TShortCut> offers;  // what the callback answers, call by call (unchanged = give up)
+    std::vector<KeyCombination> offers;  // what the callback answers, call by call (unchanged = give up)
     bool active;
-    TShortCut finalCode;
+    KeyCombination finalCode;
     int callbackCalls;
 };
 
-class FailureRetryRule : public ApplicationHotKeyTest, public ::testing::WithParamInterface<RetryCase> {};
+class FailureRetryRule : public GlobalHotkeyTest, public ::testing::WithParamInterface<RetryCase> {};
 
 TEST_P(FailureRetryRule, OnlyAChangedCodeIsTriedAgain) {
     const RetryCase& c = GetParam();
     holdElsewhere(0x4048);
     holdElsewhere(0x4049);
-    TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+    GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
     int calls = 0;
     if (c.hasCallback) {
-        component.OnHotKeyRegisterFailed = [&](TApplicationHotKey& sender, TShortCut& code) {
+        component.OnHotkeyRegisterFailed = [&](GlobalHotkey& sender, KeyCombination& code) {
             EXPECT_EQ(&sender, &component);
             EXPECT_FALSE(sender.Active());
             if (calls < static_cast<int>(c.offers.size())) code = c.offers[calls];
@@ -94,14 +94,14 @@ TEST_P(FailureRetryRule, OnlyAChangedCodeIsTriedAgain) {
     }
     component.SetActive(true);
     EXPECT_EQ(component.Active(), c.active);
-    EXPECT_EQ(component.HotKey(), c.finalCode);
+    EXPECT_EQ(component.Hotkey(), c.finalCode);
     EXPECT_EQ(calls, c.callbackCalls);
     EXPECT_EQ(component.Identifier(), 0);  // the retries keep the activation's identifier
     EXPECT_EQ(programHolds(c.finalCode), c.active);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ApplicationHotKey, FailureRetryRule,
+    GlobalHotkey, FailureRetryRule,
     ::testing::Values(RetryCase{"NoCallbackGivesUp", false, {}, false, 0x4048, 0},
                       RetryCase{"UnchangedCodeGivesUp", true, {0x4048}, false, 0x4048, 1},
                       RetryCase{"AFreeCodeIsRegistered", true, {0x404A}, true, 0x404A, 1},
@@ -110,11 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RetryCase{"CodeZeroGivesUp", true, {0}, false, 0x4048, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ApplicationHotKeyTest, CodeZeroNamesNoKeyAndIsNeverRegistered) {
-    TApplicationHotKey first(machine.hotkeys, identifiers, router, window.get(), 0);
-    TApplicationHotKey second(machine.hotkeys, identifiers, router, window.get(), 0);
+TEST_F(GlobalHotkeyTest, CodeZeroNamesNoKeyAndIsNeverRegistered) {
+    GlobalHotkey first(machine.hotkeys, identifiers, router, window.get(), 0);
+    GlobalHotkey second(machine.hotkeys, identifiers, router, window.get(), 0);
     int failures = 0;
-    second.OnHotKeyRegisterFailed = [&](TApplicationHotKey&, TShortCut&) { ++failures; };
+    second.OnHotkeyRegisterFailed = [&](GlobalHotkey&, KeyCombination&) { ++failures; };
     first.SetActive(true);
     second.SetActive(true);
     EXPECT_FALSE(first.Active());
@@ -124,9 +124,9 @@ TEST_F(ApplicationHotKeyTest, CodeZeroNamesNoKeyAndIsNeverRegistered) {
     EXPECT_EQ(identifiers.peek(), 0);
 }
 
-TEST_F(ApplicationHotKeyTest, AComponentReleasesItsHotkeyWhenItGoes) {
+TEST_F(GlobalHotkeyTest, AComponentReleasesItsHotkeyWhenItGoes) {
     {
-        TApplicationHotKey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
+        GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
         component.SetActive(true);
         EXPECT_TRUE(programHolds(0x4048));
     }

@@ -2,8 +2,8 @@
 // The way of a WM_HOTKEY through the program. Every WM_HOTKEY the program receives, whichever
 // of its hotkey windows it was registered on and whichever message loop runs at the time (the
 // main loop or the modal loop of a dialog or message box), first passes the application-wide
-// hook, which hands its identifier to GetHotKeys; then the hooks of the components registered
-// on that window see it, and the one with that identifier calls its OnHotKey.
+// hook, which hands its identifier to dispatchDefaultHotkey; then the hooks of the components registered
+// on that window see it, and the one with that identifier calls its OnHotkey.
 //
 // Dispatchers run modal windows, so a WM_HOTKEY can arrive while an earlier one is still being
 // handled: the router delivers it at once, and each dispatcher decides what a re-entered call
@@ -20,34 +20,34 @@
 namespace umbrix::hotkeys {
 
 // A component's hook on its owner window.
-class HotKeyHook {
+class HotkeyHook {
 public:
     virtual platform::HotkeyWindow hookWindow() const = 0;
     virtual std::int32_t hookIdentifier() const = 0;
-    virtual void onHookedHotKey() = 0;
+    virtual void onHookedHotkey() = 0;
 
 protected:
-    ~HotKeyHook() = default;
+    ~HotkeyHook() = default;
 };
 
-class HotKeyRouter final : public platform::HotkeyMessageSink {
+class HotkeyRouter final : public platform::HotkeyMessageSink {
 public:
     using ErrorHandler = std::function<void(std::exception_ptr)>;
 
     // Becomes the port's message sink for as long as it lives. Outlives every component.
-    HotKeyRouter(platform::HotkeyPort& port, ErrorHandler onError);
-    HotKeyRouter(const HotKeyRouter&) = delete;
-    HotKeyRouter& operator=(const HotKeyRouter&) = delete;
-    ~HotKeyRouter();
+    HotkeyRouter(platform::HotkeyPort& port, ErrorHandler onError);
+    HotkeyRouter(const HotkeyRouter&) = delete;
+    HotkeyRouter& operator=(const HotkeyRouter&) = delete;
+    ~HotkeyRouter();
 
-    // TForm2.ApplicationEvents1Message; nullptr removes it.
-    void setApplicationHook(DefaultHotKeyDispatcher* dispatcher) { applicationHook_ = dispatcher; }
+    // TrayController.ApplicationEvents1Message; nullptr removes it.
+    void setApplicationHook(DefaultHotkeyDispatcher* dispatcher) { applicationHook_ = dispatcher; }
 
-    void hook(HotKeyHook& hook);
-    void unhook(HotKeyHook& hook);
-    bool isHooked(const HotKeyHook& hook) const;
+    void hook(HotkeyHook& hook);
+    void unhook(HotkeyHook& hook);
+    bool isHooked(const HotkeyHook& hook) const;
 
-    void onHotKeyMessage(platform::HotkeyWindow window, std::int32_t identifier) override;
+    void onHotkeyMessage(platform::HotkeyWindow window, std::int32_t identifier) override;
 
     // How many WM_HOTKEY messages are being handled right now, nested ones included.
     int depth() const { return depth_; }
@@ -58,8 +58,8 @@ private:
 
     platform::HotkeyPort& port_;
     ErrorHandler onError_;
-    DefaultHotKeyDispatcher* applicationHook_ = nullptr;
-    std::vector<HotKeyHook*> hooks_;
+    DefaultHotkeyDispatcher* applicationHook_ = nullptr;
+    std::vector<HotkeyHook*> hooks_;
     int depth_ = 0;
 };
 

@@ -5,17 +5,17 @@
 
 namespace umbrix::config {
 
-class TOptions {
+class MemoryTrim {
 public:
     // Looks at the available physical memory once, now.
-    explicit TOptions(platform::SystemPort& system);
-    TOptions(const TOptions&) = delete;
-    TOptions& operator=(const TOptions&) = delete;
+    explicit MemoryTrim(platform::SystemPort& system);
+    MemoryTrim(const MemoryTrim&) = delete;
+    MemoryTrim& operator=(const MemoryTrim&) = delete;
 
     // True when less than MemoryThreshold of physical memory was available at creation.
-    bool OptimizeMemoryUsage() const { return optimizeMemoryUsage_; }
+    bool trimsMemory() const { return optimizeMemoryUsage_; }
 
-    // Asks the system to trim the working set when OptimizeMemoryUsage is on; otherwise nothing.
+    // Asks the system to trim the working set when trimsMemory is on; otherwise nothing.
     void TrimWorkingSet();
 
 private:

@@ -1,26 +1,26 @@
 #pragma once
-// The text form of a TShortCut: "Shift+", "Ctrl+", "Alt+" in this order, then the key's name
+// The text form of a KeyCombination: "Shift+", "Ctrl+", "Alt+" in this order, then the key's name
 // from the program's table or, for other keys, from the keyboard layout.
 #include <string>
 #include <string_view>
 
-#include "hotkeys/ShortCut.hpp"
+#include "hotkeys/KeyCombination.hpp"
 #include "platform/HotkeyPort.hpp"
 #include "platform/TextPort.hpp"
 
 namespace umbrix::hotkeys {
 
-class HotKeyText {
+class HotkeyText {
 public:
-    HotKeyText(platform::HotkeyPort& keys, platform::TextPort& text) : keys_(keys), text_(text) {}
+    HotkeyText(platform::HotkeyPort& keys, platform::TextPort& text) : keys_(keys), text_(text) {}
 
     // Empty, modifiers included, when the key has no name; so is code 0.
-    std::string FormatHotKeyText(TShortCut code) const;
+    std::string FormatHotkeyText(KeyCombination code) const;
 
     // Leading "Shift+", "Ctrl+" or "^", "Alt+" in any order and letter case, then a key name
     // in any letter case: the first virtual key from 0x08 up whose name matches. 0 when
     // nothing is left after the modifiers or no key matches.
-    TShortCut ParseHotKeyText(std::string_view text) const;
+    KeyCombination ParseHotkeyText(std::string_view text) const;
 
     // The key's name without modifiers; empty when it has none.
     std::string keyName(std::uint8_t virtualKey) const;

@@ -16,41 +16,41 @@
 
 namespace umbrix::app {
 
-class TForm2 final : public platform::ControllerEvents, public platform::TrayEventSink {
+class TrayController final : public platform::ControllerEvents, public platform::TrayEventSink {
 public:
     // `terminateApplication` ends the application once the closing steps have run.
-    TForm2(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports, platform::ApplicationPort& windows,
-           std::function<void()> terminateApplication);
+    TrayController(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports,
+                   platform::ApplicationPort& windows, std::function<void()> terminateApplication);
 
     // Creation: the error hook first, so that a failure in any later step is dropped there and
     // start-up goes on; then, each on its own, the default hotkeys, the options record, the
-    // settings binding (CreateINIFile), the working-set trim and the tray icon.
-    void FormCreate();
+    // settings binding (bindSettingsFile), the working-set trim and the tray icon.
+    void onCreate();
     // The closing steps, each on its own under the error hook, so that one failing step keeps
     // neither the others nor the end of the program from happening: the full settings save
     // (WriteAppSelections), the release of the default hotkeys and the end of the lock-down.
-    void FormClose();
+    void runClosingSteps();
     // After the closing steps: the hotkey atoms are deleted and the tray icon removed.
-    void FormDestroy();
+    void onDestroy();
 
     // "&Close Umbrix": with windows hidden the user may have them shown first (through the
     // unlock prompt while the password guards them), or stay. Should showing them fail, the
     // program stays so that they are not lost.
-    void Exit1Click();
+    void onCloseChosen();
 
     // The tray menu: brought up to date, shown at the mouse, its choice carried out.
-    void PopupMenu1Popup();
-    // "&Start silent (disables splash screen)": toggles cbSilent, which the entry shows.
-    void DisSplScrClick();
+    void showTrayMenu();
+    // "&Start silent (disables splash screen)": toggles startSilent, which the entry shows.
+    void toggleStartSilent();
     // "Start with &Windows": toggles the mark and writes or deletes the Run value "Umbrix". A
     // machine that refuses (no administrator rights) leaves the mark as toggled.
-    void AutoStartClick();
-    void Switchtostealthmode1Click();
-    void Normaloperation1Click();
+    void toggleStartWithWindows();
+    void enterStealthMode();
+    void returnToNormalOperation();
     // "&Change Icon...".
-    void ChangeIcon1Click();
+    void changeTrayIcon();
     // "&About": the about window, shown modally.
-    void About1Click();
+    void showAboutWindow();
     AboutWindowSlot& aboutWindow() { return aboutWindow_; }
 
     // The shell's reports on the tray icon.
@@ -62,7 +62,7 @@ public:
     void onClose() override;
     bool onQueryEndSession() override;
     void onEndSession(bool sessionEnds) override;
-    // ApplicationEvents1Idle: the message queue has run empty.
+    // onIdle: the message queue has run empty.
     void onIdle() override;
 
     bool closing() const { return state_ != State::Open; }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FuzzTarget.hpp"
-#include "hotkeys/HotKeyText.hpp"
+#include "hotkeys/HotkeyText.hpp"
 #include "sim/SimHotkeys.hpp"
 #include "sim/SimText.hpp"
 
@@ -12,25 +12,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace umbrix::hotkeys;
     sim::SimHotkeys keys;  // one per input: it counts its calls
     sim::SimText text;
-    const HotKeyText hotKeyText(keys, text);
+    const HotkeyText hotkeyText(keys, text);
 
     // A text that names a hotkey has a text form that names the same hotkey.
-    const TShortCut parsed = hotKeyText.ParseHotKeyText(std::string_view(reinterpret_cast<const char*>(data), size));
+    const KeyCombination parsed =
+        hotkeyText.ParseHotkeyText(std::string_view(reinterpret_cast<const char*>(data), size));
     if (parsed != 0) {
-        const std::string formatted = hotKeyText.FormatHotKeyText(parsed);
+        const std::string formatted = hotkeyText.FormatHotkeyText(parsed);
         FUZZ_CHECK(!formatted.empty());
-        FUZZ_CHECK(hotKeyText.ParseHotKeyText(formatted) == parsed);
+        FUZZ_CHECK(hotkeyText.ParseHotkeyText(formatted) == parsed);
     }
 
     // Any code with a text form: the text parses to a code of the same text (keys that share a
     // name, such as the keypad digits, parse to the first of them).
     if (size >= 2) {
-        const auto code = static_cast<TShortCut>(data[0] | data[1] << 8);
-        const std::string formatted = hotKeyText.FormatHotKeyText(code);
+        const auto code = static_cast<KeyCombination>(data[0] | data[1] << 8);
+        const std::string formatted = hotkeyText.FormatHotkeyText(code);
         if (!formatted.empty()) {
-            const TShortCut back = hotKeyText.ParseHotKeyText(formatted);
+            const KeyCombination back = hotkeyText.ParseHotkeyText(formatted);
             FUZZ_CHECK(back != 0);
-            FUZZ_CHECK(hotKeyText.FormatHotKeyText(back) == formatted);
+            FUZZ_CHECK(hotkeyText.FormatHotkeyText(back) == formatted);
         }
     }
     return 0;

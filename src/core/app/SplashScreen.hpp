@@ -7,10 +7,10 @@
 
 namespace umbrix::app {
 
-class TSplash_f {
+class SplashScreen {
 public:
     // Reads "StartUp"/"Silent" (default false) from `startupFile`; shows nothing yet.
-    TSplash_f(platform::ApplicationPort& windows, settings::SettingsFile startupFile);
+    SplashScreen(platform::ApplicationPort& windows, settings::SettingsFile startupFile);
 
     // Shows and paints the window, unless the start is silent.
     void ShowAndPaint();

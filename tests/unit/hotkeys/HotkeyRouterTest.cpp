@@ -2,22 +2,22 @@
 
 #include <stdexcept>
 
-#include "HotKeyFixture.hpp"
+#include "HotkeyFixture.hpp"
 
 namespace umbrix::hotkeys {
 namespace {
 
 using Call = RecordingDispatchers::Call;
 
-class HotKeyRouterTest : public ::testing::Test, protected HotKeyFixture {
+class HotkeyRouterTest : public ::testing::Test, protected HotkeyFixture {
 protected:
-    HotKeyRouterTest() { router.setApplicationHook(&dispatchers); }
+    HotkeyRouterTest() { router.setApplicationHook(&dispatchers); }
 
-    // A component on `owner` whose OnHotKey records a DoHotKey with `sender`.
-    std::unique_ptr<TApplicationHotKey> component(platform::HotkeyWindow owner, TShortCut code,
-                                                  ActivationSender sender) {
-        auto made = std::make_unique<TApplicationHotKey>(machine.hotkeys, identifiers, router, owner, code);
-        made->OnHotKey = [this, sender](TApplicationHotKey&) { dispatchers.DoHotKey(sender); };
+    // A component on `owner` whose OnHotkey records a dispatchComponentHotkey with `sender`.
+    std::unique_ptr<GlobalHotkey> component(platform::HotkeyWindow owner, KeyCombination code,
+                                            ActivationSender sender) {
+        auto made = std::make_unique<GlobalHotkey>(machine.hotkeys, identifiers, router, owner, code);
+        made->OnHotkey = [this, sender](GlobalHotkey&) { dispatchers.dispatchComponentHotkey(sender); };
         made->SetActive(true);
         return made;
     }
@@ -25,7 +25,7 @@ protected:
     OwnedHotkeyWindow dialogWindow{machine.hotkeys};
 };
 
-TEST_F(HotKeyRouterTest, EveryHotkeyPassesTheApplicationHookFirstThenItsComponent) {
+TEST_F(HotkeyRouterTest, EveryHotkeyPassesTheApplicationHookFirstThenItsComponent) {
     auto hide = component(dialogWindow.get(), 0x4048, ActivationSender::CustomHide);
     auto unhide = component(dialogWindow.get(), 0x4055, ActivationSender::CustomUnhide);
     press(0x4055);
@@ -37,12 +37,12 @@ TEST_F(HotKeyRouterTest, EveryHotkeyPassesTheApplicationHookFirstThenItsComponen
 }
 
 // A hook on one window, with a fixed identifier.
-class FixedHook : public HotKeyHook {
+class FixedHook : public HotkeyHook {
 public:
     FixedHook(platform::HotkeyWindow window, std::int32_t identifier) : window_(window), identifier_(identifier) {}
     platform::HotkeyWindow hookWindow() const override { return window_; }
     std::int32_t hookIdentifier() const override { return identifier_; }
-    void onHookedHotKey() override {
+    void onHookedHotkey() override {
         ++fired;
         if (onFire) onFire();
     }
@@ -54,25 +54,25 @@ private:
     std::int32_t identifier_;
 };
 
-TEST_F(HotKeyRouterTest, AComponentSeesOnlyItsOwnWindowsMessages) {
+TEST_F(HotkeyRouterTest, AComponentSeesOnlyItsOwnWindowsMessages) {
     OwnedHotkeyWindow applicationWindow{machine.hotkeys};
     FixedHook onDialog(dialogWindow.get(), 7);
     router.hook(onDialog);
-    router.onHotKeyMessage(applicationWindow.get(), 7);
+    router.onHotkeyMessage(applicationWindow.get(), 7);
     EXPECT_EQ(onDialog.fired, 0);
-    router.onHotKeyMessage(dialogWindow.get(), 8);
+    router.onHotkeyMessage(dialogWindow.get(), 8);
     EXPECT_EQ(onDialog.fired, 0);
-    router.onHotKeyMessage(dialogWindow.get(), 7);
+    router.onHotkeyMessage(dialogWindow.get(), 7);
     EXPECT_EQ(onDialog.fired, 1);
     // The application-wide hook saw all three.
     EXPECT_EQ(dispatchers.calls.size(), 3u);
 }
 
-TEST_F(HotKeyRouterTest, AHotkeyPressedWhileAnotherIsHandledIsDeliveredAtOnce) {
+TEST_F(HotkeyRouterTest, AHotkeyPressedWhileAnotherIsHandledIsDeliveredAtOnce) {
     auto hide = component(dialogWindow.get(), 0x4048, ActivationSender::CustomHide);
     auto unhide = component(dialogWindow.get(), 0x4055, ActivationSender::CustomUnhide);
     std::vector<int> depths;
-    dispatchers.onDoHotKey = [&](ActivationSender sender) {
+    dispatchers.onDispatchComponentHotkey = [&](ActivationSender sender) {
         depths.push_back(router.depth());
         // The unhide dispatcher shows a modal prompt, and the user presses the hide key in it.
         if (sender == ActivationSender::CustomUnhide) press(0x4048);
@@ -86,20 +86,20 @@ TEST_F(HotKeyRouterTest, AHotkeyPressedWhileAnotherIsHandledIsDeliveredAtOnce) {
     EXPECT_EQ(router.depth(), 0);
 }
 
-TEST_F(HotKeyRouterTest, AComponentReleasedByAnEarlierHookIsNotCalled) {
+TEST_F(HotkeyRouterTest, AComponentReleasedByAnEarlierHookIsNotCalled) {
     FixedHook first(dialogWindow.get(), 3);
     FixedHook second(dialogWindow.get(), 3);
     first.onFire = [&] { router.unhook(second); };
     router.hook(first);
     router.hook(second);
-    router.onHotKeyMessage(dialogWindow.get(), 3);
+    router.onHotkeyMessage(dialogWindow.get(), 3);
     EXPECT_EQ(first.fired, 1);
     EXPECT_EQ(second.fired, 0);
 }
 
-TEST_F(HotKeyRouterTest, AnErrorGoesToTheProgramsHandlerAndTheMessageStillReachesItsComponent) {
+TEST_F(HotkeyRouterTest, AnErrorGoesToTheProgramsHandlerAndTheMessageStillReachesItsComponent) {
     auto hide = component(dialogWindow.get(), 0x4048, ActivationSender::CustomHide);
-    dispatchers.onGetHotKeys = [](std::int32_t) { throw std::runtime_error("hide failed"); };
+    dispatchers.onDispatchDefaultHotkey = [](std::int32_t) { throw std::runtime_error("hide failed"); };
     press(0x4048);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_THROW(std::rethrow_exception(errors[0]), std::runtime_error);
@@ -107,15 +107,15 @@ TEST_F(HotKeyRouterTest, AnErrorGoesToTheProgramsHandlerAndTheMessageStillReache
     EXPECT_EQ(router.depth(), 0);
 }
 
-TEST_F(HotKeyRouterTest, WithoutTheRouterNothingTakesTheMessages) {
+TEST_F(HotkeyRouterTest, WithoutTheRouterNothingTakesTheMessages) {
     OwnedHotkeyWindow window{machine.hotkeys};
-    ASSERT_TRUE(machine.hotkeys.registerHotKey(window.get(), 1, platform::hotkey_modifiers::kControl, 'Q'));
+    ASSERT_TRUE(machine.hotkeys.registerHotkey(window.get(), 1, platform::hotkey_modifiers::kControl, 'Q'));
     {
-        HotKeyRouter second(machine.hotkeys, [](std::exception_ptr) {});
+        HotkeyRouter second(machine.hotkeys, [](std::exception_ptr) {});
     }
     machine.hotkeys.press(platform::hotkey_modifiers::kControl, 'Q');
     EXPECT_EQ(machine.hotkeys.undeliveredMessages, 1);
-    EXPECT_THROW(HotKeyRouter(machine.hotkeys, nullptr), std::invalid_argument);
+    EXPECT_THROW(HotkeyRouter(machine.hotkeys, nullptr), std::invalid_argument);
 }
 
 }  // namespace

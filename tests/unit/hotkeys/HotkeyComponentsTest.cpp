@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "HotkeyFixture.hpp"
+#include "hotkeys/HotkeyComponents.hpp"
+
+namespace umbrix::hotkeys {
+namespace {
+
+using Call = RecordingDispatchers::Call;
+using platform::MessageBoxIcon;
+
+constexpr KeyCombination kCtrlH = 0x4048;
+constexpr KeyCombination kCtrlU = 0x4055;
+
+class HotkeyComponentsTest : public ::testing::Test, protected HotkeyFixture {
+protected:
+    std::vector<Call> componentDispatchCalls() const {
+        std::vector<Call> calls;
+        for (const auto& call : dispatchers.calls)
+            if (std::string_view(call.dispatcher) == "DoHotKey") calls.push_back(call);
+        return calls;
+    }
+    HotkeyFields custom(std::string hide, std::string unhide) { return {false, std::move(hide), std::move(unhide)}; }
+
+    // The dialog's creation, with the session as the test has set it up.
+    HotkeyComponents& create() {
+        made.emplace_back(
+            std::make_unique<HotkeyComponents>(machine.hotkeys, machine.dialogs, identifiers, router, text));
+        return *made.back();
+    }
+    std::vector<std::unique_ptr<HotkeyComponents>> made;
+};
+
+TEST_F(HotkeyComponentsTest, InDefaultModeOnlyTheExitStealthHotkeyIsLive) {
+    HotkeyComponents& components = create();
+    HotkeyFields fields;
+    components.BindAtCreation(fields, dispatchers);
+    EXPECT_FALSE(components.customHide.Active());
+    EXPECT_FALSE(components.customUnhide.Active());
+    EXPECT_TRUE(components.exitStealth.Active());
+    EXPECT_EQ(components.htStealth, kExitStealthHotkey);
+    EXPECT_EQ(components.customHideKeys, kCtrlH);  // the key fields keep their initial keys
+    EXPECT_EQ(components.customUnhideKeys, kCtrlU);
+    EXPECT_EQ(fields.hideHotkeyText, "CTRL+SPACE");
+    EXPECT_EQ(fields.unhideHotkeyText, "CTRL+BACKSPACE");
+
+    EXPECT_EQ(press(kCtrlH), sim::SimHotkeys::PressOutcome::Nobody);
+    press(kExitStealthHotkey);
+    EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::ExitStealth, 0}}));
+}
+
+TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenBackCanonically) {
+    HotkeyComponents& components = create();
+    HotkeyFields fields = custom("ctrl+h", "^u");
+    components.BindAtCreation(fields, dispatchers);
+    EXPECT_EQ(components.customHideKeys, kCtrlH);
+    EXPECT_EQ(components.customUnhideKeys, kCtrlU);
+    EXPECT_TRUE(components.customHide.Active());
+    EXPECT_TRUE(components.customUnhide.Active());
+    EXPECT_EQ(fields.hideHotkeyText, "Ctrl+H");
+    EXPECT_EQ(fields.unhideHotkeyText, "Ctrl+U");
+
+    press(kCtrlH);
+    press(kCtrlU);
+    press(kExitStealthHotkey);
+    EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::CustomHide, 0},
+                                                           {"DoHotKey", ActivationSender::CustomUnhide, 0},
+                                                           {"DoHotKey", ActivationSender::ExitStealth, 0}}));
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+}
+
+TEST_F(HotkeyComponentsTest, AStoredTextThatDoesNotParseBecomesEmptyAndRegistersNothing) {
+    HotkeyComponents& components = create();
+    HotkeyFields fields = custom("Ctrl+H", "CTRL+BACKSPACE");
+    components.BindAtCreation(fields, dispatchers);
+    EXPECT_EQ(components.customUnhideKeys, 0);
+    EXPECT_FALSE(components.customUnhide.Active());
+    EXPECT_EQ(fields.unhideHotkeyText, "");
+    EXPECT_EQ(fields.hideHotkeyText, "Ctrl+H");
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+    EXPECT_EQ(machine.hotkeys.registrations().size(), 2u);  // Ctrl+H and the exit-stealth key
+}
+
+TEST_F(HotkeyComponentsTest, ACustomKeyAnotherProgramHoldsIsReportedAndStaysInactive) {
+    holdElsewhere(kCtrlH);
+    HotkeyFields fields = custom("Ctrl+H", "Ctrl+U");
+    HotkeyComponents& components = create();
+    components.BindAtCreation(fields, dispatchers);
+    ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
+    const auto& box = machine.dialogs.messageBoxes[0].request;
+    EXPECT_EQ(box.text, "Failed to register selected hotkeys Ctrl+H Select different combination");
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.icon, MessageBoxIcon::Error);
+    EXPECT_EQ(box.buttons, platform::MessageBoxButtons::Ok);
+    EXPECT_TRUE(box.taskModal);
+    EXPECT_FALSE(components.customHide.Active());
+    EXPECT_EQ(components.customHide.Hotkey(), kCtrlH);
+    EXPECT_EQ(fields.hideHotkeyText, "Ctrl+H");
+    EXPECT_TRUE(components.customUnhide.Active());
+}
+
+TEST_F(HotkeyComponentsTest, TheExitStealthHotkeyTakenElsewhereIsSilentlyInactive) {
+    holdElsewhere(kExitStealthHotkey);
+    HotkeyComponents& taken = create();
+    HotkeyFields fields = custom("Ctrl+J", "Ctrl+K");
+    taken.BindAtCreation(fields, dispatchers);
+    EXPECT_FALSE(taken.exitStealth.Active());
+    EXPECT_EQ(taken.htStealth, kExitStealthHotkey);
+    EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
+}
+
+TEST_F(HotkeyComponentsTest, HotkeysKeepWorkingWhileTheFailureBoxIsOpen) {
+    holdElsewhere(kCtrlU);
+    // The unhide key fails after the hide key is live; the user presses it before acknowledging.
+    machine.dialogs.userAnswers(platform::MessageBoxResult::Ok, [&] { press(kCtrlH); });
+    HotkeyFields fields = custom("Ctrl+H", "Ctrl+U");
+    HotkeyComponents& components = create();
+    components.BindAtCreation(fields, dispatchers);
+    EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::CustomHide, 0}}));
+}
+
+TEST_F(HotkeyComponentsTest, TheComponentsGoWithTheirWindow) {
+    HotkeyComponents& components = create();
+    const platform::HotkeyWindow window = components.window();
+    HotkeyFields fields = custom("Ctrl+J", "Ctrl+K");
+    components.BindAtCreation(fields, dispatchers);
+    made.clear();
+    EXPECT_FALSE(machine.hotkeys.windowExists(window));
+    EXPECT_TRUE(machine.hotkeys.registrations().empty());
+}
+
+}  // namespace
+}  // namespace umbrix::hotkeys
