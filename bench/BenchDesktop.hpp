@@ -40,6 +40,7 @@ public:
     std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
     void setWaitCursor(bool) override {}
     void aboutToHide(const engine::HiddenWindowList&, const std::vector<std::string>&) override {}
+    void record(const engine::HiddenWindowList&) override {}
 };
 
 struct DesktopShape {
@@ -53,7 +54,8 @@ struct BenchDesktop {
 
     sim::SimMachine machine;
     QuietCollaborators links;
-    engine::WindowEngine engine{machine.platform(), links.links()};
+    settings::Options options;
+    engine::WindowEngine engine{machine.platform(), links.links(), options};
     int listedWindows = 0;  // visible, titled, not cloaked, not excluded
 };
 

@@ -69,7 +69,9 @@ void NaiveWalk::hideAll() {
     for (const auto& entry : entries) {
         if (sameText(ports_.text, entry.title, caption_) || sameText(ports_.text, entry.title, "Program Manager"))
             continue;
-        if (engine::skippedByExclusionMode(ports_.text, state_.exclusions, entry)) continue;
+        if (engine::skippedByExclusionMode(ports_.text, state_.exclusions,
+                                           static_cast<engine::ExclusionMode>(state_.options.exclusionMode), entry))
+            continue;
         state_.hiddenWindows.append({entry.handleText, entry.title, engine::dateAndTimeText(ports_.clock)});
         ports_.windows.showWindow(engine::windowFromHandleText(entry.handleText), platform::ShowCommand::Hide);
     }

@@ -19,8 +19,8 @@ using namespace umbrix::settings;
 constexpr std::string_view kPath = "C:\\Program Files\\Umbrix\\QZ.ini";
 constexpr platform::ScreenPoint kDesktopOrigin{-1280, -200};
 
-AppSelections load(SettingsFile& file) {
-    AppSelections selections;
+Options load(SettingsFile& file) {
+    Options selections;
     loadMainWindowSelections(file, selections);
     loadPanicWindowSelections(file, selections, kDesktopOrigin);
     return selections;
@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.putFile(kPath, std::string_view(reinterpret_cast<const char*>(data), size));
     SettingsFile file(files, codePage, std::string(kPath));
 
-    const AppSelections loaded = load(file);
-    WriteAppSelections(file, loaded);
-    const AppSelections reloaded = load(file);
+    const Options loaded = load(file);
+    WriteOptions(file, loaded);
+    const Options reloaded = load(file);
 
     // Every number and switch comes back as saved, and every text that reading gives back as
     // written; any other text comes back as a part of what was written.
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Saving what was just loaded from the saved file writes nothing when nothing changed.
     if (reloaded == loaded) {
         const int mutations = files.mutations();
-        WriteAppSelections(file, reloaded);
+        WriteOptions(file, reloaded);
         FUZZ_CHECK(files.mutations() == mutations);
     }
     return 0;

@@ -1,16 +1,16 @@
 #include "app/ApplicationIdleHandler.hpp"
 
-#include "hotkeys/ActivationSequence.hpp"
+#include "activation/ActivationSequence.hpp"
 
 namespace umbrix::app {
 
 ApplicationIdleHandler::ApplicationIdleHandler(platform::WindowPort& windows, engine::PanicButton& panicButton,
                                                std::function<platform::WindowId()> mainWindowHandle,
-                                               const settings::AppSelections& selections, LastActiveWindow& lastActive)
+                                               const settings::Options& selections, LastActiveWindow& lastActive)
     : windows_(windows),
       panicButton_(panicButton),
       mainWindowHandle_(std::move(mainWindowHandle)),
-      selections_(selections),
+      options_(selections),
       lastActive_(lastActive) {}
 
 void ApplicationIdleHandler::onIdle() {
@@ -19,8 +19,8 @@ void ApplicationIdleHandler::onIdle() {
     // given it a new one).
     const platform::WindowId panicWindow = panicButton_.panicWindowHandle();
     if (!panicWindow || !windows_.isWindowVisible(panicWindow)) return;
-    const std::int32_t action = selections_.action;
-    if (action != hotkeys::kHideActiveAction && action != hotkeys::kCloseActiveAction) return;
+    const std::int32_t action = options_.action;
+    if (action != activation::kHideActiveAction && action != activation::kCloseActiveAction) return;
 
     const platform::WindowId foreground = windows_.foregroundWindow();
     const platform::WindowId mainWindow = mainWindowHandle_ ? mainWindowHandle_() : platform::WindowId{};

@@ -10,18 +10,18 @@
 
 #include "app/EngineLinks.hpp"
 #include "engine/EngineCollaborators.hpp"
-#include "hotkeys/ActivationCollaborators.hpp"
+#include "activation/ActivationCollaborators.hpp"
 #include "platform/WindowPort.hpp"
-#include "settings/AppSelections.hpp"
+#include "settings/Options.hpp"
 
 namespace umbrix::app {
 
-class ApplicationIdleHandler final : public hotkeys::IdleTracking {
+class ApplicationIdleHandler final : public activation::IdleTracking {
 public:
     // `mainWindowHandle`: the main window's handle; WindowId{} while there is none.
     ApplicationIdleHandler(platform::WindowPort& windows, engine::PanicButton& panicButton,
-                           std::function<platform::WindowId()> mainWindowHandle,
-                           const settings::AppSelections& selections, LastActiveWindow& lastActive);
+                           std::function<platform::WindowId()> mainWindowHandle, const settings::Options& selections,
+                           LastActiveWindow& lastActive);
 
     void onIdle();
 
@@ -33,7 +33,7 @@ private:
     platform::WindowPort& windows_;
     engine::PanicButton& panicButton_;
     std::function<platform::WindowId()> mainWindowHandle_;
-    const settings::AppSelections& selections_;
+    const settings::Options& options_;
     LastActiveWindow& lastActive_;
     bool attached_ = true;
 };

@@ -19,7 +19,7 @@ public:
     void aboutToHide(const engine::HiddenWindowList& hidden, const std::vector<std::string>& handleTexts) override;
 
     // The record as the list now stands; throws when it cannot be written.
-    void record(const engine::HiddenWindowList& hidden);
+    void record(const engine::HiddenWindowList& hidden) override;
 
 private:
     void check(const platform::IoResult& written) const;

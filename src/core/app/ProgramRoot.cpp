@@ -24,9 +24,9 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
                             fileBesideExecutable(ports.system.executablePath(), engine::kHiddenWindowRecordName)),
       hiddenWindowJournal_(hiddenWindowRecovery_, errors),
       engineLinks_(ports.dialogs, ports.cursor, trayIcon_, extras_, unlockPrompt_, lastActive_),
-      engine_(ports, engineLinks_.collaborators(hiddenWindowJournal_)),
+      engine_(ports, engineLinks_.collaborators(hiddenWindowJournal_), options_),
       idleHandler_(
-          ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, selections_, lastActive_),
+          ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, options_, lastActive_),
       hotkeyText_(ports.hotkeys, ports.text),
       router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
 
@@ -46,12 +46,12 @@ hotkeys::DefaultHotkeyRegistration ProgramRoot::RegisterHotkeys() {
     return defaultHotkeys_->RegisterHotkeys();
 }
 
-void ProgramRoot::createOptions() { options_.emplace(ports_.system); }
+void ProgramRoot::createMemoryTrim() { memoryTrim_.emplace(ports_.system); }
 
 void ProgramRoot::bindSettingsFile() { settingsFile_.emplace(settings::SettingsFile::besideExecutable(ports_)); }
 
 void ProgramRoot::TrimWorkingSet() {
-    if (options_) options_->TrimWorkingSet();
+    if (memoryTrim_) memoryTrim_->TrimWorkingSet();
 }
 
 void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
@@ -61,17 +61,16 @@ void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
 
 void ProgramRoot::loadMainWindowState() {
     if (!settingsFile_) throw std::logic_error("the settings file is not bound");
-    settings::loadMainWindowSelections(*settingsFile_, selections_);
+    settings::loadMainWindowSelections(*settingsFile_, options_);
     // A file that is there but cannot be read (locked, no permission) gave every default: none
     // of the user's choices is known, so the close must not write those defaults over them.
     const bool settingsRead = !settingsFile_->unreadable();
     selectionsLoaded_ = settingsRead;
-    applyLoadedOptions();
     // Read before any step that may fail: "UsePW" and the password decide how windows left
     // hidden by an earlier run may come back.
     password_.replace(passwordStore_.ReadPassword());
     unhideGuardKnown_ = settingsRead;
-    if (!selections_.iconFile.empty()) trayIconChange_.useStoredIcon(selections_.iconFile, selections_.iconIndex);
+    if (!options_.iconFile.empty()) trayIconChange_.useStoredIcon(options_.iconFile, options_.iconIndex);
     engine_.exclusionFile().LoadLists(engine_.state().exclusions);
     engine_.inventory().refreshInventory();
 }
@@ -90,26 +89,11 @@ void ProgramRoot::adoptLeftoverHiddenWindows() {
 
 void ProgramRoot::recordHiddenWindows() { hiddenWindowJournal_.record(engine_.state().hiddenWindows); }
 
-void ProgramRoot::applyLoadedOptions() {
-    // The engine reads its options from its own state; the settings model is their live copy.
-    engine::EngineOptions& options = engine_.state().options;
-    options.ignoreCloakedWindows = selections_.ignoreCloakedWindows;
-    options.hideParentWindows = selections_.hideParentWindows;
-    options.closeParentWindows = selections_.closeParentWindows;
-    options.keepZOrder = selections_.keepZOrder;
-    options.alwaysHidePanicButton = selections_.alwaysHidePanicButton;
-    options.muteAudio = selections_.muteAudio;
-    options.disableCtrlAltDel = selections_.disableCtrlAltDel;
-    options.alwaysHideTrayIcon = selections_.alwaysHideTrayIcon;
-    options.disableTaskManager = selections_.disableTaskManager;
-    engine_.state().exclusions.exclusionMode = static_cast<engine::ExclusionMode>(selections_.exclusionMode);
-}
-
 void ProgramRoot::InitConfiguration() { configuration_ = config::InitConfiguration(ports_.system, ports_.files); }
 
 void ProgramRoot::loadPanicWindowState() {
     if (!settingsFile_) throw std::logic_error("the settings file is not bound");
-    settings::loadPanicWindowSelections(*settingsFile_, selections_, ports_.system.virtualDesktopOrigin());
+    settings::loadPanicWindowSelections(*settingsFile_, options_, ports_.system.virtualDesktopOrigin());
 }
 
 void ProgramRoot::createHotkeyComponents() {
@@ -121,8 +105,8 @@ void ProgramRoot::createHotkeyComponents() {
 
 void ProgramRoot::connectActivation() {
     if (!defaultHotkeys_) throw std::logic_error("the default hotkeys do not exist yet");
-    activation_ = std::make_unique<hotkeys::ActivationSequence>(hotkeys::ActivationLinks{
-        .selections = selections_,
+    activation_ = std::make_unique<activation::ActivationSequence>(activation::ActivationLinks{
+        .selections = options_,
         .windows = ports_.windows,
         .engine = engine_,
         .extras = extras_,
@@ -131,16 +115,15 @@ void ProgramRoot::connectActivation() {
         .password = password_,
         .defaultHotkeys = *defaultHotkeys_,
         .trayIcon = engineLinks_,
+        .journal = hiddenWindowJournal_,
         .idleTracking = idleHandler_,
         .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
     });
-    recordedActivation_ =
-        std::make_unique<RecordedActivation>(*activation_, [this] { errors_.run([this] { recordHiddenWindows(); }); });
-    connectDispatchers(*recordedActivation_, *recordedActivation_);
+    connectDispatchers(*activation_, *activation_);
 }
 
 void ProgramRoot::reportUnregisteredDefaultHotkeys() {
-    if (!defaultHotkeys_ || !selections_.useDefaultHotkeys || defaultHotkeys_->registration().complete()) return;
+    if (!defaultHotkeys_ || !options_.useDefaultHotkeys || defaultHotkeys_->registration().complete()) return;
     platform::MessageBoxRequest warning;
     warning.text = std::string(kDefaultHotkeysNotRegisteredText);
     warning.caption = std::string(kProgramName);
@@ -152,12 +135,8 @@ void ProgramRoot::connectDispatchers(hotkeys::DefaultHotkeyDispatcher& defaultSe
                                      hotkeys::HotkeyComponentDispatcher& components) {
     if (!components_) throw std::logic_error("the hotkey components do not exist yet");
     router_.setApplicationHook(&defaultSet);
-    hotkeys::HotkeyFields fields{selections_.useDefaultHotkeys, selections_.hideHotkeyText,
-                                 selections_.unhideHotkeyText};
-    components_->BindAtCreation(fields, components);
     // The binding writes the custom texts back in their canonical form.
-    selections_.hideHotkeyText = fields.hideHotkeyText;
-    selections_.unhideHotkeyText = fields.unhideHotkeyText;
+    components_->BindAtCreation(options_, components);
     dispatchersConnected_ = true;
 }
 
@@ -165,16 +144,16 @@ void ProgramRoot::changeTrayIcon() {
     if (!settingsFile_) throw std::logic_error("the settings file is not bound");
     // The settings model stays the live copy of what the file now holds.
     const platform::IconLocation stored = trayIconChange_.changeTrayIcon(*settingsFile_);
-    selections_.iconFile = stored.file;
-    selections_.iconIndex = stored.index;
+    options_.iconFile = stored.file;
+    options_.iconIndex = stored.index;
 }
 
-settings::FullSaveResult ProgramRoot::WriteAppSelections() {
+settings::FullSaveResult ProgramRoot::WriteOptions() {
     // Settings that were never read in full are not written: defaults or half-read values must
     // never replace the user's file.
     if (!settingsFile_ || !selectionsLoaded_)
         throw std::logic_error("the settings were not read: QZ.ini is left as it is");
-    return settings::WriteAppSelections(*settingsFile_, selections_, [this] {
+    return settings::WriteOptions(*settingsFile_, options_, [this] {
         platform::IoResult saved = engine_.exclusionFile().SaveExclude(engine_.state().exclusions);
         if (!saved) throw std::runtime_error("Unable to write to " + engine_.exclusionFile().path());
     });
@@ -198,7 +177,7 @@ void ProgramRoot::removeTrayIcon() {
 bool ProgramRoot::hasHiddenWindows() const { return !engine_.state().hiddenWindows.empty(); }
 
 bool ProgramRoot::passwordGuardsHiddenWindows() const {
-    return password_.guardsHiddenWindows(selections_.requirePassword);
+    return password_.guardsHiddenWindows(options_.requirePassword);
 }
 
 bool ProgramRoot::unlockHiddenWindows() {

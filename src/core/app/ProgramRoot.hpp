@@ -9,7 +9,6 @@
 #include "app/EngineLinks.hpp"
 #include "app/ErrorHook.hpp"
 #include "app/HiddenWindowJournal.hpp"
-#include "app/RecordedActivation.hpp"
 #include "app/StealthMode.hpp"
 #include "app/TrayIconChange.hpp"
 #include "app/TrayIconPresence.hpp"
@@ -20,7 +19,7 @@
 #include "extras/ActivationExtras.hpp"
 #include "extras/Decoy.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
-#include "hotkeys/ActivationSequence.hpp"
+#include "activation/ActivationSequence.hpp"
 #include "hotkeys/DefaultHotkeys.hpp"
 #include "hotkeys/HotkeyComponents.hpp"
 #include "hotkeys/HotkeyIdentifiers.hpp"
@@ -31,7 +30,7 @@
 #include "password/UnhidePassword.hpp"
 #include "password/UnlockPromptSlot.hpp"
 #include "platform/Platform.hpp"
-#include "settings/AppSelections.hpp"
+#include "settings/Options.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsSave.hpp"
 
@@ -51,7 +50,7 @@ public:
 
     // The controller's creation, in its order.
     hotkeys::DefaultHotkeyRegistration RegisterHotkeys();
-    void createOptions();
+    void createMemoryTrim();
     void bindSettingsFile();
     void TrimWorkingSet();
     // The tray icon is active from the controller's creation; "TaskbarCreated" adds it again.
@@ -93,7 +92,7 @@ public:
     void changeTrayIcon();
 
     // The controller's close, each step on its own under the error hook.
-    settings::FullSaveResult WriteAppSelections();
+    settings::FullSaveResult WriteOptions();
     void releaseDefaultHotkeys();
     void liftLockdownAtExit();
     // The controller's destruction.
@@ -109,7 +108,7 @@ public:
     bool showHiddenWindowsBeforeExit();
     bool hasHiddenWindows() const;
 
-    settings::AppSelections& selections() { return selections_; }
+    settings::Options& options() { return options_; }
     settings::SettingsFile* settingsFile() { return settingsFile_ ? &*settingsFile_ : nullptr; }
     const std::optional<config::Configuration>& configuration() const { return configuration_; }
     engine::WindowEngine& engine() { return engine_; }
@@ -123,21 +122,19 @@ public:
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
     TrayIconChange& trayIconChange() { return trayIconChange_; }
-    // onIdle, and the hotkeys::IdleTracking that dispatchComponentHotkey detaches and attaches.
+    // onIdle, and the activation::IdleTracking that dispatchComponentHotkey detaches and attaches.
     ApplicationIdleHandler& idleTracking() { return idleHandler_; }
     LastActiveWindow& lastActiveWindow() { return lastActive_; }
     EngineLinks& engineLinks() { return engineLinks_; }
-    hotkeys::ActivationSequence* activation() { return activation_.get(); }
+    activation::ActivationSequence* activation() { return activation_.get(); }
 
 private:
-    void applyLoadedOptions();
-
     platform::Platform ports_;
     ErrorHook& errors_;
 
-    settings::AppSelections selections_;
+    settings::Options options_;
     std::optional<settings::SettingsFile> settingsFile_;
-    std::optional<config::MemoryTrim> options_;
+    std::optional<config::MemoryTrim> memoryTrim_;
     std::optional<config::Configuration> configuration_;
 
     extras::ActivationExtras extras_;
@@ -165,8 +162,7 @@ private:
     std::unique_ptr<hotkeys::HotkeyComponents> components_;
     std::unique_ptr<StealthMode> stealth_;
     // Built after every part it takes; the router and the components call into it until the end.
-    std::unique_ptr<hotkeys::ActivationSequence> activation_;
-    std::unique_ptr<RecordedActivation> recordedActivation_;
+    std::unique_ptr<activation::ActivationSequence> activation_;
     bool dispatchersConnected_ = false;
     bool selectionsLoaded_ = false;
     // "UsePW" and the password were read: windows left hidden may be taken back.

@@ -30,14 +30,14 @@ void TrayController::onCreate() {
     errors_.install();
     // A combination another program holds stays unregistered; the hotkey setup reports it.
     errors_.run([this] { (void)program_.RegisterHotkeys(); });
-    errors_.run([this] { program_.createOptions(); });
+    errors_.run([this] { program_.createMemoryTrim(); });
     errors_.run([this] { program_.bindSettingsFile(); });
     errors_.run([this] { program_.TrimWorkingSet(); });
     errors_.run([this] { program_.showTrayIcon(*this); });
 }
 
 void TrayController::runClosingSteps() {
-    errors_.run([this] { (void)program_.WriteAppSelections(); });
+    errors_.run([this] { (void)program_.WriteOptions(); });
     // The record keeps every window still hidden for the next start; shown before the exit,
     // none is left and the record goes.
     errors_.run([this] { program_.recordHiddenWindows(); });
@@ -80,8 +80,8 @@ void TrayController::onCloseChosen() {
 
 void TrayController::showTrayMenu() {
     TrayMenuState state;
-    state.startSilent = program_.selections().startSilent;
-    state.autoStart = program_.selections().startWithWindows;
+    state.startSilent = program_.options().startSilent;
+    state.autoStart = program_.options().startWithWindows;
     state.stealthAvailable = program_.dispatchersConnected();
     const std::uint32_t chosen = windows_.showPopupMenu(trayMenuEntries(state));
     if (chosen != 0) carryOut(chosen);
@@ -99,10 +99,10 @@ void TrayController::carryOut(std::uint32_t command) {
     }
 }
 
-void TrayController::toggleStartSilent() { program_.selections().startSilent = !program_.selections().startSilent; }
+void TrayController::toggleStartSilent() { program_.options().startSilent = !program_.options().startSilent; }
 
 void TrayController::toggleStartWithWindows() {
-    bool& autoStart = program_.selections().startWithWindows;
+    bool& autoStart = program_.options().startWithWindows;
     autoStart = !autoStart;
     platform::IoResult result = autoStart
                                     ? registry_.writeValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue,

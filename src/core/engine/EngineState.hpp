@@ -1,13 +1,13 @@
 #pragma once
 // What the main window shows of the window engine: its three lists with their selections,
-// the options the engine reads, and the context menu shared by the hidden-window list and the
+// the user's options (read, never copied), and the context menu shared by the hidden-window list and the
 // application exclusions.
-#include "engine/EngineOptions.hpp"
 #include "engine/ExclusionList.hpp"
 #include "engine/HiddenWindowEntry.hpp"
 #include "engine/WindowEntry.hpp"
 #include "platform/ShellIconPort.hpp"
 #include "platform/WindowId.hpp"
+#include "settings/Options.hpp"
 
 namespace umbrix::engine {
 
@@ -23,10 +23,12 @@ struct SharedMenuState {
 };
 
 struct EngineState {
+    explicit EngineState(const settings::Options& options) : options(options) {}
+
     VisibleWindowList visibleWindows;  // VisibleWindows
     HiddenWindowList hiddenWindows;  // WindowLV
-    ExclusionList exclusions;  // windowExclusionList, applicationExclusionList, exclusionMode
-    EngineOptions options;
+    ExclusionList exclusions;  // windowExclusionList, applicationExclusionList
+    const settings::Options& options;  // the program's one options model
     SharedMenuState sharedMenu;
     // The decoy's launch result (`DecoyAppHandle`); the inventory leaves a window with this
     // handle out. WindowId{} when no decoy was launched.

@@ -60,8 +60,6 @@ void ExclusionCommands::onApplicationListMouseDown(MouseButton button) {
 
 void ExclusionCommands::onApplicationListMouseEnter() { enableApplicationCommands(); }
 
-void ExclusionCommands::onExclusionModeChanged() {
-    state_.exclusions.activePage = static_cast<int>(state_.exclusions.exclusionMode);
-}
+void ExclusionCommands::onExclusionModeChanged() { state_.exclusions.activePage = state_.options.exclusionMode; }
 
 }  // namespace umbrix::engine

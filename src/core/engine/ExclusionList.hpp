@@ -39,7 +39,6 @@ struct ApplicationExclusion {
 struct ExclusionList {
     SelectableList<WindowExclusion> windows;  // windowExclusionList, saved in the exclusion file
     SelectableList<ApplicationExclusion> applications;  // applicationExclusionList, never saved
-    ExclusionMode exclusionMode = ExclusionMode::ByWindow;
     int activePage = 0;  // PageControl2: 0 the window exclusions, 1 the application exclusions
 };
 

@@ -20,8 +20,9 @@ std::optional<std::size_t> findApplicationExclusion(platform::TextPort& text, co
     return std::nullopt;
 }
 
-bool skippedByExclusionMode(platform::TextPort& text, const ExclusionList& exclusions, const WindowEntry& entry) {
-    if (exclusions.exclusionMode == ExclusionMode::ByApplication)
+bool skippedByExclusionMode(platform::TextPort& text, const ExclusionList& exclusions, ExclusionMode mode,
+                            const WindowEntry& entry) {
+    if (mode == ExclusionMode::ByApplication)
         return findApplicationExclusion(text, exclusions, entry.processPath).has_value();
     return hasWindowExclusionWithHandle(exclusions, entry.handleText);
 }

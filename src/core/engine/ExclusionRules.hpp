@@ -19,6 +19,7 @@ std::optional<std::size_t> findApplicationExclusion(platform::TextPort& text, co
 
 // The rule of hide-all and close-all: by window, a window exclusion with the entry's handle
 // text; by application, an application exclusion with the entry's process path.
-bool skippedByExclusionMode(platform::TextPort& text, const ExclusionList& exclusions, const WindowEntry& entry);
+bool skippedByExclusionMode(platform::TextPort& text, const ExclusionList& exclusions, ExclusionMode mode,
+                            const WindowEntry& entry);
 
 }  // namespace umbrix::engine

@@ -64,7 +64,7 @@ bool WindowActions::hideAllWindows(int dlAction) {
         std::vector<WindowEntry> toHide;
         for (const WindowEntry& entry : state_.visibleWindows.entries()) {
             if (isNeverHidden(entry.title)) continue;
-            if (skippedByExclusionMode(ports_.text, state_.exclusions, entry)) continue;
+            if (skippedByExclusionMode(ports_.text, state_.exclusions, exclusionMode(), entry)) continue;
             toHide.push_back(entry);
         }
         std::vector<std::string> announced;
@@ -113,7 +113,7 @@ bool WindowActions::closeAllWindows(int /*dlAction*/) {
         const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
             if (isMainCaptionOrDesktop(entry->title)) continue;
-            if (skippedByExclusionMode(ports_.text, state_.exclusions, *entry)) continue;
+            if (skippedByExclusionMode(ports_.text, state_.exclusions, exclusionMode(), *entry)) continue;
             // The request goes to the listed window itself: a look-up by title could reach a
             // window of the same title that is excluded or hidden instead.
             ports_.windows.postCloseRequest(windowFromHandleText(entry->handleText));

@@ -40,6 +40,7 @@ public:
     void hideSelectedWindow();
 
 private:
+    ExclusionMode exclusionMode() const { return static_cast<ExclusionMode>(state_.options.exclusionMode); }
     enum class Stamp { DateAndTime, TimeOnly };
 
     platform::WindowId activeTarget(ActionSender Sender);

@@ -13,8 +13,9 @@ namespace umbrix::engine {
 
 class WindowEngine {
 public:
-    WindowEngine(platform::Platform ports, EngineCollaborators links)
-        : inventory_(ports, links, state_),
+    WindowEngine(platform::Platform ports, EngineCollaborators links, const settings::Options& options)
+        : state_(options),
+          inventory_(ports, links, state_),
           actions_(ports, links, state_, inventory_),
           hiddenWindows_(ports, links, state_, inventory_, actions_),
           exclusionCommands_(ports.text, links, state_),

@@ -8,9 +8,11 @@ ActivationExtras::ActivationExtras(const platform::Platform& platform)
       cleanup_(platform.shell, platform.internetCache, platform.urlHistory, platform.registry, platform.system,
                platform.cursor) {}
 
-void ActivationExtras::runExtras(const ExtrasOptions& options) {
-    if (options.muteAudio) audio_.MuteAudio(true);
-    if (options.disableCtrlAltDel) lockdown_.SetCtrlAltDelPolicy(false);
+void ActivationExtras::runExtras(const settings::Options& options, ExtrasScope scope) {
+    if (scope == ExtrasScope::Everything) {
+        if (options.muteAudio) audio_.MuteAudio(true);
+        if (options.disableCtrlAltDel) lockdown_.SetCtrlAltDelPolicy(false);
+    }
     if (options.emptyRecycleBin) cleanup_.EmptyRecycleBin();
     if (options.clearTemporaryFiles) {
         cleanup_.ClearInternetCache();

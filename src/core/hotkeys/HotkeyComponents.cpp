@@ -27,20 +27,20 @@ void HotkeyComponents::connect(GlobalHotkey& component, HotkeyComponentDispatche
     };
 }
 
-void HotkeyComponents::BindAtCreation(HotkeyFields& fields, HotkeyComponentDispatcher& dispatcher) {
-    if (!fields.useDefaultHotkeys) {
-        customHideKeys = text_.ParseHotkeyText(fields.hideHotkeyText);
+void HotkeyComponents::BindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher) {
+    if (!options.useDefaultHotkeys) {
+        customHideKeys = text_.ParseHotkeyText(options.hideHotkeyText);
         connect(customHide, dispatcher);
         customHide.SetHotkey(customHideKeys);
         customHide.SetActive(true);
 
-        customUnhideKeys = text_.ParseHotkeyText(fields.unhideHotkeyText);
+        customUnhideKeys = text_.ParseHotkeyText(options.unhideHotkeyText);
         connect(customUnhide, dispatcher);
         customUnhide.SetHotkey(customUnhideKeys);
         customUnhide.SetActive(true);
 
-        fields.hideHotkeyText = text_.FormatHotkeyText(customHide.Hotkey());
-        fields.unhideHotkeyText = text_.FormatHotkeyText(customUnhide.Hotkey());
+        options.hideHotkeyText = text_.FormatHotkeyText(customHide.Hotkey());
+        options.unhideHotkeyText = text_.FormatHotkeyText(customUnhide.Hotkey());
     }
     htStealth = exitStealth.Hotkey();
     connect(exitStealth, dispatcher);

@@ -10,16 +10,9 @@
 #include "hotkeys/HotkeyText.hpp"
 #include "hotkeys/OwnedHotkeyWindow.hpp"
 #include "platform/DialogPort.hpp"
+#include "settings/Options.hpp"
 
 namespace umbrix::hotkeys {
-
-// The main window's hotkey fields that the binding reads and writes (settings "Defaults",
-// "HkHide" and "hkUnHide").
-struct HotkeyFields {
-    bool useDefaultHotkeys = true;
-    std::string hideHotkeyText{kDefaultHideText};
-    std::string unhideHotkeyText{kDefaultUnhideText};
-};
 
 class HotkeyComponents {
     // Declared first: the window exists before the components and goes after them.
@@ -37,7 +30,7 @@ public:
     // then written back in canonical form, so one that did not parse becomes empty. Both modes:
     // the exit-stealth key field shows its component's code, and the component is activated.
     // Every component's OnHotkey goes to the dispatcher's dispatchComponentHotkey.
-    void BindAtCreation(HotkeyFields& fields, HotkeyComponentDispatcher& dispatcher);
+    void BindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher);
 
     ActivationSender senderOf(const GlobalHotkey& component) const;
     platform::HotkeyWindow window() const { return window_.get(); }

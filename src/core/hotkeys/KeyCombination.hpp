@@ -23,8 +23,6 @@ inline constexpr KeyCombination kExitStealthHotkey = 0xA008;  // Shift+Alt+Backs
 // not the text form of a code ("CTRL+BACKSPACE" does not even parse back).
 inline constexpr std::uint32_t kDefaultHideVirtualKey = 0x20;  // VK_SPACE
 inline constexpr std::uint32_t kDefaultUnhideVirtualKey = 0x08;  // VK_BACK
-inline constexpr std::string_view kDefaultHideText = "CTRL+SPACE";
-inline constexpr std::string_view kDefaultUnhideText = "CTRL+BACKSPACE";
 
 constexpr std::uint8_t virtualKeyOf(KeyCombination code) { return static_cast<std::uint8_t>(code & 0xFF); }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The one table of the settings file's keys: name, section spelling, type, default and the field
-// of AppSelections that the key carries. Loading and saving are driven by it.
+// of Options that the key carries. Loading and saving are driven by it.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <variant>
 
-#include "settings/AppSelections.hpp"
+#include "settings/Options.hpp"
 
 namespace umbrix::settings {
 
@@ -16,9 +16,9 @@ namespace umbrix::settings {
 // section, because section names are matched without regard to letter case.
 inline constexpr std::string_view kSettingsSection = "StartUp";
 
-using BoolField = bool AppSelections::*;
-using IntegerField = std::int32_t AppSelections::*;
-using StringField = std::string AppSelections::*;
+using BoolField = bool Options::*;
+using IntegerField = std::int32_t Options::*;
+using StringField = std::string Options::*;
 using SettingField = std::variant<BoolField, IntegerField, StringField>;
 
 // Defaults that are not constants: an edge of the virtual desktop.
@@ -32,7 +32,7 @@ struct IntegerRange {
 
 // Which saves write a key.
 enum SaveSet : unsigned {
-    kFullSave = 1u << 0,  // WriteAppSelections, at exit and before a language switch
+    kFullSave = 1u << 0,  // WriteOptions, at exit and before a language switch
     kMainWindowClose = 1u << 1,  // the main window's close
     kTrayIconChange = 1u << 2,  // a change of the tray icon
 };

@@ -24,7 +24,7 @@ struct LoadContext {
 };
 
 template <typename T>
-bool store(AppSelections& selections, T AppSelections::*field, T value) {
+bool store(Options& selections, T Options::*field, T value) {
     bool changed = !(selections.*field == value);
     selections.*field = std::move(value);
     return changed;
@@ -36,7 +36,7 @@ std::int32_t integerDefault(const SettingDefault& value, const LoadContext& cont
     return std::get<std::int32_t>(value);
 }
 
-bool loadKey(SettingsFile& file, AppSelections& selections, const SettingsKey& entry, const LoadContext& context) {
+bool loadKey(SettingsFile& file, Options& selections, const SettingsKey& entry, const LoadContext& context) {
     const SettingDefault& defaultValue =
         context.languageReload && entry.reloadDefault ? *entry.reloadDefault : entry.defaultValue;
     const std::string_view section = entry.readSection;
@@ -49,7 +49,7 @@ bool loadKey(SettingsFile& file, AppSelections& selections, const SettingsKey& e
     return store(selections, std::get<IntegerField>(entry.field), value);
 }
 
-void loadInOrder(SettingsFile& file, AppSelections& selections, std::span<const std::string_view> order,
+void loadInOrder(SettingsFile& file, Options& selections, std::span<const std::string_view> order,
                  const LoadContext& context, SettingsLoadListener* listener) {
     for (std::string_view name : order) {
         const SettingsKey& entry = settingsKey(name);
@@ -68,16 +68,16 @@ std::span<const std::string_view> languageReloadOrder() {
 
 std::span<const std::string_view> panicWindowLoadOrder() { return kPanicWindowOrder; }
 
-void loadMainWindowSelections(SettingsFile& file, AppSelections& selections, SettingsLoadListener* listener) {
+void loadMainWindowSelections(SettingsFile& file, Options& selections, SettingsLoadListener* listener) {
     loadInOrder(file, selections, mainWindowLoadOrder(), LoadContext{}, listener);
 }
 
-void ReadAppSelections(SettingsFile& file, AppSelections& selections, SettingsLoadListener* listener) {
+void ReadOptions(SettingsFile& file, Options& selections, SettingsLoadListener* listener) {
     loadInOrder(file, selections, languageReloadOrder(), LoadContext{{}, true}, listener);
 }
 
-void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections,
-                               platform::ScreenPoint virtualDesktopOrigin, SettingsLoadListener* listener) {
+void loadPanicWindowSelections(SettingsFile& file, Options& selections, platform::ScreenPoint virtualDesktopOrigin,
+                               SettingsLoadListener* listener) {
     loadInOrder(file, selections, panicWindowLoadOrder(), LoadContext{virtualDesktopOrigin, false}, listener);
 }
 

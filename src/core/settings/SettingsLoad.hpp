@@ -1,12 +1,12 @@
 #pragma once
-// Loading the settings file into AppSelections, in the orders in which the windows load it.
+// Loading the settings file into Options, in the orders in which the windows load it.
 // Values are applied one key at a time, in that order, so that a window model can run a control's
 // reaction when the control's state changes (the listener).
 #include <span>
 #include <string_view>
 
 #include "platform/Platform.hpp"
-#include "settings/AppSelections.hpp"
+#include "settings/Options.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsKeys.hpp"
 
@@ -27,14 +27,14 @@ std::span<const std::string_view> languageReloadOrder();
 // The panic window's creation: "PanicLeft", "PanicTop", "PanicHeight", "PanicWidth", "btnPanic".
 std::span<const std::string_view> panicWindowLoadOrder();
 
-void loadMainWindowSelections(SettingsFile& file, AppSelections& selections, SettingsLoadListener* listener = nullptr);
+void loadMainWindowSelections(SettingsFile& file, Options& selections, SettingsLoadListener* listener = nullptr);
 
 // The reload after a language switch; here "HidePanic" and "Tray" default to true.
-void ReadAppSelections(SettingsFile& file, AppSelections& selections, SettingsLoadListener* listener = nullptr);
+void ReadOptions(SettingsFile& file, Options& selections, SettingsLoadListener* listener = nullptr);
 
 // `virtualDesktopOrigin` gives the defaults of "PanicLeft" and "PanicTop".
-void loadPanicWindowSelections(SettingsFile& file, AppSelections& selections,
-                               platform::ScreenPoint virtualDesktopOrigin, SettingsLoadListener* listener = nullptr);
+void loadPanicWindowSelections(SettingsFile& file, Options& selections, platform::ScreenPoint virtualDesktopOrigin,
+                               SettingsLoadListener* listener = nullptr);
 
 // The splash window's one read of "Silent" (default false), through a binding of its own that
 // ends with the call.

@@ -8,7 +8,7 @@ namespace umbrix::settings {
 
 namespace {
 
-void writeKey(SettingsFile& file, const AppSelections& selections, const SettingsKey& entry) {
+void writeKey(SettingsFile& file, const Options& selections, const SettingsKey& entry) {
     if (const auto* field = std::get_if<BoolField>(&entry.field))
         file.writeBool(entry.writeSection, entry.key, selections.**field);
     else if (const auto* field = std::get_if<IntegerField>(&entry.field))
@@ -17,7 +17,7 @@ void writeKey(SettingsFile& file, const AppSelections& selections, const Setting
         file.writeString(entry.writeSection, entry.key, selections.*std::get<StringField>(entry.field));
 }
 
-void writeKeysOf(SettingsFile& file, const AppSelections& selections, SaveSet save) {
+void writeKeysOf(SettingsFile& file, const Options& selections, SaveSet save) {
     for (const SettingsKey& entry : settingsKeyTable()) {
         if (entry.savedBy & save) writeKey(file, selections, entry);
     }
@@ -25,8 +25,7 @@ void writeKeysOf(SettingsFile& file, const AppSelections& selections, SaveSet sa
 
 }  // namespace
 
-FullSaveResult WriteAppSelections(SettingsFile& file, const AppSelections& selections,
-                                  const SaveExcludeFunction& saveExclude) {
+FullSaveResult WriteOptions(SettingsFile& file, const Options& selections, const SaveExcludeFunction& saveExclude) {
     writeKeysOf(file, selections, kFullSave);
     FullSaveResult result;
     if (!saveExclude) return result;
@@ -41,12 +40,12 @@ FullSaveResult WriteAppSelections(SettingsFile& file, const AppSelections& selec
     return result;
 }
 
-void writeMainWindowSelections(SettingsFile& file, const AppSelections& selections) {
+void writeMainWindowSelections(SettingsFile& file, const Options& selections) {
     writeKeysOf(file, selections, kMainWindowClose);
 }
 
 void writeTrayIconSelection(SettingsFile& file, std::string_view iconFile, std::int32_t iconIndex) {
-    AppSelections icon;
+    Options icon;
     icon.iconFile = std::string(iconFile);
     icon.iconIndex = iconIndex;
     writeKeysOf(file, icon, kTrayIconChange);

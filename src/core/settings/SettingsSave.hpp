@@ -1,12 +1,12 @@
 #pragma once
-// Saving AppSelections to the settings file: one key at a time, in the key table's order. A save
+// Saving Options to the settings file: one key at a time, in the key table's order. A save
 // stops at the first key the system refuses (SettingsWriteError): the keys before it are on disk,
 // and the file is always a whole file.
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "settings/AppSelections.hpp"
+#include "settings/Options.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::settings {
@@ -21,11 +21,10 @@ struct FullSaveResult {
 
 // The full save: the 33 keys "AutoStart" .. "Theme", then the exclusion file under a guard of its
 // own, whose failure neither stops nor undoes anything and is only reported in the result.
-FullSaveResult WriteAppSelections(SettingsFile& file, const AppSelections& selections,
-                                  const SaveExcludeFunction& saveExclude = {});
+FullSaveResult WriteOptions(SettingsFile& file, const Options& selections, const SaveExcludeFunction& saveExclude = {});
 
 // The main window's close: the same keys without "AutoStart" and "DisSplScreen", no exclusion file.
-void writeMainWindowSelections(SettingsFile& file, const AppSelections& selections);
+void writeMainWindowSelections(SettingsFile& file, const Options& selections);
 
 // A change of the tray icon: "IconFile" and "IconIndex".
 void writeTrayIconSelection(SettingsFile& file, std::string_view iconFile, std::int32_t iconIndex);

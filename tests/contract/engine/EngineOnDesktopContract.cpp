@@ -18,7 +18,8 @@ protected:
     std::unique_ptr<ContractEnvironment> env = makeEnvironment();
     platform::Platform ports = env->platform();
     engine::testing::RecordingCollaborators links;
-    engine::WindowEngine engine{ports, links.links()};
+    settings::Options options;
+    engine::WindowEngine engine{ports, links.links(), options};
     engine::EngineState& state = engine.state();
 
     // On a real desktop the actions must touch nothing but the probe: every other titled window

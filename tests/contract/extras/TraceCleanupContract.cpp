@@ -51,7 +51,9 @@ TEST_F(TraceCleanupContract, TheRecentDocumentsStepEmptiesTheUsersRecentFolder) 
     ASSERT_TRUE(platform.files.writeFileThrough(*recent + "\\umbrix-contract.txt.lnk", "link"));
     std::int64_t before = extras::recycleBinItems(*env);
 
-    umbrix::extras::ExtrasOptions options{false, false, false, false, false, true};
+    settings::Options options;
+    options.muteAudio = false;
+    options.clearRecentDocuments = true;
     umbrix::extras::ActivationExtras(platform).runExtras(options);
 
     EXPECT_FALSE(platform.files.fileExists(*recent + "\\umbrix-contract.txt.lnk"));

@@ -167,11 +167,11 @@ TEST_F(ProfileInteropContract, TakingTurnsKeepsEveryKey) {
 }
 
 TEST_F(ProfileInteropContract, AFullSaveReadsBackThroughWindows) {
-    settings::AppSelections saved;
+    settings::Options saved;
     saved.action = 4;
     saved.panicLeft = -1920;
     saved.decoyProgram = "C:\\x.txt";
-    settings::WriteAppSelections(ours, saved);
+    settings::WriteOptions(ours, saved);
     EXPECT_EQ(windowsReadInteger("StartUp", "Action", 0), 4);
     EXPECT_EQ(windowsReadInteger("StartUp", "PanicLeft", 0), -1920);
     EXPECT_EQ(windowsReadInteger("StartUP", "HidePanic", 7), 0);

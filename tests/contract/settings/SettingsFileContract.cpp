@@ -54,14 +54,14 @@ TEST_F(SettingsFileContract, AWriteIntoAMissingFolderRaisesTheErrorWithThePath) 
 }
 
 TEST_F(SettingsFileContract, AFullSaveLoadsBackWhole) {
-    settings::AppSelections saved;
+    settings::Options saved;
     saved.action = 3;
     saved.decoyProgram = "C:\\Users\\Jos\xC3\xA9\\x.txt";
     saved.muteAudio = false;
     saved.panicLeft = -50;
     saved.panicButtonLabel = "Panic!";
-    settings::WriteAppSelections(file, saved);
-    settings::AppSelections loaded;
+    settings::WriteOptions(file, saved);
+    settings::Options loaded;
     settings::loadMainWindowSelections(file, loaded);
     settings::loadPanicWindowSelections(file, loaded, {});
     EXPECT_EQ(loaded, saved);

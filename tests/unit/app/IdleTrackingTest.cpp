@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/ApplicationIdleHandler.hpp"
-#include "hotkeys/ActivationSequence.hpp"
+#include "activation/ActivationSequence.hpp"
 #include "sim/SimMachine.hpp"
 
 namespace umbrix::app {
@@ -53,7 +53,7 @@ protected:
     sim::SimMachine machine;
     WindowId earlier, user, panic, main;
     PanicWindowStandIn panicButton;
-    settings::AppSelections selections;
+    settings::Options selections;
     LastActiveWindow lastActive;
     ApplicationIdleHandler handler{machine.windows, panicButton, [this] { return main; }, selections, lastActive};
 };
@@ -71,23 +71,23 @@ TEST_P(IdleTracking, TheForegroundWindowIsRecordedOnlyWhileThePanicButtonServesA
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IdleTracking,
-    ::testing::Values(Case{"HideActive", true, true, hotkeys::kHideActiveAction, Foreground::UserWindow, true},
-                      Case{"CloseActive", true, true, hotkeys::kCloseActiveAction, Foreground::UserWindow, true},
-                      Case{"HideAll", true, true, hotkeys::kHideAllAction, Foreground::UserWindow, false},
-                      Case{"CloseAll", true, true, hotkeys::kCloseAllAction, Foreground::UserWindow, false},
-                      Case{"DoNothing", true, true, hotkeys::kDoNothingAction, Foreground::UserWindow, false},
-                      Case{"NoActionSelected", true, true, settings::kNoActionSelected, Foreground::UserWindow, false},
-                      Case{"PanicWindowHidden", true, false, hotkeys::kHideActiveAction, Foreground::UserWindow, false},
-                      Case{"NoPanicWindow", false, true, hotkeys::kHideActiveAction, Foreground::UserWindow, false},
-                      Case{"PanicWindowInFront", true, true, hotkeys::kHideActiveAction, Foreground::PanicWindow,
-                           false},
-                      Case{"MainWindowInFront", true, true, hotkeys::kCloseActiveAction, Foreground::MainWindow, false},
-                      Case{"NoForegroundWindow", true, true, hotkeys::kHideActiveAction, Foreground::Nothing, false}),
+    ::testing::Values(
+        Case{"HideActive", true, true, activation::kHideActiveAction, Foreground::UserWindow, true},
+        Case{"CloseActive", true, true, activation::kCloseActiveAction, Foreground::UserWindow, true},
+        Case{"HideAll", true, true, activation::kHideAllAction, Foreground::UserWindow, false},
+        Case{"CloseAll", true, true, activation::kCloseAllAction, Foreground::UserWindow, false},
+        Case{"DoNothing", true, true, activation::kDoNothingAction, Foreground::UserWindow, false},
+        Case{"NoActionSelected", true, true, settings::kNoActionSelected, Foreground::UserWindow, false},
+        Case{"PanicWindowHidden", true, false, activation::kHideActiveAction, Foreground::UserWindow, false},
+        Case{"NoPanicWindow", false, true, activation::kHideActiveAction, Foreground::UserWindow, false},
+        Case{"PanicWindowInFront", true, true, activation::kHideActiveAction, Foreground::PanicWindow, false},
+        Case{"MainWindowInFront", true, true, activation::kCloseActiveAction, Foreground::MainWindow, false},
+        Case{"NoForegroundWindow", true, true, activation::kHideActiveAction, Foreground::Nothing, false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST_F(IdleTracking, WhileDetachedNothingIsRecorded_AttachedAgainItResumes) {
     panicButton.handle = panic;
-    selections.action = hotkeys::kHideActiveAction;
+    selections.action = activation::kHideActiveAction;
     machine.windows.setForeground(user);
 
     handler.detachIdleHandler();

@@ -124,7 +124,7 @@ TEST_F(Program, SettingsThatCouldNotBeReadAreNotWrittenOver) {
     ErrorHook errors;
     ProgramRoot program(ports, errors);
     program.bindSettingsFile();
-    EXPECT_THROW(program.WriteAppSelections(), std::logic_error);
+    EXPECT_THROW(program.WriteOptions(), std::logic_error);
     EXPECT_EQ(settingsText(), "[StartUp]\r\nDoBin=1\r\n");
 }
 
@@ -534,7 +534,7 @@ TEST_F(TrayMenuTest, StartSilentFollowsTheOptionAndIsSavedAsSilent) {
     choose(TrayCommand::StartSilent);
     choose(TrayCommand{0});
     EXPECT_TRUE(entry("&Start silent (disables splash screen)")->checked);
-    EXPECT_TRUE(program().selections().startSilent);
+    EXPECT_TRUE(program().options().startSilent);
     EXPECT_EQ(closeProgram(), 0);
     settings::SettingsFile after(machine.files, machine.text, settingsPath());
     EXPECT_TRUE(after.readBool("StartUp", "Silent", false));
@@ -552,13 +552,13 @@ TEST_F(TrayMenuTest, StartWithWindowsWritesAndDeletesTheRunValueForAnAdministrat
 
     choose(TrayCommand::StartWithWindows);
     EXPECT_FALSE(runValue());
-    EXPECT_FALSE(program().selections().startWithWindows);
+    EXPECT_FALSE(program().options().startWithWindows);
 }
 
 TEST_F(TrayMenuTest, StartWithWindowsWithoutRightsKeepsTheMarkAndSaysNothing) {
     choose(TrayCommand::StartWithWindows);
     EXPECT_FALSE(runValue());
-    EXPECT_TRUE(program().selections().startWithWindows);
+    EXPECT_TRUE(program().options().startWithWindows);
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_EQ(application.errors().discardedCount(), 1);
 }

@@ -63,7 +63,7 @@ TEST_F(CloseActions, CloseAllSkipsProtectedApplicationsInApplicationMode) {
     EXPECT_TRUE(actions.closeAllWindows(0));
     EXPECT_EQ(closeRequests(note), 1);  // by window, the application exclusion protects nothing
 
-    state.exclusions.exclusionMode = ExclusionMode::ByApplication;
+    options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
     EXPECT_TRUE(actions.closeAllWindows(0));
     EXPECT_EQ(closeRequests(note), 1);
     EXPECT_EQ(closeRequests(doc), 2);
@@ -82,7 +82,7 @@ TEST_F(CloseActions, CloseActiveClosesTheTargetOnceAndItsApplicationWhenCascadin
     EXPECT_EQ(closeOrder, (std::vector<WindowId>{doc2}));  // the cascade is off by default
 
     closeOrder.clear();
-    state.options.closeParentWindows = true;
+    options.closeParentWindows = true;
     EXPECT_TRUE(actions.closeActiveWindow(ActionSender::HideHotkey, 0));
     // The target, then the rest of its application from the end of the list; the target gets
     // no second request, which would make an application that asks "save changes?" ask twice.

@@ -135,7 +135,7 @@ TEST_F(Exclusions, ABrowsedFullPathDoesNotProtectAWindowKnownByItsFileNameOnly) 
     const WindowId game = open(locked, "Solitaire");
     links.browsedFile = "C:\\Games\\Solitaire.exe";
     commands.addApplicationExclusionFromFile();
-    lists.exclusionMode = ExclusionMode::ByApplication;
+    options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
 
     ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
 
@@ -144,10 +144,10 @@ TEST_F(Exclusions, ABrowsedFullPathDoesNotProtectAWindowKnownByItsFileNameOnly) 
 }
 
 TEST_F(Exclusions, ChangingTheModeShowsItsPage) {
-    lists.exclusionMode = ExclusionMode::ByApplication;
+    options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
     commands.onExclusionModeChanged();
     EXPECT_EQ(lists.activePage, 1);
-    lists.exclusionMode = ExclusionMode::ByWindow;
+    options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByWindow);
     commands.onExclusionModeChanged();
     EXPECT_EQ(lists.activePage, 0);
 }

@@ -51,7 +51,7 @@ TEST_F(HideActions, HideAllSkipsExcludedWindowsByTheMode) {
     // By application, every window of that executable is left, in any letter case; a window
     // exclusion still keeps its window out of the inventory.
     engine.hiddenWindows().RestoreWindows();
-    state.exclusions.exclusionMode = ExclusionMode::ByApplication;
+    options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
     EXPECT_TRUE(actions.hideAllWindows(kHide));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
     EXPECT_TRUE(isVisible(note));
@@ -61,8 +61,8 @@ TEST_F(HideActions, HideAllSkipsExcludedWindowsByTheMode) {
 
 TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows) {
     open(notepad, "Note");
-    state.options.alwaysHideTrayIcon = true;
-    state.options.disableTaskManager = true;
+    options.alwaysHideTrayIcon = true;
+    options.disableTaskManager = true;
     links.administrator = true;
     links.mainWindowVisible = true;
     links.passwordPromptShown = true;
@@ -76,7 +76,7 @@ TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows
     // Without rights the policy is left alone; with the option off the icon stays.
     links.log.clear();
     links.administrator = false;
-    state.options.alwaysHideTrayIcon = false;
+    options.alwaysHideTrayIcon = false;
     actions.CloseApplicationWindows();
     EXPECT_TRUE(links.log.empty());
 }
@@ -138,7 +138,7 @@ TEST(HideFailures, HideActiveWithItsCascadeNeverLeavesAHiddenWindowUnrecorded) {
 TEST_F(HideActions, AFailedHideShowsItsWindowAgainAndTheOthersStillGo) {
     const WindowId bottom = open(notepad, "Bottom");
     const WindowId top = open(word, "Top");
-    state.options.alwaysHidePanicButton = true;
+    options.alwaysHidePanicButton = true;
     links.failingCall = "closePanicWindow";
 
     EXPECT_TRUE(actions.hideAllWindows(kHide));
@@ -189,7 +189,7 @@ TEST_F(HideActions, HideActiveHidesTheForegroundApplicationFromTheListAsLastRefr
     EXPECT_TRUE(isVisible(otherNote));
 
     // Without the cascade only the target goes.
-    state.options.hideParentWindows = false;
+    options.hideParentWindows = false;
     machine.windows.setForeground(note);
     EXPECT_TRUE(actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
     EXPECT_FALSE(isVisible(note));
@@ -219,7 +219,7 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
     };
     for (const Case& c : cases) {
         links.announcedHides.clear();
-        state.options.hideParentWindows = c.hideParent;
+        options.hideParentWindows = c.hideParent;
         machine.windows.setForeground(doc2);
         EXPECT_TRUE(c.hideAll ? actions.hideAllWindows(kHide)
                               : actions.hideActiveApplication(ActionSender::HideHotkey, kHide));
@@ -244,7 +244,7 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
 TEST_F(HideActions, HideActiveTakesTheForegroundWindowUnlessThePanicButtonStartedIt) {
     const WindowId worked = open(notepad, "Worked in");
     const WindowId front = open(word, "In front");
-    state.options.hideParentWindows = false;
+    options.hideParentWindows = false;
 
     struct Case {
         WindowId myHandle;
@@ -323,9 +323,9 @@ TEST_F(HideActions, ShowHideWindowRefusesThePanicButtonAndAnswersThePreviousVisi
 
 TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) {
     const WindowId doc = open({"Doc", word, false});
-    state.options.alwaysHidePanicButton = true;
-    state.options.muteAudio = true;
-    state.options.disableCtrlAltDel = true;
+    options.alwaysHidePanicButton = true;
+    options.muteAudio = true;
+    options.disableCtrlAltDel = true;
 
     EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kShow, text(doc)));
     EXPECT_TRUE(isVisible(doc));
@@ -333,8 +333,8 @@ TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) 
     EXPECT_EQ(links.log, (std::vector<std::string>{"closePanicWindow", "switchMuteOff", "liftCtrlAltDelRestrictions"}));
 
     links.log.clear();
-    state.options.muteAudio = false;
-    state.options.disableCtrlAltDel = false;
+    options.muteAudio = false;
+    options.disableCtrlAltDel = false;
     EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kHide, text(doc)));
     EXPECT_EQ(links.log, (std::vector<std::string>{"closePanicWindow"}));
 }

@@ -45,14 +45,14 @@ TEST_F(Inventory, OptionsAndStateTheFiltersReadAtTheMomentOfTheTest) {
     const WindowId decoy = open(notepad, "Decoy - Notepad");
     open(notepad, "Letter - Notepad");
 
-    state.options.ignoreCloakedWindows = false;
+    options.ignoreCloakedWindows = false;
     state.decoyAppHandle = decoy;
     inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Letter - Notepad", "Settings"}));
 
     // The caption is read anew: after a language switch the filter follows it.
     links.caption = "Letter - Notepad";
-    state.options.ignoreCloakedWindows = true;
+    options.ignoreCloakedWindows = true;
     state.decoyAppHandle = WindowId{};
     inventory.refreshInventory();
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Decoy - Notepad"}));

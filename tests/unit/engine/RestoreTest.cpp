@@ -29,7 +29,7 @@ TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes
     const WindowId middle = open(word, "Middle");
     const WindowId top = open(notepad, "Top");
     ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
-    state.options.muteAudio = true;
+    options.muteAudio = true;
     links.log.clear();
     recordShows();
 
@@ -95,7 +95,7 @@ TEST_F(Restore, DuplicateEntriesShowTheirWindowTwiceAndAreRemovedOneByOne) {
 
     machine.windows.setVisible(doc, false);
     record(doc, "Doc");
-    state.options.muteAudio = true;
+    options.muteAudio = true;
     hidden.RestoreWindows();
     EXPECT_EQ(links.count("switchMuteOff"), 2);  // shown twice, harmless
     EXPECT_TRUE(state.hiddenWindows.empty());
@@ -144,8 +144,8 @@ TEST_F(Restore, ARestoreThatFailsHalfWayKeepsEveryEntryForTheNextAttempt) {
 TEST_F(Restore, ShowSelectedRestoresNormalSizeWithoutTheExtras) {
     const WindowId doc = open({"Doc", word, false, ShowState::Minimized});
     record(doc, "Doc");
-    state.options.muteAudio = true;
-    state.options.alwaysHidePanicButton = true;
+    options.muteAudio = true;
+    options.alwaysHidePanicButton = true;
 
     hidden.showSelectedHiddenWindow();  // nothing selected
     EXPECT_FALSE(isVisible(doc));
@@ -166,7 +166,7 @@ TEST_F(Restore, ShowAllShowsFromTheLastEntryAndEmptiesTheListEvenForWindowsThatA
     record(gone, "Gone");
     record(doc, "Doc");
     machine.windows.destroy(gone);
-    state.options.muteAudio = true;
+    options.muteAudio = true;
     recordShows();
 
     hidden.showAllHiddenWindows();

@@ -10,8 +10,15 @@
 namespace umbrix::extras::testing {
 namespace {
 
-ExtrasOptions everything() { return ExtrasOptions{true, true, true, true, true, true}; }
-ExtrasOptions nothing() { return ExtrasOptions{false, false, false, false, false, false}; }
+// The six extras' check boxes, all on or all off.
+settings::Options extrasChecked(bool checked) {
+    settings::Options options;
+    options.muteAudio = options.disableCtrlAltDel = options.emptyRecycleBin = checked;
+    options.clearTemporaryFiles = options.clearInternetHistory = options.clearRecentDocuments = checked;
+    return options;
+}
+settings::Options everything() { return extrasChecked(true); }
+settings::Options nothing() { return extrasChecked(false); }
 
 // A desktop with a trace of every kind the extras remove.
 class DoOptionsTest : public ::testing::Test {
@@ -87,7 +94,7 @@ TEST_F(DoOptionsTest, WithEveryBoxClearedChangesNothing) {
 }
 
 TEST_F(DoOptionsTest, TheRecycleBinEndsHoldingExactlyWhatLeftTheRecentFolder) {
-    ExtrasOptions options = nothing();
+    settings::Options options = nothing();
     options.emptyRecycleBin = options.clearRecentDocuments = true;
     extras.runExtras(options);
 
@@ -111,7 +118,7 @@ TEST_F(DoOptionsTest, AnUnresolvedRecentFolderSkipsOnlyTheFolderStep) {
         m.sim.shell.recentDocuments = {"salaries.xlsx"};
         m.sim.journal.clear();
 
-        ExtrasOptions options = nothing();
+        settings::Options options = nothing();
         options.clearRecentDocuments = true;
         extras.runExtras(options);
 

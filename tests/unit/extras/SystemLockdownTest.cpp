@@ -154,7 +154,10 @@ TEST_F(SystemLockdownTest, TheNextStartLiftsOnlyARestrictionThisProgramLeftBehin
 TEST_F(SystemLockdownTest, AnExitWithoutAdministratorRightsStillLiftsTheProgramsOwnRestriction) {
     // The extras run again after the unhide, so the restriction is in place at exit.
     ActivationExtras extras{m.platform()};
-    extras.runExtras(ExtrasOptions{false, true, false, false, false, false});
+    settings::Options options;
+    options.muteAudio = false;
+    options.disableCtrlAltDel = true;
+    extras.runExtras(options);
     ASSERT_EQ(m.policyValue(), kRestricted);
 
     lockdown.LiftAtExit();

@@ -20,7 +20,13 @@ protected:
             if (std::string_view(call.dispatcher) == "DoHotKey") calls.push_back(call);
         return calls;
     }
-    HotkeyFields custom(std::string hide, std::string unhide) { return {false, std::move(hide), std::move(unhide)}; }
+    settings::Options custom(std::string hide, std::string unhide) {
+        settings::Options options;
+        options.useDefaultHotkeys = false;
+        options.hideHotkeyText = std::move(hide);
+        options.unhideHotkeyText = std::move(unhide);
+        return options;
+    }
 
     // The dialog's creation, with the session as the test has set it up.
     HotkeyComponents& create() {
@@ -33,7 +39,7 @@ protected:
 
 TEST_F(HotkeyComponentsTest, InDefaultModeOnlyTheExitStealthHotkeyIsLive) {
     HotkeyComponents& components = create();
-    HotkeyFields fields;
+    settings::Options fields;
     components.BindAtCreation(fields, dispatchers);
     EXPECT_FALSE(components.customHide.Active());
     EXPECT_FALSE(components.customUnhide.Active());
@@ -51,7 +57,7 @@ TEST_F(HotkeyComponentsTest, InDefaultModeOnlyTheExitStealthHotkeyIsLive) {
 
 TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenBackCanonically) {
     HotkeyComponents& components = create();
-    HotkeyFields fields = custom("ctrl+h", "^u");
+    settings::Options fields = custom("ctrl+h", "^u");
     components.BindAtCreation(fields, dispatchers);
     EXPECT_EQ(components.customHideKeys, kCtrlH);
     EXPECT_EQ(components.customUnhideKeys, kCtrlU);
@@ -71,7 +77,7 @@ TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenB
 
 TEST_F(HotkeyComponentsTest, AStoredTextThatDoesNotParseBecomesEmptyAndRegistersNothing) {
     HotkeyComponents& components = create();
-    HotkeyFields fields = custom("Ctrl+H", "CTRL+BACKSPACE");
+    settings::Options fields = custom("Ctrl+H", "CTRL+BACKSPACE");
     components.BindAtCreation(fields, dispatchers);
     EXPECT_EQ(components.customUnhideKeys, 0);
     EXPECT_FALSE(components.customUnhide.Active());
@@ -83,7 +89,7 @@ TEST_F(HotkeyComponentsTest, AStoredTextThatDoesNotParseBecomesEmptyAndRegisters
 
 TEST_F(HotkeyComponentsTest, ACustomKeyAnotherProgramHoldsIsReportedAndStaysInactive) {
     holdElsewhere(kCtrlH);
-    HotkeyFields fields = custom("Ctrl+H", "Ctrl+U");
+    settings::Options fields = custom("Ctrl+H", "Ctrl+U");
     HotkeyComponents& components = create();
     components.BindAtCreation(fields, dispatchers);
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
@@ -102,7 +108,7 @@ TEST_F(HotkeyComponentsTest, ACustomKeyAnotherProgramHoldsIsReportedAndStaysInac
 TEST_F(HotkeyComponentsTest, TheExitStealthHotkeyTakenElsewhereIsSilentlyInactive) {
     holdElsewhere(kExitStealthHotkey);
     HotkeyComponents& taken = create();
-    HotkeyFields fields = custom("Ctrl+J", "Ctrl+K");
+    settings::Options fields = custom("Ctrl+J", "Ctrl+K");
     taken.BindAtCreation(fields, dispatchers);
     EXPECT_FALSE(taken.exitStealth.Active());
     EXPECT_EQ(taken.htStealth, kExitStealthHotkey);
@@ -113,7 +119,7 @@ TEST_F(HotkeyComponentsTest, HotkeysKeepWorkingWhileTheFailureBoxIsOpen) {
     holdElsewhere(kCtrlU);
     // The unhide key fails after the hide key is live; the user presses it before acknowledging.
     machine.dialogs.userAnswers(platform::MessageBoxResult::Ok, [&] { press(kCtrlH); });
-    HotkeyFields fields = custom("Ctrl+H", "Ctrl+U");
+    settings::Options fields = custom("Ctrl+H", "Ctrl+U");
     HotkeyComponents& components = create();
     components.BindAtCreation(fields, dispatchers);
     EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::CustomHide, 0}}));
@@ -122,7 +128,7 @@ TEST_F(HotkeyComponentsTest, HotkeysKeepWorkingWhileTheFailureBoxIsOpen) {
 TEST_F(HotkeyComponentsTest, TheComponentsGoWithTheirWindow) {
     HotkeyComponents& components = create();
     const platform::HotkeyWindow window = components.window();
-    HotkeyFields fields = custom("Ctrl+J", "Ctrl+K");
+    settings::Options fields = custom("Ctrl+J", "Ctrl+K");
     components.BindAtCreation(fields, dispatchers);
     made.clear();
     EXPECT_FALSE(machine.hotkeys.windowExists(window));

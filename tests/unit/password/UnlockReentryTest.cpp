@@ -27,12 +27,20 @@ protected:
     hotkeys::HotkeyText text{machine.hotkeys, machine.text};
     hotkeys::HotkeyComponents components{machine.hotkeys, machine.dialogs, identifiers, router, text};
     std::vector<UnlockAnswer> answers;
+
+    // Custom mode with Ctrl+H and Ctrl+U.
+    void bindCustomHotkeys() {
+        settings::Options options;
+        options.useDefaultHotkeys = false;
+        options.hideHotkeyText = "Ctrl+H";
+        options.unhideHotkeyText = "Ctrl+U";
+        components.BindAtCreation(options, *this);
+    }
 };
 
 TEST_F(UnlockReentryTest, ASecondUnhidePressWhileThePromptIsOpenIsIgnored) {
     setPassword("Secret");
-    hotkeys::HotkeyFields fields{false, "Ctrl+H", "Ctrl+U"};
-    components.BindAtCreation(fields, *this);
+    bindCustomHotkeys();
 
     machine.dialogs.userStep<UnlockPrompt>([&](UnlockPrompt& prompt) {
         prompt.typedPassword = "Sec";
@@ -49,8 +57,7 @@ TEST_F(UnlockReentryTest, ASecondUnhidePressWhileThePromptIsOpenIsIgnored) {
 
 TEST_F(UnlockReentryTest, ASecondUnhidePressDuringTheWrongPasswordMessageIsIgnored) {
     setPassword("Secret");
-    hotkeys::HotkeyFields fields{false, "Ctrl+H", "Ctrl+U"};
-    components.BindAtCreation(fields, *this);
+    bindCustomHotkeys();
 
     machine.dialogs.userStep<UnlockPrompt>([](UnlockPrompt& prompt) {
         prompt.typedPassword = "wrong";

@@ -16,8 +16,8 @@ using testing::SettingsMachine;
 const std::string kOldFile =
     "; kept\r\n[StartUp]\r\nAutoStart=1\r\nAction=3\r\nDecoy=C:\\old.txt\r\n\r\n[Other]\r\nX=1\r\n";
 
-AppSelections newSelections() {
-    AppSelections s;
+Options newSelections() {
+    Options s;
     s.decoyProgram = "C:\\new.txt";
     s.action = 1;
     return s;
@@ -28,7 +28,7 @@ std::vector<std::string> fileAfterEachKey(const std::string& start) {
     SettingsMachine m;
     if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
     std::vector<std::string> states = {start};
-    const AppSelections s = newSelections();
+    const Options s = newSelections();
     for (const SettingsKey& entry : settingsKeyTable()) {
         if (!(entry.savedBy & kFullSave)) continue;
         if (auto* b = std::get_if<BoolField>(&entry.field))
@@ -45,7 +45,7 @@ std::vector<std::string> fileAfterEachKey(const std::string& start) {
 int mutationsOfAFullSave(const std::string& start) {
     SettingsMachine m;
     if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
-    WriteAppSelections(m.file, newSelections());
+    WriteOptions(m.file, newSelections());
     return m.machine.files.mutations();
 }
 
@@ -73,7 +73,7 @@ void expectEveryCutLeavesAWholeFile(Cut cut) {
 
             bool reported = false;
             try {
-                WriteAppSelections(m.file, newSelections());
+                WriteOptions(m.file, newSelections());
             } catch (const sim::SimCrash&) {
                 reported = cut == Cut::Crash;
             } catch (const SettingsWriteError& error) {
@@ -93,7 +93,7 @@ void expectEveryCutLeavesAWholeFile(Cut cut) {
 
             // The next run saves over whatever the cut left behind.
             m.machine.files.clearFaults();
-            WriteAppSelections(m.file, newSelections());
+            WriteOptions(m.file, newSelections());
             EXPECT_EQ(m.machine.files.readFile(kSettingsPath), states.back());
             EXPECT_EQ(m.machine.files.filesIn(testing::kExeFolder), std::set<std::string>{"QZ.ini"});
         }

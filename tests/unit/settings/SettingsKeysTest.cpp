@@ -57,6 +57,27 @@ TEST(SettingsKeys, EveryEntryIsConsistent) {
     }
 }
 
+// A new Options takes its values from the table alone: these are the choices of a first start.
+TEST(SettingsKeys, ANewOptionsHoldsTheFirstStartChoices) {
+    const Options options;
+    EXPECT_TRUE(options.muteAudio);
+    EXPECT_TRUE(options.ignoreCloakedWindows);
+    EXPECT_TRUE(options.hideParentWindows);
+    EXPECT_TRUE(options.keepZOrder);
+    EXPECT_TRUE(options.useDefaultHotkeys);
+    EXPECT_FALSE(options.requirePassword);
+    EXPECT_FALSE(options.startWithWindows || options.startSilent || options.alwaysHideTrayIcon);
+    EXPECT_EQ(options.hideHotkeyText, "CTRL+SPACE");
+    EXPECT_EQ(options.unhideHotkeyText, "CTRL+BACKSPACE");
+    EXPECT_EQ(options.action, 0);
+    EXPECT_EQ(options.panicButtonTransparency, 1);
+    EXPECT_EQ(options.language, 1033);
+    EXPECT_EQ(options.iconIndex, 3);
+    EXPECT_EQ(options.panicHeight, 80);
+    EXPECT_EQ(options.panicWidth, 369);
+    EXPECT_EQ(options.panicButtonLabel, kDefaultPanicLabel);
+}
+
 TEST(SettingsKeys, LoadOrdersNameKeysThatAreRead) {
     EXPECT_EQ(mainWindowLoadOrder().size(), 29u);
     EXPECT_EQ(mainWindowLoadOrder()[0], "Transparancy");

@@ -11,15 +11,15 @@ using testing::SettingsMachine;
 
 constexpr platform::ScreenPoint kDesktopOrigin{-1920, -200};  // a monitor left of and above the primary one
 
-AppSelections loadAll(SettingsFile& file, AppSelections selections = {}) {
+Options loadAll(SettingsFile& file, Options selections = {}) {
     loadMainWindowSelections(file, selections);
     loadPanicWindowSelections(file, selections, kDesktopOrigin);
     return selections;
 }
 
 // Every value other than its default.
-AppSelections everythingChanged() {
-    AppSelections s;
+Options everythingChanged() {
+    Options s;
     s.startWithWindows = s.emptyRecycleBin = s.clearTemporaryFiles = s.clearRecentDocuments = s.clearInternetHistory =
         s.requirePassword = true;
     s.muteAudio = false;
@@ -51,8 +51,8 @@ AppSelections everythingChanged() {
 
 TEST(SettingsLoad, FirstStartWithoutAFileShowsTheTableDefaults) {
     SettingsMachine m;
-    AppSelections loaded = loadAll(m.file, everythingChanged());
-    AppSelections expected;  // the design defaults are the table's defaults ...
+    Options loaded = loadAll(m.file, everythingChanged());
+    Options expected;  // the design defaults are the table's defaults ...
     expected.panicLeft = kDesktopOrigin.x;  // ... but the panic window starts at the desktop's corner
     expected.panicTop = kDesktopOrigin.y;
     EXPECT_EQ(loaded, expected);
@@ -61,8 +61,8 @@ TEST(SettingsLoad, FirstStartWithoutAFileShowsTheTableDefaults) {
 
 TEST(SettingsLoad, EverySavedValueLoadsBackEvenUnderAHandWrittenHeaderInCapitals) {
     SettingsMachine m;
-    const AppSelections saved = everythingChanged();
-    WriteAppSelections(m.file, saved);
+    const Options saved = everythingChanged();
+    WriteOptions(m.file, saved);
     writeTrayIconSelection(m.file, saved.iconFile, saved.iconIndex);
     std::string text = m.text();
     ASSERT_EQ(text.rfind("[StartUp]\r\n", 0), 0u);
@@ -73,7 +73,7 @@ TEST(SettingsLoad, EverySavedValueLoadsBackEvenUnderAHandWrittenHeaderInCapitals
 struct LoadCase {
     const char* what;
     const char* lines;  // of section "StartUp"
-    std::function<bool(const AppSelections&)> holds;
+    std::function<bool(const Options&)> holds;
 };
 
 TEST(SettingsLoad, ValuesAreReadClampedAndDefaultedKeyByKey) {
@@ -110,17 +110,17 @@ TEST(SettingsLoad, ValuesAreReadClampedAndDefaultedKeyByKey) {
 
 TEST(SettingsLoad, TheReloadAfterALanguageSwitchHidesPanicButtonAndTrayIconByDefault) {
     SettingsMachine m;
-    AppSelections reloaded;
-    ReadAppSelections(m.file, reloaded);
+    Options reloaded;
+    ReadOptions(m.file, reloaded);
     EXPECT_TRUE(reloaded.alwaysHidePanicButton);
     EXPECT_TRUE(reloaded.alwaysHideTrayIcon);
-    AppSelections created;
+    Options created;
     loadMainWindowSelections(m.file, created);
     EXPECT_FALSE(created.alwaysHidePanicButton);
     EXPECT_FALSE(created.alwaysHideTrayIcon);
 
     m.putText("[StartUp]\r\nHidePanic=0\r\nTray=0\r\n");
-    ReadAppSelections(m.file, reloaded);
+    ReadOptions(m.file, reloaded);
     EXPECT_FALSE(reloaded.alwaysHidePanicButton);
     EXPECT_FALSE(reloaded.alwaysHideTrayIcon);
 }
@@ -128,9 +128,9 @@ TEST(SettingsLoad, TheReloadAfterALanguageSwitchHidesPanicButtonAndTrayIconByDef
 TEST(SettingsLoad, TheReloadLeavesSliderThemeAndPanicWindowAlone) {
     SettingsMachine m;
     m.putText("[StartUp]\r\nTransparancy=2\r\nTheme=3\r\nPanicLeft=5\r\nbtnPanic=x\r\nAction=2\r\n");
-    AppSelections selections = everythingChanged();
-    const AppSelections before = selections;
-    ReadAppSelections(m.file, selections);
+    Options selections = everythingChanged();
+    const Options before = selections;
+    ReadOptions(m.file, selections);
     EXPECT_EQ(selections.panicButtonTransparency, before.panicButtonTransparency);
     EXPECT_EQ(selections.themeIndex, before.themeIndex);
     EXPECT_EQ(selections.panicLeft, before.panicLeft);
@@ -142,7 +142,7 @@ struct Recorder : SettingsLoadListener {
     std::vector<std::string> keys;
     std::vector<std::string> changed;
     std::vector<std::string> decoyWhenUseDecoyLoaded;
-    const AppSelections* selections = nullptr;
+    const Options* selections = nullptr;
     void settingLoaded(const SettingsKey& key, bool didChange) override {
         keys.emplace_back(key.key);
         if (didChange) changed.emplace_back(key.key);
@@ -153,7 +153,7 @@ struct Recorder : SettingsLoadListener {
 TEST(SettingsLoad, KeysArriveOneByOneInTheWindowsOrderTellingWhatChanged) {
     SettingsMachine m;
     m.putText("[StartUp]\r\nUseDecoy=0\r\nDecoy=C:\\decoy.txt\r\nAction=2\r\nHidePanic=1\r\n");
-    AppSelections selections;
+    Options selections;
     Recorder recorder;
     recorder.selections = &selections;
     loadMainWindowSelections(m.file, selections, &recorder);

@@ -21,9 +21,9 @@ std::vector<std::string> fullSaveKeys() {
 
 TEST(SettingsSave, AFullSaveOnAFreshInstallCreatesTheSectionWithThe33Keys) {
     SettingsMachine m;
-    AppSelections selections;
+    Options selections;
     selections.panicLeft = -1920;
-    FullSaveResult result = WriteAppSelections(m.file, selections);
+    FullSaveResult result = WriteOptions(m.file, selections);
     EXPECT_FALSE(result.exclusionFileSaved);
     EXPECT_EQ(
         m.text(),
@@ -38,9 +38,9 @@ TEST(SettingsSave, AFullSaveOnAFreshInstallCreatesTheSectionWithThe33Keys) {
 
 TEST(SettingsSave, TheStartSilentMenuMarkIsSavedFromTheCheckBox) {
     SettingsMachine m;
-    AppSelections selections;
+    Options selections;
     selections.startSilent = true;
-    WriteAppSelections(m.file, selections);
+    WriteOptions(m.file, selections);
     EXPECT_NE(m.text().find("DisSplScreen=1\r\n"), std::string::npos);
     EXPECT_NE(m.text().find("Silent=1\r\n"), std::string::npos);
 }
@@ -48,7 +48,7 @@ TEST(SettingsSave, TheStartSilentMenuMarkIsSavedFromTheCheckBox) {
 TEST(SettingsSave, AFullSaveAfterAMainWindowCloseAppendsTheTwoMissingKeysAtTheSectionsEnd) {
     SettingsMachine m;
     m.putText("; Umbrix\r\n[StartUp]\r\n\r\n[Other]\r\nX=1\r\n");
-    AppSelections selections;
+    Options selections;
     selections.action = 2;
     writeMainWindowSelections(m.file, selections);
     std::vector<std::string> expected = fullSaveKeys();
@@ -57,7 +57,7 @@ TEST(SettingsSave, AFullSaveAfterAMainWindowCloseAppendsTheTwoMissingKeysAtTheSe
     EXPECT_EQ(expected.size(), 31u);
 
     selections.startWithWindows = true;
-    WriteAppSelections(m.file, selections);
+    WriteOptions(m.file, selections);
     expected.push_back("AutoStart");
     expected.push_back("DisSplScreen");
     EXPECT_EQ(keysInOrder(m.text()), expected);
@@ -71,8 +71,8 @@ TEST(SettingsSave, OnlyTheTrayIconChangeWritesTheIconKeys) {
     SettingsMachine m;
     writeTrayIconSelection(m.file, "%SystemRoot%\\SYSTEM32\\shell32.dll", 3);
     EXPECT_EQ(m.text(), "[StartUp]\r\nIconFile=%SystemRoot%\\SYSTEM32\\shell32.dll\r\nIconIndex=3\r\n");
-    AppSelections selections;  // holds no icon
-    WriteAppSelections(m.file, selections);
+    Options selections;  // holds no icon
+    WriteOptions(m.file, selections);
     writeMainWindowSelections(m.file, selections);
     EXPECT_EQ(m.file.readString("StartUp", "IconFile", ""), "%SystemRoot%\\SYSTEM32\\shell32.dll");
     EXPECT_EQ(keysInOrder(m.text()).size(), 35u);
@@ -80,17 +80,17 @@ TEST(SettingsSave, OnlyTheTrayIconChangeWritesTheIconKeys) {
 
 TEST(SettingsSave, TheExclusionFileComesLastUnderAGuardOfItsOwn) {
     SettingsMachine m;
-    AppSelections selections;
+    Options selections;
     selections.themeIndex = 4;
     bool themeWasOnDisk = false;
-    FullSaveResult saved = WriteAppSelections(m.file, selections,
-                                              [&] { themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4; });
+    FullSaveResult saved =
+        WriteOptions(m.file, selections, [&] { themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4; });
     EXPECT_TRUE(themeWasOnDisk);
     EXPECT_TRUE(saved.exclusionFileSaved);
 
     selections.themeIndex = 5;
     FullSaveResult failed;
-    EXPECT_NO_THROW(failed = WriteAppSelections(m.file, selections, [] { throw std::runtime_error("disk full"); }));
+    EXPECT_NO_THROW(failed = WriteOptions(m.file, selections, [] { throw std::runtime_error("disk full"); }));
     EXPECT_FALSE(failed.exclusionFileSaved);
     EXPECT_EQ(failed.exclusionFileError, "disk full");
     EXPECT_EQ(m.file.readInteger("StartUp", "Theme", 0), 5) << "the settings stay written";
@@ -100,7 +100,7 @@ TEST(SettingsSave, AReadOnlyFolderWritesNothingAndReportsTheError) {
     SettingsMachine m;
     m.machine.files.setReadOnly(testing::kExeFolder);
     bool exclusionFileWritten = false;
-    EXPECT_THROW(WriteAppSelections(m.file, AppSelections{}, [&] { exclusionFileWritten = true; }), SettingsWriteError);
+    EXPECT_THROW(WriteOptions(m.file, Options{}, [&] { exclusionFileWritten = true; }), SettingsWriteError);
     EXPECT_FALSE(m.exists());
     EXPECT_FALSE(exclusionFileWritten);
     EXPECT_EQ(m.machine.files.mutations(), 1) << "the save stops at the first key";

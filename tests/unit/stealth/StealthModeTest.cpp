@@ -45,7 +45,7 @@ protected:
     // Manager" checked, the preparation writes the Task Manager policy.
     void watchThePreparation() {
         machine.registry.administrator = true;
-        program().engine().state().options.disableTaskManager = true;
+        program().options().disableTaskManager = true;
     }
     bool prepared() {
         return machine.registry

@@ -17,7 +17,8 @@ namespace umbrix::engine::testing {
 struct SimDesktop {
     sim::SimMachine machine;
     RecordingCollaborators links;
-    WindowEngine engine{machine.platform(), links.links()};
+    settings::Options options;
+    WindowEngine engine{machine.platform(), links.links(), options};
 };
 
 // Thrown by a scripted fault: an unexpected failure at one chosen step of an operation.
@@ -33,6 +34,7 @@ protected:
     SimDesktop desktop;
     sim::SimMachine& machine = desktop.machine;
     RecordingCollaborators& links = desktop.links;
+    settings::Options& options = desktop.options;
     WindowEngine& engine = desktop.engine;
     EngineState& state = engine.state();
     // The program's own process and its panic button window, hidden, its handle recorded.

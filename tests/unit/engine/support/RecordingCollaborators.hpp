@@ -102,6 +102,8 @@ public:
         announcedHides.push_back(handleTexts);
         if (whileAnnouncing) whileAnnouncing(hidden, handleTexts);
     }
+    void record(const HiddenWindowList& hidden) override { recordedLists.push_back(hidden.size()); }
+    std::vector<std::size_t> recordedLists;  // the size of the list at each record
 
 private:
     void note(const std::string& call) {

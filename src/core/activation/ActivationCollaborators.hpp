@@ -2,7 +2,7 @@
 // What the activation dispatchers ask of parts of the program that are not theirs: the
 // controller's idle-time record of the last active window, and (offered the other way) the
 // panic button's way in.
-namespace umbrix::hotkeys {
+namespace umbrix::activation {
 
 // The controller's idle handler, which records the window the user last worked in. While an
 // activation runs it is detached, so that windows coming to the front meanwhile (the unlock
@@ -21,4 +21,4 @@ public:
     virtual void activateFromPanicButton() = 0;
 };
 
-}  // namespace umbrix::hotkeys
+}  // namespace umbrix::activation

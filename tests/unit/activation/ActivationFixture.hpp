@@ -15,13 +15,15 @@
 #include "password/PromptUser.hpp"
 #include "common/BesideExecutable.hpp"
 #include "engine/HiddenWindowRecovery.hpp"
-#include "hotkeys/ActivationSequence.hpp"
+#include "activation/ActivationSequence.hpp"
 #include "hotkeys/KeyCombination.hpp"
 #include "password/PasswordStore.hpp"
 #include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
 
-namespace umbrix::hotkeys::testing {
+namespace umbrix::activation::testing {
+
+using namespace umbrix::hotkeys;  // the keys the tests press
 
 using platform::WindowId;
 
@@ -51,7 +53,7 @@ protected:
         ASSERT_TRUE(program().dispatchersConnected());
     }
     app::ProgramRoot& program() { return *application->program(); }
-    settings::AppSelections& selections() { return program().selections(); }
+    settings::Options& options() { return program().options(); }
     engine::WindowEngine& engine() { return program().engine(); }
     ActivationSequence& activation() { return *program().activation(); }
 
@@ -75,7 +77,7 @@ protected:
     void setPassword(const std::string& text) {
         ASSERT_EQ(store.WritePassword(text, "").result, password::PasswordSaveResult::Saved);
         program().password().replace(store.ReadPassword());
-        selections().requirePassword = true;
+        options().requirePassword = true;
     }
     // The user's answer to the next unlock prompt.
     void userTypes(const std::string& text) { password::testing::userTypesIntoPrompt(machine.dialogs, text); }
@@ -120,4 +122,4 @@ private:
     int errorsSeen_ = 0;
 };
 
-}  // namespace umbrix::hotkeys::testing
+}  // namespace umbrix::activation::testing

@@ -4,7 +4,7 @@
 
 #include "ActivationFixture.hpp"
 
-namespace umbrix::hotkeys::testing {
+namespace umbrix::activation::testing {
 namespace {
 
 using platform::ShowState;
@@ -37,11 +37,11 @@ protected:
     }
     // "Disable CTRL+ALT+DEL" checked, in the main window's copy the engine reads as well.
     void restrictCtrlAltDel() {
-        selections().disableCtrlAltDel = true;
-        engine().state().options.disableCtrlAltDel = true;
+        options().disableCtrlAltDel = true;
+        options().disableCtrlAltDel = true;
     }
     void hideAllByDefaultKey() {
-        selections().action = kHideAllAction;
+        options().action = kHideAllAction;
         pressDefaultHide();
         ASSERT_EQ(hiddenTitles().size(), 4u);
     }
@@ -71,7 +71,7 @@ class HideSequenceTest : public ActivationTest, public ::testing::WithParamInter
 // stays where it was.
 TEST_P(HideSequenceTest, TheHideKeyRunsTheConfiguredActionThenTheExtras) {
     const HideCase& c = GetParam();
-    selections().action = c.action;
+    options().action = c.action;
     pressDefaultHide();
     machine.windows.deliverPostedMessages();
 
@@ -128,7 +128,7 @@ TEST_F(ActivationTest, AnActiveApplicationActionWithNothingInFrontTakesNothing) 
     for (std::int32_t action : {kHideActiveAction, kCloseActiveAction}) {
         for (WindowId front : {desktop, untitled, invisible}) {
             SCOPED_TRACE("action " + std::to_string(action) + ", window in front " + std::to_string(front.value));
-            selections().action = action;
+            options().action = action;
             machine.windows.setForeground(front);
             pressDefaultHide();
             machine.windows.deliverPostedMessages();
@@ -148,12 +148,12 @@ TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
     EXPECT_TRUE(activation().IsWindowMinimized(browser));  // gone: never a window to bring forward
 
     // Nothing but minimized windows left: the focus step brings none of them forward.
-    engine().state().options.keepZOrder = false;  // only the focus step may set the foreground
+    options().keepZOrder = false;  // only the focus step may set the foreground
     std::vector<WindowId> broughtForward;
     machine.windows.beforeEachCall = [&](std::string_view call, WindowId window) {
         if (call == "setForegroundWindow") broughtForward.push_back(window);
     };
-    selections().action = kHideActiveAction;
+    options().action = kHideActiveAction;
     pressDefaultHide();
     machine.windows.beforeEachCall = nullptr;
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Mail", "Draft"}));
@@ -161,8 +161,8 @@ TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
 }
 
 TEST_F(ActivationTest, TheDecoysWindowStaysInFrontThroughTheNextHide) {
-    selections().useDecoy = true;
-    selections().decoyProgram = kDecoyPath;
+    options().useDecoy = true;
+    options().decoyProgram = kDecoyPath;
     hideAllByDefaultKey();
     EXPECT_GT(program().decoy().DecoyAppHandle(), 32u);
     ASSERT_TRUE(program().decoy().DecoyWindow());
@@ -210,7 +210,7 @@ TEST_F(ActivationTest, UnhideWithoutPasswordRestoresAndLiftsMuteAndLockdown) {
 // With those options off, bringing windows back leaves a mute or a restriction of the user's
 // own as it was.
 TEST_F(ActivationTest, ARestoreLiftsTheMuteAndTheRestrictionOnlyWhenTheirOptionsAreSet) {
-    selections().muteAudio = engine().state().options.muteAudio = false;
+    options().muteAudio = false;
     machine.audio.endpointMuted = true;
     ASSERT_TRUE(machine.registry.writeValue(platform::RegistryRoot::CurrentUser, kSystemPolicies, "DisableTaskMgr",
                                             platform::RegistryValue::ofDWord(1)));
@@ -279,7 +279,7 @@ TEST_F(ActivationTest, UnhideWithNothingHiddenShowsNoPromptButRunsTheExtrasUnmut
 
 TEST_F(ActivationTest, TheDoNothingActionHidesNothingRunsNoExtrasYetUnhideStillRestores) {
     hideAllByDefaultKey();
-    selections().action = kDoNothingAction;
+    options().action = kDoNothingAction;
     const int runs = extrasRuns();
     pressDefaultHide();
     activation().activateFromPanicButton();
@@ -289,6 +289,23 @@ TEST_F(ActivationTest, TheDoNothingActionHidesNothingRunsNoExtrasYetUnhideStillR
     EXPECT_TRUE(hiddenTitles().empty());
     EXPECT_TRUE(isVisible(mail));
     EXPECT_EQ(extrasRuns(), runs);
+}
+
+// Whatever starts an activation, the record of the hidden windows is written again when it
+// ends: the panic button's click too, through either dispatcher, even when it hid nothing new.
+TEST_F(ActivationTest, ThePanicButtonsClickBringsTheHiddenWindowRecordUpToDate) {
+    const WindowId desktop =
+        machine.windows.open({"Program Manager", machine.processes.start("C:\\Windows\\explorer.exe")});
+    hideAllByDefaultKey();
+    for (std::int32_t action : {kDoNothingAction, kHideAllAction, kHideActiveAction}) {
+        SCOPED_TRACE("action " + std::to_string(action));
+        options().action = action;
+        program().lastActiveWindow().LastActiveHandle = desktop;  // nothing to take in front
+        ASSERT_TRUE(machine.files.deleteFile(hiddenRecordPath()));  // a record gone stale
+        activation().activateFromPanicButton();
+        EXPECT_EQ(hiddenTitles().size(), 4u);
+        EXPECT_TRUE(machine.files.fileExists(hiddenRecordPath()));
+    }
 }
 
 TEST_F(CustomKeysTest, CustomModeIgnoresTheDefaultKeysAndDefaultModeTheCustomHide) {
@@ -304,7 +321,7 @@ TEST_F(CustomKeysTest, CustomModeIgnoresTheDefaultKeysAndDefaultModeTheCustomHid
 
     // Back in default mode, a custom hide component still live does nothing; its unhide
     // counterpart still gives the windows back.
-    selections().useDefaultHotkeys = true;
+    options().useDefaultHotkeys = true;
     pressCustomHide();
     EXPECT_TRUE(hiddenTitles().empty());
     pressDefaultHide();
@@ -319,13 +336,13 @@ TEST_F(CustomKeysTest, ThePanicButtonActsInBothModesOnTheWindowTheUserWorkedIn) 
     machine.windows.setForeground(panicButton);
     program().lastActiveWindow().LastActiveHandle = browser;
 
-    selections().action = kHideActiveAction;
+    options().action = kHideActiveAction;
     activation().activateFromPanicButton();
     EXPECT_EQ(hiddenTitles(), std::vector<std::string>{"Browser"});
     EXPECT_TRUE(isVisible(panicButton));
 
     pressCustomUnhide();
-    selections().action = kHideAllAction;  // through the default dispatcher, custom mode or not
+    options().action = kHideAllAction;  // through the default dispatcher, custom mode or not
     activation().activateFromPanicButton();
     EXPECT_EQ(sortedHidden(), everyTitle());
     EXPECT_TRUE(isVisible(panicButton));
@@ -341,8 +358,8 @@ protected:
 };
 
 TEST_P(BothModesTest, TheExitStealthKeyBringsTheIconBackWithoutExtras) {
-    selections().alwaysHideTrayIcon = true;
-    engine().state().options.alwaysHideTrayIcon = true;
+    options().alwaysHideTrayIcon = true;
+    options().alwaysHideTrayIcon = true;
     pressHide();
     ASSERT_FALSE(program().trayIcon().active());
     const int runs = extrasRuns();
@@ -355,8 +372,8 @@ TEST_P(BothModesTest, TheExitStealthKeyBringsTheIconBackWithoutExtras) {
 
 // Each hide opens the decoy anew once its action is done, before the extras run.
 TEST_P(BothModesTest, EveryHideStartsTheDecoyAfterTheActionAndBeforeTheExtras) {
-    selections().useDecoy = true;
-    selections().decoyProgram = kDecoyPath;
+    options().useDecoy = true;
+    options().decoyProgram = kDecoyPath;
     for (int hide = 1; hide <= 2; ++hide) {
         SCOPED_TRACE(hide);
         const std::size_t before = machine.journal.entries().size();
@@ -455,7 +472,7 @@ TEST_F(ActivationTest, AnErrorDuringAHideGivesBackWhatItTookAndWhatNoPasswordGua
         if (c.password) setPassword("Secret");
         hideAllByDefaultKey();
         const WindowId chat = machine.windows.open({"Chat", machine.processes.start("C:\\Apps\\chat.exe")});
-        selections().action = kHideActiveAction;
+        options().action = kHideActiveAction;
         // The inventory's refresh after the action fails, once: Chat is hidden by then.
         bool failed = false;
         machine.windows.beforeEachCall = [&](std::string_view call, WindowId) {
@@ -480,4 +497,4 @@ TEST_F(ActivationTest, AnErrorDuringAHideGivesBackWhatItTookAndWhatNoPasswordGua
 }
 
 }  // namespace
-}  // namespace umbrix::hotkeys::testing
+}  // namespace umbrix::activation::testing

@@ -16,15 +16,15 @@
 #include "engine/WindowEngine.hpp"
 #include "extras/ActivationExtras.hpp"
 #include "extras/Decoy.hpp"
-#include "hotkeys/ActivationCollaborators.hpp"
+#include "activation/ActivationCollaborators.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
 #include "hotkeys/DefaultHotkeys.hpp"
 #include "password/UnhidePassword.hpp"
 #include "password/UnlockPromptSlot.hpp"
 #include "platform/WindowPort.hpp"
-#include "settings/AppSelections.hpp"
+#include "settings/Options.hpp"
 
-namespace umbrix::hotkeys {
+namespace umbrix::activation {
 
 // The configured action ("Action"): 0..3 act on windows; 4, and any other value, do not.
 inline constexpr std::int32_t kHideAllAction = 0;
@@ -35,31 +35,34 @@ inline constexpr std::int32_t kDoNothingAction = 4;
 
 struct ActivationLinks {
     // The main window's live settings, read at the moment of each step.
-    const settings::AppSelections& selections;
+    const settings::Options& selections;
     platform::WindowPort& windows;  // the focus step
     engine::WindowEngine& engine;
     extras::ActivationExtras& extras;
     extras::Decoy& decoy;
     password::UnlockPromptSlot& unlockPrompt;
     const password::UnhidePassword& password;  // whether it guards the hidden windows
-    const DefaultHotkeys& defaultHotkeys;  // the hide and unhide atoms
-    engine::TrayIcon& trayIcon;  // the exit-stealth hotkey brings the icon back
+    const hotkeys::DefaultHotkeys& defaultHotkeys;  // the hide and unhide atoms
+    engine::TrayIcon& trayIcon;
+    // The on-disk record of the hidden windows ("Hidden.dat"), brought up to date after every
+    // dispatch, whatever started it and however it ended.
+    engine::HideJournal& journal;  // the exit-stealth hotkey brings the icon back
     IdleTracking& idleTracking;
     // An error that ends a hide or unhide sequence is absorbed by the dispatcher, which then
     // carries on; it is handed here (the program's error handler) so it is never lost unseen.
     std::function<void(std::exception_ptr)> absorbedError;
 };
 
-class ActivationSequence final : public DefaultHotkeyDispatcher,
-                                 public HotkeyComponentDispatcher,
+class ActivationSequence final : public hotkeys::DefaultHotkeyDispatcher,
+                                 public hotkeys::HotkeyComponentDispatcher,
                                  public PanicButtonActivation {
 public:
     explicit ActivationSequence(ActivationLinks links);
     ActivationSequence(const ActivationSequence&) = delete;
     ActivationSequence& operator=(const ActivationSequence&) = delete;
 
-    void dispatchDefaultHotkey(ActivationSender sender, std::int32_t messageSent) override;
-    void dispatchComponentHotkey(ActivationSender sender) override;
+    void dispatchDefaultHotkey(hotkeys::ActivationSender sender, std::int32_t messageSent) override;
+    void dispatchComponentHotkey(hotkeys::ActivationSender sender) override;
 
     // The panic button's click: the active-window actions (1, 3) go to dispatchComponentHotkey, every other
     // action to the default dispatcher as the hide hotkey, whether or not its atom exists.
@@ -79,7 +82,12 @@ private:
     };
     class IdleSuspension;
 
-    void defaultDispatch(ActivationSender sender, Request request);
+    template <class Dispatch>
+    void recordingAfter(Dispatch&& dispatch);
+    void recordHiddenWindows();
+    void defaultHotkeyDispatch(hotkeys::ActivationSender sender, std::int32_t messageSent);
+    void componentDispatch(hotkeys::ActivationSender sender);
+    void defaultDispatch(hotkeys::ActivationSender sender, Request request);
     // The hide sequence of the configured action; `activeSender` goes to the active-window
     // actions.
     void hideSequence(engine::ActionSender activeSender, std::int32_t action);
@@ -98,4 +106,4 @@ private:
     int idleSuspensions_ = 0;  // nested dispatches share one suspension
 };
 
-}  // namespace umbrix::hotkeys
+}  // namespace umbrix::activation

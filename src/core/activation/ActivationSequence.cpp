@@ -1,11 +1,11 @@
-#include "hotkeys/ActivationSequence.hpp"
+#include "activation/ActivationSequence.hpp"
 
 #include <stdexcept>
 
 #include "engine/HandleText.hpp"
 #include "extras/EngineJoins.hpp"
 
-namespace umbrix::hotkeys {
+namespace umbrix::activation {
 
 using engine::ActionSender;
 using password::UnlockAnswer;
@@ -13,26 +13,15 @@ using platform::WindowId;
 
 namespace {
 
-ActionSender engineSenderOf(ActivationSender sender) {
+ActionSender engineSenderOf(hotkeys::ActivationSender sender) {
     switch (sender) {
-        case ActivationSender::None: return ActionSender::None;
-        case ActivationSender::PanicWindow: return ActionSender::PanicWindow;
-        case ActivationSender::CustomHide: return ActionSender::HideHotkey;
-        case ActivationSender::CustomUnhide: return ActionSender::UnhideHotkey;
-        case ActivationSender::ExitStealth: return ActionSender::StealthHotkey;
+        case hotkeys::ActivationSender::None: return ActionSender::None;
+        case hotkeys::ActivationSender::PanicWindow: return ActionSender::PanicWindow;
+        case hotkeys::ActivationSender::CustomHide: return ActionSender::HideHotkey;
+        case hotkeys::ActivationSender::CustomUnhide: return ActionSender::UnhideHotkey;
+        case hotkeys::ActivationSender::ExitStealth: return ActionSender::StealthHotkey;
     }
     return ActionSender::None;
-}
-
-extras::ExtrasOptions extrasOptionsOf(const settings::AppSelections& selections) {
-    return extras::ExtrasOptions{
-        .muteAudio = selections.muteAudio,
-        .disableCtrlAltDel = selections.disableCtrlAltDel,
-        .emptyRecycleBin = selections.emptyRecycleBin,
-        .clearTemporaryFiles = selections.clearTemporaryFiles,
-        .clearInternetHistory = selections.clearInternetHistory,
-        .clearRecentDocuments = selections.clearRecentDocuments,
-    };
 }
 
 bool actsOnWindows(std::int32_t action) { return action >= kHideAllAction && action <= kCloseActiveAction; }
@@ -60,8 +49,48 @@ ActivationSequence::ActivationSequence(ActivationLinks links) : links_(std::move
     if (!links_.absorbedError) throw std::invalid_argument("the activation needs the program's error handler");
 }
 
-void ActivationSequence::dispatchDefaultHotkey(ActivationSender sender, std::int32_t messageSent) {
-    if (!links_.selections.useDefaultHotkeys && sender != ActivationSender::PanicWindow) return;
+void ActivationSequence::dispatchDefaultHotkey(hotkeys::ActivationSender sender, std::int32_t messageSent) {
+    recordingAfter([&] { defaultHotkeyDispatch(sender, messageSent); });
+}
+
+void ActivationSequence::dispatchComponentHotkey(hotkeys::ActivationSender sender) {
+    recordingAfter([&] { componentDispatch(sender); });
+}
+
+void ActivationSequence::activateFromPanicButton() {
+    recordingAfter([&] {
+        const std::int32_t action = links_.selections.action;
+        if (action == kHideActiveAction || action == kCloseActiveAction) {
+            componentDispatch(hotkeys::ActivationSender::PanicWindow);
+        } else {
+            defaultDispatch(hotkeys::ActivationSender::PanicWindow, Request::Hide);
+        }
+    });
+}
+
+template <class Dispatch>
+void ActivationSequence::recordingAfter(Dispatch&& dispatch) {
+    // Recorded when the dispatch returns and when an error leaves it. What is not an error (the
+    // program's death) leaves at once, as a crash does, with nothing written after.
+    try {
+        dispatch();
+    } catch (const std::exception&) {
+        recordHiddenWindows();
+        throw;
+    }
+    recordHiddenWindows();
+}
+
+void ActivationSequence::recordHiddenWindows() {
+    try {
+        links_.journal.record(links_.engine.state().hiddenWindows);
+    } catch (const std::exception&) {
+        links_.absorbedError(std::current_exception());
+    }
+}
+
+void ActivationSequence::defaultHotkeyDispatch(hotkeys::ActivationSender sender, std::int32_t messageSent) {
+    if (!links_.selections.useDefaultHotkeys && sender != hotkeys::ActivationSender::PanicWindow) return;
     // The custom and exit-stealth hotkeys pass here too, on their way to their components.
     if (links_.defaultHotkeys.isHideAtom(messageSent)) {
         defaultDispatch(sender, Request::Hide);
@@ -70,16 +99,7 @@ void ActivationSequence::dispatchDefaultHotkey(ActivationSender sender, std::int
     }
 }
 
-void ActivationSequence::activateFromPanicButton() {
-    const std::int32_t action = links_.selections.action;
-    if (action == kHideActiveAction || action == kCloseActiveAction) {
-        dispatchComponentHotkey(ActivationSender::PanicWindow);
-    } else {
-        defaultDispatch(ActivationSender::PanicWindow, Request::Hide);
-    }
-}
-
-void ActivationSequence::defaultDispatch(ActivationSender sender, Request request) {
+void ActivationSequence::defaultDispatch(hotkeys::ActivationSender sender, Request request) {
     {
         IdleSuspension suspended(*this);
         if (request == Request::Hide) {
@@ -95,19 +115,19 @@ void ActivationSequence::defaultDispatch(ActivationSender sender, Request reques
     runExtras(request);
 }
 
-void ActivationSequence::dispatchComponentHotkey(ActivationSender sender) {
+void ActivationSequence::componentDispatch(hotkeys::ActivationSender sender) {
     Request request = Request::Hide;
     {
         IdleSuspension suspended(*this);
-        if (sender == ActivationSender::ExitStealth) {
+        if (sender == hotkeys::ActivationSender::ExitStealth) {
             links_.trayIcon.showTrayIcon();
             return;
         }
-        if (sender == ActivationSender::CustomHide && links_.selections.useDefaultHotkeys) return;
+        if (sender == hotkeys::ActivationSender::CustomHide && links_.selections.useDefaultHotkeys) return;
 
-        if (sender == ActivationSender::CustomHide || sender == ActivationSender::PanicWindow) {
+        if (sender == hotkeys::ActivationSender::CustomHide || sender == hotkeys::ActivationSender::PanicWindow) {
             guardedHide([&] { hideSequence(engineSenderOf(sender), links_.selections.action); });
-        } else if (sender == ActivationSender::CustomUnhide) {
+        } else if (sender == hotkeys::ActivationSender::CustomUnhide) {
             // Works in both modes: a live unhide key always gives the windows back.
             request = Request::Unhide;
             if (guardedUnhide() != UnhideEnd::Finished) return;
@@ -205,12 +225,9 @@ void ActivationSequence::launchDecoy() {
 
 void ActivationSequence::runExtras(Request request) {
     if (links_.selections.action == kDoNothingAction) return;
-    extras::ExtrasOptions options = extrasOptionsOf(links_.selections);
-    if (request == Request::Unhide && links_.engine.state().hiddenWindows.empty()) {
-        options.muteAudio = false;
-        options.disableCtrlAltDel = false;
-    }
-    links_.extras.runExtras(options);
+    const bool nothingHidden = request == Request::Unhide && links_.engine.state().hiddenWindows.empty();
+    links_.extras.runExtras(links_.selections,
+                            nothingHidden ? extras::ExtrasScope::CleanupOnly : extras::ExtrasScope::Everything);
 }
 
-}  // namespace umbrix::hotkeys
+}  // namespace umbrix::activation
