@@ -18,7 +18,6 @@ public:
         : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store) {}
     ~SetPasswordDialog() override;
 
-    platform::ModalKind modalKind() const override { return platform::ModalKind::SetPassword; }
     std::string caption() const override { return "Set password"; }
 
     // Controls, top to bottom; the input focus starts in Password.

@@ -20,7 +20,6 @@ public:
         : dialogs_(dialogs), cursor_(cursor), password_(password), store_(store) {}
     ~UnlockPrompt() override;
 
-    platform::ModalKind modalKind() const override { return platform::ModalKind::UnlockPrompt; }
     std::string caption() const override { return "Password required"; }
     bool alwaysOnTop() const override { return true; }
 

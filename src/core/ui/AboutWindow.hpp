@@ -11,7 +11,6 @@ class AboutWindow final : public platform::ModalWindow {
 public:
     AboutWindow() = default;
 
-    platform::ModalKind modalKind() const override { return platform::ModalKind::About; }
     std::string caption() const override { return "About"; }
     bool ownedByController() const override { return true; }
 

@@ -1,6 +1,8 @@
 #pragma once
 // A window of the program shown modally: the model side of the modal loop. A view (or the sim's
 // user) calls the reactions; the dialog port hosts the loop and ends it once a close is allowed.
+// The port knows no window of the program: the Win32 composition registers a view for each
+// model type (views/ProgramViews.cpp), and the sim hosts any model as it is.
 #include <functional>
 #include <string>
 
@@ -9,16 +11,12 @@ namespace umbrix::platform {
 // The result a modal window closes with (IDOK, IDCANCEL); None while it is open.
 enum class ModalResult : int { None = 0, Ok = 1, Cancel = 2 };
 
-// Which view the dialog port builds for a modal window.
-enum class ModalKind { SetPassword, UnlockPrompt, About };
-
 class ModalWindow {
 public:
     ModalWindow(const ModalWindow&) = delete;
     ModalWindow& operator=(const ModalWindow&) = delete;
     virtual ~ModalWindow() = default;
 
-    virtual ModalKind modalKind() const = 0;
     virtual std::string caption() const = 0;
     // Kept above every other window, always-on-top ones included.
     virtual bool alwaysOnTop() const { return false; }

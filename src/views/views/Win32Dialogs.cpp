@@ -4,9 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "views/AboutView.hpp"
-#include "views/SetPasswordView.hpp"
-#include "views/UnlockPromptView.hpp"
+#include "views/ModalDialogView.hpp"
 #include "win32/Utf16.hpp"
 
 namespace umbrix::win32 {
@@ -14,7 +12,6 @@ namespace umbrix::win32 {
 using platform::MessageBoxButtons;
 using platform::MessageBoxIcon;
 using platform::MessageBoxResult;
-using platform::ModalKind;
 using platform::ModalResult;
 using platform::ModalWindow;
 
@@ -37,19 +34,6 @@ UINT styleOf(const platform::MessageBoxRequest& request) {
     }
     if (request.taskModal) style |= MB_TASKMODAL;
     return style;
-}
-
-std::unique_ptr<ModalDialogView> viewFor(ModalWindow& window, ModalDialogView::ErrorHandler onError) {
-    switch (window.modalKind()) {
-        case ModalKind::SetPassword:
-            return std::make_unique<SetPasswordView>(static_cast<password::SetPasswordDialog&>(window),
-                                                     std::move(onError));
-        case ModalKind::UnlockPrompt:
-            return std::make_unique<UnlockPromptView>(static_cast<password::UnlockPrompt&>(window), std::move(onError));
-        case ModalKind::About:
-            return std::make_unique<AboutView>(static_cast<ui::AboutWindow&>(window), std::move(onError));
-    }
-    throw std::logic_error("no view for this modal window");
 }
 
 // While a modal window is up, the program's other windows take no input (DialogBoxParamW
@@ -75,6 +59,12 @@ std::vector<HWND> disableOtherWindows(HWND owner) {
 
 }  // namespace
 
+std::unique_ptr<ModalDialogView> Win32Dialogs::viewFor(ModalWindow& window) const {
+    const auto view = views_.find(std::type_index(typeid(window)));
+    if (view == views_.end()) throw std::logic_error("no view is registered for this modal window");
+    return view->second(window, onError_);
+}
+
 HWND Win32Dialogs::handleOf(const ModalWindow& window) const {
     for (const auto& open : open_) {
         if (open.window == &window) return open.view->handle();
@@ -98,7 +88,7 @@ MessageBoxResult Win32Dialogs::messageBox(const platform::MessageBoxRequest& req
 
 ModalResult Win32Dialogs::showModal(ModalWindow& window) {
     if (window.isShowing()) return ModalResult::None;
-    std::unique_ptr<ModalDialogView> view = viewFor(window, onError_);
+    std::unique_ptr<ModalDialogView> view = viewFor(window);
     HWND owner = !open_.empty()                              ? open_.back().view->handle()
                  : window.ownedByController() && controller_ ? controller_()
                                                              : nullptr;

@@ -3,16 +3,32 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/DialogPort.hpp"
+#include "views/ModalDialogView.hpp"
 
 namespace umbrix::win32 {
 
-class ModalDialogView;
-
 class Win32Dialogs final : public platform::DialogPort {
 public:
+    using ErrorHandler = std::function<void(std::exception_ptr)>;
+
+    // The view that draws modal windows of type `Model`: the composition registers one per
+    // window (views/ProgramViews.cpp). The model's own type picks the view, which is built
+    // with the model as that type; a window of an unregistered type cannot be shown.
+    template <class Model, class View>
+    void registerView() {
+        views_[std::type_index(typeid(Model))] = [](platform::ModalWindow& window, ErrorHandler onError) {
+            // The key is the window's exact type, so the window is a Model.
+            return std::unique_ptr<ModalDialogView>(
+                std::make_unique<View>(static_cast<Model&>(window), std::move(onError)));
+        };
+    }
+
     platform::MessageBoxResult messageBox(const platform::MessageBoxRequest& request) override;
     platform::ModalResult showModal(platform::ModalWindow& window) override;
 
@@ -31,6 +47,10 @@ private:
         const platform::ModalWindow* window;
         ModalDialogView* view;
     };
+    std::unique_ptr<ModalDialogView> viewFor(platform::ModalWindow& window) const;
+
+    using ViewFactory = std::function<std::unique_ptr<ModalDialogView>(platform::ModalWindow&, ErrorHandler)>;
+    std::unordered_map<std::type_index, ViewFactory> views_;
     std::vector<Open> open_;  // innermost last
     std::function<void(std::exception_ptr)> onError_;
     std::function<HWND()> controller_;

@@ -5,6 +5,7 @@
 #include "win32/Win32Clock.hpp"
 #include "win32/Win32Crypto.hpp"
 #include "win32/Win32Cursor.hpp"
+#include "views/ProgramViews.hpp"
 #include "views/Win32Dialogs.hpp"
 #include "win32/Win32FileSystem.hpp"
 #include "win32/Win32Hotkeys.hpp"
@@ -26,7 +27,8 @@ namespace umbrix::win32 {
 
 class Win32Platform {
 public:
-    Win32Platform() = default;
+    // The dialog port knows the program's modal windows through the views registered here.
+    Win32Platform() { registerProgramViews(dialogs); }
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
