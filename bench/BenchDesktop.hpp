@@ -3,23 +3,23 @@
 // quiet stand-ins for the rest of the program.
 #include <memory>
 
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/WindowEngine.hpp"
 #include "sim/SimMachine.hpp"
 
 namespace umbrix::bench {
 
 // The rest of the program, doing nothing.
-class QuietCollaborators final : public engine::OwnWindows,
-                                 public engine::PanicButton,
-                                 public engine::TrayIcon,
-                                 public engine::Lockdown,
-                                 public engine::AudioMute,
-                                 public engine::ForegroundHistory,
-                                 public engine::EngineDialogs,
-                                 public engine::HideJournal {
+class QuietEngineLinks final : public engine::OwnWindows,
+                               public engine::PanicButton,
+                               public engine::TrayIcon,
+                               public engine::Lockdown,
+                               public engine::AudioMute,
+                               public engine::ForegroundHistory,
+                               public engine::EngineDialogs,
+                               public engine::HideJournal {
 public:
-    engine::EngineCollaborators links() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
+    engine::EngineLinks links() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
     std::string mainWindowCaption() override { return "UBX 7 for Office (Portable)"; }
     bool isMainWindowVisible() override { return false; }
     void closeMainWindow() override {}
@@ -53,7 +53,7 @@ struct BenchDesktop {
     explicit BenchDesktop(const DesktopShape& shape);
 
     sim::SimMachine machine;
-    QuietCollaborators links;
+    QuietEngineLinks links;
     settings::Options options;
     engine::WindowEngine engine{machine.platform(), links.links(), options};
     int listedWindows = 0;  // visible, titled, not cloaked, not excluded

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "engine/HandleText.hpp"
-#include "extras/EngineJoins.hpp"
 
 namespace umbrix::activation {
 
@@ -12,6 +11,14 @@ using password::UnlockAnswer;
 using platform::WindowId;
 
 namespace {
+
+// Records the decoy's current window (or none) where the inventory looks for it, so that the
+// next refresh, and the hide or close action built on it, leaves the decoy on screen. Asked
+// afresh each time: a window handle outlives nothing, and a stale one could name a window the
+// user opened later.
+void markDecoyWindow(extras::Decoy& decoy, engine::EngineState& state) {
+    state.decoyAppHandle = platform::WindowId{decoy.DecoyWindow().value_or(0)};
+}
 
 ActionSender engineSenderOf(hotkeys::ActivationSender sender) {
     switch (sender) {
@@ -59,7 +66,7 @@ void ActivationSequence::dispatchComponentHotkey(hotkeys::ActivationSender sende
 
 void ActivationSequence::activateFromPanicButton() {
     recordingAfter([&] {
-        const std::int32_t action = links_.selections.action;
+        const std::int32_t action = links_.options.action;
         if (action == kHideActiveAction || action == kCloseActiveAction) {
             componentDispatch(hotkeys::ActivationSender::PanicWindow);
         } else {
@@ -90,7 +97,7 @@ void ActivationSequence::recordHiddenWindows() {
 }
 
 void ActivationSequence::defaultHotkeyDispatch(hotkeys::ActivationSender sender, std::int32_t messageSent) {
-    if (!links_.selections.useDefaultHotkeys && sender != hotkeys::ActivationSender::PanicWindow) return;
+    if (!links_.options.useDefaultHotkeys && sender != hotkeys::ActivationSender::PanicWindow) return;
     // The custom and exit-stealth hotkeys pass here too, on their way to their components.
     if (links_.defaultHotkeys.isHideAtom(messageSent)) {
         defaultDispatch(sender, Request::Hide);
@@ -103,7 +110,7 @@ void ActivationSequence::defaultDispatch(hotkeys::ActivationSender sender, Reque
     {
         IdleSuspension suspended(*this);
         if (request == Request::Hide) {
-            const std::int32_t action = links_.selections.action;
+            const std::int32_t action = links_.options.action;
             // The active-window hide gets no sender here; only the close passes it on.
             const ActionSender activeSender =
                 action == kCloseActiveAction ? engineSenderOf(sender) : ActionSender::None;
@@ -123,10 +130,10 @@ void ActivationSequence::componentDispatch(hotkeys::ActivationSender sender) {
             links_.trayIcon.showTrayIcon();
             return;
         }
-        if (sender == hotkeys::ActivationSender::CustomHide && links_.selections.useDefaultHotkeys) return;
+        if (sender == hotkeys::ActivationSender::CustomHide && links_.options.useDefaultHotkeys) return;
 
         if (sender == hotkeys::ActivationSender::CustomHide || sender == hotkeys::ActivationSender::PanicWindow) {
-            guardedHide([&] { hideSequence(engineSenderOf(sender), links_.selections.action); });
+            guardedHide([&] { hideSequence(engineSenderOf(sender), links_.options.action); });
         } else if (sender == hotkeys::ActivationSender::CustomUnhide) {
             // Works in both modes: a live unhide key always gives the windows back.
             request = Request::Unhide;
@@ -142,7 +149,7 @@ void ActivationSequence::hideSequence(ActionSender activeSender, std::int32_t ac
     if (!actsOnWindows(action)) return;
     engine::WindowEngine& engine = links_.engine;
     engine::WindowActions& actions = engine.actions();
-    extras::markDecoyWindow(links_.decoy, engine.state());
+    markDecoyWindow(links_.decoy, engine.state());
     actions.CloseApplicationWindows();
     // The actions answer whether they ran to their end; what they did stays either way.
     switch (action) {
@@ -168,7 +175,7 @@ void ActivationSequence::guardedHide(const std::function<void()>& hide) {
         links_.absorbedError(std::current_exception());
         // Whatever went wrong, the user gets back what this hide took. An error is no way
         // around the unlock prompt: what the password guards from before stays hidden.
-        if (links_.password.guardsHiddenWindows(links_.selections.requirePassword))
+        if (links_.password.guardsHiddenWindows(links_.options.requirePassword))
             links_.engine.hiddenWindows().RestoreWindowsFrom(takenFrom);
         else
             links_.engine.hiddenWindows().RestoreWindows();
@@ -181,7 +188,7 @@ ActivationSequence::UnhideEnd ActivationSequence::guardedUnhide() {
     bool restoreAllowed = false;
     try {
         if (engine.state().hiddenWindows.empty()) return UnhideEnd::Finished;
-        if (!links_.selections.requirePassword) {
+        if (!links_.options.requirePassword) {
             restoreAllowed = true;
             engine.hiddenWindows().RestoreWindows();
             return UnhideEnd::Finished;
@@ -219,14 +226,14 @@ bool ActivationSequence::IsWindowMinimized(WindowId window) {
 }
 
 void ActivationSequence::launchDecoy() {
-    links_.decoy.LaunchDecoy(extras::DecoyOptions{links_.selections.useDecoy, links_.selections.decoyProgram});
-    extras::markDecoyWindow(links_.decoy, links_.engine.state());
+    links_.decoy.LaunchDecoy(extras::DecoyOptions{links_.options.useDecoy, links_.options.decoyProgram});
+    markDecoyWindow(links_.decoy, links_.engine.state());
 }
 
 void ActivationSequence::runExtras(Request request) {
-    if (links_.selections.action == kDoNothingAction) return;
+    if (links_.options.action == kDoNothingAction) return;
     const bool nothingHidden = request == Request::Unhide && links_.engine.state().hiddenWindows.empty();
-    links_.extras.runExtras(links_.selections,
+    links_.extras.runExtras(links_.options,
                             nothingHidden ? extras::ExtrasScope::CleanupOnly : extras::ExtrasScope::Everything);
 }
 

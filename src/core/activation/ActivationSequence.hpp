@@ -12,11 +12,11 @@
 #include <exception>
 #include <functional>
 
-#include "engine/EngineCollaborators.hpp"
+#include "activation/ActivationLinks.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/WindowEngine.hpp"
 #include "extras/ActivationExtras.hpp"
 #include "extras/Decoy.hpp"
-#include "activation/ActivationCollaborators.hpp"
 #include "hotkeys/ActivationDispatch.hpp"
 #include "hotkeys/DefaultHotkeys.hpp"
 #include "password/UnhidePassword.hpp"
@@ -32,26 +32,6 @@ inline constexpr std::int32_t kHideActiveAction = 1;
 inline constexpr std::int32_t kCloseAllAction = 2;
 inline constexpr std::int32_t kCloseActiveAction = 3;
 inline constexpr std::int32_t kDoNothingAction = 4;
-
-struct ActivationLinks {
-    // The main window's live settings, read at the moment of each step.
-    const settings::Options& selections;
-    platform::WindowPort& windows;  // the focus step
-    engine::WindowEngine& engine;
-    extras::ActivationExtras& extras;
-    extras::Decoy& decoy;
-    password::UnlockPromptSlot& unlockPrompt;
-    const password::UnhidePassword& password;  // whether it guards the hidden windows
-    const hotkeys::DefaultHotkeys& defaultHotkeys;  // the hide and unhide atoms
-    engine::TrayIcon& trayIcon;
-    // The on-disk record of the hidden windows ("Hidden.dat"), brought up to date after every
-    // dispatch, whatever started it and however it ended.
-    engine::HideJournal& journal;  // the exit-stealth hotkey brings the icon back
-    IdleTracking& idleTracking;
-    // An error that ends a hide or unhide sequence is absorbed by the dispatcher, which then
-    // carries on; it is handed here (the program's error handler) so it is never lost unseen.
-    std::function<void(std::exception_ptr)> absorbedError;
-};
 
 class ActivationSequence final : public hotkeys::DefaultHotkeyDispatcher,
                                  public hotkeys::HotkeyComponentDispatcher,

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/EngineLinks.hpp"
+#include "app/ProgramEngineLinks.hpp"
 #include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
 #include "ui/AboutWindow.hpp"
@@ -14,7 +14,7 @@ namespace umbrix::app {
 
 class AboutWindowSlot {
 public:
-    AboutWindowSlot(platform::DialogPort& dialogs, platform::CursorPort& cursor, EngineLinks& links)
+    AboutWindowSlot(platform::DialogPort& dialogs, platform::CursorPort& cursor, ProgramEngineLinks& links)
         : dialogs_(dialogs), cursor_(cursor), links_(links) {}
     AboutWindowSlot(const AboutWindowSlot&) = delete;
     AboutWindowSlot& operator=(const AboutWindowSlot&) = delete;
@@ -32,7 +32,7 @@ private:
 
     platform::DialogPort& dialogs_;
     platform::CursorPort& cursor_;
-    EngineLinks& links_;
+    ProgramEngineLinks& links_;
     std::unique_ptr<ui::AboutWindow> about_;
     // Replaced while still on screen (the tray menu answers during the modal loop): closed at
     // once, freed when its own modal display has returned.

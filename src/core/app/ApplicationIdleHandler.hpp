@@ -8,9 +8,9 @@
 // front meanwhile, the unlock prompt above all, are not taken for the user's window.
 #include <functional>
 
-#include "app/EngineLinks.hpp"
-#include "engine/EngineCollaborators.hpp"
-#include "activation/ActivationCollaborators.hpp"
+#include "app/ProgramEngineLinks.hpp"
+#include "engine/EngineLinks.hpp"
+#include "activation/ActivationLinks.hpp"
 #include "platform/WindowPort.hpp"
 #include "settings/Options.hpp"
 

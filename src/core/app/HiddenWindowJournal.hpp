@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/ErrorHook.hpp"
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/HiddenWindowRecovery.hpp"
 
 namespace umbrix::app {

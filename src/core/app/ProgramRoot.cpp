@@ -24,7 +24,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
                             fileBesideExecutable(ports.system.executablePath(), engine::kHiddenWindowRecordName)),
       hiddenWindowJournal_(hiddenWindowRecovery_, errors),
       engineLinks_(ports.dialogs, ports.cursor, trayIcon_, extras_, unlockPrompt_, lastActive_),
-      engine_(ports, engineLinks_.collaborators(hiddenWindowJournal_), options_),
+      engine_(ports, engineLinks_.links(hiddenWindowJournal_), options_),
       idleHandler_(
           ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, options_, lastActive_),
       hotkeyText_(ports.hotkeys, ports.text),
@@ -106,7 +106,7 @@ void ProgramRoot::createHotkeyComponents() {
 void ProgramRoot::connectActivation() {
     if (!defaultHotkeys_) throw std::logic_error("the default hotkeys do not exist yet");
     activation_ = std::make_unique<activation::ActivationSequence>(activation::ActivationLinks{
-        .selections = options_,
+        .options = options_,
         .windows = ports_.windows,
         .engine = engine_,
         .extras = extras_,

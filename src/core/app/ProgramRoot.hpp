@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/ApplicationIdleHandler.hpp"
-#include "app/EngineLinks.hpp"
+#include "app/ProgramEngineLinks.hpp"
 #include "app/ErrorHook.hpp"
 #include "app/HiddenWindowJournal.hpp"
 #include "app/StealthMode.hpp"
@@ -125,7 +125,7 @@ public:
     // onIdle, and the activation::IdleTracking that dispatchComponentHotkey detaches and attaches.
     ApplicationIdleHandler& idleTracking() { return idleHandler_; }
     LastActiveWindow& lastActiveWindow() { return lastActive_; }
-    EngineLinks& engineLinks() { return engineLinks_; }
+    ProgramEngineLinks& engineLinks() { return engineLinks_; }
     activation::ActivationSequence* activation() { return activation_.get(); }
 
 private:
@@ -149,7 +149,7 @@ private:
 
     engine::HiddenWindowRecovery hiddenWindowRecovery_;
     HiddenWindowJournal hiddenWindowJournal_;
-    EngineLinks engineLinks_;
+    ProgramEngineLinks engineLinks_;
     engine::WindowEngine engine_;
     ApplicationIdleHandler idleHandler_;
 

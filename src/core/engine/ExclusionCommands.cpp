@@ -5,7 +5,7 @@
 
 namespace umbrix::engine {
 
-ExclusionCommands::ExclusionCommands(platform::TextPort& text, EngineCollaborators links, EngineState& state)
+ExclusionCommands::ExclusionCommands(platform::TextPort& text, EngineLinks links, EngineState& state)
     : text_(text), links_(links), state_(state) {}
 
 void ExclusionCommands::excludeSelectedWindow() {

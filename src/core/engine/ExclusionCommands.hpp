@@ -1,6 +1,6 @@
 #pragma once
 // The commands that edit the exclusion lists.
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
 #include "engine/MouseButton.hpp"
 #include "platform/TextPort.hpp"
@@ -9,7 +9,7 @@ namespace umbrix::engine {
 
 class ExclusionCommands {
 public:
-    ExclusionCommands(platform::TextPort& text, EngineCollaborators links, EngineState& state);
+    ExclusionCommands(platform::TextPort& text, EngineLinks links, EngineState& state);
 
     // ">>": moves the selected visible window into the window exclusions and adds its
     // executable to the application exclusions unless it is there already.
@@ -35,7 +35,7 @@ private:
     void enableApplicationCommands();
 
     platform::TextPort& text_;
-    EngineCollaborators links_;
+    EngineLinks links_;
     EngineState& state_;
 };
 

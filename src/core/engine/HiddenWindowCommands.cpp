@@ -12,7 +12,7 @@ namespace umbrix::engine {
 
 using platform::ShowCommand;
 
-HiddenWindowCommands::HiddenWindowCommands(platform::Platform ports, EngineCollaborators links, EngineState& state,
+HiddenWindowCommands::HiddenWindowCommands(platform::Platform ports, EngineLinks links, EngineState& state,
                                            WindowInventory& inventory, WindowActions& actions)
     : ports_(ports), links_(links), state_(state), inventory_(inventory), actions_(actions) {}
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
 #include "engine/MouseButton.hpp"
 #include "engine/WindowActions.hpp"
@@ -15,8 +15,8 @@ namespace umbrix::engine {
 
 class HiddenWindowCommands {
 public:
-    HiddenWindowCommands(platform::Platform ports, EngineCollaborators links, EngineState& state,
-                         WindowInventory& inventory, WindowActions& actions);
+    HiddenWindowCommands(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory,
+                         WindowActions& actions);
 
     // Shows every recorded window in the order of hiding (each through ShowHideWindow, which
     // also switches the mute off and lifts the Ctrl+Alt+Del restrictions when so configured),
@@ -50,7 +50,7 @@ private:
     void enableHiddenWindowCommands();
 
     platform::Platform ports_;
-    EngineCollaborators links_;
+    EngineLinks links_;
     EngineState& state_;
     WindowInventory& inventory_;
     WindowActions& actions_;

@@ -14,7 +14,7 @@ namespace umbrix::engine {
 using platform::ShowCommand;
 using platform::WindowId;
 
-WindowActions::WindowActions(platform::Platform ports, EngineCollaborators links, EngineState& state,
+WindowActions::WindowActions(platform::Platform ports, EngineLinks links, EngineState& state,
                              WindowInventory& inventory)
     : ports_(ports), links_(links), state_(state), inventory_(inventory) {}
 

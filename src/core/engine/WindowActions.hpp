@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/ActionSender.hpp"
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
 #include "engine/WindowInventory.hpp"
 #include "platform/Platform.hpp"
@@ -16,7 +16,7 @@ namespace umbrix::engine {
 
 class WindowActions {
 public:
-    WindowActions(platform::Platform ports, EngineCollaborators links, EngineState& state, WindowInventory& inventory);
+    WindowActions(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory);
 
     // Removes the tray icon if so configured, applies the Task Manager policy when the program
     // has administrator rights, and closes the program's own open windows.
@@ -53,7 +53,7 @@ private:
     void closeMainWindowIfVisible();
 
     platform::Platform ports_;
-    EngineCollaborators links_;
+    EngineLinks links_;
     EngineState& state_;
     WindowInventory& inventory_;
 };

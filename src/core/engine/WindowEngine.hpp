@@ -1,6 +1,6 @@
 #pragma once
 // The window engine as the main window holds it: its state and the parts that act on it.
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
 #include "engine/ExclusionCommands.hpp"
 #include "engine/ExclusionFile.hpp"
@@ -13,7 +13,7 @@ namespace umbrix::engine {
 
 class WindowEngine {
 public:
-    WindowEngine(platform::Platform ports, EngineCollaborators links, const settings::Options& options)
+    WindowEngine(platform::Platform ports, EngineLinks links, const settings::Options& options)
         : state_(options),
           inventory_(ports, links, state_),
           actions_(ports, links, state_, inventory_),

@@ -11,7 +11,7 @@ namespace umbrix::engine {
 
 using platform::WindowId;
 
-WindowInventory::WindowInventory(platform::Platform ports, EngineCollaborators links, EngineState& state)
+WindowInventory::WindowInventory(platform::Platform ports, EngineLinks links, EngineState& state)
     : ports_(ports), links_(links), state_(state) {}
 
 bool WindowInventory::collectWindow(WindowId handle) {

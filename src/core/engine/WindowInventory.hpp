@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
 #include "engine/ProcessTable.hpp"
 #include "platform/Platform.hpp"
@@ -17,7 +17,7 @@ namespace umbrix::engine {
 
 class WindowInventory {
 public:
-    WindowInventory(platform::Platform ports, EngineCollaborators links, EngineState& state);
+    WindowInventory(platform::Platform ports, EngineLinks links, EngineState& state);
 
     // Empties the handle array and rebuilds the visible-window list.
     void refreshInventory();
@@ -53,7 +53,7 @@ private:
     bool isBdsExecutable(std::string_view path);
 
     platform::Platform ports_;
-    EngineCollaborators links_;
+    EngineLinks links_;
     EngineState& state_;
     std::vector<platform::WindowId> handles_;
     std::map<std::string, int> iconIndexByPath_;  // upper-cased path -> index in the image list

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DesktopProbe.hpp"
-#include "RecordingCollaborators.hpp"
+#include "RecordingEngineLinks.hpp"
 #include "common/TextCompare.hpp"
 #include "engine/HandleText.hpp"
 #include "engine/WindowEngine.hpp"
@@ -17,7 +17,7 @@ class EngineOnDesktop : public ::testing::Test {
 protected:
     std::unique_ptr<ContractEnvironment> env = makeEnvironment();
     platform::Platform ports = env->platform();
-    engine::testing::RecordingCollaborators links;
+    engine::testing::RecordingEngineLinks links;
     settings::Options options;
     engine::WindowEngine engine{ports, links.links(), options};
     engine::EngineState& state = engine.state();

@@ -25,7 +25,7 @@ protected:
         machine.tray.click(1, 0x0205);  // WM_RBUTTONUP
     }
     AboutWindowSlot& slot() { return application.controller()->aboutWindow(); }
-    EngineLinks& links() { return application.program()->engineLinks(); }
+    ProgramEngineLinks& links() { return application.program()->engineLinks(); }
     int openAboutWindows() const {
         return static_cast<int>(std::count_if(
             machine.dialogs.openModals.begin(), machine.dialogs.openModals.end(),

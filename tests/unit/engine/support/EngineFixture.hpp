@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "RecordingCollaborators.hpp"
+#include "RecordingEngineLinks.hpp"
 #include "engine/HandleText.hpp"
 #include "engine/WindowEngine.hpp"
 #include "sim/SimMachine.hpp"
@@ -16,7 +16,7 @@ namespace umbrix::engine::testing {
 // The simulated machine, the recording collaborators and the engine between them.
 struct SimDesktop {
     sim::SimMachine machine;
-    RecordingCollaborators links;
+    RecordingEngineLinks links;
     settings::Options options;
     WindowEngine engine{machine.platform(), links.links(), options};
 };
@@ -33,7 +33,7 @@ protected:
 
     SimDesktop desktop;
     sim::SimMachine& machine = desktop.machine;
-    RecordingCollaborators& links = desktop.links;
+    RecordingEngineLinks& links = desktop.links;
     settings::Options& options = desktop.options;
     WindowEngine& engine = desktop.engine;
     EngineState& state = engine.state();

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/TrayIconPresence.hpp"
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 #include "extras/ActivationExtras.hpp"
 #include "password/UnlockPromptSlot.hpp"
 #include "platform/CursorPort.hpp"
@@ -23,18 +23,18 @@ public:
     platform::WindowId LastActiveHandle{};
 };
 
-class EngineLinks final : public engine::OwnWindows,
-                          public engine::PanicButton,
-                          public engine::TrayIcon,
-                          public engine::Lockdown,
-                          public engine::AudioMute,
-                          public engine::EngineDialogs {
+class ProgramEngineLinks final : public engine::OwnWindows,
+                                 public engine::PanicButton,
+                                 public engine::TrayIcon,
+                                 public engine::Lockdown,
+                                 public engine::AudioMute,
+                                 public engine::EngineDialogs {
 public:
-    EngineLinks(platform::DialogPort& dialogs, platform::CursorPort& cursor, TrayIconPresence& trayIcon,
-                extras::ActivationExtras& extras, password::UnlockPromptSlot& unlockPrompt,
-                LastActiveWindow& lastActive);
+    ProgramEngineLinks(platform::DialogPort& dialogs, platform::CursorPort& cursor, TrayIconPresence& trayIcon,
+                       extras::ActivationExtras& extras, password::UnlockPromptSlot& unlockPrompt,
+                       LastActiveWindow& lastActive);
 
-    engine::EngineCollaborators collaborators(engine::HideJournal& hideJournal);
+    engine::EngineLinks links(engine::HideJournal& hideJournal);
 
     // OwnWindows
     std::string mainWindowCaption() override;

@@ -7,20 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineCollaborators.hpp"
+#include "engine/EngineLinks.hpp"
 
 namespace umbrix::engine::testing {
 
-class RecordingCollaborators final : public OwnWindows,
-                                     public PanicButton,
-                                     public TrayIcon,
-                                     public Lockdown,
-                                     public AudioMute,
-                                     public ForegroundHistory,
-                                     public EngineDialogs,
-                                     public HideJournal {
+class RecordingEngineLinks final : public OwnWindows,
+                                   public PanicButton,
+                                   public TrayIcon,
+                                   public Lockdown,
+                                   public AudioMute,
+                                   public ForegroundHistory,
+                                   public EngineDialogs,
+                                   public HideJournal {
 public:
-    EngineCollaborators links() { return EngineCollaborators{*this, *this, *this, *this, *this, *this, *this, *this}; }
+    EngineLinks links() { return EngineLinks{*this, *this, *this, *this, *this, *this, *this, *this}; }
 
     // Answers.
     std::string caption = "UBX 7 for Office (Portable)";

@@ -96,7 +96,7 @@ public:
     virtual void record(const HiddenWindowList& hidden) = 0;
 };
 
-struct EngineCollaborators {
+struct EngineLinks {
     OwnWindows& ownWindows;
     PanicButton& panicButton;
     TrayIcon& trayIcon;

@@ -1,0 +1,48 @@
+#include "app/ProgramEngineLinks.hpp"
+
+#include <stdexcept>
+
+#include "app/AppTexts.hpp"
+
+namespace umbrix::app {
+
+ProgramEngineLinks::ProgramEngineLinks(platform::DialogPort& dialogs, platform::CursorPort& cursor,
+                                       TrayIconPresence& trayIcon, extras::ActivationExtras& extras,
+                                       password::UnlockPromptSlot& unlockPrompt, LastActiveWindow& lastActive)
+    : dialogs_(dialogs),
+      cursor_(cursor),
+      trayIcon_(trayIcon),
+      extras_(extras),
+      unlockPrompt_(unlockPrompt),
+      lastActive_(lastActive) {}
+
+engine::EngineLinks ProgramEngineLinks::links(engine::HideJournal& hideJournal) {
+    return engine::EngineLinks{*this, *this, *this, *this, *this, lastActive_, *this, hideJournal};
+}
+
+std::string ProgramEngineLinks::mainWindowCaption() { return std::string(kMainWindowCaption); }
+
+bool ProgramEngineLinks::isPasswordPromptShown() { return unlockPrompt_.isOpen(); }
+
+void ProgramEngineLinks::closeAndDestroyPasswordPrompt() { unlockPrompt_.discard(); }
+
+void ProgramEngineLinks::closeAboutWindow() {
+    if (aboutWindow) aboutWindow->Close();
+}
+
+bool ProgramEngineLinks::askYesNo(const std::string& text, const std::string& caption) {
+    platform::MessageBoxRequest request;
+    request.text = text;
+    request.caption = caption;
+    request.buttons = platform::MessageBoxButtons::YesNo;
+    request.taskModal = true;
+    return dialogs_.messageBox(request) == platform::MessageBoxResult::Yes;
+}
+
+std::optional<std::string> ProgramEngineLinks::browseForFile(const engine::FileDialogRequest&) {
+    // Only the main window's exclusion page browses for a file, and that window is not built
+    // yet; an unexpected caller learns so rather than seeing a cancelled dialog.
+    throw std::logic_error("no window of this program can browse for a file yet");
+}
+
+}  // namespace umbrix::app
