@@ -16,7 +16,7 @@ protected:
     OwnedHotkeyWindow applicationWindow{machine.hotkeys};
 };
 
-TEST_F(DefaultHotkeysTest, CtrlSpaceAndCtrlBackspaceReachGetHotkeysUnderTheAtomsOf321And432) {
+TEST_F(DefaultHotkeysTest, CtrlSpaceAndCtrlBackspaceReachTheDefaultDispatcherUnderTheAtomsOf321And432) {
     DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
     EXPECT_TRUE(keys.RegisterHotkeys().complete());
     EXPECT_EQ(keys.hideAtom(), machine.hotkeys.findAtom("321"));
@@ -25,8 +25,9 @@ TEST_F(DefaultHotkeysTest, CtrlSpaceAndCtrlBackspaceReachGetHotkeysUnderTheAtoms
 
     press(kCtrlSpace);
     press(kCtrlBackspace);
-    EXPECT_EQ(dispatchers.calls, (std::vector<Call>{{"GetHotKeys", ActivationSender::None, keys.hideAtom()},
-                                                    {"GetHotKeys", ActivationSender::None, keys.unhideAtom()}}));
+    EXPECT_EQ(dispatchers.calls,
+              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, keys.hideAtom()},
+                                 {"dispatchDefaultHotkey", ActivationSender::None, keys.unhideAtom()}}));
     EXPECT_TRUE(keys.isHideAtom(keys.hideAtom()));
     EXPECT_FALSE(keys.isHideAtom(keys.unhideAtom()));
     EXPECT_TRUE(keys.isUnhideAtom(keys.unhideAtom()));

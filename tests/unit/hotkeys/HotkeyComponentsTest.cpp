@@ -17,7 +17,7 @@ protected:
     std::vector<Call> componentDispatchCalls() const {
         std::vector<Call> calls;
         for (const auto& call : dispatchers.calls)
-            if (std::string_view(call.dispatcher) == "DoHotKey") calls.push_back(call);
+            if (std::string_view(call.dispatcher) == "dispatchComponentHotkey") calls.push_back(call);
         return calls;
     }
     settings::Options custom(std::string hide, std::string unhide) {
@@ -52,7 +52,8 @@ TEST_F(HotkeyComponentsTest, InDefaultModeOnlyTheExitStealthHotkeyIsLive) {
 
     EXPECT_EQ(press(kCtrlH), sim::SimHotkeys::PressOutcome::Nobody);
     press(kExitStealthHotkey);
-    EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::ExitStealth, 0}}));
+    EXPECT_EQ(componentDispatchCalls(),
+              (std::vector<Call>{{"dispatchComponentHotkey", ActivationSender::ExitStealth, 0}}));
 }
 
 TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenBackCanonically) {
@@ -69,9 +70,10 @@ TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenB
     press(kCtrlH);
     press(kCtrlU);
     press(kExitStealthHotkey);
-    EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::CustomHide, 0},
-                                                           {"DoHotKey", ActivationSender::CustomUnhide, 0},
-                                                           {"DoHotKey", ActivationSender::ExitStealth, 0}}));
+    EXPECT_EQ(componentDispatchCalls(),
+              (std::vector<Call>{{"dispatchComponentHotkey", ActivationSender::CustomHide, 0},
+                                 {"dispatchComponentHotkey", ActivationSender::CustomUnhide, 0},
+                                 {"dispatchComponentHotkey", ActivationSender::ExitStealth, 0}}));
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
 
@@ -122,7 +124,8 @@ TEST_F(HotkeyComponentsTest, HotkeysKeepWorkingWhileTheFailureBoxIsOpen) {
     settings::Options fields = custom("Ctrl+H", "Ctrl+U");
     HotkeyComponents& components = create();
     components.BindAtCreation(fields, dispatchers);
-    EXPECT_EQ(componentDispatchCalls(), (std::vector<Call>{{"DoHotKey", ActivationSender::CustomHide, 0}}));
+    EXPECT_EQ(componentDispatchCalls(),
+              (std::vector<Call>{{"dispatchComponentHotkey", ActivationSender::CustomHide, 0}}));
 }
 
 TEST_F(HotkeyComponentsTest, TheComponentsGoWithTheirWindow) {

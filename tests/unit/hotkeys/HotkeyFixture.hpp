@@ -21,11 +21,11 @@ public:
         friend bool operator==(const Call&, const Call&) = default;
     };
     void dispatchDefaultHotkey(ActivationSender sender, std::int32_t messageSent) override {
-        calls.push_back({"GetHotKeys", sender, messageSent});
+        calls.push_back({"dispatchDefaultHotkey", sender, messageSent});
         if (onDispatchDefaultHotkey) onDispatchDefaultHotkey(messageSent);
     }
     void dispatchComponentHotkey(ActivationSender sender) override {
-        calls.push_back({"DoHotKey", sender, 0});
+        calls.push_back({"dispatchComponentHotkey", sender, 0});
         if (onDispatchComponentHotkey) onDispatchComponentHotkey(sender);
     }
     std::vector<Call> calls;

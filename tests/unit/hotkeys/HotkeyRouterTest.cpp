@@ -30,10 +30,11 @@ TEST_F(HotkeyRouterTest, EveryHotkeyPassesTheApplicationHookFirstThenItsComponen
     auto unhide = component(dialogWindow.get(), 0x4055, ActivationSender::CustomUnhide);
     press(0x4055);
     press(0x4048);
-    EXPECT_EQ(dispatchers.calls, (std::vector<Call>{{"GetHotKeys", ActivationSender::None, unhide->Identifier()},
-                                                    {"DoHotKey", ActivationSender::CustomUnhide, 0},
-                                                    {"GetHotKeys", ActivationSender::None, hide->Identifier()},
-                                                    {"DoHotKey", ActivationSender::CustomHide, 0}}));
+    EXPECT_EQ(dispatchers.calls,
+              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, unhide->Identifier()},
+                                 {"dispatchComponentHotkey", ActivationSender::CustomUnhide, 0},
+                                 {"dispatchDefaultHotkey", ActivationSender::None, hide->Identifier()},
+                                 {"dispatchComponentHotkey", ActivationSender::CustomHide, 0}}));
 }
 
 // A hook on one window, with a fixed identifier.
@@ -78,10 +79,11 @@ TEST_F(HotkeyRouterTest, AHotkeyPressedWhileAnotherIsHandledIsDeliveredAtOnce) {
         if (sender == ActivationSender::CustomUnhide) press(0x4048);
     };
     press(0x4055);
-    EXPECT_EQ(dispatchers.calls, (std::vector<Call>{{"GetHotKeys", ActivationSender::None, unhide->Identifier()},
-                                                    {"DoHotKey", ActivationSender::CustomUnhide, 0},
-                                                    {"GetHotKeys", ActivationSender::None, hide->Identifier()},
-                                                    {"DoHotKey", ActivationSender::CustomHide, 0}}));
+    EXPECT_EQ(dispatchers.calls,
+              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, unhide->Identifier()},
+                                 {"dispatchComponentHotkey", ActivationSender::CustomUnhide, 0},
+                                 {"dispatchDefaultHotkey", ActivationSender::None, hide->Identifier()},
+                                 {"dispatchComponentHotkey", ActivationSender::CustomHide, 0}}));
     EXPECT_EQ(depths, (std::vector<int>{1, 2}));
     EXPECT_EQ(router.depth(), 0);
 }
@@ -103,7 +105,7 @@ TEST_F(HotkeyRouterTest, AnErrorGoesToTheProgramsHandlerAndTheMessageStillReache
     press(0x4048);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_THROW(std::rethrow_exception(errors[0]), std::runtime_error);
-    EXPECT_EQ(dispatchers.calls.back(), (Call{"DoHotKey", ActivationSender::CustomHide, 0}));
+    EXPECT_EQ(dispatchers.calls.back(), (Call{"dispatchComponentHotkey", ActivationSender::CustomHide, 0}));
     EXPECT_EQ(router.depth(), 0);
 }
 
