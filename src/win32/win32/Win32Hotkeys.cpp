@@ -1,6 +1,7 @@
 #include "win32/Win32Hotkeys.hpp"
 
 #include "win32/Utf16.hpp"
+#include "win32/WindowBase.hpp"
 
 namespace umbrix::win32 {
 
@@ -11,66 +12,49 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"UmbrixHotkeyWindow";
 
-void registerWindowClass(WNDPROC procedure) {
-    static const bool registered = [procedure] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;  // a failed registration shows as a failed CreateWindowExW
-}
-
 IoResult lastError() { return IoResult::failure(GetLastError()); }
 
 }  // namespace
 
-Win32Hotkeys::~Win32Hotkeys() {
-    for (auto& [id, hwnd] : windows_) DestroyWindow(hwnd);
-}
+// A message-only window whose WM_HOTKEY goes to the message sink under its window's name.
+class Win32Hotkeys::MessageWindow final : public WindowBase {
+public:
+    MessageWindow(Win32Hotkeys& owner, HotkeyWindow name) : owner_(owner), name_(name) {}
+    bool open() { return tryCreate(GetModuleHandleW(nullptr), kWindowClass, 0, 0, L"", HWND_MESSAGE); }
 
-LRESULT CALLBACK Win32Hotkeys::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_HOTKEY) {
-        auto* self = reinterpret_cast<Win32Hotkeys*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (!self || !self->sink_) return 0;
-        for (const auto& [window, handle] : self->windows_) {
-            if (handle != hwnd) continue;
-            // The sink is the program's router: it hands errors to the program's handler, and
-            // may change the windows, so the search ends here.
-            const HotkeyWindow target = window;
-            self->sink_->onHotkeyMessage(target, static_cast<std::int32_t>(wParam));
-            break;
-        }
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept override {
+        if (message != WM_HOTKEY) return WindowBase::handleMessage(message, wParam, lParam);
+        // The sink may destroy this window: nothing of it is touched after.
+        owner_.deliver(name_, wParam);
         return 0;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+
+    Win32Hotkeys& owner_;
+    HotkeyWindow name_;
+};
+
+Win32Hotkeys::Win32Hotkeys() = default;
+Win32Hotkeys::~Win32Hotkeys() = default;
+
+void Win32Hotkeys::deliver(HotkeyWindow window, WPARAM identifier) {
+    // The sink is the program's router: it hands errors to the program's handler.
+    if (sink_) sink_->onHotkeyMessage(window, static_cast<std::int32_t>(identifier));
 }
 
 HotkeyWindow Win32Hotkeys::createHotkeyWindow() {
-    registerWindowClass(&Win32Hotkeys::windowProc);
-    HWND hwnd =
-        CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
     HotkeyWindow window{nextWindow_++};
-    if (hwnd) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        windows_[window] = hwnd;
-    }
+    auto messageWindow = std::make_unique<MessageWindow>(*this, window);
     // Without a window every registration on it reports ERROR_INVALID_WINDOW_HANDLE.
+    if (messageWindow->open()) windows_[window] = std::move(messageWindow);
     return window;
 }
 
-void Win32Hotkeys::destroyHotkeyWindow(HotkeyWindow window) {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return;
-    DestroyWindow(it->second);
-    windows_.erase(it);
-}
+void Win32Hotkeys::destroyHotkeyWindow(HotkeyWindow window) { windows_.erase(window); }
 
 HWND Win32Hotkeys::handleOf(HotkeyWindow window) const {
     auto it = windows_.find(window);
-    return it == windows_.end() ? nullptr : it->second;
+    return it == windows_.end() ? nullptr : it->second->hwnd();
 }
 
 IoResult Win32Hotkeys::registerHotkey(HotkeyWindow window, std::int32_t identifier, std::uint32_t modifiers,

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 
 #include "platform/HotkeyPort.hpp"
 
@@ -11,7 +12,7 @@ namespace umbrix::win32 {
 // loop of that thread, dialogs' and message boxes' included, dispatches their WM_HOTKEY.
 class Win32Hotkeys final : public platform::HotkeyPort {
 public:
-    Win32Hotkeys() = default;
+    Win32Hotkeys();
     ~Win32Hotkeys() override;
 
     platform::HotkeyWindow createHotkeyWindow() override;
@@ -25,10 +26,11 @@ public:
     std::string keyNameText(std::uint8_t virtualKey) override;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    class MessageWindow;
+    void deliver(platform::HotkeyWindow window, WPARAM identifier);
     HWND handleOf(platform::HotkeyWindow window) const;
 
-    std::map<platform::HotkeyWindow, HWND> windows_;
+    std::map<platform::HotkeyWindow, std::unique_ptr<MessageWindow>> windows_;
     std::uint32_t nextWindow_ = 1;
     platform::HotkeyMessageSink* sink_ = nullptr;
 };

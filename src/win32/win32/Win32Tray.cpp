@@ -6,6 +6,7 @@
 
 #include "win32/EnvironmentPath.hpp"
 #include "win32/Utf16.hpp"
+#include "win32/WindowBase.hpp"
 
 namespace umbrix::win32 {
 
@@ -28,59 +29,63 @@ HICON usable(HICON icon) { return reinterpret_cast<ULONG_PTR>(icon) > 1 ? icon :
 
 }  // namespace
 
+// The tray's hidden window: never shown, and a tool window, so it has no task bar button even if
+// it were.
+class Win32Tray::MessageWindow final : public WindowBase {
+public:
+    explicit MessageWindow(Win32Tray& tray) : tray_(tray) {}
+    bool open() { return tryCreate(GetModuleHandleW(nullptr), kWindowClass, WS_EX_TOOLWINDOW, WS_POPUP, L"", nullptr); }
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept override {
+        if (tray_.handleTrayMessage(message, wParam, lParam)) return 0;
+        return WindowBase::handleMessage(message, wParam, lParam);
+    }
+
+    Win32Tray& tray_;
+};
+
+Win32Tray::Win32Tray() = default;
+
 Win32Tray::~Win32Tray() {
+    HWND hwnd = window_ ? window_->hwnd() : nullptr;
     for (const auto& [id, picture] : icons_) {
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof data;
-        data.hWnd = window_;
+        data.hWnd = hwnd;
         data.uID = id;
         Shell_NotifyIconW(NIM_DELETE, &data);
         if (picture) DestroyIcon(picture);
     }
-    if (window_) {
-        KillTimer(window_, kRetryTimer);
-        DestroyWindow(window_);
-    }
+    if (hwnd) KillTimer(hwnd, kRetryTimer);
 }
 
-LRESULT CALLBACK Win32Tray::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<Win32Tray*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && self->sink_) {
-        if (self->taskbarCreated_ != 0 && message == self->taskbarCreated_) {
-            self->sink_->onTaskbarCreated();
-            return 0;
-        }
-        if (message == WM_TIMER && wParam == kRetryTimer) {
-            self->sink_->onTrayRetryTimer();
-            return 0;
-        }
-        const auto id = static_cast<std::uint32_t>(wParam);
-        auto callback = self->callbackMessages_.find(id);
-        if (callback != self->callbackMessages_.end() && callback->second == message) {
-            self->sink_->onTrayMouseMessage(id, static_cast<std::uint32_t>(lParam));
-            return 0;
-        }
+bool Win32Tray::handleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!sink_) return false;
+    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        sink_->onTaskbarCreated();
+        return true;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_TIMER && wParam == kRetryTimer) {
+        sink_->onTrayRetryTimer();
+        return true;
+    }
+    const auto id = static_cast<std::uint32_t>(wParam);
+    auto callback = callbackMessages_.find(id);
+    if (callback != callbackMessages_.end() && callback->second == message) {
+        sink_->onTrayMouseMessage(id, static_cast<std::uint32_t>(lParam));
+        return true;
+    }
+    return false;
 }
 
 HWND Win32Tray::window() {
-    if (window_) return window_;
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &Win32Tray::windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;  // a failed registration shows as a failed CreateWindowExW
-    // Never shown, and a tool window, so it has no task bar button even if it were.
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-    if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (window_ && window_->exists()) return window_->hwnd();
+    // A window that could not be made is tried again at the next call; until then every
+    // request names no window and the shell refuses it.
+    window_ = std::make_unique<MessageWindow>(*this);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-    return window_;
+    return window_->open() ? window_->hwnd() : nullptr;
 }
 
 void Win32Tray::setEventSink(platform::TrayEventSink* sink) {
@@ -93,7 +98,7 @@ void Win32Tray::startRetryTimer(std::uint32_t milliseconds) {
 }
 
 void Win32Tray::stopRetryTimer() {
-    if (window_) KillTimer(window_, kRetryTimer);
+    if (window_ && window_->exists()) KillTimer(window_->hwnd(), kRetryTimer);
 }
 
 HICON Win32Tray::iconFor(const platform::TrayIconImage& image) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 
 #include "platform/TrayPort.hpp"
 
@@ -11,7 +12,7 @@ namespace umbrix::win32 {
 // and the shell's "TaskbarCreated" broadcast, which message-only windows never receive.
 class Win32Tray final : public platform::TrayPort {
 public:
-    Win32Tray() = default;
+    Win32Tray();
     ~Win32Tray() override;
 
     platform::IoResult addIcon(const platform::TrayIconData& icon) override;
@@ -22,13 +23,15 @@ public:
     void stopRetryTimer() override;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    class MessageWindow;
+    // A message of the hidden window: true when it was the tray's (and went to the sink).
+    bool handleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
     HWND window();
     HICON iconFor(const platform::TrayIconImage& image);
     platform::IoResult request(DWORD action, const platform::TrayIconData& icon, HICON picture);
     platform::IoResult placeIcon(DWORD action, const platform::TrayIconData& icon);
 
-    HWND window_ = nullptr;
+    std::unique_ptr<MessageWindow> window_;
     UINT taskbarCreated_ = 0;
     std::map<std::uint32_t, HICON> icons_;  // each icon's picture, owned
     std::map<std::uint32_t, UINT> callbackMessages_;

@@ -6,26 +6,26 @@
 
 namespace umbrix::win32 {
 
-void WindowBase::registerClass(HINSTANCE instance, const wchar_t* className) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, className, &existing)) return;
-
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &WindowBase::windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = className;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throwLastError("cannot register a window class");
-}
-
 void WindowBase::create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title,
                         HWND owner, const char* whatForErrors) {
-    registerClass(instance, className);
-    HWND window = CreateWindowExW(exStyle, className, title, style, 0, 0, 0, 0, owner, nullptr, instance, this);
-    if (!window) throwLastError(std::string("cannot create the ") + whatForErrors);
+    if (!tryCreate(instance, className, exStyle, style, title, owner))
+        throwLastError(std::string("cannot create the ") + whatForErrors);
+}
+
+bool WindowBase::tryCreate(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style,
+                           const wchar_t* title, HWND owner) noexcept {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExW(instance, className, &existing)) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &WindowBase::windowProc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = className;
+        if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    }
+    return CreateWindowExW(exStyle, className, title, style, 0, 0, 0, 0, owner, nullptr, instance, this) != nullptr;
 }
 
 LRESULT WindowBase::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -1,6 +1,7 @@
 #pragma once
-// The thin base of every window of the program: it stores `this` at WM_NCCREATE, hands each
-// message to the virtual handler, and owns the HWND.
+// The thin base of every window the program owns (the controller, the application window, the
+// tray's and the hotkeys' message windows, the views): it stores `this` at WM_NCCREATE, hands
+// each message to the virtual handler, and owns the HWND.
 #include <windows.h>
 
 #include "win32/UniqueWindow.hpp"
@@ -20,11 +21,14 @@ public:
 protected:
     WindowBase() = default;
 
-    // RegisterClassExW once per class name; later calls find it registered.
-    static void registerClass(HINSTANCE instance, const wchar_t* className);
-    // CreateWindowExW with `this` as the creation parameter. Throws when it fails.
+    // CreateWindowExW with `this` as the creation parameter, the class registered on first use.
+    // Throws when it fails.
     void create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title,
                 HWND owner, const char* whatForErrors);
+    // The same for a window whose absence the caller reports its own way: false when it fails,
+    // with the reason in GetLastError.
+    bool tryCreate(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* title,
+                   HWND owner) noexcept;
 
     // Messages never throw out of here: an exception cannot cross the window procedure. The
     // program's reactions run under its error hook; anything else escaping is a bug and ends
