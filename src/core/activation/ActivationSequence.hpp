@@ -1,6 +1,6 @@
 #pragma once
-// The two dispatchers of an activation (TrayController.dispatchDefaultHotkey for the default set and the panic
-// button, HotkeySetupDialog.dispatchComponentHotkey for the hotkey components and the panic button) and the order of
+// The two dispatchers of an activation (dispatchDefaultHotkey for the default set and the panic button,
+// dispatchComponentHotkey for the hotkey components and the panic button) and the order of
 // their steps: the preparation, the configured action, the focus and decoy steps, the unhide
 // with its password, and the extras after both.
 //

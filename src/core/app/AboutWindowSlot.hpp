@@ -1,5 +1,5 @@
 #pragma once
-// The about window of the controller (shownWindow): created each time the user asks for it, shown
+// The about window of the controller: created each time the user asks for it, shown
 // modally and freed when it closes. While it is shown the window engine sees it, so that the
 // preparation of every hide or close action closes it.
 #include <memory>

@@ -8,7 +8,7 @@ namespace umbrix::hotkeys {
 // panic button window, or one of the three hotkey components of the hotkey setup dialog.
 enum class ActivationSender { None, PanicWindow, CustomHide, CustomUnhide, ExitStealth };
 
-// TrayController.dispatchDefaultHotkey: serves the default set. `messageSent` is the hotkey identifier of the
+// dispatchDefaultHotkey: serves the default set. `messageSent` is the hotkey identifier of the
 // WM_HOTKEY (the hide or unhide atom for the default set), or the hide atom from the panic button.
 class DefaultHotkeyDispatcher {
 public:
@@ -18,7 +18,7 @@ protected:
     ~DefaultHotkeyDispatcher() = default;
 };
 
-// HotkeySetupDialog.dispatchComponentHotkey: serves the custom set, the exit-stealth hotkey and the panic button.
+// dispatchComponentHotkey: serves the custom set, the exit-stealth hotkey and the panic button.
 class HotkeyComponentDispatcher {
 public:
     virtual void dispatchComponentHotkey(ActivationSender sender) = 0;

@@ -40,7 +40,7 @@ public:
     HotkeyRouter& operator=(const HotkeyRouter&) = delete;
     ~HotkeyRouter();
 
-    // TrayController.ApplicationEvents1Message; nullptr removes it.
+    // The application-wide hook of every WM_HOTKEY; nullptr removes it.
     void setApplicationHook(DefaultHotkeyDispatcher* dispatcher) { applicationHook_ = dispatcher; }
 
     void hook(HotkeyHook& hook);

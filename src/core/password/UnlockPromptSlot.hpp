@@ -1,5 +1,5 @@
 #pragma once
-// The program's one unlock prompt (the reference shownPrompt): callers reuse it or create it,
+// The program's one unlock prompt: callers reuse it or create it,
 // and whoever frees it empties the reference. "A prompt is open" while it is shown modally;
 // since modal windows run nested message loops, a hotkey can ask for the prompt again during
 // that time, and then it is never shown a second time.
