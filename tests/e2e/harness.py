@@ -21,13 +21,13 @@ from pathlib import Path
 
 from exclusion_file import write_window_exclusions
 
-# Class names of Umbrix's own windows (src/platform/win32/app/WindowClasses.hpp).
+# Class names of Umbrix's own windows (src/win32/win32/WindowClasses.hpp).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
 EXPLANATION_WINDOW_CLASS = "UmbrixExplanation"
 # The splash window, shown while the program starts.
 SPLASH_WINDOW_CLASS = "UmbrixSplash"
-# The hidden window that receives the tray icon's messages (src/platform/win32/Win32Tray.cpp).
+# The hidden window that receives the tray icon's messages (src/win32/win32/Win32Tray.cpp).
 TRAY_WINDOW_CLASS = "UmbrixTrayWindow"
 
 # Windows and processes that belong to Wine itself, never to the program under test.
@@ -40,7 +40,7 @@ POLL_INTERVAL = 0.15
 
 # The tray menu's entries as the program shows them, top first (None: a separator), each with
 # its submenu's entries. Keyboard navigation counts on this order: keep it in step with
-# src/app/TrayMenu.cpp.
+# src/core/app/TrayMenu.cpp.
 TRAY_MENU = [
     ("&About", []),
     None,
