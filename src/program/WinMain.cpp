@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     umbrix::platform::Platform ports = system.platform();
     umbrix::app::Application application(ports, windows);
     // An error escaping a dialog's reaction goes where every reaction's error goes.
-    system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle(error); });
+    system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle("dialog", error); });
     // The icon picker belongs to the program's application window, once that exists.
     system.iconFiles.setOwnerWindow([&windows] { return windows.applicationWindow(); });
     system.dialogs.setControllerWindow([&windows] { return windows.controllerWindow(); });

@@ -2,6 +2,7 @@
 and a start followed by a close gives back exactly the values the user had."""
 
 import configparser
+import re
 import unittest
 
 from harness import UmbrixTestCase
@@ -74,6 +75,25 @@ class SettingsFile(UmbrixTestCase):
             before, now = changed.pop(key, (user_values[key], after.get(key)))
             self.assertEqual((now or "").upper(), before.upper(), key)
         self.assertEqual(changed, {}, "values the close changed (before, after)")
+
+    def test_a_close_that_cannot_save_the_settings_says_nothing_and_leaves_a_line_in_umbrix_log(self):
+        # A folder in QZ.ini's place: the close's save is refused, and the program drops that
+        # error without a word to the user.
+        self.settings_path().mkdir()
+        log = self.program_folder / "Umbrix.log"
+        umbrix = self.start_umbrix()
+        self.wait_ready(umbrix)
+        self.screenshot("running-without-a-settings-file")
+        self.assertFalse(log.exists(), "nothing was dropped during the start")
+
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+        self.screenshot("closed")
+        self.assertIsNone(self.wintool.message_box_text("Umbrix"))
+        self.assertTrue(self.settings_path().is_dir())
+        text = log.read_bytes().decode("utf-8")
+        self.assertRegex(
+            text, r"\A\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[save the settings at close\] Win32 error 5: "
+            + re.escape("Unable to write to C:\\umbrix\\QZ.ini") + r"\r\n\Z")
 
 
 if __name__ == "__main__":

@@ -12,7 +12,7 @@ namespace umbrix::app {
 using platform::InstanceClaim;
 
 Application::Application(platform::Platform& platform, platform::ApplicationPort& windows)
-    : platform_(platform), windows_(windows) {}
+    : platform_(platform), windows_(windows), droppedErrors_(platform.files, platform.clock, platform.system) {}
 
 int Application::run() {
     try {
@@ -59,7 +59,7 @@ StartOutcome Application::start() {
     if (claim == InstanceClaim::Owned) platform_.instance.releaseInstanceOwnership();
     closeSplash();
     // Told once the start is over, so that no splash covers the message.
-    errors_.run([this] { program_->reportUnregisteredDefaultHotkeys(); });
+    errors_.run("report unregistered default hotkeys", [this] { program_->reportUnregisteredDefaultHotkeys(); });
     return StartOutcome::Running;
 }
 
@@ -83,7 +83,7 @@ void Application::closeSplash() {
 void Application::createController() {
     controller_ = std::make_unique<TrayController>(errors_, *program_, platform_, windows_, [this] { Terminate(); });
     windows_.createControllerWindow(*controller_);
-    errors_.run([this] { controller_->onCreate(); });
+    errors_.run("create the controller", [this] { controller_->onCreate(); });
 }
 
 // After the controller, strictly in this order, each under the error hook so that one failing
@@ -92,25 +92,26 @@ void Application::createController() {
 // window, the panic window's settings, the hotkey setup dialog's components. The activation
 // joins the hotkeys last, once every part it acts through exists.
 void Application::createLongLivedWindows() {
-    errors_.run([this] { program_->loadMainWindowState(); });
+    errors_.run("load the settings", [this] { program_->loadMainWindowState(); });
     // On its own: whatever failed in the load, windows an earlier run left hidden come back.
-    errors_.run([this] { program_->adoptLeftoverHiddenWindows(); });
-    errors_.run([this] { program_->InitConfiguration(); });
-    errors_.run([this] {
+    errors_.run("adopt windows an earlier run left hidden", [this] { program_->adoptLeftoverHiddenWindows(); });
+    errors_.run("read the configuration", [this] { program_->InitConfiguration(); });
+    errors_.run("create the explanation window", [this] {
         explanationWindow_ = std::make_unique<ui::ExplanationWindow>(
-            windows_, mainWindow_, [this](const std::function<void()>& reaction) { errors_.run(reaction); });
+            windows_, mainWindow_,
+            [this](const std::function<void()>& reaction) { errors_.run("explanation window", reaction); });
         explanationWindow_->onCreate();
     });
-    errors_.run([this] { program_->loadPanicWindowState(); });
-    errors_.run([this] { program_->createHotkeyComponents(); });
-    errors_.run([this] { program_->connectActivation(); });
+    errors_.run("load the panic button settings", [this] { program_->loadPanicWindowState(); });
+    errors_.run("create the hotkey components", [this] { program_->createHotkeyComponents(); });
+    errors_.run("connect the activation", [this] { program_->connectActivation(); });
 }
 
 void Application::Terminate() {
     if (terminated_) return;
     terminated_ = true;
     closeSplash();
-    if (controller_) errors_.run([this] { controller_->onDestroy(); });
+    if (controller_) errors_.run("destroy the controller", [this] { controller_->onDestroy(); });
     windows_.destroyWindows();
     windows_.quitMessageLoop(0);
 }

@@ -52,7 +52,8 @@ private:
 
     platform::Platform& platform_;
     platform::ApplicationPort& windows_;
-    ErrorHook errors_;
+    DroppedErrorLog droppedErrors_;
+    ErrorHook errors_{droppedErrors_};
     std::unique_ptr<ProgramRoot> program_;  // outlives the controller, which calls into it
     std::unique_ptr<TrayController> controller_;
     MainWindowNotBuiltYet mainWindow_;

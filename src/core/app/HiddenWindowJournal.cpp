@@ -1,6 +1,6 @@
 #include "app/HiddenWindowJournal.hpp"
 
-#include <stdexcept>
+#include "common/SystemError.hpp"
 
 namespace umbrix::app {
 
@@ -9,15 +9,14 @@ HiddenWindowJournal::HiddenWindowJournal(engine::HiddenWindowRecovery& recovery,
 
 void HiddenWindowJournal::aboutToHide(const engine::HiddenWindowList& hidden,
                                       const std::vector<std::string>& handleTexts) {
-    errors_.run([&] { check(recovery_.recordBeforeHiding(hidden, handleTexts)); });
+    errors_.run("record the hidden windows before a hide",
+                [&] { check(recovery_.recordBeforeHiding(hidden, handleTexts)); });
 }
 
 void HiddenWindowJournal::record(const engine::HiddenWindowList& hidden) { check(recovery_.record(hidden)); }
 
 void HiddenWindowJournal::check(const platform::IoResult& written) const {
-    if (!written)
-        throw std::runtime_error("cannot write " + recovery_.path() + " (Windows error " +
-                                 std::to_string(written.error) + ")");
+    if (!written) throw SystemError("cannot write " + recovery_.path(), written.error);
 }
 
 }  // namespace umbrix::app

@@ -5,6 +5,7 @@
 
 #include "app/AppTexts.hpp"
 #include "common/BesideExecutable.hpp"
+#include "common/SystemError.hpp"
 #include "config/InitConfiguration.hpp"
 #include "settings/SettingsLoad.hpp"
 
@@ -28,7 +29,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
       idleHandler_(
           ports.windows, engineLinks_, [this] { return engineLinks_.mainWindowHandle(); }, options_, lastActive_),
       hotkeyText_(ports.hotkeys, ports.text),
-      router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle(error); }) {}
+      router_(ports.hotkeys, [&errors](std::exception_ptr error) { errors.handle("hotkey", error); }) {}
 
 ProgramRoot::~ProgramRoot() {
     ports_.tray.setEventSink(nullptr);
@@ -117,7 +118,7 @@ void ProgramRoot::connectActivation() {
         .trayIcon = engineLinks_,
         .journal = hiddenWindowJournal_,
         .idleTracking = idleHandler_,
-        .absorbedError = [this](std::exception_ptr error) { errors_.handle(error); },
+        .absorbedError = [this](std::exception_ptr error) { errors_.handle("activation", error); },
     });
     connectDispatchers(*activation_, *activation_);
 }
@@ -155,7 +156,7 @@ settings::FullSaveResult ProgramRoot::WriteOptions() {
         throw std::logic_error("the settings were not read: QZ.ini is left as it is");
     return settings::WriteOptions(*settingsFile_, options_, [this] {
         platform::IoResult saved = engine_.exclusionFile().SaveExclude(engine_.state().exclusions);
-        if (!saved) throw std::runtime_error("Unable to write to " + engine_.exclusionFile().path());
+        if (!saved) throw SystemError("Unable to write to " + engine_.exclusionFile().path(), saved.error);
     });
 }
 

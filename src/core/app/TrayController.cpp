@@ -6,6 +6,7 @@
 
 #include "app/AppTexts.hpp"
 #include "app/TrayMenu.hpp"
+#include "common/SystemError.hpp"
 
 namespace umbrix::app {
 
@@ -29,27 +30,27 @@ TrayController::TrayController(ErrorHook& errors, ProgramRoot& program, const pl
 void TrayController::onCreate() {
     errors_.install();
     // A combination another program holds stays unregistered; the hotkey setup reports it.
-    errors_.run([this] { (void)program_.RegisterHotkeys(); });
-    errors_.run([this] { program_.createMemoryTrim(); });
-    errors_.run([this] { program_.bindSettingsFile(); });
-    errors_.run([this] { program_.TrimWorkingSet(); });
-    errors_.run([this] { program_.showTrayIcon(*this); });
+    errors_.run("register the default hotkeys", [this] { (void)program_.RegisterHotkeys(); });
+    errors_.run("decide the memory trim", [this] { program_.createMemoryTrim(); });
+    errors_.run("bind the settings file", [this] { program_.bindSettingsFile(); });
+    errors_.run("trim the working set", [this] { program_.TrimWorkingSet(); });
+    errors_.run("show the tray icon", [this] { program_.showTrayIcon(*this); });
 }
 
 void TrayController::runClosingSteps() {
-    errors_.run([this] { (void)program_.WriteOptions(); });
+    errors_.run("save the settings at close", [this] { (void)program_.WriteOptions(); });
     // The record keeps every window still hidden for the next start; shown before the exit,
     // none is left and the record goes.
-    errors_.run([this] { program_.recordHiddenWindows(); });
-    errors_.run([this] { program_.releaseDefaultHotkeys(); });
+    errors_.run("record the hidden windows at close", [this] { program_.recordHiddenWindows(); });
+    errors_.run("release the default hotkeys", [this] { program_.releaseDefaultHotkeys(); });
     // Whatever failed before, the user's Task Manager is given back.
-    errors_.run([this] { program_.liftLockdownAtExit(); });
+    errors_.run("lift the lockdown at exit", [this] { program_.liftLockdownAtExit(); });
 }
 
 void TrayController::onDestroy() {
-    errors_.run([this] { program_.deleteHotkeyAtoms(); });
+    errors_.run("delete the hotkey atoms", [this] { program_.deleteHotkeyAtoms(); });
     // An icon left behind would stay in the notification area until the mouse passes over it.
-    errors_.run([this] { program_.removeTrayIcon(); });
+    errors_.run("remove the tray icon", [this] { program_.removeTrayIcon(); });
 }
 
 void TrayController::onCloseChosen() {
@@ -109,9 +110,7 @@ void TrayController::toggleStartWithWindows() {
                                                            platform::RegistryValue::ofString(system_.executablePath()),
                                                            /*createKey=*/false)
                                     : registry_.deleteValue(platform::RegistryRoot::LocalMachine, kRunKey, kRunValue);
-    if (!result)
-        throw std::runtime_error("cannot change the Run value \"Umbrix\" (Windows error " +
-                                 std::to_string(result.error) + ")");
+    if (!result) throw SystemError("cannot change the Run value \"Umbrix\"", result.error);
 }
 
 void TrayController::enterStealthMode() {
@@ -128,19 +127,20 @@ void TrayController::changeTrayIcon() { program_.changeTrayIcon(); }
 void TrayController::showAboutWindow() { aboutWindow_.showAboutWindow(); }
 
 void TrayController::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
-    if (mouseMessage == kRightButtonUp) errors_.run([this] { showTrayMenu(); });
+    if (mouseMessage == kRightButtonUp) errors_.run("tray menu", [this] { showTrayMenu(); });
 }
 
 void TrayController::onTaskbarCreated() {
-    errors_.run([this] { (void)program_.trayIcon().addAgainAfterTaskbarCreated(); });
+    errors_.run("add the tray icon to a new taskbar",
+                [this] { (void)program_.trayIcon().addAgainAfterTaskbarCreated(); });
 }
 
 void TrayController::onTrayRetryTimer() {
-    errors_.run([this] { program_.trayIcon().retryPendingRequest(); });
+    errors_.run("retry the tray icon", [this] { program_.trayIcon().retryPendingRequest(); });
 }
 
 void TrayController::onClose() {
-    errors_.run([this] { closeProgram(); });
+    errors_.run("close the program", [this] { closeProgram(); });
 }
 
 // The program never holds up the end of the session; it saves when the end is certain.
@@ -149,11 +149,11 @@ bool TrayController::onQueryEndSession() { return true; }
 void TrayController::onEndSession(bool sessionEnds) {
     // Windows may end the process as soon as this message returns, so everything the program
     // does at its end happens before then.
-    if (sessionEnds) errors_.run([this] { closeProgram(); });
+    if (sessionEnds) errors_.run("close at the end of the session", [this] { closeProgram(); });
 }
 
 void TrayController::onIdle() {
-    errors_.run([this] { program_.idleTracking().onIdle(); });
+    errors_.run("idle moment", [this] { program_.idleTracking().onIdle(); });
 }
 
 void TrayController::closeProgram() {
@@ -164,7 +164,7 @@ void TrayController::closeProgram() {
     // end of the session), nobody has been asked for the password. The close records them, and
     // the next start takes them back behind the unhide hotkey and its password.
     // Whatever fails while closing, the program still ends.
-    errors_.run([this] { runClosingSteps(); });
+    errors_.run("close the program", [this] { runClosingSteps(); });
     state_ = State::Closed;
     terminateApplication_();
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Files and folders, by full Windows path (UTF-8 in the core).
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,13 @@ public:
     // CreateFileW(CREATE_ALWAYS) + WriteFile + FlushFileBuffers: the bytes are on disk
     // when this returns ok. A failure may leave a partial file behind.
     virtual IoResult writeFileThrough(std::string_view path, std::string_view bytes) = 0;
+
+    // CreateFileW(OPEN_ALWAYS, FILE_APPEND_DATA) + WriteFile: adds the bytes at the end of the
+    // file, creating it when it is missing. A failure may leave part of the bytes behind.
+    virtual IoResult appendFile(std::string_view path, std::string_view bytes) = 0;
+
+    // GetFileAttributesExW: the size of a file in bytes; nullopt when there is no such file.
+    virtual std::optional<std::uint64_t> fileSize(std::string_view path) = 0;
 
     // MoveFileExW(MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH): puts `from` in
     // place of `to` in one step; `to` is either the old file or the new one, never a mix.

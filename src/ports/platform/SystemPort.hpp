@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace umbrix::platform {
 
@@ -48,6 +49,9 @@ public:
     // GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN): the left and top
     // edges of the virtual desktop, negative when a monitor sits left of or above the primary one.
     virtual ScreenPoint virtualDesktopOrigin() = 0;
+
+    // OutputDebugStringW: a line for whatever debugger watches the program; nothing without one.
+    virtual void writeDebugOutput(std::string_view line) = 0;
 };
 
 }  // namespace umbrix::platform

@@ -73,6 +73,29 @@ IoResult SimFileSystem::writeFileThrough(std::string_view path, std::string_view
     return IoResult::failure(error);
 }
 
+IoResult SimFileSystem::appendFile(std::string_view path, std::string_view bytes) {
+    std::uint32_t error = 0;
+    Fault fault = nextMutation(error);
+    if (!directoryExists(parentOf(path))) return IoResult::failure(errors::kPathNotFound);
+    if (!writable(path) || directoryExists(path)) return IoResult::failure(errors::kAccessDenied);
+    if (heldOpen_.count(key(path))) return IoResult::failure(errors::kSharingViolation);
+    auto& entry = files_[key(path)];
+    if (entry.path.empty()) entry.path = std::string(path);
+    if (fault == Fault::None) {
+        entry.bytes.append(bytes);
+        return IoResult::success();
+    }
+    entry.bytes.append(bytes.substr(0, bytes.size() / 2));
+    if (fault == Fault::Crash) throw SimCrash();
+    return IoResult::failure(error);
+}
+
+std::optional<std::uint64_t> SimFileSystem::fileSize(std::string_view path) {
+    auto it = files_.find(key(path));
+    if (it == files_.end()) return std::nullopt;
+    return it->second.bytes.size();
+}
+
 IoResult SimFileSystem::replaceFile(std::string_view from, std::string_view to) {
     std::uint32_t error = 0;
     Fault fault = nextMutation(error);
@@ -80,7 +103,7 @@ IoResult SimFileSystem::replaceFile(std::string_view from, std::string_view to) 
     if (fault == Fault::Fail) return IoResult::failure(error);
     auto it = files_.find(key(from));
     if (it == files_.end()) return IoResult::failure(errors::kFileNotFound);
-    if (!writable(to) || !writable(from)) return IoResult::failure(errors::kAccessDenied);
+    if (!writable(to) || !writable(from) || directoryExists(to)) return IoResult::failure(errors::kAccessDenied);
     if (heldOpen_.count(key(from)) || heldOpen_.count(key(to))) return IoResult::failure(errors::kSharingViolation);
     if (!directoryExists(parentOf(to))) return IoResult::failure(errors::kPathNotFound);
     Entry moved = it->second;

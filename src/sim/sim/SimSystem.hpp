@@ -1,6 +1,8 @@
 #pragma once
 // Scriptable facts about the simulated program and machine.
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/SystemPort.hpp"
 
@@ -18,6 +20,7 @@ public:
         return true;
     }
     platform::ScreenPoint virtualDesktopOrigin() override { return desktopOrigin; }
+    void writeDebugOutput(std::string_view line) override { debugOutput.emplace_back(line); }
 
     // State a test sets or reads.
     std::string exePath = "C:\\Program Files\\Umbrix\\Umbrix.exe";
@@ -30,6 +33,7 @@ public:
     std::uint64_t availPhys = 4ull << 30;
     int workingSetTrims = 0;
     platform::ScreenPoint desktopOrigin;  // one monitor: the primary one at (0, 0)
+    std::vector<std::string> debugOutput;  // what a debugger would have shown, in order
 };
 
 }  // namespace umbrix::sim

@@ -11,6 +11,17 @@ using platform::IoResult;
 
 namespace {
 IoResult lastError() { return IoResult::failure(GetLastError()); }
+
+IoResult writeAll(HANDLE file, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD wrote = 0;
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        if (!WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr)) return lastError();
+        done += wrote;
+    }
+    return IoResult::success();
+}
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::readFile(std::string_view path) {
@@ -28,15 +39,23 @@ IoResult Win32FileSystem::writeFileThrough(std::string_view path, std::string_vi
     UniqueHandle file(
         CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return lastError();
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD wrote = 0;
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &wrote, nullptr)) return lastError();
-        done += wrote;
-    }
+    if (IoResult written = writeAll(file.get(), bytes); !written) return written;
     if (!FlushFileBuffers(file.get())) return lastError();
     return IoResult::success();
+}
+
+IoResult Win32FileSystem::appendFile(std::string_view path, std::string_view bytes) {
+    UniqueHandle file(CreateFileW(widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return lastError();
+    return writeAll(file.get(), bytes);
+}
+
+std::optional<std::uint64_t> Win32FileSystem::fileSize(std::string_view path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 IoResult Win32FileSystem::replaceFile(std::string_view from, std::string_view to) {

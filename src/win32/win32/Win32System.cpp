@@ -79,4 +79,6 @@ platform::ScreenPoint Win32System::virtualDesktopOrigin() {
     return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
 }
 
+void Win32System::writeDebugOutput(std::string_view line) { OutputDebugStringW(widen(line).c_str()); }
+
 }  // namespace umbrix::win32

@@ -12,6 +12,7 @@ public:
     std::uint64_t availablePhysicalMemory() override;
     bool trimWorkingSet() override;
     platform::ScreenPoint virtualDesktopOrigin() override;
+    void writeDebugOutput(std::string_view line) override;
 };
 
 }  // namespace umbrix::win32

@@ -44,6 +44,24 @@ TEST_F(FilePortContract, ReplaceSwapsInTheNewFileAndRemovesTheSource) {
     ASSERT_TRUE(files.deleteFile(target));
     ASSERT_TRUE(files.replaceFile(temp, target));
     EXPECT_EQ(files.readFile(target), "again");
+    // A folder in the target's place is not replaced.
+    ASSERT_TRUE(files.createDirectory(folder + "\\Folder.ini"));
+    ASSERT_TRUE(files.writeFileThrough(temp, "new"));
+    EXPECT_EQ(files.replaceFile(temp, folder + "\\Folder.ini").error, platform::errors::kAccessDenied);
+    EXPECT_TRUE(files.directoryExists(folder + "\\Folder.ini"));
+}
+
+TEST_F(FilePortContract, AppendCreatesAMissingFileThenAddsAtItsEndAndTheSizeFollows) {
+    const std::string path = folder + "\\Umbrix.log";
+    EXPECT_EQ(files.fileSize(path), std::nullopt);
+    ASSERT_TRUE(files.appendFile(path, "one\r\n"));
+    ASSERT_TRUE(files.appendFile(path, std::string("tw\0o\r\n", 6)));
+    EXPECT_EQ(files.readFile(path), std::string("one\r\ntw\0o\r\n", 11));
+    EXPECT_EQ(files.fileSize(path), 11u);
+    // A folder has no size, and nothing can be appended to it.
+    EXPECT_EQ(files.fileSize(folder), std::nullopt);
+    EXPECT_EQ(files.appendFile(folder, "x").error, platform::errors::kAccessDenied);
+    EXPECT_EQ(files.appendFile(folder + "\\no\\such\\folder.log", "x").error, platform::errors::kPathNotFound);
 }
 
 TEST_F(FilePortContract, MissingThingsFailWithTheirErrorCodes) {
@@ -77,6 +95,7 @@ TEST_F(FilePortContract, AFileAnotherProgramHoldsOpenExistsButCannotBeReadOrChan
         EXPECT_EQ(files.writeFileThrough(path, "x").error, platform::errors::kSharingViolation);
         EXPECT_FALSE(files.replaceFile(temp, path));
         EXPECT_EQ(files.deleteFile(path).error, platform::errors::kSharingViolation);
+        EXPECT_EQ(files.appendFile(path, "x").error, platform::errors::kSharingViolation);
     }
     EXPECT_EQ(files.readFile(path), "held");
 }

@@ -47,7 +47,7 @@ TEST_F(SettingsFileContract, AWriteIntoAMissingFolderRaisesTheErrorWithThePath) 
         FAIL() << "the folder does not exist";
     } catch (const settings::SettingsWriteError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + folder + "\\missing\\QZ.ini");
-        EXPECT_EQ(error.systemError(), platform::errors::kPathNotFound);
+        EXPECT_EQ(error.code(), platform::errors::kPathNotFound);
     }
     EXPECT_FALSE(ports.files.directoryExists(folder + "\\missing"));
     EXPECT_FALSE(nowhere.readBool("StartUp", "Silent", false));

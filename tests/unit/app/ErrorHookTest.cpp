@@ -9,7 +9,7 @@ namespace {
 
 TEST(ErrorHook, BeforeInstallationAnErrorGoesOnToTheCaller) {
     ErrorHook hook;
-    EXPECT_THROW(hook.run([] { throw std::runtime_error("during start-up"); }), std::runtime_error);
+    EXPECT_THROW(hook.run("start", [] { throw std::runtime_error("during start-up"); }), std::runtime_error);
     EXPECT_EQ(hook.discardedCount(), 0);
 }
 
@@ -22,11 +22,11 @@ TEST(ErrorHook, OnceInstalledAnErrorEndsTheReactionWhereItFailedAndNothingElse) 
         throw std::runtime_error("Unable to write to C:\\Umbrix\\QZ.ini");
         ++stepsDone;  // never reached
     };
-    EXPECT_NO_THROW(hook.run(reaction));
+    EXPECT_NO_THROW(hook.run("save the settings", reaction));
     EXPECT_EQ(stepsDone, 1);
     EXPECT_EQ(hook.lastDiscarded(), "Unable to write to C:\\Umbrix\\QZ.ini");
 
-    hook.run([&] { ++stepsDone; });  // the program carries on
+    hook.run("next", [&] { ++stepsDone; });  // the program carries on
     EXPECT_EQ(stepsDone, 2);
     EXPECT_EQ(hook.discardedCount(), 1);
 }
@@ -35,7 +35,7 @@ TEST(ErrorHook, WhatIsNotAnErrorOfTheProgramIsNotSwallowed) {
     struct ProcessDeath {};  // like the sim's crash: the program does not survive it
     ErrorHook hook;
     hook.install();
-    EXPECT_THROW(hook.run([] { throw ProcessDeath{}; }), ProcessDeath);
+    EXPECT_THROW(hook.run("dies", [] { throw ProcessDeath{}; }), ProcessDeath);
     EXPECT_EQ(hook.discardedCount(), 0);
 }
 

@@ -74,7 +74,7 @@ TEST(SettingsFile, ARefusedWriteRaisesTheErrorAndKeepsTheFile) {
     } catch (const SettingsWriteError& error) {
         EXPECT_STREQ(error.what(), "Unable to write to C:\\Program Files\\Umbrix\\QZ.ini");
         EXPECT_EQ(error.path(), kSettingsPath);
-        EXPECT_EQ(error.systemError(), platform::errors::kAccessDenied);
+        EXPECT_EQ(error.code(), platform::errors::kAccessDenied);
     }
     EXPECT_EQ(m.text(), "[StartUp]\r\nAction=1\r\n");
 
@@ -84,7 +84,7 @@ TEST(SettingsFile, ARefusedWriteRaisesTheErrorAndKeepsTheFile) {
         m.file.writeInteger("StartUp", "Action", 2);
         FAIL() << "the disk was full";
     } catch (const SettingsWriteError& error) {
-        EXPECT_EQ(error.systemError(), platform::errors::kDiskFull);
+        EXPECT_EQ(error.code(), platform::errors::kDiskFull);
     }
     EXPECT_EQ(m.text(), "[StartUp]\r\nAction=1\r\n");
 }
