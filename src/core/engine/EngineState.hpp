@@ -1,7 +1,6 @@
 #pragma once
-// What the main window shows of the window engine: its three lists with their selections,
-// the user's options (read, never copied), and the context menu shared by the hidden-window list and the
-// application exclusions.
+// The window engine's state: the visible windows, the hidden windows and the exclusions, and
+// the user's options (read, never copied).
 #include "engine/ExclusionList.hpp"
 #include "engine/HiddenWindowEntry.hpp"
 #include "engine/WindowEntry.hpp"
@@ -11,17 +10,6 @@
 
 namespace umbrix::engine {
 
-// Which commands of the shared context menu are enabled.
-struct SharedMenuState {
-    bool showSelectedWindow = true;  // "Show selected window"
-    bool showAllWindows = true;  // "Show all windows"
-    bool closeWindow = true;  // "Close window..."
-    bool removeSelected = false;  // "Remove selected"
-    bool addApplication = true;  // "Add application"
-
-    friend bool operator==(const SharedMenuState&, const SharedMenuState&) = default;
-};
-
 struct EngineState {
     explicit EngineState(const settings::Options& options) : options(options) {}
 
@@ -29,7 +17,6 @@ struct EngineState {
     HiddenWindowList hiddenWindows;  // WindowLV
     ExclusionList exclusions;  // windowExclusionList, applicationExclusionList
     const settings::Options& options;  // the program's one options model
-    SharedMenuState sharedMenu;
     // The decoy's launch result (`DecoyAppHandle`); the inventory leaves a window with this
     // handle out. WindowId{} when no decoy was launched.
     platform::WindowId decoyAppHandle;

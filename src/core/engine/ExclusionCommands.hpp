@@ -1,41 +1,35 @@
 #pragma once
 // The commands that edit the exclusion lists.
-#include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
-#include "engine/MouseButton.hpp"
+#include <cstddef>
+#include <string>
+
+#include "platform/WindowId.hpp"
 #include "platform/TextPort.hpp"
 
 namespace umbrix::engine {
 
 class ExclusionCommands {
 public:
-    ExclusionCommands(platform::TextPort& text, EngineLinks links, EngineState& state);
+    ExclusionCommands(platform::TextPort& text, EngineState& state);
 
-    // ">>": moves the selected visible window into the window exclusions and adds its
-    // executable to the application exclusions unless it is there already.
-    void excludeSelectedWindow();
-    // "<<": gives the selected window exclusion back to the end of the visible-window list and
+    // Moves a window of the visible-window list into the window exclusions and adds its
+    // executable to the application exclusions unless it is there already. A window that is
+    // not listed, or whose handle is excluded already, stays in the list.
+    void excludeWindow(platform::WindowId window);
+    // Gives the window exclusion at `index` back to the end of the visible-window list and
     // drops the first application exclusion of its executable.
-    void removeSelectedWindowExclusion();
-    // "Clear all": removes every window exclusion; the application exclusions stay.
+    void removeWindowExclusion(std::size_t index);
+    // Removes every window exclusion; the application exclusions stay.
     void clearWindowExclusions();
-    // "Add application" > "Browse...": adds the executable chosen in the file dialog.
-    void addApplicationExclusionFromFile();
-    // "Remove selected": removes the selected application exclusion.
-    void removeSelectedApplicationExclusion();
-
-    // The shared context menu enables the application commands over the application list.
-    void onApplicationListMouseDown(MouseButton button);
-    void onApplicationListMouseEnter();
-
-    // The exclusion mode changed: the page of its list comes to the front.
-    void onExclusionModeChanged();
+    // Adds an executable to the application exclusions unless it is there already, in any
+    // letter case.
+    void addApplicationExclusion(const std::string& applicationPath);
+    // Removes the application exclusion at `index`.
+    void removeApplicationExclusion(std::size_t index);
 
 private:
-    void enableApplicationCommands();
-
     platform::TextPort& text_;
-    EngineLinks links_;
     EngineState& state_;
 };
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/SelectableList.hpp"
+#include "engine/EntryList.hpp"
 
 namespace umbrix::engine {
 
@@ -37,9 +37,8 @@ struct ApplicationExclusion {
 };
 
 struct ExclusionList {
-    SelectableList<WindowExclusion> windows;  // windowExclusionList, saved in the exclusion file
-    SelectableList<ApplicationExclusion> applications;  // applicationExclusionList, never saved
-    int activePage = 0;  // PageControl2: 0 the window exclusions, 1 the application exclusions
+    EntryList<WindowExclusion> windows;  // windowExclusionList, saved in the exclusion file
+    EntryList<ApplicationExclusion> applications;  // applicationExclusionList, never saved
 };
 
 }  // namespace umbrix::engine

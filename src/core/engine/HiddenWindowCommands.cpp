@@ -47,12 +47,14 @@ bool HiddenWindowCommands::showEveryHiddenWindow() {
     return runBestEffort([&] { showRecordedWindows(0); });
 }
 
-void HiddenWindowCommands::showSelectedHiddenWindow() {
-    auto selected = state_.hiddenWindows.selectedIndex();
-    if (!selected) return;
-    ports_.windows.showWindow(windowFromHandleText(state_.hiddenWindows[*selected].handleText),
-                              ShowCommand::ShowNormal);
-    state_.hiddenWindows.removeAt(*selected);
+void HiddenWindowCommands::showHiddenWindow(platform::WindowId window) {
+    auto& hidden = state_.hiddenWindows;
+    for (std::size_t i = hidden.size(); i-- > 0;) {
+        if (windowFromHandleText(hidden[i].handleText) != window) continue;
+        ports_.windows.showWindow(window, ShowCommand::ShowNormal);
+        hidden.removeAt(i);
+        return;
+    }
 }
 
 void HiddenWindowCommands::showAllHiddenWindows() {
@@ -64,16 +66,11 @@ void HiddenWindowCommands::showAllHiddenWindows() {
     }
 }
 
-void HiddenWindowCommands::closeSelectedHiddenWindow() {
-    auto selected = state_.hiddenWindows.selectedIndex();
-    if (!selected) return;
-    const HiddenWindowEntry asked = state_.hiddenWindows[*selected];
-    if (!links_.dialogs.askYesNo(kCloseHiddenWindowQuestion, kConfirmCaption)) return;
-    ports_.windows.postCloseRequest(windowFromHandleText(asked.handleText));
-    // Hotkeys keep working while the question is open, so the list may have changed meanwhile:
-    // the mark goes to the entry that is still selected, if it is the one asked about.
-    selected = state_.hiddenWindows.selectedIndex();
-    if (selected && state_.hiddenWindows[*selected] == asked) state_.hiddenWindows.at(*selected).closeRequested = true;
+void HiddenWindowCommands::closeHiddenWindow(platform::WindowId window) {
+    ports_.windows.postCloseRequest(window);
+    auto& hidden = state_.hiddenWindows;
+    for (std::size_t i = 0; i < hidden.size(); ++i)
+        if (windowFromHandleText(hidden[i].handleText) == window) hidden.at(i).closeRequested = true;
     DropClosedWindows();
 }
 
@@ -84,20 +81,5 @@ void HiddenWindowCommands::DropClosedWindows() {
             hidden.removeAt(i);
     }
 }
-
-void HiddenWindowCommands::enableHiddenWindowCommands() {
-    DropClosedWindows();
-    state_.sharedMenu.showSelectedWindow = true;
-    state_.sharedMenu.showAllWindows = true;
-    state_.sharedMenu.closeWindow = true;
-    state_.sharedMenu.removeSelected = false;
-    state_.sharedMenu.addApplication = false;
-}
-
-void HiddenWindowCommands::onHiddenListMouseDown(MouseButton button) {
-    if (button == MouseButton::Right) enableHiddenWindowCommands();
-}
-
-void HiddenWindowCommands::onHiddenListMouseEnter() { enableHiddenWindowCommands(); }
 
 }  // namespace umbrix::engine

@@ -6,7 +6,6 @@
 
 #include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
-#include "engine/MouseButton.hpp"
 #include "engine/WindowActions.hpp"
 #include "engine/WindowInventory.hpp"
 #include "platform/Platform.hpp"
@@ -31,23 +30,21 @@ public:
     // an unexpected failure ended the walk.
     bool showEveryHiddenWindow();
 
-    // "Show selected window": shows it normal size and drops its entry.
-    void showSelectedHiddenWindow();
-    // "Show all windows": from the last entry to the first, shows each normal size and drops it.
+    // Shows one hidden window normal size, without the extras, and drops its entry (the
+    // latest, should it be listed twice). A window that is not listed stays as it is.
+    void showHiddenWindow(platform::WindowId window);
+    // From the last entry to the first, shows each normal size and drops it.
     void showAllHiddenWindows();
-    // "Close window...": asks, then asks the window's application to close it.
-    void closeSelectedHiddenWindow();
+    // Asks the application of a hidden window to close it. Its entries stay, marked, until the
+    // window is really gone: an application that refuses, or asks its user first, keeps its
+    // window, and the entry is still the way back to it.
+    void closeHiddenWindow(platform::WindowId window);
 
     // Drops the entries whose close was requested and whose windows are gone.
     void DropClosedWindows();
 
-    // The shared context menu enables the hidden-window commands over this list.
-    void onHiddenListMouseDown(MouseButton button);
-    void onHiddenListMouseEnter();
-
 private:
     void showRecordedWindows(std::size_t first);
-    void enableHiddenWindowCommands();
 
     platform::Platform ports_;
     EngineLinks links_;

@@ -2,7 +2,7 @@
 // An entry of the hidden-window list ("Handle", "Title", "Date and Time").
 #include <string>
 
-#include "engine/SelectableList.hpp"
+#include "engine/EntryList.hpp"
 
 namespace umbrix::engine {
 
@@ -20,6 +20,6 @@ struct HiddenWindowEntry {
 
 // Every window the program has hidden, in the order of hiding. Windows count as hidden
 // exactly when it is not empty.
-using HiddenWindowList = SelectableList<HiddenWindowEntry>;
+using HiddenWindowList = EntryList<HiddenWindowEntry>;
 
 }  // namespace umbrix::engine

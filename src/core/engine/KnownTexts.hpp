@@ -1,5 +1,5 @@
 #pragma once
-// Fixed texts the window engine matches or shows.
+// Fixed texts the window engine matches.
 namespace umbrix::engine {
 
 // The desktop's own window: never listed, hidden or closed.
@@ -10,12 +10,5 @@ inline constexpr const char* kCacheManager = "Cache Manager";
 inline constexpr const char* kBdsExecutable = "BIN\\BDS.EXE";
 // What the inventory calls process 0.
 inline constexpr const char* kSystemIdleProcess = "System Idle Process";
-
-inline constexpr const char* kCloseHiddenWindowQuestion = "This window is hidden. Are your sure you want to close it?";
-inline constexpr const char* kConfirmCaption = "Confirm";
-
-inline constexpr const char* kBrowseDialogTitle = "Browse for Umbrix Decoy";
-inline constexpr const char* kBrowseDialogFilter = "All files|*.*|Applications|*.exe";
-inline constexpr const char* kBrowseDialogDefaultExtension = "*.*";
 
 }  // namespace umbrix::engine

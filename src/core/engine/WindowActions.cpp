@@ -1,5 +1,6 @@
 #include "engine/WindowActions.hpp"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/TextCompare.hpp"
@@ -169,10 +170,13 @@ bool WindowActions::IsSameProcess(WindowId handle, platform::ProcessId pid) {
     return process.has_value() && *process == pid;
 }
 
-void WindowActions::hideSelectedWindow() {
-    auto selected = state_.visibleWindows.selectedIndex();
-    if (!selected) return;
-    const WindowEntry entry = state_.visibleWindows[*selected];
+void WindowActions::hideListedWindow(WindowId window) {
+    const auto& listed = state_.visibleWindows.entries();
+    const auto found = std::find_if(listed.begin(), listed.end(), [&](const WindowEntry& entry) {
+        return windowFromHandleText(entry.handleText) == window;
+    });
+    if (found == listed.end()) return;
+    const WindowEntry entry = *found;
     if (isNeverHidden(entry.title)) return;
     hideAndRecord(ActionSender::None, kHide, entry.handleText, entry.title, Stamp::TimeOnly);
     // Looked up again: the list is the same unless a collaborator refreshed it meanwhile.

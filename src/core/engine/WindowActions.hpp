@@ -36,8 +36,9 @@ public:
 
     bool IsSameProcess(platform::WindowId handle, platform::ProcessId pid);
 
-    // "Hide selected window" of the visible-window list.
-    void hideSelectedWindow();
+    // Hides one window of the visible-window list, recording the time alone, and takes its
+    // entry off. A window that is not listed, or that is never hidden, stays as it is.
+    void hideListedWindow(platform::WindowId window);
 
 private:
     ExclusionMode exclusionMode() const { return static_cast<ExclusionMode>(state_.options.exclusionMode); }

@@ -1,5 +1,5 @@
 #pragma once
-// The window engine as the main window holds it: its state and the parts that act on it.
+// The window engine: its state and the parts that act on it, by window and by list entry.
 #include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
 #include "engine/ExclusionCommands.hpp"
@@ -18,7 +18,7 @@ public:
           inventory_(ports, links, state_),
           actions_(ports, links, state_, inventory_),
           hiddenWindows_(ports, links, state_, inventory_, actions_),
-          exclusionCommands_(ports.text, links, state_),
+          exclusionCommands_(ports.text, state_),
           exclusionFile_(ports) {}
     WindowEngine(const WindowEngine&) = delete;
     WindowEngine& operator=(const WindowEngine&) = delete;
@@ -28,7 +28,7 @@ public:
     WindowInventory& inventory() { return inventory_; }  // refreshInventory, ...
     WindowActions& actions() { return actions_; }  // hideAllWindows, ...
     HiddenWindowCommands& hiddenWindows() { return hiddenWindows_; }  // RestoreWindows, ...
-    ExclusionCommands& exclusionCommands() { return exclusionCommands_; }  // excludeSelectedWindow, ...
+    ExclusionCommands& exclusionCommands() { return exclusionCommands_; }  // excludeWindow, ...
     ExclusionFile& exclusionFile() { return exclusionFile_; }  // SaveExclude, LoadLists
 
 private:

@@ -2,7 +2,7 @@
 // An entry of the visible-window list ("Window ID", "Window title", "Owner process").
 #include <string>
 
-#include "engine/SelectableList.hpp"
+#include "engine/EntryList.hpp"
 
 namespace umbrix::engine {
 
@@ -16,6 +16,6 @@ struct WindowEntry {
 };
 
 // The inventory of qualifying top-level windows, top of the Z order first.
-using VisibleWindowList = SelectableList<WindowEntry>;
+using VisibleWindowList = EntryList<WindowEntry>;
 
 }  // namespace umbrix::engine

@@ -344,17 +344,17 @@ TEST_F(HideActions, HideSelectedWindowRecordsTheTimeAloneAndTakesTheEntryOff) {
     open(word, "Doc");
     engine.inventory().refreshInventory();
 
-    actions.hideSelectedWindow();  // nothing selected
+    exclusionPage.hideSelectedWindow();  // nothing selected
     EXPECT_TRUE(state.hiddenWindows.empty());
 
     selectVisible("Note");
-    actions.hideSelectedWindow();
+    exclusionPage.hideSelectedWindow();
     EXPECT_FALSE(isVisible(note));
     ASSERT_EQ(state.hiddenWindows.size(), 1u);
     EXPECT_EQ(state.hiddenWindows[0].handleText, text(note));
     EXPECT_EQ(state.hiddenWindows[0].timeText, "14:05:07");
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Doc"}));
-    EXPECT_FALSE(state.visibleWindows.selectedIndex().has_value());
+    EXPECT_FALSE(exclusionPage.selectedVisibleWindow().has_value());
 }
 
 }  // namespace

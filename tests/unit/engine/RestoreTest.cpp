@@ -21,7 +21,7 @@ protected:
     void record(WindowId window, const std::string& title) {
         state.hiddenWindows.append({text(window), title, "09/03/2024 14:05:07"});
     }
-    void selectHidden(std::size_t index) { state.hiddenWindows.select(index); }
+    void selectHidden(std::size_t index) { hiddenPage.selectHiddenWindow(index); }
 };
 
 TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes) {
@@ -74,7 +74,7 @@ TEST_F(Restore, NoHideActionTakesAWindowThatRestoreWouldNotBringBack) {
     machine.windows.setForeground(cache);
     ASSERT_TRUE(engine.actions().hideActiveApplication(ActionSender::HideHotkey, kHide));
     selectVisible("Cache Manager");
-    engine.actions().hideSelectedWindow();
+    exclusionPage.hideSelectedWindow();
 
     EXPECT_TRUE(isVisible(cache));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
@@ -89,7 +89,7 @@ TEST_F(Restore, DuplicateEntriesShowTheirWindowTwiceAndAreRemovedOneByOne) {
     recordShows();
 
     selectHidden(1);
-    hidden.showSelectedHiddenWindow();
+    hiddenPage.showSelectedHiddenWindow();
     EXPECT_TRUE(isVisible(doc));
     EXPECT_EQ(state.hiddenWindows.size(), 1u);  // only the selected one
 
@@ -147,11 +147,11 @@ TEST_F(Restore, ShowSelectedRestoresNormalSizeWithoutTheExtras) {
     options.muteAudio = true;
     options.alwaysHidePanicButton = true;
 
-    hidden.showSelectedHiddenWindow();  // nothing selected
+    hiddenPage.showSelectedHiddenWindow();  // nothing selected
     EXPECT_FALSE(isVisible(doc));
 
     selectHidden(0);
-    hidden.showSelectedHiddenWindow();
+    hiddenPage.showSelectedHiddenWindow();
     EXPECT_TRUE(isVisible(doc));
     EXPECT_EQ(machine.windows.find(doc)->state, ShowState::Normal);
     EXPECT_TRUE(state.hiddenWindows.empty());
@@ -169,7 +169,7 @@ TEST_F(Restore, ShowAllShowsFromTheLastEntryAndEmptiesTheListEvenForWindowsThatA
     options.muteAudio = true;
     recordShows();
 
-    hidden.showAllHiddenWindows();
+    hiddenPage.showAllHiddenWindows();
 
     EXPECT_EQ(shown, (std::vector<WindowId>{doc, note}));
     EXPECT_EQ(machine.windows.foreground(), note);
@@ -183,7 +183,7 @@ TEST_F(Restore, CloseWindowAsksFirstAndNoLeavesEverythingAsItWas) {
     selectHidden(0);
     links.answerYes = false;
 
-    hidden.closeSelectedHiddenWindow();
+    hiddenPage.closeSelectedHiddenWindow();
 
     ASSERT_EQ(links.questions.size(), 1u);
     EXPECT_EQ(links.questions[0].first, "This window is hidden. Are your sure you want to close it?");
@@ -202,7 +202,7 @@ TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
 
     for (std::size_t index : {0u, 1u}) {
         selectHidden(index);
-        hidden.closeSelectedHiddenWindow();
+        hiddenPage.closeSelectedHiddenWindow();
     }
     EXPECT_EQ(machine.windows.find(closes)->closeRequests, 1);
     EXPECT_EQ(machine.windows.find(refuses)->closeRequests, 1);
@@ -212,7 +212,7 @@ TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
     EXPECT_TRUE(state.hiddenWindows[1].closeRequested);
 
     machine.windows.deliverPostedMessages();
-    hidden.onHiddenListMouseEnter();
+    hiddenPage.onListMouseEnter();
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Asks to save"}));
 
     // The kept window is still one unhide away.
@@ -229,24 +229,24 @@ TEST_F(Restore, CloseWindowMarksOnlyTheEntryStillSelectedWhenTheAnswerComes) {
     // The unhide hotkey is pressed while the question is open.
     links.whileAsking = [&] { hidden.RestoreWindows(); };
 
-    hidden.closeSelectedHiddenWindow();
+    hiddenPage.closeSelectedHiddenWindow();
 
     EXPECT_EQ(machine.windows.find(doc)->closeRequests, 1);  // the answer was Yes
     EXPECT_TRUE(state.hiddenWindows.empty());
 }
 
 TEST_F(Restore, TheSharedMenuFollowsTheListUnderTheMouse) {
-    EXPECT_FALSE(state.sharedMenu.removeSelected);  // starts disabled
-    engine.exclusionCommands().onApplicationListMouseEnter();
-    EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
-    hidden.onHiddenListMouseDown(MouseButton::Left);
-    EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
-    hidden.onHiddenListMouseDown(MouseButton::Right);
-    EXPECT_EQ(state.sharedMenu, (SharedMenuState{true, true, true, false, false}));
-    engine.exclusionCommands().onApplicationListMouseDown(MouseButton::Right);
-    EXPECT_EQ(state.sharedMenu, (SharedMenuState{false, false, false, true, true}));
-    hidden.onHiddenListMouseEnter();
-    EXPECT_EQ(state.sharedMenu, (SharedMenuState{true, true, true, false, false}));
+    EXPECT_FALSE(sharedMenu.removeSelected);  // starts disabled
+    exclusionPage.onApplicationListMouseEnter();
+    EXPECT_EQ(sharedMenu, (ui::SharedContextMenu{false, false, false, true, true}));
+    hiddenPage.onListMouseDown(ui::MouseButton::Left);
+    EXPECT_EQ(sharedMenu, (ui::SharedContextMenu{false, false, false, true, true}));
+    hiddenPage.onListMouseDown(ui::MouseButton::Right);
+    EXPECT_EQ(sharedMenu, (ui::SharedContextMenu{true, true, true, false, false}));
+    exclusionPage.onApplicationListMouseDown(ui::MouseButton::Right);
+    EXPECT_EQ(sharedMenu, (ui::SharedContextMenu{false, false, false, true, true}));
+    hiddenPage.onListMouseEnter();
+    EXPECT_EQ(sharedMenu, (ui::SharedContextMenu{true, true, true, false, false}));
 }
 
 }  // namespace

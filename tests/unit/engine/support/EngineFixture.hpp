@@ -10,6 +10,8 @@
 #include "engine/HandleText.hpp"
 #include "engine/WindowEngine.hpp"
 #include "sim/SimMachine.hpp"
+#include "ui/main/ExclusionPageModel.hpp"
+#include "ui/main/HiddenWindowsPageModel.hpp"
 
 namespace umbrix::engine::testing {
 
@@ -37,6 +39,10 @@ protected:
     settings::Options& options = desktop.options;
     WindowEngine& engine = desktop.engine;
     EngineState& state = engine.state();
+    // The main window's pages over the engine, sharing their context menu.
+    ui::SharedContextMenu sharedMenu;
+    ui::ExclusionPageModel exclusionPage{engine, links, sharedMenu};
+    ui::HiddenWindowsPageModel hiddenPage{engine, links, sharedMenu};
     // The program's own process and its panic button window, hidden, its handle recorded.
     ProcessId umbrix = machine.processes.start(machine.system.exePath);
     WindowId panicWindow = recordPanicWindow(desktop, umbrix);
@@ -78,11 +84,11 @@ protected:
     }
     static std::string text(WindowId window) { return handleText(window); }
 
-    // Selects the visible-window entry with this title.
+    // Selects the visible-window entry with this title on the exclusion page.
     void selectVisible(const std::string& title) {
         const auto& entries = state.visibleWindows.entries();
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].title == title) return state.visibleWindows.select(i);
+            if (entries[i].title == title) return exclusionPage.selectVisibleWindow(i);
         }
         FAIL() << "no visible entry " << title;
     }

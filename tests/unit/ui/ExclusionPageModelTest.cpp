@@ -1,13 +1,14 @@
+// The main window's exclusion page over the window engine: its buttons and selections.
 #include "EngineFixture.hpp"
 
 namespace umbrix::engine::testing {
 namespace {
 
-class Exclusions : public EngineFixture {
+class ExclusionPage : public EngineFixture {
 protected:
     ProcessId notepad = app("C:\\Windows\\notepad.exe");
     ProcessId word = app("C:\\Program Files\\Office\\WINWORD.EXE");
-    ExclusionCommands& commands = engine.exclusionCommands();
+    ui::ExclusionPageModel& page = exclusionPage;
     ExclusionList& lists = state.exclusions;
 
     std::vector<std::string> applicationPaths() const {
@@ -22,18 +23,18 @@ protected:
     }
 };
 
-TEST_F(Exclusions, AddMovesTheWindowAndAddsItsApplicationOnce) {
+TEST_F(ExclusionPage, AddMovesTheWindowAndAddsItsApplicationOnce) {
     const WindowId doc1 = open(word, "Doc 1");
     open(word, "Doc 2");
     open(notepad, "Note");
     engine.inventory().refreshInventory();
 
-    commands.excludeSelectedWindow();  // nothing selected
+    page.excludeSelectedWindow();  // nothing selected
     EXPECT_TRUE(lists.windows.empty());
 
     selectVisible("Doc 1");
     const int icon = state.visibleWindows[2].imageIndex;
-    commands.excludeSelectedWindow();
+    page.excludeSelectedWindow();
     ASSERT_EQ(lists.windows.size(), 1u);
     EXPECT_EQ(lists.windows[0], (WindowExclusion{text(doc1), "Doc 1", "C:\\Program Files\\Office\\WINWORD.EXE", icon}));
     ASSERT_EQ(lists.applications.size(), 1u);
@@ -43,7 +44,7 @@ TEST_F(Exclusions, AddMovesTheWindowAndAddsItsApplicationOnce) {
 
     // A second window of the same executable adds a window exclusion only.
     selectVisible("Doc 2");
-    commands.excludeSelectedWindow();
+    page.excludeSelectedWindow();
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Doc 1", "Doc 2"}));
     EXPECT_EQ(lists.applications.size(), 1u);
 
@@ -52,65 +53,65 @@ TEST_F(Exclusions, AddMovesTheWindowAndAddsItsApplicationOnce) {
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note"}));
 }
 
-TEST_F(Exclusions, AddLeavesAWindowWhoseHandleIsExcludedAlreadyInTheList) {
+TEST_F(ExclusionPage, AddLeavesAWindowWhoseHandleIsExcludedAlreadyInTheList) {
     const WindowId note = open(notepad, "Note");
     engine.inventory().refreshInventory();
     lists.windows.append({text(note), "Old title", "", std::nullopt});
     selectVisible("Note");
-    commands.excludeSelectedWindow();
+    page.excludeSelectedWindow();
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Old title"}));
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note"}));
     EXPECT_EQ(applicationPaths(), (std::vector<std::string>{"C:\\Windows\\notepad.exe"}));
 }
 
-TEST_F(Exclusions, RemoveGivesTheWindowBackAndDropsTheFirstApplicationOfItsPath) {
+TEST_F(ExclusionPage, RemoveGivesTheWindowBackAndDropsTheFirstApplicationOfItsPath) {
     open(word, "Doc 1");
     open(word, "Doc 2");
     open(notepad, "Note");
     engine.inventory().refreshInventory();
     for (const char* title : {"Doc 1", "Doc 2"}) {
         selectVisible(title);
-        commands.excludeSelectedWindow();
+        page.excludeSelectedWindow();
     }
     lists.applications.append({"c:\\program files\\office\\winword.exe", "--------", std::nullopt});
 
-    lists.windows.select(0);
-    commands.removeSelectedWindowExclusion();
+    page.selectWindowExclusion(0);
+    page.removeSelectedWindowExclusion();
 
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note", "Doc 1"}));  // at the end
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Doc 2"}));
     // The first application exclusion of that path goes, although Doc 2 is still excluded.
     EXPECT_EQ(applicationPaths(), (std::vector<std::string>{"c:\\program files\\office\\winword.exe"}));
 
-    commands.removeSelectedWindowExclusion();  // nothing selected any more
+    page.removeSelectedWindowExclusion();  // nothing selected any more
     EXPECT_EQ(excludedTitles(), (std::vector<std::string>{"Doc 2"}));
 
     // A loaded exclusion has no icon: it comes back with the neutral one, and with no
     // application exclusion of its path only the window moves.
     lists.windows.append({"77", "Loaded", "C:\\Tools\\tool.exe", std::nullopt});
-    lists.windows.select(1);
-    commands.removeSelectedWindowExclusion();
+    page.selectWindowExclusion(1);
+    page.removeSelectedWindowExclusion();
     EXPECT_EQ(state.visibleWindows[2], (WindowEntry{"77", "Loaded", "C:\\Tools\\tool.exe", 0}));
     EXPECT_EQ(lists.applications.size(), 1u);
 }
 
-TEST_F(Exclusions, ClearAllEmptiesTheWindowExclusionsOnly) {
+TEST_F(ExclusionPage, ClearAllEmptiesTheWindowExclusionsOnly) {
     open(word, "Doc");
     engine.inventory().refreshInventory();
     selectVisible("Doc");
-    commands.excludeSelectedWindow();
-    commands.clearWindowExclusions();
+    page.excludeSelectedWindow();
+    page.clearWindowExclusions();
     EXPECT_TRUE(lists.windows.empty());
     EXPECT_EQ(lists.applications.size(), 1u);
 }
 
-TEST_F(Exclusions, BrowseAddsAChosenExecutableOnceInAnyLetterCase) {
+TEST_F(ExclusionPage, BrowseAddsAChosenExecutableOnceInAnyLetterCase) {
     links.browsedFile = "C:\\Games\\Solitaire.exe";
-    commands.addApplicationExclusionFromFile();
+    page.addApplicationExclusionFromFile();
     links.browsedFile = "c:\\games\\SOLITAIRE.EXE";
-    commands.addApplicationExclusionFromFile();
+    page.addApplicationExclusionFromFile();
     links.browsedFile = std::nullopt;  // cancelled
-    commands.addApplicationExclusionFromFile();
+    page.addApplicationExclusionFromFile();
 
     ASSERT_EQ(lists.applications.size(), 1u);
     EXPECT_EQ(lists.applications[0], (ApplicationExclusion{"C:\\Games\\Solitaire.exe", "--------", std::nullopt}));
@@ -120,21 +121,21 @@ TEST_F(Exclusions, BrowseAddsAChosenExecutableOnceInAnyLetterCase) {
     EXPECT_EQ(links.fileDialogs[0].defaultExtension, "*.*");
 }
 
-TEST_F(Exclusions, RemoveSelectedDropsTheSelectedApplication) {
+TEST_F(ExclusionPage, RemoveSelectedDropsTheSelectedApplication) {
     lists.applications.append({"A.exe", "--------", std::nullopt});
     lists.applications.append({"B.exe", "--------", std::nullopt});
-    commands.removeSelectedApplicationExclusion();  // nothing selected
+    page.removeSelectedApplicationExclusion();  // nothing selected
     EXPECT_EQ(lists.applications.size(), 2u);
-    lists.applications.select(0);
-    commands.removeSelectedApplicationExclusion();
+    page.selectApplicationExclusion(0);
+    page.removeSelectedApplicationExclusion();
     EXPECT_EQ(applicationPaths(), (std::vector<std::string>{"B.exe"}));
 }
 
-TEST_F(Exclusions, ABrowsedFullPathDoesNotProtectAWindowKnownByItsFileNameOnly) {
+TEST_F(ExclusionPage, ABrowsedFullPathDoesNotProtectAWindowKnownByItsFileNameOnly) {
     const ProcessId locked = app("C:\\Games\\Solitaire.exe", /*refusesOpen=*/true);
     const WindowId game = open(locked, "Solitaire");
     links.browsedFile = "C:\\Games\\Solitaire.exe";
-    commands.addApplicationExclusionFromFile();
+    page.addApplicationExclusionFromFile();
     options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
 
     ASSERT_TRUE(engine.actions().hideAllWindows(kHide));
@@ -143,13 +144,13 @@ TEST_F(Exclusions, ABrowsedFullPathDoesNotProtectAWindowKnownByItsFileNameOnly) 
     EXPECT_FALSE(isVisible(game));
 }
 
-TEST_F(Exclusions, ChangingTheModeShowsItsPage) {
+TEST_F(ExclusionPage, ChangingTheModeShowsItsPage) {
     options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
-    commands.onExclusionModeChanged();
-    EXPECT_EQ(lists.activePage, 1);
+    page.onExclusionModeChanged();
+    EXPECT_EQ(page.activePage(), 1);
     options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByWindow);
-    commands.onExclusionModeChanged();
-    EXPECT_EQ(lists.activePage, 0);
+    page.onExclusionModeChanged();
+    EXPECT_EQ(page.activePage(), 0);
 }
 
 }  // namespace
