@@ -29,7 +29,9 @@ bool WindowBase::tryCreate(HINSTANCE instance, const wchar_t* className, DWORD e
 }
 
 LRESULT WindowBase::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    return DefWindowProcW(hwnd(), message, wParam, lParam);
+    // Not hwnd(): while destroy() runs, the handle is no longer owned, yet WM_DESTROY and
+    // WM_NCDESTROY still need the default handling of the real window.
+    return DefWindowProcW(procWindow_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowBase::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -38,6 +40,7 @@ LRESULT CALLBACK WindowBase::windowProc(HWND window, UINT message, WPARAM wParam
         self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->window_ = UniqueWindow(window);
+        self->procWindow_ = window;
     } else {
         self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     }
@@ -47,6 +50,7 @@ LRESULT CALLBACK WindowBase::windowProc(HWND window, UINT message, WPARAM wParam
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_.release();
+        self->procWindow_ = nullptr;
     }
     return result;
 }

@@ -39,6 +39,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UniqueWindow window_;
+    HWND procWindow_ = nullptr;  // the window the procedure serves, from WM_NCCREATE to WM_NCDESTROY
 };
 
 }  // namespace umbrix::win32
