@@ -44,13 +44,13 @@ int main() {
     std::printf("comparison, late / early mismatch: constant-time %.2f, plain == %.2f\n", constantLate / constantEarly,
                 plainLate / plainEarly);
 
-    // ParseHotkeyText names every key from 0x08 up until one matches: the layout's names cost
+    // parseHotkeyText names every key from 0x08 up until one matches: the layout's names cost
     // one port call each.
     sim::SimMachine machine;
     hotkeys::HotkeyText text(machine.hotkeys, machine.text);
     for (const char* input : {"Ctrl+H", "Ctrl+;", "CTRL+BACKSPACE"}) {
         const int before = machine.hotkeys.keyNameCalls;
-        (void)text.ParseHotkeyText(input);
+        (void)text.parseHotkeyText(input);
         std::printf("ParseHotKeyText(\"%s\"): %d key name lookups\n", input, machine.hotkeys.keyNameCalls - before);
     }
     return 0;

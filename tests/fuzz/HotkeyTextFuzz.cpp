@@ -16,22 +16,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A text that names a hotkey has a text form that names the same hotkey.
     const KeyCombination parsed =
-        hotkeyText.ParseHotkeyText(std::string_view(reinterpret_cast<const char*>(data), size));
+        hotkeyText.parseHotkeyText(std::string_view(reinterpret_cast<const char*>(data), size));
     if (parsed != 0) {
-        const std::string formatted = hotkeyText.FormatHotkeyText(parsed);
+        const std::string formatted = hotkeyText.formatHotkeyText(parsed);
         FUZZ_CHECK(!formatted.empty());
-        FUZZ_CHECK(hotkeyText.ParseHotkeyText(formatted) == parsed);
+        FUZZ_CHECK(hotkeyText.parseHotkeyText(formatted) == parsed);
     }
 
     // Any code with a text form: the text parses to a code of the same text (keys that share a
     // name, such as the keypad digits, parse to the first of them).
     if (size >= 2) {
         const auto code = static_cast<KeyCombination>(data[0] | data[1] << 8);
-        const std::string formatted = hotkeyText.FormatHotkeyText(code);
+        const std::string formatted = hotkeyText.formatHotkeyText(code);
         if (!formatted.empty()) {
-            const KeyCombination back = hotkeyText.ParseHotkeyText(formatted);
+            const KeyCombination back = hotkeyText.parseHotkeyText(formatted);
             FUZZ_CHECK(back != 0);
-            FUZZ_CHECK(hotkeyText.FormatHotkeyText(back) == formatted);
+            FUZZ_CHECK(hotkeyText.formatHotkeyText(back) == formatted);
         }
     }
     return 0;

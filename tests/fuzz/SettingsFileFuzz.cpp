@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingsFile file(files, codePage, std::string(kPath));
 
     const Options loaded = load(file);
-    WriteOptions(file, loaded);
+    writeOptions(file, loaded);
     const Options reloaded = load(file);
 
     // Every number and switch comes back as saved, and every text that reading gives back as
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Saving what was just loaded from the saved file writes nothing when nothing changed.
     if (reloaded == loaded) {
         const int mutations = files.mutations();
-        WriteOptions(file, reloaded);
+        writeOptions(file, reloaded);
         FUZZ_CHECK(files.mutations() == mutations);
     }
     return 0;

@@ -17,7 +17,7 @@ namespace {
 // afresh each time: a window handle outlives nothing, and a stale one could name a window the
 // user opened later.
 void markDecoyWindow(extras::Decoy& decoy, engine::EngineState& state) {
-    state.decoyAppHandle = platform::WindowId{decoy.DecoyWindow().value_or(0)};
+    state.decoyAppHandle = platform::WindowId{decoy.decoyWindow().value_or(0)};
 }
 
 ActionSender engineSenderOf(hotkeys::ActivationSender sender) {
@@ -150,7 +150,7 @@ void ActivationSequence::hideSequence(ActionSender activeSender, std::int32_t ac
     engine::WindowEngine& engine = links_.engine;
     engine::WindowActions& actions = engine.actions();
     markDecoyWindow(links_.decoy, engine.state());
-    actions.CloseApplicationWindows();
+    actions.closeApplicationWindows();
     // The actions answer whether they ran to their end; what they did stays either way.
     switch (action) {
         case kHideAllAction: actions.hideAllWindows(engine::kHide); break;
@@ -176,9 +176,9 @@ void ActivationSequence::guardedHide(const std::function<void()>& hide) {
         // Whatever went wrong, the user gets back what this hide took. An error is no way
         // around the unlock prompt: what the password guards from before stays hidden.
         if (links_.password.guardsHiddenWindows(links_.options.requirePassword))
-            links_.engine.hiddenWindows().RestoreWindowsFrom(takenFrom);
+            links_.engine.hiddenWindows().restoreWindowsFrom(takenFrom);
         else
-            links_.engine.hiddenWindows().RestoreWindows();
+            links_.engine.hiddenWindows().restoreWindows();
     }
 }
 
@@ -190,13 +190,13 @@ ActivationSequence::UnhideEnd ActivationSequence::guardedUnhide() {
         if (engine.state().hiddenWindows.empty()) return UnhideEnd::Finished;
         if (!links_.options.requirePassword) {
             restoreAllowed = true;
-            engine.hiddenWindows().RestoreWindows();
+            engine.hiddenWindows().restoreWindows();
             return UnhideEnd::Finished;
         }
         switch (links_.unlockPrompt.askToUnlock()) {
             case UnlockAnswer::Unlocked:
                 restoreAllowed = true;
-                engine.hiddenWindows().RestoreWindows();
+                engine.hiddenWindows().restoreWindows();
                 return UnhideEnd::Finished;
             case UnlockAnswer::Mismatch: return UnhideEnd::Mismatch;
             case UnlockAnswer::Cancelled: return UnhideEnd::Finished;
@@ -205,7 +205,7 @@ ActivationSequence::UnhideEnd ActivationSequence::guardedUnhide() {
         return UnhideEnd::Finished;
     } catch (const std::exception&) {
         links_.absorbedError(std::current_exception());
-        if (restoreAllowed) engine.hiddenWindows().RestoreWindows();
+        if (restoreAllowed) engine.hiddenWindows().restoreWindows();
         return UnhideEnd::Finished;
     }
 }
@@ -214,19 +214,19 @@ void ActivationSequence::focusStep() {
     platform::WindowPort& windows = links_.windows;
     for (const engine::WindowEntry& entry : links_.engine.state().visibleWindows.entries()) {
         const WindowId window = engine::windowFromHandleText(entry.handleText);
-        if (IsWindowMinimized(window)) continue;
+        if (isWindowMinimized(window)) continue;
         windows.setForegroundWindow(window);
         return;
     }
 }
 
-bool ActivationSequence::IsWindowMinimized(WindowId window) {
+bool ActivationSequence::isWindowMinimized(WindowId window) {
     const auto state = links_.windows.showState(window);
     return !state || *state == platform::ShowState::Minimized;
 }
 
 void ActivationSequence::launchDecoy() {
-    links_.decoy.LaunchDecoy(extras::DecoyOptions{links_.options.useDecoy, links_.options.decoyProgram});
+    links_.decoy.launchDecoy(extras::DecoyOptions{links_.options.useDecoy, links_.options.decoyProgram});
     markDecoyWindow(links_.decoy, links_.engine.state());
 }
 

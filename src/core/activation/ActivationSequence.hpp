@@ -48,9 +48,9 @@ public:
     // action to the default dispatcher as the hide hotkey, whether or not its atom exists.
     void activateFromPanicButton() override;
 
-    // IsWindowMinimized: the window's placement says minimized. A window that is gone is not
+    // isWindowMinimized: the window's placement says minimized. A window that is gone is not
     // a candidate for the focus either, so it answers true for it.
-    bool IsWindowMinimized(platform::WindowId window);
+    bool isWindowMinimized(platform::WindowId window);
 
 private:
     enum class Request { Hide, Unhide };

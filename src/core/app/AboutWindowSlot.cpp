@@ -16,7 +16,7 @@ AboutWindowSlot::~AboutWindowSlot() {
 void AboutWindowSlot::showAboutWindow() {
     if (about_) {
         if (about_->isShowing()) {
-            about_->Close();
+            about_->close();
             replaced_.push_back(std::move(about_));
         } else {
             about_.reset();

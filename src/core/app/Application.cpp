@@ -66,7 +66,7 @@ StartOutcome Application::start() {
 void Application::showSplash() {
     if (!splash_) return;
     try {
-        splash_->ShowAndPaint();
+        splash_->showAndPaint();
     } catch (const std::exception&) {
         // The splash only decorates the start: a splash that cannot be shown is left out, and
         // the program starts without it.
@@ -76,12 +76,12 @@ void Application::showSplash() {
 
 void Application::closeSplash() {
     if (!splash_) return;
-    splash_->Close();
+    splash_->close();
     splash_.reset();
 }
 
 void Application::createController() {
-    controller_ = std::make_unique<TrayController>(errors_, *program_, platform_, windows_, [this] { Terminate(); });
+    controller_ = std::make_unique<TrayController>(errors_, *program_, platform_, windows_, [this] { terminate(); });
     windows_.createControllerWindow(*controller_);
     errors_.run("create the controller", [this] { controller_->onCreate(); });
 }
@@ -95,7 +95,7 @@ void Application::createLongLivedWindows() {
     errors_.run("load the settings", [this] { program_->loadMainWindowState(); });
     // On its own: whatever failed in the load, windows an earlier run left hidden come back.
     errors_.run("adopt windows an earlier run left hidden", [this] { program_->adoptLeftoverHiddenWindows(); });
-    errors_.run("read the configuration", [this] { program_->InitConfiguration(); });
+    errors_.run("read the configuration", [this] { program_->initConfiguration(); });
     errors_.run("create the explanation window", [this] {
         explanationWindow_ = std::make_unique<ui::ExplanationWindow>(
             windows_, mainWindow_,
@@ -107,7 +107,7 @@ void Application::createLongLivedWindows() {
     errors_.run("connect the activation", [this] { program_->connectActivation(); });
 }
 
-void Application::Terminate() {
+void Application::terminate() {
     if (terminated_) return;
     terminated_ = true;
     closeSplash();

@@ -35,7 +35,7 @@ public:
     StartOutcome start();
 
     // Ends the program: the windows go, then the message loop ends. Runs once.
-    void Terminate();
+    void terminate();
 
     TrayController* controller() { return controller_.get(); }
     const SplashScreen* splash() const { return splash_.get(); }

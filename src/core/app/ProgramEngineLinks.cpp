@@ -27,7 +27,7 @@ bool ProgramEngineLinks::isPasswordPromptShown() { return unlockPrompt_.isOpen()
 void ProgramEngineLinks::closeAndDestroyPasswordPrompt() { unlockPrompt_.discard(); }
 
 void ProgramEngineLinks::closeAboutWindow() {
-    if (aboutWindow) aboutWindow->Close();
+    if (aboutWindow) aboutWindow->close();
 }
 
 bool ProgramEngineLinks::askYesNo(const std::string& text, const std::string& caption) {

@@ -55,12 +55,12 @@ public:
     void showTrayIcon() override { (void)trayIcon_.activate(); }
 
     // Lockdown
-    bool hasAdministratorRights() override { return extras_.lockdown().HasAdministratorRights(); }
-    void setTaskManagerDisabled(bool disabled) override { extras_.lockdown().SetTaskManagerPolicy(disabled); }
-    void liftCtrlAltDelRestrictions() override { extras_.lockdown().SetCtrlAltDelPolicy(true); }
+    bool hasAdministratorRights() override { return extras_.lockdown().hasAdministratorRights(); }
+    void setTaskManagerDisabled(bool disabled) override { extras_.lockdown().setTaskManagerPolicy(disabled); }
+    void liftCtrlAltDelRestrictions() override { extras_.lockdown().setCtrlAltDelPolicy(true); }
 
     // AudioMute
-    void switchMuteOff() override { extras_.audio().MuteAudio(false); }
+    void switchMuteOff() override { extras_.audio().muteAudio(false); }
 
     // EngineDialogs
     bool askYesNo(const std::string& text, const std::string& caption) override;

@@ -39,20 +39,20 @@ ProgramRoot::~ProgramRoot() {
     unlockPrompt_.discard();
 }
 
-void ProgramRoot::liftLeftoverRestriction() { extras_.lockdown().LiftLeftoverRestriction(); }
+void ProgramRoot::liftLeftoverRestriction() { extras_.lockdown().liftLeftoverRestriction(); }
 
-hotkeys::DefaultHotkeyRegistration ProgramRoot::RegisterHotkeys() {
+hotkeys::DefaultHotkeyRegistration ProgramRoot::registerHotkeys() {
     applicationHotkeyWindow_ = std::make_unique<hotkeys::OwnedHotkeyWindow>(ports_.hotkeys);
     defaultHotkeys_ = std::make_unique<hotkeys::DefaultHotkeys>(ports_.hotkeys, applicationHotkeyWindow_->get());
-    return defaultHotkeys_->RegisterHotkeys();
+    return defaultHotkeys_->registerHotkeys();
 }
 
 void ProgramRoot::createMemoryTrim() { memoryTrim_.emplace(ports_.system); }
 
 void ProgramRoot::bindSettingsFile() { settingsFile_.emplace(settings::SettingsFile::besideExecutable(ports_)); }
 
-void ProgramRoot::TrimWorkingSet() {
-    if (memoryTrim_) memoryTrim_->TrimWorkingSet();
+void ProgramRoot::trimWorkingSet() {
+    if (memoryTrim_) memoryTrim_->trimWorkingSet();
 }
 
 void ProgramRoot::showTrayIcon(platform::TrayEventSink& events) {
@@ -69,10 +69,10 @@ void ProgramRoot::loadMainWindowState() {
     selectionsLoaded_ = settingsRead;
     // Read before any step that may fail: "UsePW" and the password decide how windows left
     // hidden by an earlier run may come back.
-    password_.replace(passwordStore_.ReadPassword());
+    password_.replace(passwordStore_.readPassword());
     unhideGuardKnown_ = settingsRead;
     if (!options_.iconFile.empty()) trayIconChange_.useStoredIcon(options_.iconFile, options_.iconIndex);
-    engine_.exclusionFile().LoadLists(engine_.state().exclusions);
+    engine_.exclusionFile().loadLists(engine_.state().exclusions);
     engine_.inventory().refreshInventory();
 }
 
@@ -90,7 +90,7 @@ void ProgramRoot::adoptLeftoverHiddenWindows() {
 
 void ProgramRoot::recordHiddenWindows() { hiddenWindowJournal_.record(engine_.state().hiddenWindows); }
 
-void ProgramRoot::InitConfiguration() { configuration_ = config::InitConfiguration(ports_.system, ports_.files); }
+void ProgramRoot::initConfiguration() { configuration_ = config::initConfiguration(ports_.system, ports_.files); }
 
 void ProgramRoot::loadPanicWindowState() {
     if (!settingsFile_) throw std::logic_error("the settings file is not bound");
@@ -101,7 +101,7 @@ void ProgramRoot::createHotkeyComponents() {
     components_ =
         std::make_unique<hotkeys::HotkeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_, hotkeyText_);
     stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotkeyText_, trayIcon_, components_->exitStealth,
-                                             [this] { engine_.actions().CloseApplicationWindows(); });
+                                             [this] { engine_.actions().closeApplicationWindows(); });
 }
 
 void ProgramRoot::connectActivation() {
@@ -137,7 +137,7 @@ void ProgramRoot::connectDispatchers(hotkeys::DefaultHotkeyDispatcher& defaultSe
     if (!components_) throw std::logic_error("the hotkey components do not exist yet");
     router_.setApplicationHook(&defaultSet);
     // The binding writes the custom texts back in their canonical form.
-    components_->BindAtCreation(options_, components);
+    components_->bindAtCreation(options_, components);
     dispatchersConnected_ = true;
 }
 
@@ -149,25 +149,25 @@ void ProgramRoot::changeTrayIcon() {
     options_.iconIndex = stored.index;
 }
 
-settings::FullSaveResult ProgramRoot::WriteOptions() {
+settings::FullSaveResult ProgramRoot::writeOptions() {
     // Settings that were never read in full are not written: defaults or half-read values must
     // never replace the user's file.
     if (!settingsFile_ || !selectionsLoaded_)
         throw std::logic_error("the settings were not read: QZ.ini is left as it is");
-    return settings::WriteOptions(*settingsFile_, options_, [this] {
-        platform::IoResult saved = engine_.exclusionFile().SaveExclude(engine_.state().exclusions);
+    return settings::writeOptions(*settingsFile_, options_, [this] {
+        platform::IoResult saved = engine_.exclusionFile().saveExclude(engine_.state().exclusions);
         if (!saved) throw SystemError("Unable to write to " + engine_.exclusionFile().path(), saved.error);
     });
 }
 
 void ProgramRoot::releaseDefaultHotkeys() {
-    if (defaultHotkeys_) defaultHotkeys_->ReleaseRegistrations();
+    if (defaultHotkeys_) defaultHotkeys_->releaseRegistrations();
 }
 
-void ProgramRoot::liftLockdownAtExit() { extras_.lockdown().LiftAtExit(); }
+void ProgramRoot::liftLockdownAtExit() { extras_.lockdown().liftAtExit(); }
 
 void ProgramRoot::deleteHotkeyAtoms() {
-    if (defaultHotkeys_) defaultHotkeys_->DeleteAtoms();
+    if (defaultHotkeys_) defaultHotkeys_->deleteAtoms();
 }
 
 void ProgramRoot::removeTrayIcon() {

@@ -49,10 +49,10 @@ public:
     void liftLeftoverRestriction();
 
     // The controller's creation, in its order.
-    hotkeys::DefaultHotkeyRegistration RegisterHotkeys();
+    hotkeys::DefaultHotkeyRegistration registerHotkeys();
     void createMemoryTrim();
     void bindSettingsFile();
-    void TrimWorkingSet();
+    void trimWorkingSet();
     // The tray icon is active from the controller's creation; "TaskbarCreated" adds it again.
     void showTrayIcon(platform::TrayEventSink& events);
 
@@ -69,7 +69,7 @@ public:
     // the close). Throws when the record cannot be written.
     void recordHiddenWindows();
     // The built-in configuration (version, update folders).
-    void InitConfiguration();
+    void initConfiguration();
     // The panic window's creation: its place, size and label.
     void loadPanicWindowState();
     // The hotkey setup dialog's creation: the custom and exit-stealth hotkey components, and
@@ -92,7 +92,7 @@ public:
     void changeTrayIcon();
 
     // The controller's close, each step on its own under the error hook.
-    settings::FullSaveResult WriteOptions();
+    settings::FullSaveResult writeOptions();
     void releaseDefaultHotkeys();
     void liftLockdownAtExit();
     // The controller's destruction.

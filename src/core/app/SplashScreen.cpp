@@ -10,12 +10,12 @@ SplashScreen::SplashScreen(platform::ApplicationPort& windows, settings::Setting
     isSilent_ = startupFile.readBool("StartUp", "Silent", false);
 }
 
-void SplashScreen::ShowAndPaint() {
+void SplashScreen::showAndPaint() {
     if (isSilent_ || closed_) return;
     windows_.showSplashWindow({std::string(kSplashTitle), std::string(kSplashStatus)});
 }
 
-void SplashScreen::Close() {
+void SplashScreen::close() {
     if (closed_) return;
     closed_ = true;
     windows_.closeSplashWindow();

@@ -13,9 +13,9 @@ public:
     SplashScreen(platform::ApplicationPort& windows, settings::SettingsFile startupFile);
 
     // Shows and paints the window, unless the start is silent.
-    void ShowAndPaint();
+    void showAndPaint();
     // Closes and destroys the window; the splash is gone for good.
-    void Close();
+    void close();
 
     bool isSilent() const { return isSilent_; }
 

@@ -17,7 +17,7 @@ StealthMode::StealthMode(platform::DialogPort& dialogs, const hotkeys::HotkeyTex
 
 std::string StealthMode::confirmationText() const {
     return "In stealth mode traces of the application are hidden. Press " +
-           text_.FormatHotkeyText(exitStealth_.Hotkey()) + " to exit stealt mode. Do you want to continue?";
+           text_.formatHotkeyText(exitStealth_.hotkey()) + " to exit stealt mode. Do you want to continue?";
 }
 
 void StealthMode::enterStealthMode() {
@@ -30,10 +30,10 @@ void StealthMode::enterStealthMode() {
 
     // The key that leaves stealth mode must work before the icon goes: without it the program
     // would vanish with no way back short of a restart. Usually it is active already.
-    exitStealth_.SetActive(true);
-    if (!exitStealth_.Active()) {
+    exitStealth_.setActive(true);
+    if (!exitStealth_.active()) {
         MessageBoxRequest refused;
-        refused.text = "Stealth mode needs the hotkey " + text_.FormatHotkeyText(exitStealth_.Hotkey()) +
+        refused.text = "Stealth mode needs the hotkey " + text_.formatHotkeyText(exitStealth_.hotkey()) +
                        " to end, but another program is using it. The tray icon stays.";
         refused.caption = "Error";
         refused.icon = MessageBoxIcon::Error;

@@ -13,7 +13,7 @@ namespace umbrix::app {
 
 class StealthMode {
 public:
-    // `closeApplicationWindows`: the preparation every activation makes (CloseApplicationWindows).
+    // `closeApplicationWindows`: the preparation every activation makes (closeApplicationWindows).
     StealthMode(platform::DialogPort& dialogs, const hotkeys::HotkeyText& text, TrayIconPresence& trayIcon,
                 hotkeys::GlobalHotkey& exitStealth, std::function<void()> closeApplicationWindows);
 

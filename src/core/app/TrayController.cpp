@@ -30,15 +30,15 @@ TrayController::TrayController(ErrorHook& errors, ProgramRoot& program, const pl
 void TrayController::onCreate() {
     errors_.install();
     // A combination another program holds stays unregistered; the hotkey setup reports it.
-    errors_.run("register the default hotkeys", [this] { (void)program_.RegisterHotkeys(); });
+    errors_.run("register the default hotkeys", [this] { (void)program_.registerHotkeys(); });
     errors_.run("decide the memory trim", [this] { program_.createMemoryTrim(); });
     errors_.run("bind the settings file", [this] { program_.bindSettingsFile(); });
-    errors_.run("trim the working set", [this] { program_.TrimWorkingSet(); });
+    errors_.run("trim the working set", [this] { program_.trimWorkingSet(); });
     errors_.run("show the tray icon", [this] { program_.showTrayIcon(*this); });
 }
 
 void TrayController::runClosingSteps() {
-    errors_.run("save the settings at close", [this] { (void)program_.WriteOptions(); });
+    errors_.run("save the settings at close", [this] { (void)program_.writeOptions(); });
     // The record keeps every window still hidden for the next start; shown before the exit,
     // none is left and the record goes.
     errors_.run("record the hidden windows at close", [this] { program_.recordHiddenWindows(); });

@@ -28,7 +28,7 @@ public:
     void onCreate();
     // The closing steps, each on its own under the error hook, so that one failing step keeps
     // neither the others nor the end of the program from happening: the full settings save
-    // (WriteOptions), the release of the default hotkeys and the end of the lock-down.
+    // (writeOptions), the release of the default hotkeys and the end of the lock-down.
     void runClosingSteps();
     // After the closing steps: the hotkey atoms are deleted and the tray icon removed.
     void onDestroy();

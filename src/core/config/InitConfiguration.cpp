@@ -25,7 +25,7 @@ void setFolders(Configuration& configuration, std::string appData) {
 
 }  // namespace
 
-Configuration InitConfiguration(platform::SystemPort& system, platform::FilePort& files) {
+Configuration initConfiguration(platform::SystemPort& system, platform::FilePort& files) {
     auto versionText = system.fileVersionText();
     if (!versionText) throw ConfigurationError("The program has no version resource");
     const ProgramVersionText version = parseProgramVersionText(*versionText);

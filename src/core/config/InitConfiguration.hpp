@@ -12,6 +12,6 @@ namespace umbrix::config {
 // missing. Throws ConfigurationError when the version resource is missing or is not four
 // numbers. A folder that cannot be created is not an error here: the downloads into it fail
 // later and the update window says so.
-Configuration InitConfiguration(platform::SystemPort& system, platform::FilePort& files);
+Configuration initConfiguration(platform::SystemPort& system, platform::FilePort& files);
 
 }  // namespace umbrix::config

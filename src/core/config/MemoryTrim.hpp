@@ -1,6 +1,6 @@
 #pragma once
 // The options record: built-in defaults, never stored. It decides whether the program gives
-// memory back to the system at the moments the windows call TrimWorkingSet.
+// memory back to the system at the moments the windows call trimWorkingSet.
 #include "platform/SystemPort.hpp"
 
 namespace umbrix::config {
@@ -16,7 +16,7 @@ public:
     bool trimsMemory() const { return optimizeMemoryUsage_; }
 
     // Asks the system to trim the working set when trimsMemory is on; otherwise nothing.
-    void TrimWorkingSet();
+    void trimWorkingSet();
 
 private:
     platform::SystemPort& system_;

@@ -17,7 +17,7 @@ struct EngineState {
     HiddenWindowList hiddenWindows;  // WindowLV
     ExclusionList exclusions;  // windowExclusionList, applicationExclusionList
     const settings::Options& options;  // the program's one options model
-    // The decoy's launch result (`DecoyAppHandle`); the inventory leaves a window with this
+    // The decoy's launch result (`decoyAppHandle`); the inventory leaves a window with this
     // handle out. WindowId{} when no decoy was launched.
     platform::WindowId decoyAppHandle;
     platform::ImageListId imageList;  // ImageList1: icons of the visible windows and exclusions

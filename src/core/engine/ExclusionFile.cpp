@@ -8,11 +8,11 @@ namespace umbrix::engine {
 
 std::string ExclusionFile::path() { return fileBesideExecutable(ports_.system.executablePath(), kExclusionFileName); }
 
-platform::IoResult ExclusionFile::SaveExclude(const ExclusionList& exclusions) {
+platform::IoResult ExclusionFile::saveExclude(const ExclusionList& exclusions) {
     return writeFileAtomically(ports_.files, path(), encodeExclusionRecords(ports_.text, exclusions.windows.entries()));
 }
 
-std::size_t ExclusionFile::LoadLists(ExclusionList& exclusions) {
+std::size_t ExclusionFile::loadLists(ExclusionList& exclusions) {
     // Read whether or not the file could be written too: a read-only file still names the
     // windows the user wants left alone.
     auto bytes = ports_.files.readFile(path());

@@ -19,11 +19,11 @@ public:
 
     // Writes every window exclusion, in list order. The file is replaced in one step: a failure
     // or a crash leaves the previous file whole.
-    platform::IoResult SaveExclude(const ExclusionList& exclusions);
+    platform::IoResult saveExclude(const ExclusionList& exclusions);
 
     // Appends the file's records to the window exclusions; the number appended. A missing or
     // unreadable file appends nothing.
-    std::size_t LoadLists(ExclusionList& exclusions);
+    std::size_t loadLists(ExclusionList& exclusions);
 
 private:
     platform::Platform ports_;

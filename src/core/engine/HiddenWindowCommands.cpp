@@ -24,11 +24,11 @@ void HiddenWindowCommands::showRecordedWindows(std::size_t first) {
         if (sameText(ports_.text, entry.title, links_.ownWindows.mainWindowCaption()) ||
             sameText(ports_.text, entry.title, kCacheManager))
             continue;
-        actions_.ShowHideWindow(ActionSender::None, kShow, entry.handleText);
+        actions_.showHideWindow(ActionSender::None, kShow, entry.handleText);
     }
 }
 
-void HiddenWindowCommands::RestoreWindows(std::string_view /*MessageSent*/) {
+void HiddenWindowCommands::restoreWindows(std::string_view /*MessageSent*/) {
     // The list is emptied only once every window has been shown: should the walk fail, the
     // entries are still there for the next attempt.
     showRecordedWindows(0);
@@ -36,7 +36,7 @@ void HiddenWindowCommands::RestoreWindows(std::string_view /*MessageSent*/) {
     inventory_.refreshInventory();
 }
 
-void HiddenWindowCommands::RestoreWindowsFrom(std::size_t first) {
+void HiddenWindowCommands::restoreWindowsFrom(std::size_t first) {
     showRecordedWindows(first);
     auto& hidden = state_.hiddenWindows;
     while (hidden.size() > first) hidden.removeAt(hidden.size() - 1);
@@ -71,10 +71,10 @@ void HiddenWindowCommands::closeHiddenWindow(platform::WindowId window) {
     auto& hidden = state_.hiddenWindows;
     for (std::size_t i = 0; i < hidden.size(); ++i)
         if (windowFromHandleText(hidden[i].handleText) == window) hidden.at(i).closeRequested = true;
-    DropClosedWindows();
+    dropClosedWindows();
 }
 
-void HiddenWindowCommands::DropClosedWindows() {
+void HiddenWindowCommands::dropClosedWindows() {
     auto& hidden = state_.hiddenWindows;
     for (std::size_t i = hidden.size(); i-- > 0;) {
         if (hidden[i].closeRequested && !ports_.windows.isWindow(windowFromHandleText(hidden[i].handleText)))

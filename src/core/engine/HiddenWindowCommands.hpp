@@ -17,16 +17,16 @@ public:
     HiddenWindowCommands(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory,
                          WindowActions& actions);
 
-    // Shows every recorded window in the order of hiding (each through ShowHideWindow, which
+    // Shows every recorded window in the order of hiding (each through showHideWindow, which
     // also switches the mute off and lifts the Ctrl+Alt+Del restrictions when so configured),
     // empties the list and rebuilds the inventory. Windows titled like the main window or
     // "Cache Manager" are left hidden. It asks for no password: its callers do.
-    void RestoreWindows(std::string_view MessageSent = {});
+    void restoreWindows(std::string_view MessageSent = {});
     // The same for the entries from `first` on (the windows one hide took): they are shown and
     // dropped, the earlier entries stay hidden and listed.
-    void RestoreWindowsFrom(std::size_t first);
+    void restoreWindowsFrom(std::size_t first);
 
-    // Shows every recorded window as RestoreWindows does, keeping the list as it is. False when
+    // Shows every recorded window as restoreWindows does, keeping the list as it is. False when
     // an unexpected failure ended the walk.
     bool showEveryHiddenWindow();
 
@@ -41,7 +41,7 @@ public:
     void closeHiddenWindow(platform::WindowId window);
 
     // Drops the entries whose close was requested and whose windows are gone.
-    void DropClosedWindows();
+    void dropClosedWindows();
 
 private:
     void showRecordedWindows(std::size_t first);

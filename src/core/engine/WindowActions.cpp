@@ -19,7 +19,7 @@ WindowActions::WindowActions(platform::Platform ports, EngineLinks links, Engine
                              WindowInventory& inventory)
     : ports_(ports), links_(links), state_(state), inventory_(inventory) {}
 
-void WindowActions::CloseApplicationWindows() {
+void WindowActions::closeApplicationWindows() {
     if (state_.options.alwaysHideTrayIcon) links_.trayIcon.removeTrayIcon();
     if (links_.lockdown.hasAdministratorRights())
         links_.lockdown.setTaskManagerDisabled(state_.options.disableTaskManager);
@@ -55,12 +55,12 @@ void WindowActions::hideAndRecord(ActionSender Sender, int dlAction, const std::
                                   const std::string& title, Stamp stamp) {
     std::string time = stamp == Stamp::DateAndTime ? dateAndTimeText(ports_.clock) : timeText(ports_.clock);
     state_.hiddenWindows.append(HiddenWindowEntry{handleText, title, std::move(time)});
-    ShowHideWindow(Sender, dlAction, handleText);
+    showHideWindow(Sender, dlAction, handleText);
 }
 
 bool WindowActions::hideAllWindows(int dlAction) {
     return runBestEffort([&] {
-        CloseApplicationWindows();
+        closeApplicationWindows();
         inventory_.refreshInventory();
         std::vector<WindowEntry> toHide;
         for (const WindowEntry& entry : state_.visibleWindows.entries()) {
@@ -89,7 +89,7 @@ bool WindowActions::hideActiveApplication(ActionSender Sender, int dlAction) {
             const std::vector<WindowEntry> entries = state_.visibleWindows.entries();
             for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
                 const WindowId window = windowFromHandleText(entry->handleText);
-                if (window != target && IsSameProcess(window, *process)) siblings.push_back(entry->handleText);
+                if (window != target && isSameProcess(window, *process)) siblings.push_back(entry->handleText);
             }
         }
         std::vector<std::string> announced{handleText(target)};
@@ -139,13 +139,13 @@ bool WindowActions::closeActiveWindow(ActionSender Sender, int /*dlAction*/) {
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
             const WindowId window = windowFromHandleText(entry->handleText);
             if (window == target || !ports_.windows.isWindowVisible(window)) continue;
-            if (ports_.windows.windowText(window).empty() || !IsSameProcess(window, *process)) continue;
+            if (ports_.windows.windowText(window).empty() || !isSameProcess(window, *process)) continue;
             ports_.windows.postCloseRequest(window);
         }
     });
 }
 
-bool WindowActions::ShowHideWindow(ActionSender /*Sender*/, int showFlag, std::string_view handleText) {
+bool WindowActions::showHideWindow(ActionSender /*Sender*/, int showFlag, std::string_view handleText) {
     const WindowId handle = windowFromHandleText(handleText);
     return runBestEffort(
         [&] {
@@ -165,7 +165,7 @@ bool WindowActions::ShowHideWindow(ActionSender /*Sender*/, int showFlag, std::s
         });
 }
 
-bool WindowActions::IsSameProcess(WindowId handle, platform::ProcessId pid) {
+bool WindowActions::isSameProcess(WindowId handle, platform::ProcessId pid) {
     auto process = ports_.windows.windowProcessId(handle);
     return process.has_value() && *process == pid;
 }

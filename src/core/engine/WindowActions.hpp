@@ -20,7 +20,7 @@ public:
 
     // Removes the tray icon if so configured, applies the Task Manager policy when the program
     // has administrator rights, and closes the program's own open windows.
-    void CloseApplicationWindows();
+    void closeApplicationWindows();
 
     // Each action answers false when an unexpected failure stopped it; what it had already done
     // and recorded stays.
@@ -32,9 +32,9 @@ public:
     // Hides (show flag 0) or shows the window named by the handle text. Hiding answers whether
     // the window was visible before, and refuses the panic button window. Showing also switches
     // the mute off and lifts the Ctrl+Alt+Del restrictions when those options are set.
-    bool ShowHideWindow(ActionSender Sender, int showFlag, std::string_view handleText);
+    bool showHideWindow(ActionSender Sender, int showFlag, std::string_view handleText);
 
-    bool IsSameProcess(platform::WindowId handle, platform::ProcessId pid);
+    bool isSameProcess(platform::WindowId handle, platform::ProcessId pid);
 
     // Hides one window of the visible-window list, recording the time alone, and takes its
     // entry off. A window that is not listed, or that is never hidden, stays as it is.

@@ -29,19 +29,19 @@ void WindowInventory::refreshInventory() {
     std::unordered_set<std::string> listed;
     for (WindowId handle : handles_) {
         const std::string title = ports_.windows.windowText(handle);
-        if (state_.options.ignoreCloakedWindows && IsCloaked(handle)) continue;
+        if (state_.options.ignoreCloakedWindows && isCloaked(handle)) continue;
         if (title.empty()) continue;
         if (!ports_.windows.isWindowVisible(handle)) continue;
         if (handle == state_.decoyAppHandle) continue;
-        if (ExcludeWindow(title)) continue;
-        if (ExcludeListWindows(handle, title)) continue;
-        std::string path = WindowProcessPath(handle, processes);
+        if (excludeWindow(title)) continue;
+        if (excludeListWindows(handle, title)) continue;
+        std::string path = windowProcessPath(handle, processes);
         if (isBdsExecutable(path)) continue;
         std::string text = handleText(handle);
         if (listed.count(text) != 0) continue;
         // Catches a window whose title has changed while its handle is still the excluded one.
         if (hasWindowExclusionWithHandle(state_.exclusions, text)) continue;
-        const int imageIndex = GetImageIndex(path);
+        const int imageIndex = getImageIndex(path);
         listed.insert(text);
         state_.visibleWindows.append(WindowEntry{std::move(text), title, std::move(path), imageIndex});
     }
@@ -56,12 +56,12 @@ void WindowInventory::refreshWindowList() {
     refreshInventory();
 }
 
-bool WindowInventory::ExcludeWindow(std::string_view title) {
+bool WindowInventory::excludeWindow(std::string_view title) {
     return sameText(ports_.text, title, links_.ownWindows.mainWindowCaption()) ||
            sameText(ports_.text, title, kProgramManager);
 }
 
-bool WindowInventory::ExcludeListWindows(WindowId aHWND, std::string_view S) {
+bool WindowInventory::excludeListWindows(WindowId aHWND, std::string_view S) {
     auto& exclusions = state_.exclusions.windows;
     for (std::size_t i = 0; i < exclusions.size(); ++i) {
         if (sameText(ports_.text, exclusions[i].title, S)) {
@@ -72,17 +72,17 @@ bool WindowInventory::ExcludeListWindows(WindowId aHWND, std::string_view S) {
     return false;
 }
 
-bool WindowInventory::IsCloaked(WindowId handle) {
+bool WindowInventory::isCloaked(WindowId handle) {
     auto cloaked = ports_.windows.cloakedState(handle);
     return cloaked.has_value() && *cloaked != 0;
 }
 
-std::string WindowInventory::WindowProcessPath(WindowId handle) {
+std::string WindowInventory::windowProcessPath(WindowId handle) {
     ProcessTable processes(ports_.processes);
-    return WindowProcessPath(handle, processes);
+    return windowProcessPath(handle, processes);
 }
 
-std::string WindowInventory::WindowProcessPath(WindowId handle, ProcessTable& processes) {
+std::string WindowInventory::windowProcessPath(WindowId handle, ProcessTable& processes) {
     if (!ports_.windows.isWindow(handle)) return {};
     auto process = ports_.windows.windowProcessId(handle);
     if (!process) return {};
@@ -93,7 +93,7 @@ bool WindowInventory::isBdsExecutable(std::string_view path) {
     return ports_.text.upperCase(path).find(kBdsExecutable) != std::string::npos;
 }
 
-int WindowInventory::GetImageIndex(std::string_view strPath) {
+int WindowInventory::getImageIndex(std::string_view strPath) {
     if (strPath.empty()) return 0;
     const std::string key = ports_.text.upperCase(strPath);
     if (auto known = iconIndexByPath_.find(key); known != iconIndexByPath_.end()) return known->second;

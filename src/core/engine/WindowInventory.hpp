@@ -26,21 +26,21 @@ public:
     void refreshWindowList();
 
     // True for the main window's current caption and "Program Manager", in any letter case.
-    bool ExcludeWindow(std::string_view title);
+    bool excludeWindow(std::string_view title);
 
     // True when a window exclusion has this title (any letter case); the first such exclusion
     // takes the window's handle text.
-    bool ExcludeListWindows(platform::WindowId aHWND, std::string_view S);
+    bool excludeListWindows(platform::WindowId aHWND, std::string_view S);
 
     // True only when the compositor answers and reports the window cloaked.
-    bool IsCloaked(platform::WindowId handle);
+    bool isCloaked(platform::WindowId handle);
 
     // The executable of the window's process, from a snapshot of its own.
-    std::string WindowProcessPath(platform::WindowId handle);
+    std::string windowProcessPath(platform::WindowId handle);
 
     // The index of the file's small icon in the engine's image list; 0 (the neutral icon) on any
     // failure. Windows of one executable share its icon.
-    int GetImageIndex(std::string_view strPath);
+    int getImageIndex(std::string_view strPath);
 
     // The enumeration callback: collects the handle and asks for more.
     bool collectWindow(platform::WindowId handle);
@@ -49,7 +49,7 @@ public:
     const std::vector<platform::WindowId>& handles() const { return handles_; }
 
 private:
-    std::string WindowProcessPath(platform::WindowId handle, ProcessTable& processes);
+    std::string windowProcessPath(platform::WindowId handle, ProcessTable& processes);
     bool isBdsExecutable(std::string_view path);
 
     platform::Platform ports_;

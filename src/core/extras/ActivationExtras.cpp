@@ -10,19 +10,19 @@ ActivationExtras::ActivationExtras(const platform::Platform& platform)
 
 void ActivationExtras::runExtras(const settings::Options& options, ExtrasScope scope) {
     if (scope == ExtrasScope::Everything) {
-        if (options.muteAudio) audio_.MuteAudio(true);
-        if (options.disableCtrlAltDel) lockdown_.SetCtrlAltDelPolicy(false);
+        if (options.muteAudio) audio_.muteAudio(true);
+        if (options.disableCtrlAltDel) lockdown_.setCtrlAltDelPolicy(false);
     }
-    if (options.emptyRecycleBin) cleanup_.EmptyRecycleBin();
+    if (options.emptyRecycleBin) cleanup_.emptyRecycleBin();
     if (options.clearTemporaryFiles) {
-        cleanup_.ClearInternetCache();
-        cleanup_.ClearTypedUrls();
+        cleanup_.clearInternetCache();
+        cleanup_.clearTypedUrls();
     }
-    if (options.clearInternetHistory) cleanup_.ClearInternetHistory();
+    if (options.clearInternetHistory) cleanup_.clearInternetHistory();
     if (options.clearRecentDocuments) {
         // Without a Recent folder only the folder step is skipped; the list is still cleared.
-        if (auto recent = cleanup_.RecentFolder()) cleanup_.DeleteFolderContents(*recent);
-        cleanup_.ClearRecentDocsList();
+        if (auto recent = cleanup_.recentFolder()) cleanup_.deleteFolderContents(*recent);
+        cleanup_.clearRecentDocsList();
     }
 }
 

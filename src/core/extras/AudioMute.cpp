@@ -13,12 +13,12 @@ constexpr std::uint32_t kNotFound = 0x80070490;  // E_NOTFOUND: no default playb
 AudioMute::AudioMute(platform::AudioPort& audio, platform::SystemPort& system, platform::FilePort& files)
     : audio_(audio), system_(system), files_(files) {}
 
-int AudioMute::MuteAudio(bool mute) {
+int AudioMute::muteAudio(bool mute) {
     try {
-        if (IsPostXP()) {
-            SetEndpointMute(mute);
+        if (isPostXP()) {
+            setEndpointMute(mute);
         } else {
-            SetMixerMute(mute);
+            setMixerMute(mute);
         }
         return 1;
     } catch (const ExtrasError&) {
@@ -27,9 +27,9 @@ int AudioMute::MuteAudio(bool mute) {
     }
 }
 
-bool AudioMute::IsPostXP() { return files_.fileExists(system_.windowsDirectory() + "\\System32\\ndfetw.dll"); }
+bool AudioMute::isPostXP() { return files_.fileExists(system_.windowsDirectory() + "\\System32\\ndfetw.dll"); }
 
-int AudioMute::SetEndpointMute(bool mute) {
+int AudioMute::setEndpointMute(bool mute) {
     switch (audio_.acquireEndpointVolume()) {
         case EndpointVolumeAcquisition::NoEnumerator:
             throw ExtrasError("The audio device enumerator cannot be created", 0);
@@ -43,15 +43,15 @@ int AudioMute::SetEndpointMute(bool mute) {
     return 0;
 }
 
-std::uint32_t AudioMute::GetSpeakerMuteControl(std::uint32_t& controlId) {
+std::uint32_t AudioMute::getSpeakerMuteControl(std::uint32_t& controlId) {
     platform::MixerMuteControl control = audio_.findSpeakerMuteControl();
     if (control.result == 0) controlId = control.controlId;
     return control.result;
 }
 
-void AudioMute::SetMixerMute(bool mute) {
+void AudioMute::setMixerMute(bool mute) {
     std::uint32_t controlId = 0;
-    if (GetSpeakerMuteControl(controlId) != 0) return;
+    if (getSpeakerMuteControl(controlId) != 0) return;
     // The mixer's answer changes nothing for the program: there is no other way to try.
     (void)audio_.setMixerMute(controlId, mute);
 }

@@ -13,25 +13,25 @@ class AudioMute {
 public:
     AudioMute(platform::AudioPort& audio, platform::SystemPort& system, platform::FilePort& files);
 
-    // Chooses the mechanism anew on every call: the Core Audio endpoint when IsPostXP, the
+    // Chooses the mechanism anew on every call: the Core Audio endpoint when isPostXP, the
     // mixer otherwise. 1 when the chosen path ran to its end (even if the system refused the
     // change), 0 when a failure interrupted it. Nothing is shown; no caller needs the result.
-    int MuteAudio(bool mute);
+    int muteAudio(bool mute);
 
     // The system has "System32\ndfetw.dll" in its Windows folder, a file of every Windows
     // after XP.
-    bool IsPostXP();
+    bool isPostXP();
 
     // 0 after the default playback device's mute was set, 1 when no endpoint volume could be
     // had. Throws ExtrasError when Core Audio itself failed (no enumerator, no default device).
-    int SetEndpointMute(bool mute);
+    int setEndpointMute(bool mute);
 
     // 0 (MMSYSERR_NOERROR) with `controlId` set when mixer 0's speakers line has a mute
     // control; otherwise the error of the first query that failed.
-    std::uint32_t GetSpeakerMuteControl(std::uint32_t& controlId);
+    std::uint32_t getSpeakerMuteControl(std::uint32_t& controlId);
 
     // Sets the mixer's speakers mute; a mixer without one is left as it is.
-    void SetMixerMute(bool mute);
+    void setMixerMute(bool mute);
 
 private:
     platform::AudioPort& audio_;

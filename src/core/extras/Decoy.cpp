@@ -4,7 +4,7 @@ namespace umbrix::extras {
 
 Decoy::Decoy(platform::ShellPort& shell) : shell_(shell) {}
 
-void Decoy::LaunchDecoy(const DecoyOptions& options) {
+void Decoy::launchDecoy(const DecoyOptions& options) {
     if (!options.useDecoy || options.decoyProgram.empty()) return;
     forget();
     platform::ShellExecution execution = shell_.execute(options.decoyProgram);
@@ -12,11 +12,11 @@ void Decoy::LaunchDecoy(const DecoyOptions& options) {
     decoyActive_ = true;
     if (execution.accepted() && execution.process) {
         process_ = std::move(execution.process);
-        DecoyWindow();  // a program that opens its window at once is known from now on
+        decoyWindow();  // a program that opens its window at once is known from now on
     }
 }
 
-std::optional<std::uint64_t> Decoy::DecoyWindow() {
+std::optional<std::uint64_t> Decoy::decoyWindow() {
     if (!process_) return std::nullopt;
     if (window_) {
         if (process_->ownsWindow(*window_)) return window_;

@@ -27,20 +27,20 @@ public:
 
     // After a hide or close action: nothing unless UseDecoy is checked and DecoyApp is not
     // empty. Otherwise DecoyApp is opened, a new instance each time, the shell's answer is
-    // recorded in DecoyAppHandle, and the decoy this launch started is the one followed.
-    void LaunchDecoy(const DecoyOptions& options);
+    // recorded in decoyAppHandle, and the decoy this launch started is the one followed.
+    void launchDecoy(const DecoyOptions& options);
 
     // The shell's answer to the latest launch: above 32 when it accepted the request,
     // otherwise its error code (2 file not found, 5 access denied, 31 no association...);
     // 0 before any launch.
-    std::uint32_t DecoyAppHandle() const { return decoyAppHandle_; }
+    std::uint32_t decoyAppHandle() const { return decoyAppHandle_; }
 
     // A launch was recorded since the main window was created.
-    bool DecoyActive() const { return decoyActive_; }
+    bool decoyActive() const { return decoyActive_; }
 
     // The decoy's window, which hide and close actions leave alone; nullopt when there is
     // none. Looks for it while it has not shown yet, so ask once per inventory refresh.
-    std::optional<std::uint64_t> DecoyWindow();
+    std::optional<std::uint64_t> decoyWindow();
 
 private:
     void forget();

@@ -32,7 +32,7 @@ bool isCtrlAltDelForm(const std::optional<RegistryValue>& value) {
 
 SystemLockdown::SystemLockdown(platform::RegistryPort& registry) : registry_(registry) {}
 
-bool SystemLockdown::HasAdministratorRights() {
+bool SystemLockdown::hasAdministratorRights() {
     (void)registry_.createKey(RegistryRoot::LocalMachine, kRunKey);  // the write below tells
     if (!registry_.writeValue(RegistryRoot::LocalMachine, kRunKey, kProbeValue, RegistryValue::ofString("1"))) {
         return false;
@@ -41,7 +41,7 @@ bool SystemLockdown::HasAdministratorRights() {
     return registry_.deleteValue(RegistryRoot::LocalMachine, kRunKey, kProbeValue).ok();
 }
 
-int SystemLockdown::SetTaskManagerPolicy(bool disabled) {
+int SystemLockdown::setTaskManagerPolicy(bool disabled) {
     if (!registry_.createKey(RegistryRoot::CurrentUser, kSystemPolicies)) return 1;
     if (disabled) {
         bool newlyMarked = markRestricted();
@@ -57,7 +57,7 @@ int SystemLockdown::SetTaskManagerPolicy(bool disabled) {
     return 0;
 }
 
-void SystemLockdown::SetCtrlAltDelPolicy(bool enabled) {
+void SystemLockdown::setCtrlAltDelPolicy(bool enabled) {
     if (registry_.createKey(RegistryRoot::CurrentUser, kSystemPoliciesFromRoot)) {
         bool newlyMarked = !enabled && markRestricted();
         auto written = registry_.writeValue(RegistryRoot::CurrentUser, kSystemPoliciesFromRoot, kPolicyValue,
@@ -72,20 +72,20 @@ void SystemLockdown::SetCtrlAltDelPolicy(bool enabled) {
     (void)registry_.createKey(RegistryRoot::CurrentUser, kExplorerPolicies);
 }
 
-void SystemLockdown::ApplyTaskManagerOption(bool disableTaskManager) {
-    if (HasAdministratorRights()) SetTaskManagerPolicy(disableTaskManager);
+void SystemLockdown::applyTaskManagerOption(bool disableTaskManager) {
+    if (hasAdministratorRights()) setTaskManagerPolicy(disableTaskManager);
 }
 
-void SystemLockdown::LiftAtExit() {
-    if (HasAdministratorRights()) SetTaskManagerPolicy(false);
-    if (HasAdministratorRights()) SetCtrlAltDelPolicy(true);
-    LiftLeftoverRestriction();
+void SystemLockdown::liftAtExit() {
+    if (hasAdministratorRights()) setTaskManagerPolicy(false);
+    if (hasAdministratorRights()) setCtrlAltDelPolicy(true);
+    liftLeftoverRestriction();
 }
 
-bool SystemLockdown::LiftLeftoverRestriction() {
+bool SystemLockdown::liftLeftoverRestriction() {
     if (!markedRestricted()) return false;
     auto value = registry_.readValue(RegistryRoot::CurrentUser, kSystemPolicies, kPolicyValue);
-    if (isTaskManagerForm(value)) return SetTaskManagerPolicy(false) == 0;
+    if (isTaskManagerForm(value)) return setTaskManagerPolicy(false) == 0;
     if (isCtrlAltDelForm(value)) {
         // Lifted in the form the Ctrl+Alt+Del option itself lifts it; the marker stays when the
         // write is refused, so the next start tries again.

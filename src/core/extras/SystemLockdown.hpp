@@ -18,28 +18,28 @@ public:
 
     // The process may write the local machine's Run key: it writes "AdministratorRightsCheck"
     // there and deletes it again at once. Any failure answers false. Leaves no trace.
-    bool HasAdministratorRights();
+    bool hasAdministratorRights();
 
     // `disabled`: "DisableTaskMgr" = REG_SZ "1"; otherwise the value is deleted (a missing value
     // is fine). 0 when done, 1 when a failure interrupted it; nothing is thrown.
-    int SetTaskManagerPolicy(bool disabled);
+    int setTaskManagerPolicy(bool disabled);
 
     // `enabled` false applies the restriction (REG_DWORD 1), true lifts it (REG_DWORD 0); the
     // Explorer policies key is opened, created if absent, in both cases. A policy key that cannot
     // be opened is passed over; a refused write of the value throws ExtrasError.
-    void SetCtrlAltDelPolicy(bool enabled);
+    void setCtrlAltDelPolicy(bool enabled);
 
     // Before every hide or close action and when stealth mode is entered: the Task Manager
     // option follows its check box, for an administrator only.
-    void ApplyTaskManagerOption(bool disableTaskManager);
+    void applyTaskManagerOption(bool disableTaskManager);
 
     // At a normal exit: with administrator rights both policies are lifted (the value ends as
     // REG_DWORD 0); without them, a restriction this program wrote is lifted all the same.
-    void LiftAtExit();
+    void liftAtExit();
 
     // At start-up, once this is the only instance: lifts the restriction an earlier run left in
     // place (a crash, or an exit that could not lift it). True when it lifted one.
-    bool LiftLeftoverRestriction();
+    bool liftLeftoverRestriction();
 
 private:
     bool markRestricted();

@@ -25,11 +25,11 @@ TraceCleanup::TraceCleanup(platform::ShellPort& shell, platform::InternetCachePo
                            platform::SystemPort& system, platform::CursorPort& cursor)
     : shell_(shell), cache_(cache), history_(history), registry_(registry), system_(system), cursor_(cursor) {}
 
-bool TraceCleanup::EmptyRecycleBin() {
+bool TraceCleanup::emptyRecycleBin() {
     return shell_.emptyRecycleBin() != platform::RecycleBinEmptying::LibraryNotLoaded;
 }
 
-int TraceCleanup::ClearInternetCache() {
+int TraceCleanup::clearInternetCache() {
     auto walk = cache_.walkContentCache();
     for (;;) {
         platform::UrlCacheStep step = walk->next();
@@ -39,7 +39,7 @@ int TraceCleanup::ClearInternetCache() {
     }
 }
 
-void TraceCleanup::ClearTypedUrls() {
+void TraceCleanup::clearTypedUrls() {
     for (RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine}) {
         if (!registry_.deleteTree(root, kTypedUrls)) continue;
         if (auto created = registry_.createKey(root, kTypedUrls); !created) {
@@ -49,7 +49,7 @@ void TraceCleanup::ClearTypedUrls() {
     }
 }
 
-void TraceCleanup::ClearInternetHistory() {
+void TraceCleanup::clearInternetHistory() {
     platform::UrlHistoryOpening opening = history_.openHistoryStore();
     if (!opening.store) throw ExtrasError("The browser history store cannot be opened", opening.error);
     platform::WaitCursorScope busy(cursor_);
@@ -57,15 +57,15 @@ void TraceCleanup::ClearInternetHistory() {
     (void)opening.store->clearHistory();
 }
 
-void TraceCleanup::DeleteFolderContents(const std::string& folder) {
+void TraceCleanup::deleteFolderContents(const std::string& folder) {
     if (addressesWholeDrive(folder)) return;
     // The shell reports nothing useful here: what could not be moved simply stays.
     (void)shell_.recycle(folder + "\\*.*");
 }
 
-void TraceCleanup::ClearRecentDocsList() { shell_.clearRecentDocuments(); }
+void TraceCleanup::clearRecentDocsList() { shell_.clearRecentDocuments(); }
 
-std::optional<std::string> TraceCleanup::RecentFolder() {
+std::optional<std::string> TraceCleanup::recentFolder() {
     auto folder = system_.specialFolderPath(platform::SpecialFolder::Recent);
     if (folder && folder->empty()) return std::nullopt;
     return folder;

@@ -20,32 +20,32 @@ public:
 
     // Empties every drive's Recycle Bin without asking. False only when the shell library
     // could not be loaded.
-    bool EmptyRecycleBin();
+    bool emptyRecycleBin();
 
     // Deletes every entry of the browser's content cache; an entry a browser holds open stays.
     // 1 when the walk reached the end of the cache, 0 when a failure ended it early.
-    int ClearInternetCache();
+    int clearInternetCache();
 
     // Deletes the typed addresses, "Software\Microsoft\Internet Explorer\TypedURLs", under the
     // current user, or else under the local machine, and creates the key again, empty, where it
     // was deleted. A key that exists under neither root stays absent. Throws ExtrasError when
     // the key cannot be created again.
-    void ClearTypedUrls();
+    void clearTypedUrls();
 
     // Clears the browser history, with the hourglass shown meanwhile. Throws ExtrasError when
     // the history store cannot be opened; a failure of the clearing itself is passed over.
-    void ClearInternetHistory();
+    void clearInternetHistory();
 
     // Moves everything in `folder` (a path without a trailing "\"), subfolders included, to the
     // Recycle Bin without any dialog. An empty path, or the root of a drive, is refused: it
     // would address the whole drive.
-    void DeleteFolderContents(const std::string& folder);
+    void deleteFolderContents(const std::string& folder);
 
     // Empties the shell's list of recent documents.
-    void ClearRecentDocsList();
+    void clearRecentDocsList();
 
     // The current user's Recent folder; nullopt when the shell cannot resolve it.
-    std::optional<std::string> RecentFolder();
+    std::optional<std::string> recentFolder();
 
 private:
     platform::ShellPort& shell_;

@@ -27,13 +27,13 @@ public:
     ~DefaultHotkeys();  // releases whatever is still held
 
     // GlobalAddAtomW("321") and RegisterHotKey(Ctrl+Space), then "432" and Ctrl+Backspace.
-    DefaultHotkeyRegistration RegisterHotkeys();
+    DefaultHotkeyRegistration registerHotkeys();
     // The controller closing: both UnregisterHotKey.
-    void ReleaseRegistrations();
+    void releaseRegistrations();
     // The controller destroyed: both GlobalDeleteAtom.
-    void DeleteAtoms();
-    // A theme change: all four steps, before RegisterHotkeys again.
-    void UnregisterHotkeys();
+    void deleteAtoms();
+    // A theme change: all four steps, before registerHotkeys again.
+    void unregisterHotkeys();
 
     // The identifiers of a WM_HOTKEY of the default set; 0 stands for no atom and matches nothing.
     std::uint16_t hideAtom() const { return n_Atom[0]; }

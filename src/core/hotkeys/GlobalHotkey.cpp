@@ -10,7 +10,7 @@ GlobalHotkey::~GlobalHotkey() {
     if (active_) deactivate();
 }
 
-void GlobalHotkey::SetActive(bool active) {
+void GlobalHotkey::setActive(bool active) {
     if (active == active_) return;
     if (active) {
         activate();
@@ -19,12 +19,12 @@ void GlobalHotkey::SetActive(bool active) {
     }
 }
 
-void GlobalHotkey::SetHotkey(KeyCombination hotkey) {
+void GlobalHotkey::setHotkey(KeyCombination hotkey) {
     if (hotkey == hotkey_) return;
     const bool wasActive = active_;
-    SetActive(false);
+    setActive(false);
     hotkey_ = hotkey;
-    if (wasActive) SetActive(true);
+    if (wasActive) setActive(true);
 }
 
 void GlobalHotkey::activate() {

@@ -22,16 +22,16 @@ public:
 
     // true: register (nothing changes while active). Code 0 names no key and is never
     // registered: the component stays inactive without a failure report. false: release.
-    void SetActive(bool active);
+    void setActive(bool active);
     // A different code: deactivate, store it, and activate again if it was active (with a new
     // identifier).
-    void SetHotkey(KeyCombination hotkey);
+    void setHotkey(KeyCombination hotkey);
 
-    bool Active() const { return active_; }
-    KeyCombination Hotkey() const { return hotkey_; }
+    bool active() const { return active_; }
+    KeyCombination hotkey() const { return hotkey_; }
     // The identifier of the last activation; -1 before the first.
-    std::int32_t Identifier() const { return identifier_; }
-    platform::HotkeyWindow Window() const { return owner_; }
+    std::int32_t identifier() const { return identifier_; }
+    platform::HotkeyWindow window() const { return owner_; }
 
     // Called with the component for each WM_HOTKEY of its registration.
     std::function<void(GlobalHotkey& sender)> OnHotkey;

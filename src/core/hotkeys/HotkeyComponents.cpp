@@ -18,7 +18,7 @@ HotkeyComponents::HotkeyComponents(platform::HotkeyPort& port, platform::DialogP
     customHide.OnHotkeyRegisterFailed = reportFailure;
     customUnhide.OnHotkeyRegisterFailed = reportFailure;
     // The exit-stealth hotkey has no failure report: taken by another program, it is simply inactive.
-    exitStealth.SetActive(true);
+    exitStealth.setActive(true);
 }
 
 void HotkeyComponents::connect(GlobalHotkey& component, HotkeyComponentDispatcher& dispatcher) {
@@ -27,24 +27,24 @@ void HotkeyComponents::connect(GlobalHotkey& component, HotkeyComponentDispatche
     };
 }
 
-void HotkeyComponents::BindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher) {
+void HotkeyComponents::bindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher) {
     if (!options.useDefaultHotkeys) {
-        customHideKeys = text_.ParseHotkeyText(options.hideHotkeyText);
+        customHideKeys = text_.parseHotkeyText(options.hideHotkeyText);
         connect(customHide, dispatcher);
-        customHide.SetHotkey(customHideKeys);
-        customHide.SetActive(true);
+        customHide.setHotkey(customHideKeys);
+        customHide.setActive(true);
 
-        customUnhideKeys = text_.ParseHotkeyText(options.unhideHotkeyText);
+        customUnhideKeys = text_.parseHotkeyText(options.unhideHotkeyText);
         connect(customUnhide, dispatcher);
-        customUnhide.SetHotkey(customUnhideKeys);
-        customUnhide.SetActive(true);
+        customUnhide.setHotkey(customUnhideKeys);
+        customUnhide.setActive(true);
 
-        options.hideHotkeyText = text_.FormatHotkeyText(customHide.Hotkey());
-        options.unhideHotkeyText = text_.FormatHotkeyText(customUnhide.Hotkey());
+        options.hideHotkeyText = text_.formatHotkeyText(customHide.hotkey());
+        options.unhideHotkeyText = text_.formatHotkeyText(customUnhide.hotkey());
     }
-    htStealth = exitStealth.Hotkey();
+    htStealth = exitStealth.hotkey();
     connect(exitStealth, dispatcher);
-    exitStealth.SetActive(true);
+    exitStealth.setActive(true);
 }
 
 ActivationSender HotkeyComponents::senderOf(const GlobalHotkey& component) const {

@@ -30,7 +30,7 @@ public:
     // then written back in canonical form, so one that did not parse becomes empty. Both modes:
     // the exit-stealth key field shows its component's code, and the component is activated.
     // Every component's OnHotkey goes to the dispatcher's dispatchComponentHotkey.
-    void BindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher);
+    void bindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher);
 
     ActivationSender senderOf(const GlobalHotkey& component) const;
     platform::HotkeyWindow window() const { return window_.get(); }

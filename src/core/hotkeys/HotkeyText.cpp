@@ -55,7 +55,7 @@ std::string HotkeyText::keyName(std::uint8_t virtualKey) const {
     return keys_.keyNameText(virtualKey);
 }
 
-std::string HotkeyText::FormatHotkeyText(KeyCombination code) const {
+std::string HotkeyText::formatHotkeyText(KeyCombination code) const {
     std::string name = keyName(virtualKeyOf(code));
     if (name.empty()) return {};
     std::string text;
@@ -65,7 +65,7 @@ std::string HotkeyText::FormatHotkeyText(KeyCombination code) const {
     return text + name;
 }
 
-KeyCombination HotkeyText::ParseHotkeyText(std::string_view text) const {
+KeyCombination HotkeyText::parseHotkeyText(std::string_view text) const {
     KeyCombination modifiers = 0;
     for (;;) {
         if (startsWithIgnoringCase(text, "Shift+")) {

@@ -15,12 +15,12 @@ public:
     HotkeyText(platform::HotkeyPort& keys, platform::TextPort& text) : keys_(keys), text_(text) {}
 
     // Empty, modifiers included, when the key has no name; so is code 0.
-    std::string FormatHotkeyText(KeyCombination code) const;
+    std::string formatHotkeyText(KeyCombination code) const;
 
     // Leading "Shift+", "Ctrl+" or "^", "Alt+" in any order and letter case, then a key name
     // in any letter case: the first virtual key from 0x08 up whose name matches. 0 when
     // nothing is left after the modifiers or no key matches.
-    KeyCombination ParseHotkeyText(std::string_view text) const;
+    KeyCombination parseHotkeyText(std::string_view text) const;
 
     // The key's name without modifiers; empty when it has none.
     std::string keyName(std::uint8_t virtualKey) const;

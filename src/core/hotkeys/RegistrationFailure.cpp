@@ -3,7 +3,7 @@
 namespace umbrix::hotkeys {
 
 std::string registrationFailureText(const HotkeyText& text, KeyCombination hotkey) {
-    return "Failed to register selected hotkeys " + text.FormatHotkeyText(hotkey) + " Select different combination";
+    return "Failed to register selected hotkeys " + text.formatHotkeyText(hotkey) + " Select different combination";
 }
 
 void showRegistrationFailure(platform::DialogPort& dialogs, const HotkeyText& text, KeyCombination hotkey,

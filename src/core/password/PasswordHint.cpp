@@ -5,7 +5,7 @@ namespace umbrix::password {
 void showPasswordHint(platform::DialogPort& dialogs, PasswordStore& store, const platform::ModalWindow* owner) {
     platform::MessageBoxRequest box;
     box.owner = owner;
-    auto hint = store.ReadHint();
+    auto hint = store.readHint();
     if (!hint) {
         // The program's plain message, under its title.
         box.text = "Your password hint is not defined.";

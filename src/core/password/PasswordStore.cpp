@@ -37,7 +37,7 @@ std::optional<PasswordHash> PasswordStore::migratePlainPassword(std::string& pla
     return hash;
 }
 
-std::optional<PasswordHash> PasswordStore::ReadPassword() {
+std::optional<PasswordHash> PasswordStore::readPassword() {
     if (!registry_.keyExists(kRoot, baseKey_)) return std::nullopt;
     if (auto plain = registry_.readValue(kRoot, passwordKey(), kPlainPasswordValue);
         plain && plain->type == RegistryType::String) {
@@ -53,7 +53,7 @@ std::optional<PasswordHash> PasswordStore::ReadPassword() {
     return parsePasswordHash(stored->text);
 }
 
-PasswordSave PasswordStore::WritePassword(std::string_view password, std::string_view hint) {
+PasswordSave PasswordStore::writePassword(std::string_view password, std::string_view hint) {
     if (!registry_.keyExists(kRoot, baseKey_) && !registry_.createKey(kRoot, baseKey_)) return {};
     auto hash = hashPassword(crypto_, password, iterations_);
     if (!hash) return {};
@@ -68,7 +68,7 @@ PasswordSave PasswordStore::WritePassword(std::string_view password, std::string
     return {PasswordSaveResult::Saved, hash};
 }
 
-std::optional<std::string> PasswordStore::ReadHint() {
+std::optional<std::string> PasswordStore::readHint() {
     if (!registry_.keyExists(kRoot, baseKey_)) return std::nullopt;
     auto hint = registry_.readValue(kRoot, hintKey(), kHintValue);
     if (hint && hint->type == RegistryType::String) return hint->text;

@@ -46,13 +46,13 @@ public:
 
     // The stored password at start-up, migrating a plain value. nullopt means none is set:
     // the base key or the value is missing, or what is stored cannot be used.
-    std::optional<PasswordHash> ReadPassword();
+    std::optional<PasswordHash> readPassword();
 
     // A new password and hint. The base key is created when it is missing.
-    PasswordSave WritePassword(std::string_view password, std::string_view hint);
+    PasswordSave writePassword(std::string_view password, std::string_view hint);
 
     // The hint: nullopt when the base key cannot be opened; kUndefinedHint when the hint is missing.
-    std::optional<std::string> ReadHint();
+    std::optional<std::string> readHint();
 
     const std::string& baseKey() const { return baseKey_; }
     std::uint32_t iterations() const { return iterations_; }

@@ -52,7 +52,7 @@ void SetPasswordDialog::onClosed(ModalResult result) {
     PasswordSave saved;
     {
         platform::WaitCursorScope wait(cursor_);
-        saved = store_.WritePassword(Password, PWHint);
+        saved = store_.writePassword(Password, PWHint);
     }
     wipeFields();
     if (saved.result != PasswordSaveResult::NotRecorded) password_.replace(saved.hash);

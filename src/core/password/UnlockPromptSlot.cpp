@@ -37,7 +37,7 @@ void UnlockPromptSlot::discard() {
     if (!prompt_) return;
     if (prompt_->isShowing()) {
         discardWhenClosed_ = true;
-        prompt_->Close();
+        prompt_->close();
         return;
     }
     prompt_.reset();

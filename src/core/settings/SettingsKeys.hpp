@@ -32,7 +32,7 @@ struct IntegerRange {
 
 // Which saves write a key.
 enum SaveSet : unsigned {
-    kFullSave = 1u << 0,  // WriteOptions, at exit and before a language switch
+    kFullSave = 1u << 0,  // writeOptions, at exit and before a language switch
     kMainWindowClose = 1u << 1,  // the main window's close
     kTrayIconChange = 1u << 2,  // a change of the tray icon
 };

@@ -72,7 +72,7 @@ void loadMainWindowSelections(SettingsFile& file, Options& selections, SettingsL
     loadInOrder(file, selections, mainWindowLoadOrder(), LoadContext{}, listener);
 }
 
-void ReadOptions(SettingsFile& file, Options& selections, SettingsLoadListener* listener) {
+void readOptions(SettingsFile& file, Options& selections, SettingsLoadListener* listener) {
     loadInOrder(file, selections, languageReloadOrder(), LoadContext{{}, true}, listener);
 }
 

@@ -30,7 +30,7 @@ std::span<const std::string_view> panicWindowLoadOrder();
 void loadMainWindowSelections(SettingsFile& file, Options& selections, SettingsLoadListener* listener = nullptr);
 
 // The reload after a language switch; here "HidePanic" and "Tray" default to true.
-void ReadOptions(SettingsFile& file, Options& selections, SettingsLoadListener* listener = nullptr);
+void readOptions(SettingsFile& file, Options& selections, SettingsLoadListener* listener = nullptr);
 
 // `virtualDesktopOrigin` gives the defaults of "PanicLeft" and "PanicTop".
 void loadPanicWindowSelections(SettingsFile& file, Options& selections, platform::ScreenPoint virtualDesktopOrigin,

@@ -25,7 +25,7 @@ void writeKeysOf(SettingsFile& file, const Options& selections, SaveSet save) {
 
 }  // namespace
 
-FullSaveResult WriteOptions(SettingsFile& file, const Options& selections, const SaveExcludeFunction& saveExclude) {
+FullSaveResult writeOptions(SettingsFile& file, const Options& selections, const SaveExcludeFunction& saveExclude) {
     writeKeysOf(file, selections, kFullSave);
     FullSaveResult result;
     if (!saveExclude) return result;

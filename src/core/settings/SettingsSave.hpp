@@ -21,7 +21,7 @@ struct FullSaveResult {
 
 // The full save: the 33 keys "AutoStart" .. "Theme", then the exclusion file under a guard of its
 // own, whose failure neither stops nor undoes anything and is only reported in the result.
-FullSaveResult WriteOptions(SettingsFile& file, const Options& selections, const SaveExcludeFunction& saveExclude = {});
+FullSaveResult writeOptions(SettingsFile& file, const Options& selections, const SaveExcludeFunction& saveExclude = {});
 
 // The main window's close: the same keys without "AutoStart" and "DisSplScreen", no exclusion file.
 void writeMainWindowSelections(SettingsFile& file, const Options& selections);

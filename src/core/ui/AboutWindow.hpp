@@ -18,7 +18,7 @@ public:
     std::string ProductName = "Umbrix";
 
     // "Close".
-    void closeChosen() { Close(); }
+    void closeChosen() { close(); }
 };
 
 }  // namespace umbrix::ui

@@ -4,7 +4,7 @@
 
 namespace umbrix::ui {
 
-const std::vector<platform::ExplanationEntry>& ExplanationWindow::Explanations() {
+const std::vector<platform::ExplanationEntry>& ExplanationWindow::explanations() {
     // Short enough for two lines beside each heading.
     static const std::vector<platform::ExplanationEntry> entries{
         {"Empty Recycle Bin:", "Deletes the files in the Recycle Bin for good."},
@@ -18,17 +18,17 @@ const std::vector<platform::ExplanationEntry>& ExplanationWindow::Explanations()
 
 void ExplanationWindow::onCreate() {
     if (created_) throw std::logic_error("the explanation window exists already");
-    windows_.createExplanationWindow(Explanations(), *this);
+    windows_.createExplanationWindow(explanations(), *this);
     created_ = true;
 }
 
-void ExplanationWindow::Show() {
+void ExplanationWindow::show() {
     if (!created_ || visible_) return;
     windows_.showExplanationWindow(true);
     visible_ = true;
 }
 
-void ExplanationWindow::Hide() {
+void ExplanationWindow::hide() {
     if (!visible_) return;
     // Marked hidden first: hiding the focused window takes its focus away, and that loss
     // arrives as a reaction while this one still runs.

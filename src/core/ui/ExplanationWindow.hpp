@@ -34,27 +34,27 @@ public:
     ExplanationWindow& operator=(const ExplanationWindow&) = delete;
 
     // The headings and explanations, top to bottom.
-    static const std::vector<platform::ExplanationEntry>& Explanations();
+    static const std::vector<platform::ExplanationEntry>& explanations();
 
     // Builds the hidden window.
     void onCreate();
 
-    void Show();
-    void Hide();
-    bool Visible() const { return visible_; }
+    void show();
+    void hide();
+    bool visible() const { return visible_; }
 
     // ExplanationWindowEvents: a click, a key or the focus leaving each hide the window.
     void onClick() override {
-        runReaction_([this] { Hide(); });
+        runReaction_([this] { hide(); });
     }
     void onMouseUp() override {
-        runReaction_([this] { Hide(); });
+        runReaction_([this] { hide(); });
     }
     void onKeyDown() override {
-        runReaction_([this] { Hide(); });
+        runReaction_([this] { hide(); });
     }
     void onFocusLost() override {
-        runReaction_([this] { Hide(); });
+        runReaction_([this] { hide(); });
     }
 
 private:

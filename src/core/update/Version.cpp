@@ -16,7 +16,7 @@ Version::Version(std::int32_t MajorVersion, std::int32_t MinorVersion, std::int3
       ReleaseDate_(ReleaseDate),
       UpdateInstallerURL_(std::move(UpdateInstallerURL)) {}
 
-int Version::GetLatestVersion(const Version& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
+int Version::getLatestVersion(const Version& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
                               std::string_view CheckLatestApplicationVersionPath, platform::NetworkPort& network,
                               platform::FilePort& files,
                               const std::function<void(std::int32_t installerSize)>& onInstallerSize) {
@@ -30,7 +30,7 @@ int Version::GetLatestVersion(const Version& CurrentVersion, std::string_view Ch
             VersionFileError::Problem::Unreadable, 0,
             "the downloaded file " + std::string(CheckLatestApplicationVersionPath) + " cannot be opened");
     }
-    VersionFileContent content = readVersionFile(*bytes, CurrentVersion.GetPlatform());
+    VersionFileContent content = readVersionFile(*bytes, CurrentVersion.getPlatform());
 
     MajorVersion_ = content.MajorVersion;
     MinorVersion_ = content.MinorVersion;

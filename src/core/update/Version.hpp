@@ -19,15 +19,15 @@ public:
     Version(std::int32_t MajorVersion, std::int32_t MinorVersion, std::int32_t Release, std::int64_t Build,
             std::string Platform, CivilDate ReleaseDate, std::string UpdateInstallerURL);
 
-    std::int32_t GetMajorVersion() const { return MajorVersion_; }
-    std::int32_t GetMinorVersion() const { return MinorVersion_; }
-    std::int32_t GetRelease() const { return Release_; }
-    std::int64_t GetBuild() const { return Build_; }
-    const std::string& GetPlatform() const { return Platform_; }
-    const CivilDate& GetReleaseDate() const { return ReleaseDate_; }
-    std::int32_t GetSize() const { return Size_; }
-    const std::string& GetUpdateInstallerURL() const { return UpdateInstallerURL_; }
-    const std::string& GetUpdateInstallerURL2() const { return UpdateInstallerURL2_; }
+    std::int32_t getMajorVersion() const { return MajorVersion_; }
+    std::int32_t getMinorVersion() const { return MinorVersion_; }
+    std::int32_t getRelease() const { return Release_; }
+    std::int64_t getBuild() const { return Build_; }
+    const std::string& getPlatform() const { return Platform_; }
+    const CivilDate& getReleaseDate() const { return ReleaseDate_; }
+    std::int32_t getSize() const { return Size_; }
+    const std::string& getUpdateInstallerURL() const { return UpdateInstallerURL_; }
+    const std::string& getUpdateInstallerURL2() const { return UpdateInstallerURL2_; }
 
     // Fills this record from the version file at `CheckLatestApplicationVersionURL`:
     // drops the address from the URL cache, downloads it to `CheckLatestApplicationVersionPath`,
@@ -40,14 +40,14 @@ public:
     //
     // On success `onInstallerSize` receives the installer size of line 4, for the download's
     // progress maximum. The platform for "Flag_Platform" comes from `CurrentVersion`.
-    int GetLatestVersion(const Version& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
+    int getLatestVersion(const Version& CurrentVersion, std::string_view CheckLatestApplicationVersionURL,
                          std::string_view CheckLatestApplicationVersionPath, platform::NetworkPort& network,
                          platform::FilePort& files,
                          const std::function<void(std::int32_t installerSize)>& onInstallerSize = {});
 
     // True when `ComparedVersion`'s build is lower than this record's. Called as
-    // LatestVersion.IsNewerVersion(CurrentVersion); the other numbers and the date play no part.
-    bool IsNewerVersion(const Version& ComparedVersion) const { return ComparedVersion.Build_ < Build_; }
+    // LatestVersion.isNewerVersion(CurrentVersion); the other numbers and the date play no part.
+    bool isNewerVersion(const Version& ComparedVersion) const { return ComparedVersion.Build_ < Build_; }
 
 private:
     std::int32_t MajorVersion_ = 0;

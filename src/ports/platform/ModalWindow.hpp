@@ -41,7 +41,7 @@ public:
         if (!closed_ && allowed) finish(result);
     }
     // Closing from the program, as the close box does.
-    void Close() { requestClose(ModalResult::Cancel); }
+    void close() { requestClose(ModalResult::Cancel); }
 
     bool isShowing() const { return showing_; }
     bool isClosed() const { return closed_; }

@@ -14,14 +14,14 @@ TEST(ConfigurationContract, TheProgramReadsItsOwnFileVersion) {
 TEST(ConfigurationContract, InitConfigurationGivesTitleVersionAndReadyFolders) {
     auto env = makeEnvironment();
     platform::Platform platform = env->platform();
-    const config::Configuration configuration = config::InitConfiguration(platform.system, platform.files);
+    const config::Configuration configuration = config::initConfiguration(platform.system, platform.files);
 
     EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
-    EXPECT_EQ(configuration.CurrentVersion.GetMajorVersion(), 7);
-    EXPECT_EQ(configuration.CurrentVersion.GetMinorVersion(), 1);
-    EXPECT_EQ(configuration.CurrentVersion.GetRelease(), 1);
-    EXPECT_EQ(configuration.CurrentVersion.GetBuild(), 98);
-    EXPECT_EQ(configuration.CurrentVersion.GetPlatform(), "x86");
+    EXPECT_EQ(configuration.CurrentVersion.getMajorVersion(), 7);
+    EXPECT_EQ(configuration.CurrentVersion.getMinorVersion(), 1);
+    EXPECT_EQ(configuration.CurrentVersion.getRelease(), 1);
+    EXPECT_EQ(configuration.CurrentVersion.getBuild(), 98);
+    EXPECT_EQ(configuration.CurrentVersion.getPlatform(), "x86");
 
     // The all-users application data folder is C:\ProgramData on the sim, Wine and Windows.
     EXPECT_EQ(configuration.BinFolder, "C:\\ProgramData\\QZ\\bin\\");

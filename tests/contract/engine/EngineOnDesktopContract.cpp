@@ -36,7 +36,7 @@ protected:
 
     // Whatever failed, nothing stays hidden.
     void TearDown() override {
-        if (!state.hiddenWindows.empty()) engine.hiddenWindows().RestoreWindows();
+        if (!state.hiddenWindows.empty()) engine.hiddenWindows().restoreWindows();
     }
 
     // The entries of these windows, in list order.
@@ -87,7 +87,7 @@ TEST_F(EngineOnDesktop, HideAllThenRestoreBringsEveryWindowBack) {
     EXPECT_EQ(recorded[0].handleText, engine::handleText(top));
     EXPECT_EQ(recorded[1].handleText, engine::handleText(bottom));
 
-    engine.hiddenWindows().RestoreWindows();
+    engine.hiddenWindows().restoreWindows();
 
     EXPECT_TRUE(ports.windows.isWindowVisible(top));
     EXPECT_TRUE(ports.windows.isWindowVisible(bottom));
@@ -108,7 +108,7 @@ TEST_F(EngineOnDesktop, HideActiveTakesTheForegroundApplicationsWindows) {
     EXPECT_FALSE(ports.windows.isWindowVisible(probe->windows()[0]));
     EXPECT_FALSE(ports.windows.isWindowVisible(probe->windows()[1]));
     EXPECT_EQ(entriesOf(state.hiddenWindows.entries(), probe->windows()).size(), 2u);
-    engine.hiddenWindows().RestoreWindows();
+    engine.hiddenWindows().restoreWindows();
     EXPECT_TRUE(ports.windows.isWindowVisible(probe->windows()[0]));
 }
 

@@ -25,21 +25,21 @@ TEST(DecoyContract, EachLaunchOpensANewDecoyFollowedToItsOwnWindow) {
     umbrix::extras::Decoy decoy{platform.shell};
     umbrix::extras::DecoyOptions options{true, document};
 
-    decoy.LaunchDecoy(options);
-    EXPECT_GT(decoy.DecoyAppHandle(), 32u);
+    decoy.launchDecoy(options);
+    EXPECT_GT(decoy.decoyAppHandle(), 32u);
     std::optional<std::uint64_t> first;
-    ASSERT_TRUE(waitUntil([&] { return (first = decoy.DecoyWindow()).has_value(); }));
+    ASSERT_TRUE(waitUntil([&] { return (first = decoy.decoyWindow()).has_value(); }));
     EndDecoy endFirst{*env, *first};
 
-    decoy.LaunchDecoy(options);
+    decoy.launchDecoy(options);
     std::optional<std::uint64_t> second;
-    ASSERT_TRUE(waitUntil([&] { return (second = decoy.DecoyWindow()).has_value(); }));
+    ASSERT_TRUE(waitUntil([&] { return (second = decoy.decoyWindow()).has_value(); }));
     EndDecoy endSecond{*env, *second};
     EXPECT_NE(second, first) << "a second copy, not the first one again";
 
     // Closed by the user: the decoy is over.
     ASSERT_TRUE(extras::endProcessOfWindow(*env, *second));
-    EXPECT_TRUE(waitUntil([&] { return !decoy.DecoyWindow(); }));
+    EXPECT_TRUE(waitUntil([&] { return !decoy.decoyWindow(); }));
 }
 
 }  // namespace

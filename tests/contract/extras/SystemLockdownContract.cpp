@@ -34,31 +34,31 @@ protected:
 };
 
 TEST_F(SystemLockdownContract, TheAdministratorCheckPassesHereAndLeavesNothingInTheRunKey) {
-    EXPECT_TRUE(lockdown.HasAdministratorRights());
-    EXPECT_TRUE(lockdown.HasAdministratorRights());
+    EXPECT_TRUE(lockdown.hasAdministratorRights());
+    EXPECT_TRUE(lockdown.hasAdministratorRights());
     EXPECT_EQ(registry.readValue(RegistryRoot::LocalMachine, kRun, "AdministratorRightsCheck"), std::nullopt);
 }
 
 TEST_F(SystemLockdownContract, TheValueTakesTheFormOfWhicheverOptionWroteLast) {
-    EXPECT_EQ(lockdown.SetTaskManagerPolicy(true), 0);
+    EXPECT_EQ(lockdown.setTaskManagerPolicy(true), 0);
     EXPECT_EQ(policy(), RegistryValue::ofString("1"));
-    lockdown.SetCtrlAltDelPolicy(false);
+    lockdown.setCtrlAltDelPolicy(false);
     EXPECT_EQ(policy(), RegistryValue::ofDWord(1));
-    lockdown.SetCtrlAltDelPolicy(true);
+    lockdown.setCtrlAltDelPolicy(true);
     EXPECT_EQ(policy(), RegistryValue::ofDWord(0));
     EXPECT_TRUE(registry.keyExists(RegistryRoot::CurrentUser, kExplorerPolicies));
-    EXPECT_EQ(lockdown.SetTaskManagerPolicy(false), 0);
+    EXPECT_EQ(lockdown.setTaskManagerPolicy(false), 0);
     EXPECT_EQ(policy(), std::nullopt);
 }
 
 TEST_F(SystemLockdownContract, TheNextStartLiftsWhatACrashedRunLeft) {
-    lockdown.ApplyTaskManagerOption(true);
+    lockdown.applyTaskManagerOption(true);
     ASSERT_EQ(policy(), RegistryValue::ofString("1"));
-    EXPECT_TRUE(umbrix::extras::SystemLockdown(registry).LiftLeftoverRestriction());
+    EXPECT_TRUE(umbrix::extras::SystemLockdown(registry).liftLeftoverRestriction());
     EXPECT_EQ(policy(), std::nullopt);
 
-    lockdown.SetCtrlAltDelPolicy(false);
-    EXPECT_TRUE(umbrix::extras::SystemLockdown(registry).LiftLeftoverRestriction());
+    lockdown.setCtrlAltDelPolicy(false);
+    EXPECT_TRUE(umbrix::extras::SystemLockdown(registry).liftLeftoverRestriction());
     EXPECT_EQ(policy(), RegistryValue::ofDWord(0));
 }
 

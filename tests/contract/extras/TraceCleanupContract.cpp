@@ -30,7 +30,7 @@ TEST_F(TraceCleanupContract, AFolderIsEmptiedIntoTheRecycleBin) {
     ASSERT_TRUE(platform.files.writeFileThrough(folder + "\\AutomaticDestinations\\x.automaticDestinations-ms", "j"));
     std::int64_t before = extras::recycleBinItems(*env);
 
-    cleanup().DeleteFolderContents(folder);
+    cleanup().deleteFolderContents(folder);
 
     EXPECT_TRUE(platform.files.directoryExists(folder));
     EXPECT_FALSE(platform.files.fileExists(folder + "\\plan.docx.lnk"));
@@ -39,14 +39,14 @@ TEST_F(TraceCleanupContract, AFolderIsEmptiedIntoTheRecycleBin) {
 }
 
 TEST_F(TraceCleanupContract, TheRecentFolderResolvesToAnExistingFolder) {
-    auto recent = cleanup().RecentFolder();
+    auto recent = cleanup().recentFolder();
     ASSERT_TRUE(recent);
     EXPECT_TRUE(platform.files.directoryExists(*recent)) << *recent;
 }
 
 TEST_F(TraceCleanupContract, TheRecentDocumentsStepEmptiesTheUsersRecentFolder) {
     if (!extras::mayChangeTheUsersState(*env)) GTEST_SKIP() << "would empty this user's Recent folder";
-    auto recent = cleanup().RecentFolder();
+    auto recent = cleanup().recentFolder();
     ASSERT_TRUE(recent);
     ASSERT_TRUE(platform.files.writeFileThrough(*recent + "\\umbrix-contract.txt.lnk", "link"));
     std::int64_t before = extras::recycleBinItems(*env);
@@ -66,8 +66,8 @@ TEST_F(TraceCleanupContract, TypedAddressesAndCachedPagesAreGone) {
                                              RegistryValue::ofString("http://secret.test/")));
     extras::addCachedPage(*env, "http://secret.test/page.html");
 
-    cleanup().ClearTypedUrls();
-    EXPECT_EQ(cleanup().ClearInternetCache(), 1);
+    cleanup().clearTypedUrls();
+    EXPECT_EQ(cleanup().clearInternetCache(), 1);
 
     EXPECT_TRUE(platform.registry.keyExists(RegistryRoot::CurrentUser, kTypedUrls));
     EXPECT_TRUE(platform.registry.valueNames(RegistryRoot::CurrentUser, kTypedUrls).empty());

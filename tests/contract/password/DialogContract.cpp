@@ -28,8 +28,8 @@ protected:
         (void)registry.deleteKey(RegistryRoot::CurrentUser, base);
     }
     void setPassword(const std::string& text, const std::string& hint) {
-        ASSERT_EQ(store.WritePassword(text, hint).result, password::PasswordSaveResult::Saved);
-        current.replace(store.ReadPassword());
+        ASSERT_EQ(store.writePassword(text, hint).result, password::PasswordSaveResult::Saved);
+        current.replace(store.readPassword());
     }
 
     std::unique_ptr<ContractEnvironment> env = makeEnvironment();
@@ -84,7 +84,7 @@ TEST_F(DialogContract, TheSetPasswordDialogRefusesDifferingPasswordsThenSavesThr
     EXPECT_EQ(user->seenMessageBoxes(),
               (std::vector<SeenMessageBox>{{"Validation error. The passwords do not match.", " Error", kSetPassword}}));
     EXPECT_TRUE(current.verify("New"));
-    EXPECT_EQ(store.ReadHint(), std::string("h"));
+    EXPECT_EQ(store.readHint(), std::string("h"));
 }
 
 TEST_F(DialogContract, TheGateRefusesAWrongPasswordWithoutOpeningTheDialog) {

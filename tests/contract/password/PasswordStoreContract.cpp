@@ -28,7 +28,7 @@ protected:
     bool startAndVerify(std::string_view candidate) {
         PasswordStore fresh(registry, crypto, base, kCheapIterations);
         password::UnhidePassword current(crypto);
-        current.replace(fresh.ReadPassword());
+        current.replace(fresh.readPassword());
         return current.verify(candidate);
     }
 
@@ -42,12 +42,12 @@ protected:
 };
 
 TEST_F(PasswordStoreContract, APasswordAndItsHintSurviveARestartWithoutThePasswordInTheRegistry) {
-    EXPECT_EQ(store.ReadPassword(), std::nullopt);
-    EXPECT_EQ(store.ReadHint(), std::nullopt);
-    ASSERT_EQ(store.WritePassword("S\xC3\xA9same ouvre-toi", "a caf\xC3\xA9 hint").result, PasswordSaveResult::Saved);
+    EXPECT_EQ(store.readPassword(), std::nullopt);
+    EXPECT_EQ(store.readHint(), std::nullopt);
+    ASSERT_EQ(store.writePassword("S\xC3\xA9same ouvre-toi", "a caf\xC3\xA9 hint").result, PasswordSaveResult::Saved);
     EXPECT_TRUE(startAndVerify("S\xC3\xA9same ouvre-toi"));
     EXPECT_FALSE(startAndVerify("s\xC3\xA9same ouvre-toi"));
-    EXPECT_EQ(store.ReadHint(), std::string("a caf\xC3\xA9 hint"));
+    EXPECT_EQ(store.readHint(), std::string("a caf\xC3\xA9 hint"));
     for (const auto& name : registry.valueNames(RegistryRoot::CurrentUser, passwordKey)) {
         auto stored = registry.readValue(RegistryRoot::CurrentUser, passwordKey, name);
         ASSERT_TRUE(stored);
@@ -67,7 +67,7 @@ TEST_F(PasswordStoreContract, APlainPasswordIsMigratedToItsHash) {
 
 TEST_F(PasswordStoreContract, AMissingHintReadsAsNotDefined) {
     ASSERT_TRUE(registry.createKey(RegistryRoot::CurrentUser, base));
-    EXPECT_EQ(store.ReadHint(), std::string("Your password hint is not defined"));
+    EXPECT_EQ(store.readHint(), std::string("Your password hint is not defined"));
 }
 
 }  // namespace

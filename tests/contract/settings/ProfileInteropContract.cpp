@@ -171,7 +171,7 @@ TEST_F(ProfileInteropContract, AFullSaveReadsBackThroughWindows) {
     saved.action = 4;
     saved.panicLeft = -1920;
     saved.decoyProgram = "C:\\x.txt";
-    settings::WriteOptions(ours, saved);
+    settings::writeOptions(ours, saved);
     EXPECT_EQ(windowsReadInteger("StartUp", "Action", 0), 4);
     EXPECT_EQ(windowsReadInteger("StartUp", "PanicLeft", 0), -1920);
     EXPECT_EQ(windowsReadInteger("StartUP", "HidePanic", 7), 0);

@@ -60,7 +60,7 @@ TEST_F(SettingsFileContract, AFullSaveLoadsBackWhole) {
     saved.muteAudio = false;
     saved.panicLeft = -50;
     saved.panicButtonLabel = "Panic!";
-    settings::WriteOptions(file, saved);
+    settings::writeOptions(file, saved);
     settings::Options loaded;
     settings::loadMainWindowSelections(file, loaded);
     settings::loadPanicWindowSelections(file, loaded, {});

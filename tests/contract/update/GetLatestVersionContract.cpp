@@ -25,14 +25,14 @@ TEST_F(GetLatestVersionContract, ReadsThePublishedFileAndRemovesTheLocalCopy) {
                     "http://127.0.0.1/mirror/setup_Flag_Platform.exe\r\n");
     update::Version latest;
     std::int32_t installSize = -1;
-    ASSERT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files,
+    ASSERT_EQ(latest.getLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files,
                                       [&](std::int32_t size) { installSize = size; }),
               0);
-    EXPECT_EQ(latest.GetBuild(), 105);
-    EXPECT_EQ(latest.GetReleaseDate(), update::CivilDate::from(2020, 6, 15));
-    EXPECT_EQ(latest.GetUpdateInstallerURL2(), "http://127.0.0.1/mirror/setup_x86.exe");
+    EXPECT_EQ(latest.getBuild(), 105);
+    EXPECT_EQ(latest.getReleaseDate(), update::CivilDate::from(2020, 6, 15));
+    EXPECT_EQ(latest.getUpdateInstallerURL2(), "http://127.0.0.1/mirror/setup_x86.exe");
     EXPECT_EQ(installSize, 2048);
-    EXPECT_TRUE(latest.IsNewerVersion(current));
+    EXPECT_TRUE(latest.isNewerVersion(current));
     EXPECT_FALSE(platform.files.fileExists(localCopy));
 }
 
@@ -42,24 +42,24 @@ TEST_F(GetLatestVersionContract, AMissingFileOnTheServerNeverPassesForAVersion) 
     update::Version latest;
     try {
         EXPECT_EQ(
-            latest.GetLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files),
+            latest.getLatestVersion(current, server->url(kVersionPath), localCopy, platform.network, platform.files),
             1);
     } catch (const update::VersionFileError& error) {
         EXPECT_EQ(error.line(), 1) << error.what();
     }
-    EXPECT_EQ(latest.GetBuild(), 0);
-    EXPECT_EQ(latest.GetUpdateInstallerURL2(), "");
+    EXPECT_EQ(latest.getBuild(), 0);
+    EXPECT_EQ(latest.getUpdateInstallerURL2(), "");
 }
 
 TEST_F(GetLatestVersionContract, AnUnreachableServerOrAMissingFolderIsAFailedDownload) {
     server->publish(kVersionPath, "7.1.2.105\r\n15.6.2020\r\nhttp://a\r\n1\r\nhttp://b\r\n");
     update::Version latest;
-    EXPECT_EQ(latest.GetLatestVersion(current, unreachableUrl(), localCopy, platform.network, platform.files), 1);
+    EXPECT_EQ(latest.getLatestVersion(current, unreachableUrl(), localCopy, platform.network, platform.files), 1);
     EXPECT_FALSE(platform.files.fileExists(localCopy));
     const std::string nowhere = localCopy.substr(0, localCopy.rfind('\\')) + "\\temp\\versionchk.cfg";
-    EXPECT_EQ(latest.GetLatestVersion(current, server->url(kVersionPath), nowhere, platform.network, platform.files),
+    EXPECT_EQ(latest.getLatestVersion(current, server->url(kVersionPath), nowhere, platform.network, platform.files),
               1);
-    EXPECT_EQ(latest.GetBuild(), 0);
+    EXPECT_EQ(latest.getBuild(), 0);
 }
 
 }  // namespace

@@ -75,8 +75,8 @@ protected:
 
     // A password stored as the set-password dialog stores it, and "UsePW" on.
     void setPassword(const std::string& text) {
-        ASSERT_EQ(store.WritePassword(text, "").result, password::PasswordSaveResult::Saved);
-        program().password().replace(store.ReadPassword());
+        ASSERT_EQ(store.writePassword(text, "").result, password::PasswordSaveResult::Saved);
+        program().password().replace(store.readPassword());
         options().requirePassword = true;
     }
     // The user's answer to the next unlock prompt.

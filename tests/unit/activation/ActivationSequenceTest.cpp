@@ -142,10 +142,10 @@ TEST_F(ActivationTest, AnActiveApplicationActionWithNothingInFrontTakesNothing) 
 }
 
 TEST_F(ActivationTest, TheFocusStepPassesOverMinimizedAndVanishedWindows) {
-    EXPECT_TRUE(activation().IsWindowMinimized(sheets));
-    EXPECT_FALSE(activation().IsWindowMinimized(browser));
+    EXPECT_TRUE(activation().isWindowMinimized(sheets));
+    EXPECT_FALSE(activation().isWindowMinimized(browser));
     machine.windows.destroy(browser);
-    EXPECT_TRUE(activation().IsWindowMinimized(browser));  // gone: never a window to bring forward
+    EXPECT_TRUE(activation().isWindowMinimized(browser));  // gone: never a window to bring forward
 
     // Nothing but minimized windows left: the focus step brings none of them forward.
     options().keepZOrder = false;  // only the focus step may set the foreground
@@ -164,9 +164,9 @@ TEST_F(ActivationTest, TheDecoysWindowStaysInFrontThroughTheNextHide) {
     options().useDecoy = true;
     options().decoyProgram = kDecoyPath;
     hideAllByDefaultKey();
-    EXPECT_GT(program().decoy().DecoyAppHandle(), 32u);
-    ASSERT_TRUE(program().decoy().DecoyWindow());
-    const WindowId first{*program().decoy().DecoyWindow()};
+    EXPECT_GT(program().decoy().decoyAppHandle(), 32u);
+    ASSERT_TRUE(program().decoy().decoyWindow());
+    const WindowId first{*program().decoy().decoyWindow()};
     EXPECT_TRUE(isVisible(first));
     EXPECT_EQ(machine.windows.foreground(), first);
     // The engine knows the decoy's window, so the next refresh or action leaves it alone.
@@ -179,8 +179,8 @@ TEST_F(ActivationTest, TheDecoysWindowStaysInFrontThroughTheNextHide) {
     pressDefaultHide();
     EXPECT_EQ(sortedHidden(), everyTitle());
     EXPECT_TRUE(isVisible(first));
-    ASSERT_TRUE(program().decoy().DecoyWindow());
-    const WindowId second{*program().decoy().DecoyWindow()};
+    ASSERT_TRUE(program().decoy().decoyWindow());
+    const WindowId second{*program().decoy().decoyWindow()};
     EXPECT_NE(second, first);
     EXPECT_EQ(machine.windows.foreground(), second);
     EXPECT_EQ(decoyLaunches(), 2);
@@ -246,7 +246,7 @@ TEST_P(UnhidePromptTest, UnhideWithPasswordAnsweredByTheUser) {
             machine.dialogs.userStep<password::UnlockPrompt>([this](password::UnlockPrompt& prompt) {
                 prompt.typedPassword = "Secret";
                 prompt.confirm();
-                program().password().replace(store.WritePassword("Newer", "").hash);
+                program().password().replace(store.writePassword("Newer", "").hash);
             });
             break;
     }

@@ -124,7 +124,7 @@ TEST_F(Program, SettingsThatCouldNotBeReadAreNotWrittenOver) {
     ErrorHook errors;
     ProgramRoot program(ports, errors);
     program.bindSettingsFile();
-    EXPECT_THROW(program.WriteOptions(), std::logic_error);
+    EXPECT_THROW(program.writeOptions(), std::logic_error);
     EXPECT_EQ(settingsText(), "[StartUp]\r\nDoBin=1\r\n");
 }
 
@@ -334,7 +334,7 @@ protected:
     void SetUp() override {
         password::PasswordStore store{machine.registry, machine.crypto, std::string(password::kPasswordBaseKey),
                                       /*iterations=*/5};
-        ASSERT_EQ(store.WritePassword("Secret", "").result, password::PasswordSaveResult::Saved);
+        ASSERT_EQ(store.writePassword("Secret", "").result, password::PasswordSaveResult::Saved);
         machine.files.putFile(settingsPath(), kUserSettings);
         const platform::ProcessId mail = machine.processes.start("C:\\Program Files\\Mail\\mail.exe");
         for (const char* title : {"Inbox - Mail", "Draft - Mail", "Calendar - Mail"})

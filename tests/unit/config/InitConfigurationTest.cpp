@@ -12,19 +12,19 @@ TEST(InitConfiguration, DescribesTheRunningProgramFromItsVersionResource) {
         SCOPED_TRACE(text);
         sim::SimMachine machine;
         machine.system.fileVersion = text;
-        const Configuration configuration = InitConfiguration(machine.system, machine.files);
+        const Configuration configuration = initConfiguration(machine.system, machine.files);
 
         EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
         const update::Version& current = configuration.CurrentVersion;
-        EXPECT_EQ(current.GetMajorVersion(), 7);
-        EXPECT_EQ(current.GetMinorVersion(), 1);
-        EXPECT_EQ(current.GetRelease(), 1);
-        EXPECT_EQ(current.GetBuild(), 98);
-        EXPECT_EQ(current.GetPlatform(), "x86");
-        EXPECT_EQ(current.GetReleaseDate(), update::CivilDate::from(2019, 1, 17));
-        EXPECT_EQ(current.GetUpdateInstallerURL(), "");
-        EXPECT_EQ(current.GetUpdateInstallerURL2(), "");
-        EXPECT_EQ(current.GetSize(), 0);
+        EXPECT_EQ(current.getMajorVersion(), 7);
+        EXPECT_EQ(current.getMinorVersion(), 1);
+        EXPECT_EQ(current.getRelease(), 1);
+        EXPECT_EQ(current.getBuild(), 98);
+        EXPECT_EQ(current.getPlatform(), "x86");
+        EXPECT_EQ(current.getReleaseDate(), update::CivilDate::from(2019, 1, 17));
+        EXPECT_EQ(current.getUpdateInstallerURL(), "");
+        EXPECT_EQ(current.getUpdateInstallerURL2(), "");
+        EXPECT_EQ(current.getSize(), 0);
     }
 }
 
@@ -32,7 +32,7 @@ TEST(InitConfiguration, ABrokenVersionResourceStopsTheStart) {
     for (std::optional<std::string> text : {std::optional<std::string>(), std::optional<std::string>("7.1.x.98")}) {
         sim::SimMachine machine;
         machine.system.fileVersion = text;
-        EXPECT_THROW(InitConfiguration(machine.system, machine.files), ConfigurationError);
+        EXPECT_THROW(initConfiguration(machine.system, machine.files), ConfigurationError);
     }
 }
 
@@ -50,7 +50,7 @@ TEST(InitConfiguration, PlacesTheWorkFoldersUnderTheAllUsersApplicationData) {
         sim::SimMachine machine;
         machine.system.specialFolders[platform::SpecialFolder::CommonAppData] = c.appData;
         machine.files.makeDirectories(c.appData);
-        const Configuration configuration = InitConfiguration(machine.system, machine.files);
+        const Configuration configuration = initConfiguration(machine.system, machine.files);
         const std::string root = c.expectedRoot;
         EXPECT_EQ(configuration.BinFolder, root + "\\QZ\\bin\\");
         EXPECT_EQ(configuration.UpdateFolder, root + "\\QZ\\bin\\temp");
@@ -63,7 +63,7 @@ TEST(InitConfiguration, PlacesTheWorkFoldersUnderTheAllUsersApplicationData) {
 TEST(InitConfiguration, CreatesTheFoldersOnlyWhenMissing) {
     sim::SimMachine machine;
     const int before = machine.files.mutations();
-    InitConfiguration(machine.system, machine.files);
+    initConfiguration(machine.system, machine.files);
     EXPECT_TRUE(machine.files.directoryExists("C:\\ProgramData\\QZ"));
     EXPECT_TRUE(machine.files.directoryExists("C:\\ProgramData\\QZ\\bin"));
     EXPECT_TRUE(machine.files.directoryExists("C:\\ProgramData\\QZ\\bin\\temp"));
@@ -72,7 +72,7 @@ TEST(InitConfiguration, CreatesTheFoldersOnlyWhenMissing) {
     // The next start finds them and leaves them, with what is in them, alone.
     machine.files.putFile("C:\\ProgramData\\QZ\\bin\\temp\\setup_x86.exe", "MZ");
     const int second = machine.files.mutations();
-    InitConfiguration(machine.system, machine.files);
+    initConfiguration(machine.system, machine.files);
     EXPECT_EQ(machine.files.mutations(), second);
     EXPECT_EQ(machine.files.readFile("C:\\ProgramData\\QZ\\bin\\temp\\setup_x86.exe"), "MZ");
 }
@@ -80,7 +80,7 @@ TEST(InitConfiguration, CreatesTheFoldersOnlyWhenMissing) {
 TEST(InitConfiguration, FoldersThatCannotBeCreatedDoNotStopTheStart) {
     sim::SimMachine machine;
     machine.files.setReadOnly("C:\\ProgramData");
-    const Configuration configuration = InitConfiguration(machine.system, machine.files);
+    const Configuration configuration = initConfiguration(machine.system, machine.files);
     EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
     EXPECT_EQ(configuration.UpdateFolder, "C:\\ProgramData\\QZ\\bin\\temp");
     EXPECT_FALSE(machine.files.directoryExists("C:\\ProgramData\\QZ"));
@@ -90,13 +90,13 @@ TEST(InitConfiguration, WithoutAnApplicationDataFolderTheFoldersStayEmpty) {
     sim::SimMachine machine;
     machine.system.specialFolders.erase(platform::SpecialFolder::CommonAppData);
     const int before = machine.files.mutations();
-    const Configuration configuration = InitConfiguration(machine.system, machine.files);
+    const Configuration configuration = initConfiguration(machine.system, machine.files);
     EXPECT_EQ(configuration.BinFolder, "");
     EXPECT_EQ(configuration.UpdateFolder, "");
     EXPECT_EQ(configuration.VersionCheckFile, "");
     EXPECT_EQ(configuration.NewsFile, "");
     EXPECT_EQ(machine.files.mutations(), before);
-    EXPECT_EQ(configuration.CurrentVersion.GetBuild(), 98);
+    EXPECT_EQ(configuration.CurrentVersion.getBuild(), 98);
 }
 
 }  // namespace

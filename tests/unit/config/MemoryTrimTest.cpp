@@ -25,8 +25,8 @@ TEST(MemoryTrim, TrimsTheWorkingSetOnlyWhenMemoryWasShortAtCreation) {
 
         // Decided once: what memory does later changes nothing.
         system.availPhys = c.optimize ? 8ull << 30 : 0;
-        options.TrimWorkingSet();
-        options.TrimWorkingSet();
+        options.trimWorkingSet();
+        options.trimWorkingSet();
         EXPECT_EQ(system.workingSetTrims, c.optimize ? 2 : 0);
     }
 }

@@ -23,7 +23,7 @@ protected:
     }
     ExclusionList load() {
         ExclusionList list;
-        file.LoadLists(list);
+        file.loadLists(list);
         return list;
     }
 };
@@ -38,7 +38,7 @@ TEST_F(ExclusionFileTest, RoundTripsTheWindowExclusionsInOrderWithoutIcons) {
     });
     saved.applications.append({"C:\\Games\\x.exe", "--------", std::nullopt});
 
-    ASSERT_TRUE(file.SaveExclude(saved));
+    ASSERT_TRUE(file.saveExclude(saved));
 
     EXPECT_EQ(machine.files.readFile(kPath)->size(), 3 * 768u);
     ExclusionList loaded = load();
@@ -52,12 +52,12 @@ TEST_F(ExclusionFileTest, RoundTripsTheWindowExclusionsInOrderWithoutIcons) {
 
     // Written again from what was read, the file is the same to the byte.
     const std::string first = *machine.files.readFile(kPath);
-    ASSERT_TRUE(file.SaveExclude(loaded));
+    ASSERT_TRUE(file.saveExclude(loaded));
     EXPECT_EQ(*machine.files.readFile(kPath), first);
 }
 
 TEST_F(ExclusionFileTest, RecordLayoutIsThreeLengthPrefixedCodePageFields) {
-    ASSERT_TRUE(file.SaveExclude(listOf({{"42", "D\xC3\xA9j\xC3\xA0", "C:\\a.exe", std::nullopt}})));
+    ASSERT_TRUE(file.saveExclude(listOf({{"42", "D\xC3\xA9j\xC3\xA0", "C:\\a.exe", std::nullopt}})));
     const std::string bytes = *machine.files.readFile(kPath);
     ASSERT_EQ(bytes.size(), 768u);
     EXPECT_EQ(bytes.substr(0, 3), std::string("\x02"
@@ -71,7 +71,7 @@ TEST_F(ExclusionFileTest, RecordLayoutIsThreeLengthPrefixedCodePageFields) {
 
 TEST_F(ExclusionFileTest, LongTextsAreCutTo255CharactersAndForeignOnesMarked) {
     const std::string longTitle(300, 'T');
-    ASSERT_TRUE(file.SaveExclude(listOf({{"1", longTitle, "C:\\\xE4\xB8\xAD\\app.exe", std::nullopt}})));
+    ASSERT_TRUE(file.saveExclude(listOf({{"1", longTitle, "C:\\\xE4\xB8\xAD\\app.exe", std::nullopt}})));
     ExclusionList loaded = load();
     ASSERT_EQ(loaded.windows.size(), 1u);
     EXPECT_EQ(loaded.windows[0].title, std::string(255, 'T'));
@@ -79,7 +79,7 @@ TEST_F(ExclusionFileTest, LongTextsAreCutTo255CharactersAndForeignOnesMarked) {
 }
 
 TEST_F(ExclusionFileTest, OnlyWholeRecordsAreRead) {
-    ASSERT_TRUE(file.SaveExclude(listOf({{"1", "One", "", std::nullopt}, {"2", "Two", "", std::nullopt}})));
+    ASSERT_TRUE(file.saveExclude(listOf({{"1", "One", "", std::nullopt}, {"2", "Two", "", std::nullopt}})));
     const std::string two = *machine.files.readFile(kPath);
     ASSERT_EQ(two.size(), 1536u);
     EXPECT_EQ(load().windows.size(), 2u);
@@ -95,21 +95,21 @@ TEST_F(ExclusionFileTest, OnlyWholeRecordsAreRead) {
 
 TEST_F(ExclusionFileTest, AnEmptyListWritesAnEmptyFileAndNoFileLoadsNothing) {
     EXPECT_TRUE(load().windows.empty());
-    ASSERT_TRUE(file.SaveExclude(ExclusionList{}));
+    ASSERT_TRUE(file.saveExclude(ExclusionList{}));
     EXPECT_EQ(machine.files.readFile(kPath), "");
     EXPECT_TRUE(load().windows.empty());
 }
 
 TEST_F(ExclusionFileTest, LoadingAppendsAfterWhatIsThere) {
-    ASSERT_TRUE(file.SaveExclude(listOf({{"2", "Saved", "", std::nullopt}})));
+    ASSERT_TRUE(file.saveExclude(listOf({{"2", "Saved", "", std::nullopt}})));
     ExclusionList list = listOf({{"1", "Present", "", std::nullopt}});
-    EXPECT_EQ(file.LoadLists(list), 1u);
+    EXPECT_EQ(file.loadLists(list), 1u);
     ASSERT_EQ(list.windows.size(), 2u);
     EXPECT_EQ(list.windows[1].title, "Saved");
 }
 
 TEST_F(ExclusionFileTest, AFailedOrInterruptedSaveKeepsThePreviousFileWhole) {
-    ASSERT_TRUE(file.SaveExclude(listOf({{"1", "Old", "", std::nullopt}})));
+    ASSERT_TRUE(file.saveExclude(listOf({{"1", "Old", "", std::nullopt}})));
     const std::string before = *machine.files.readFile(kPath);
     const ExclusionList bigger = listOf({{"2", "New", "", std::nullopt}, {"3", "Newer", "", std::nullopt}});
     for (int step = 0; step < 2; ++step) {
@@ -119,7 +119,7 @@ TEST_F(ExclusionFileTest, AFailedOrInterruptedSaveKeepsThePreviousFileWhole) {
             else
                 machine.files.failMutation(step, platform::errors::kDiskFull);
             try {
-                EXPECT_FALSE(file.SaveExclude(bigger));
+                EXPECT_FALSE(file.saveExclude(bigger));
             } catch (const sim::SimCrash&) {
                 EXPECT_TRUE(crash);
             }
@@ -128,7 +128,7 @@ TEST_F(ExclusionFileTest, AFailedOrInterruptedSaveKeepsThePreviousFileWhole) {
         }
     }
     machine.files.setReadOnly(kFolder);
-    EXPECT_EQ(file.SaveExclude(bigger).error, platform::errors::kAccessDenied);
+    EXPECT_EQ(file.saveExclude(bigger).error, platform::errors::kAccessDenied);
     // A file that cannot be written is still read: its windows stay protected.
     EXPECT_EQ(load().windows.size(), 1u);
 }

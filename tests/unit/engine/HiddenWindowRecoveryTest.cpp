@@ -110,7 +110,7 @@ TEST_F(HiddenWindowRecoveryTest, AForeignOrDamagedRecordAddsNothingAndAWindowIsN
 TEST_F(HiddenWindowRecoveryTest, TheRecordGoesOnceNoWindowIsHiddenAnyMore) {
     hideAll();
     ASSERT_TRUE(recovery.record(state.hiddenWindows));
-    engine.hiddenWindows().RestoreWindows();
+    engine.hiddenWindows().restoreWindows();
     ASSERT_TRUE(recovery.record(state.hiddenWindows));
     EXPECT_FALSE(machine.files.fileExists(kPath));
     EXPECT_TRUE(recovery.record(state.hiddenWindows)) << "nothing to delete is no failure";

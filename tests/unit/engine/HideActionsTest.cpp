@@ -50,7 +50,7 @@ TEST_F(HideActions, HideAllSkipsExcludedWindowsByTheMode) {
 
     // By application, every window of that executable is left, in any letter case; a window
     // exclusion still keeps its window out of the inventory.
-    engine.hiddenWindows().RestoreWindows();
+    engine.hiddenWindows().restoreWindows();
     options.exclusionMode = static_cast<std::int32_t>(ExclusionMode::ByApplication);
     EXPECT_TRUE(actions.hideAllWindows(kHide));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
@@ -77,7 +77,7 @@ TEST_F(HideActions, PreparationRemovesTheIconAppliesThePolicyAndClosesOwnWindows
     links.log.clear();
     links.administrator = false;
     options.alwaysHideTrayIcon = false;
-    actions.CloseApplicationWindows();
+    actions.closeApplicationWindows();
     EXPECT_TRUE(links.log.empty());
 }
 
@@ -163,7 +163,7 @@ TEST_F(HideActions, AWindowThatVanishedBeforeItsHideIsStillRecorded) {
     EXPECT_EQ(hiddenHandles(), (std::vector<std::string>{text(leaving), text(stays)}));
     EXPECT_FALSE(isVisible(stays));
     // Restoring it later does nothing.
-    engine.hiddenWindows().RestoreWindows();
+    engine.hiddenWindows().restoreWindows();
     EXPECT_TRUE(isVisible(stays));
     EXPECT_TRUE(state.hiddenWindows.empty());
 }
@@ -228,7 +228,7 @@ TEST_F(HideActions, EveryHideNamesTheWindowsItMayTakeBeforeTheFirstGoes) {
         ASSERT_EQ(links.announcedHides.size(), 1u);
         EXPECT_THAT(links.announcedHides[0], ::testing::UnorderedElementsAreArray(expected));
         EXPECT_THAT(hiddenHandles(), ::testing::UnorderedElementsAreArray(expected));
-        engine.hiddenWindows().RestoreWindows();
+        engine.hiddenWindows().restoreWindows();
     }
 
     // Nothing to hide, nothing announced.
@@ -259,7 +259,7 @@ TEST_F(HideActions, HideActiveTakesTheForegroundWindowUnlessThePanicButtonStarte
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.sender));
-        engine.hiddenWindows().RestoreWindows();
+        engine.hiddenWindows().restoreWindows();
         machine.windows.setForeground(front);
         links.panicHandle = c.myHandle;
         links.lastActive = worked;
@@ -313,12 +313,12 @@ TEST_F(HideActions, ShowHideWindowRefusesThePanicButtonAndAnswersThePreviousVisi
     const WindowId doc = open(word, "Doc");
     links.panicHandle = panic;
 
-    EXPECT_FALSE(actions.ShowHideWindow(ActionSender::None, kHide, text(panic)));
+    EXPECT_FALSE(actions.showHideWindow(ActionSender::None, kHide, text(panic)));
     EXPECT_TRUE(isVisible(panic));
-    EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kHide, text(doc)));
-    EXPECT_FALSE(actions.ShowHideWindow(ActionSender::None, kHide, text(doc)));  // already hidden
+    EXPECT_TRUE(actions.showHideWindow(ActionSender::None, kHide, text(doc)));
+    EXPECT_FALSE(actions.showHideWindow(ActionSender::None, kHide, text(doc)));  // already hidden
     EXPECT_FALSE(isVisible(doc));
-    EXPECT_FALSE(actions.ShowHideWindow(ActionSender::None, kHide, "not a handle"));
+    EXPECT_FALSE(actions.showHideWindow(ActionSender::None, kHide, "not a handle"));
 }
 
 TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) {
@@ -327,7 +327,7 @@ TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) 
     options.muteAudio = true;
     options.disableCtrlAltDel = true;
 
-    EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kShow, text(doc)));
+    EXPECT_TRUE(actions.showHideWindow(ActionSender::None, kShow, text(doc)));
     EXPECT_TRUE(isVisible(doc));
     EXPECT_EQ(machine.windows.foreground(), doc);
     EXPECT_EQ(links.log, (std::vector<std::string>{"closePanicWindow", "switchMuteOff", "liftCtrlAltDelRestrictions"}));
@@ -335,7 +335,7 @@ TEST_F(HideActions, EveryShowSwitchesTheMuteOffAndLiftsTheLockWhenSoConfigured) 
     links.log.clear();
     options.muteAudio = false;
     options.disableCtrlAltDel = false;
-    EXPECT_TRUE(actions.ShowHideWindow(ActionSender::None, kHide, text(doc)));
+    EXPECT_TRUE(actions.showHideWindow(ActionSender::None, kHide, text(doc)));
     EXPECT_EQ(links.log, (std::vector<std::string>{"closePanicWindow"}));
 }
 

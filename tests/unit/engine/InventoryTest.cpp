@@ -194,17 +194,17 @@ TEST_F(Inventory, RefreshCommandShowsTheHourglassMeanwhileEvenWhenItFails) {
 
 TEST_F(Inventory, WindowProcessPathAloneTakesItsOwnSnapshot) {
     const WindowId window = open(word, "Doc");
-    EXPECT_EQ(inventory.WindowProcessPath(window), "C:\\Program Files\\Office\\WINWORD.EXE");
-    EXPECT_EQ(inventory.WindowProcessPath(WindowId{12345}), "");  // not a window
+    EXPECT_EQ(inventory.windowProcessPath(window), "C:\\Program Files\\Office\\WINWORD.EXE");
+    EXPECT_EQ(inventory.windowProcessPath(WindowId{12345}), "");  // not a window
     EXPECT_EQ(machine.processes.counts().snapshots, 1);
 }
 
 TEST_F(Inventory, ImageIndexIsZeroWheneverTheShellHasNoIcon) {
-    EXPECT_EQ(inventory.GetImageIndex(""), 0);
-    EXPECT_EQ(inventory.GetImageIndex("C:\\nowhere\\missing.exe"), 0);
-    const int word_icon = inventory.GetImageIndex("C:\\Program Files\\Office\\WINWORD.EXE");
+    EXPECT_EQ(inventory.getImageIndex(""), 0);
+    EXPECT_EQ(inventory.getImageIndex("C:\\nowhere\\missing.exe"), 0);
+    const int word_icon = inventory.getImageIndex("C:\\Program Files\\Office\\WINWORD.EXE");
     EXPECT_GT(word_icon, 0);
-    EXPECT_EQ(inventory.GetImageIndex("c:\\program files\\office\\winword.exe"), word_icon);
+    EXPECT_EQ(inventory.getImageIndex("c:\\program files\\office\\winword.exe"), word_icon);
     EXPECT_EQ(machine.icons.iconAt(state.imageList, word_icon), "icon of WINWORD.EXE");
 }
 

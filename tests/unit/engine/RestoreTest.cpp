@@ -33,7 +33,7 @@ TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes
     links.log.clear();
     recordShows();
 
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
 
     // The former top first: the window that was lowest ends up active.
     EXPECT_EQ(shown, (std::vector<WindowId>{top, middle, bottom}));
@@ -45,7 +45,7 @@ TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes
 
 TEST_F(Restore, RestoreOfAnEmptyListRebuildsTheInventory) {
     open(notepad, "Note");
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
     EXPECT_TRUE(state.hiddenWindows.empty());
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Note"}));
 }
@@ -58,7 +58,7 @@ TEST_F(Restore, RestoreLeavesCacheManagerAndOwnCaptionEntriesHiddenAndDropsThem)
     record(own, "ubx 7 for office (portable)");
     record(doc, "Doc");
 
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
 
     EXPECT_FALSE(isVisible(cache));
     EXPECT_FALSE(isVisible(own));
@@ -78,7 +78,7 @@ TEST_F(Restore, NoHideActionTakesAWindowThatRestoreWouldNotBringBack) {
 
     EXPECT_TRUE(isVisible(cache));
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc"}));
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
     EXPECT_TRUE(isVisible(doc));
 }
 
@@ -96,7 +96,7 @@ TEST_F(Restore, DuplicateEntriesShowTheirWindowTwiceAndAreRemovedOneByOne) {
     machine.windows.setVisible(doc, false);
     record(doc, "Doc");
     options.muteAudio = true;
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
     EXPECT_EQ(links.count("switchMuteOff"), 2);  // shown twice, harmless
     EXPECT_TRUE(state.hiddenWindows.empty());
 }
@@ -130,12 +130,12 @@ TEST_F(Restore, ARestoreThatFailsHalfWayKeepsEveryEntryForTheNextAttempt) {
         if (++captionReads == 2) throw InjectedFault();
     };
 
-    EXPECT_THROW(hidden.RestoreWindows(), InjectedFault);
+    EXPECT_THROW(hidden.restoreWindows(), InjectedFault);
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Doc", "Note"}));
 
     // The caller's error handling restores again: every window comes back.
     links.beforeCaption = nullptr;
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
     EXPECT_TRUE(isVisible(note));
     EXPECT_TRUE(isVisible(doc));
     EXPECT_TRUE(state.hiddenWindows.empty());
@@ -216,7 +216,7 @@ TEST_F(Restore, ClosedHiddenWindowKeepsItsEntryUntilItIsReallyGone) {
     EXPECT_EQ(hiddenTitles(), (std::vector<std::string>{"Asks to save"}));
 
     // The kept window is still one unhide away.
-    hidden.RestoreWindows();
+    hidden.restoreWindows();
     EXPECT_TRUE(isVisible(refuses));
 }
 
@@ -227,7 +227,7 @@ TEST_F(Restore, CloseWindowMarksOnlyTheEntryStillSelectedWhenTheAnswerComes) {
     record(note, "Note");
     selectHidden(0);
     // The unhide hotkey is pressed while the question is open.
-    links.whileAsking = [&] { hidden.RestoreWindows(); };
+    links.whileAsking = [&] { hidden.restoreWindows(); };
 
     hiddenPage.closeSelectedHiddenWindow();
 

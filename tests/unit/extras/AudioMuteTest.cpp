@@ -25,8 +25,8 @@ TEST_F(AudioMuteTest, SetsTheStateAskedForWhateverItWas) {
             SCOPED_TRACE(::testing::Message()
                          << (xp ? "mixer" : "endpoint") << ", muted before " << c.mutedBefore << ", mute " << c.mute);
             sim.audio.endpointMuted = sim.audio.mixerMuted = c.mutedBefore;
-            EXPECT_EQ(audio.MuteAudio(c.mute), 1);
-            EXPECT_EQ(audio.MuteAudio(c.mute), 1);  // a second call is no toggle
+            EXPECT_EQ(audio.muteAudio(c.mute), 1);
+            EXPECT_EQ(audio.muteAudio(c.mute), 1);  // a second call is no toggle
             EXPECT_EQ(xp ? sim.audio.mixerMuted : sim.audio.endpointMuted, c.mute);
             EXPECT_EQ(xp ? sim.audio.endpointMuted : sim.audio.mixerMuted, c.mutedBefore);  // the other path untouched
         }
@@ -36,32 +36,32 @@ TEST_F(AudioMuteTest, SetsTheStateAskedForWhateverItWas) {
 TEST_F(AudioMuteTest, TheSelectionFileAloneChoosesThePath) {
     // With the file the mixer is never tried, not even when the endpoint path finds no device.
     sim.audio.hasDefaultEndpoint = false;
-    EXPECT_TRUE(audio.IsPostXP());
-    audio.MuteAudio(true);
+    EXPECT_TRUE(audio.isPostXP());
+    audio.muteAudio(true);
     EXPECT_EQ(sim.audio.mixerMuteCalls, 0);
     EXPECT_FALSE(sim.audio.mixerMuted);
 
     // Without it the mixer is used, though Core Audio would work.
     sim.audio.hasDefaultEndpoint = true;
     makeXp();
-    EXPECT_FALSE(audio.IsPostXP());
-    audio.MuteAudio(true);
+    EXPECT_FALSE(audio.isPostXP());
+    audio.muteAudio(true);
     EXPECT_TRUE(sim.audio.mixerMuted);
     EXPECT_FALSE(sim.audio.endpointMuted);
     EXPECT_EQ(sim.audio.endpointMuteCalls, 0);
 }
 
 TEST_F(AudioMuteTest, HoldsOneEndpointVolumeAtATime) {
-    audio.MuteAudio(true);
-    audio.MuteAudio(false);
-    audio.MuteAudio(false);
+    audio.muteAudio(true);
+    audio.muteAudio(false);
+    audio.muteAudio(false);
     EXPECT_EQ(sim.audio.endpointVolumesActivated, 3);
     EXPECT_EQ(sim.audio.endpointVolumesReleased, 2);
     EXPECT_TRUE(sim.audio.holdsEndpointVolume());
 
     // A device without an endpoint volume empties the slot; the one held before is released.
     sim.audio.endpointVolumeAvailable = false;
-    EXPECT_EQ(audio.SetEndpointMute(true), 1);
+    EXPECT_EQ(audio.setEndpointMute(true), 1);
     EXPECT_FALSE(sim.audio.holdsEndpointVolume());
     EXPECT_EQ(sim.audio.endpointVolumesReleased, 3);
     EXPECT_FALSE(sim.audio.endpointMuted);
@@ -91,7 +91,7 @@ TEST_F(AudioMuteTest, AMissingPartOfTheAudioChangesNothing) {
         c.breakIt(machine.audio);
         AudioMute mute{machine.audio, machine.system, machine.files};
 
-        EXPECT_EQ(mute.MuteAudio(true), c.result);
+        EXPECT_EQ(mute.muteAudio(true), c.result);
         EXPECT_FALSE(machine.audio.endpointMuted);
         EXPECT_FALSE(machine.audio.mixerMuted);
         EXPECT_EQ(machine.audio.mixerMuteCalls, 0);
@@ -100,12 +100,12 @@ TEST_F(AudioMuteTest, AMissingPartOfTheAudioChangesNothing) {
 
 TEST_F(AudioMuteTest, TheSpeakersMuteControlIsFoundOrTheFirstFailingQuerySays) {
     std::uint32_t control = 0;
-    EXPECT_EQ(audio.GetSpeakerMuteControl(control), 0u);
+    EXPECT_EQ(audio.getSpeakerMuteControl(control), 0u);
     EXPECT_EQ(control, sim::SimAudio::kMuteControlId);
 
     sim.audio.hasSpeakersLine = false;
     control = 0;
-    EXPECT_EQ(audio.GetSpeakerMuteControl(control), sim::SimAudio::kInvalidLine);
+    EXPECT_EQ(audio.getSpeakerMuteControl(control), sim::SimAudio::kInvalidLine);
     EXPECT_EQ(control, 0u);
 }
 

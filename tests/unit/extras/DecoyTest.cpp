@@ -52,18 +52,18 @@ TEST_F(DecoyTest, RecordsTheShellsAnswerAndShowsNothing) {
         SCOPED_TRACE(c.options.decoyProgram + (c.options.useDecoy ? "" : " (option off)"));
         Decoy fresh{sim.shell};
         int executions = sim.shell.executions;
-        fresh.LaunchDecoy(c.options);
-        EXPECT_EQ(fresh.DecoyAppHandle(), c.handle);
-        EXPECT_EQ(fresh.DecoyActive(), c.launched);
+        fresh.launchDecoy(c.options);
+        EXPECT_EQ(fresh.decoyAppHandle(), c.handle);
+        EXPECT_EQ(fresh.decoyActive(), c.launched);
         EXPECT_EQ(sim.shell.executions - executions, c.launched ? 1 : 0);
     }
 }
 
 TEST_F(DecoyTest, ADocumentOpensInTheProgramOfItsTypeInFront) {
-    decoy.LaunchDecoy(decoyOf(kReport));
+    decoy.launchDecoy(decoyOf(kReport));
     ASSERT_EQ(notepads().size(), 1u);
     EXPECT_EQ(sim.shell.documents.at(notepads()[0].value), kReport);
-    auto window = decoy.DecoyWindow();
+    auto window = decoy.decoyWindow();
     ASSERT_TRUE(window);
     EXPECT_EQ(onDesktop(*window).title, "report.txt - notepad");
     EXPECT_EQ(foreground(), *window);
@@ -72,58 +72,58 @@ TEST_F(DecoyTest, ADocumentOpensInTheProgramOfItsTypeInFront) {
 // Every activation opens the decoy anew, and the latest one is followed; a different decoy
 // chosen meanwhile is the one opened.
 TEST_F(DecoyTest, TwoLaunchesOpenTwoDecoysAndTheLatestIsFollowed) {
-    decoy.LaunchDecoy(decoyOf(kReport));
-    auto first = decoy.DecoyWindow();
+    decoy.launchDecoy(decoyOf(kReport));
+    auto first = decoy.decoyWindow();
     ASSERT_TRUE(first);
     userTurnsAway();
 
-    decoy.LaunchDecoy(decoyOf(kReport));
+    decoy.launchDecoy(decoyOf(kReport));
     EXPECT_EQ(notepads().size(), 2u);
-    auto second = decoy.DecoyWindow();
+    auto second = decoy.decoyWindow();
     ASSERT_TRUE(second);
     EXPECT_NE(second, first);
     EXPECT_EQ(foreground(), *second);
     EXPECT_TRUE(onDesktop(*first).visible) << "the earlier decoy is left as it is";
 
-    decoy.LaunchDecoy(decoyOf(kCalculator));
+    decoy.launchDecoy(decoyOf(kCalculator));
     EXPECT_EQ(sim.processes.runningProcessesOf(kCalculator).size(), 1u);
     EXPECT_EQ(onDesktop(foreground()).title, "calc");
-    EXPECT_EQ(decoy.DecoyWindow(), foreground());
+    EXPECT_EQ(decoy.decoyWindow(), foreground());
 }
 
 TEST_F(DecoyTest, OnlyTheDecoysOwnWindowIsKeptOutOfTheNextHide) {
-    decoy.LaunchDecoy(decoyOf(kReport));
-    auto window = decoy.DecoyWindow();
+    decoy.launchDecoy(decoyOf(kReport));
+    auto window = decoy.decoyWindow();
     ASSERT_TRUE(window);
     ProcessId notepad = notepads()[0];
     open(notepad, "secret.txt - notepad");  // on top of the decoy, in the same program
-    EXPECT_EQ(decoy.DecoyWindow(), window);
+    EXPECT_EQ(decoy.decoyWindow(), window);
 
     // Once the decoy's window is closed, no other window of the program stands in for it.
     sim.windows.destroy(WindowId{*window});
-    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    EXPECT_EQ(decoy.decoyWindow(), std::nullopt);
 }
 
 TEST_F(DecoyTest, ADecoyThatShowsItsWindowLateIsFoundWhenItDoes) {
     sim.shell.programs["C:\\WINDOWS\\SYSTEM32\\NOTEPAD.EXE"].opensWindowAtStart = false;
 
-    decoy.LaunchDecoy(decoyOf(kReport));
-    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    decoy.launchDecoy(decoyOf(kReport));
+    EXPECT_EQ(decoy.decoyWindow(), std::nullopt);
     ProcessId notepad = notepads()[0];
     open(notepad, "");  // an untitled helper window is not it
-    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    EXPECT_EQ(decoy.decoyWindow(), std::nullopt);
     sim.windows.open({"Find", notepad, true, platform::ShowState::Normal, 0u, false, true});  // nor a dialog it owns
-    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
+    EXPECT_EQ(decoy.decoyWindow(), std::nullopt);
     std::uint64_t window = open(notepad, "report.txt - notepad");
-    EXPECT_EQ(decoy.DecoyWindow(), window);
+    EXPECT_EQ(decoy.decoyWindow(), window);
 }
 
 TEST_F(DecoyTest, ADecoyHandedToARunningProgramIsNotFollowed) {
     sim.shell.programs["C:\\WINDOWS\\SYSTEM32\\NOTEPAD.EXE"].handsOff = true;
-    decoy.LaunchDecoy(decoyOf(kReport));
-    EXPECT_EQ(decoy.DecoyAppHandle(), 42u);
-    EXPECT_EQ(decoy.DecoyWindow(), std::nullopt);
-    decoy.LaunchDecoy(decoyOf(kReport));
+    decoy.launchDecoy(decoyOf(kReport));
+    EXPECT_EQ(decoy.decoyAppHandle(), 42u);
+    EXPECT_EQ(decoy.decoyWindow(), std::nullopt);
+    decoy.launchDecoy(decoyOf(kReport));
     EXPECT_EQ(sim.shell.executions, 2);
 }
 

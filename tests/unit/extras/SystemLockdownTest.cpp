@@ -25,29 +25,29 @@ TEST_F(SystemLockdownTest, TheAdministratorCheckAnswersTheSameTwiceAndLeavesNoTr
     for (bool administrator : {true, false}) {
         SCOPED_TRACE(administrator ? "administrator" : "standard user");
         m.sim.registry.administrator = administrator;
-        EXPECT_EQ(lockdown.HasAdministratorRights(), administrator);
-        EXPECT_EQ(lockdown.HasAdministratorRights(), administrator);
+        EXPECT_EQ(lockdown.hasAdministratorRights(), administrator);
+        EXPECT_EQ(lockdown.hasAdministratorRights(), administrator);
         EXPECT_EQ(m.sim.registry.readValue(RegistryRoot::LocalMachine, kRun, "AdministratorRightsCheck"), std::nullopt);
     }
     // An administrator whose Run key is locked cannot be told from a standard user.
     m.sim.registry.administrator = true;
     m.sim.registry.lockKey(RegistryRoot::LocalMachine, kRun);
-    EXPECT_FALSE(lockdown.HasAdministratorRights());
+    EXPECT_FALSE(lockdown.hasAdministratorRights());
 }
 
 TEST_F(SystemLockdownTest, TheTwoOptionsWriteOneValueAndTheLastWriterDecides) {
-    EXPECT_EQ(lockdown.SetTaskManagerPolicy(true), 0);
+    EXPECT_EQ(lockdown.setTaskManagerPolicy(true), 0);
     EXPECT_EQ(m.policyValue(), kTaskManagerForm);
-    lockdown.SetCtrlAltDelPolicy(false);
+    lockdown.setCtrlAltDelPolicy(false);
     EXPECT_EQ(m.policyValue(), kRestricted);
     // A window restored with both options checked allows the Task Manager again.
-    lockdown.SetCtrlAltDelPolicy(true);
+    lockdown.setCtrlAltDelPolicy(true);
     EXPECT_EQ(m.policyValue(), kLifted);
     // Deleting lifts either form.
-    lockdown.SetCtrlAltDelPolicy(false);
-    EXPECT_EQ(lockdown.SetTaskManagerPolicy(false), 0);
+    lockdown.setCtrlAltDelPolicy(false);
+    EXPECT_EQ(lockdown.setTaskManagerPolicy(false), 0);
     EXPECT_EQ(m.policyValue(), std::nullopt);
-    EXPECT_EQ(lockdown.SetTaskManagerPolicy(false), 0);  // nothing left to delete is fine
+    EXPECT_EQ(lockdown.setTaskManagerPolicy(false), 0);  // nothing left to delete is fine
 
     EXPECT_TRUE(m.sim.registry.keyExists(RegistryRoot::CurrentUser, kExplorerPolicies));
     EXPECT_TRUE(m.sim.registry.valueNames(RegistryRoot::CurrentUser, kExplorerPolicies).empty());
@@ -57,27 +57,27 @@ TEST_F(SystemLockdownTest, TheTaskManagerOptionFollowsItsBoxForAnAdministratorOn
     // An administrator: set before the action, cleared by the next action with the box clear,
     // and a normal exit ends with the value as REG_DWORD 0.
     m.sim.registry.administrator = true;
-    lockdown.ApplyTaskManagerOption(true);
+    lockdown.applyTaskManagerOption(true);
     EXPECT_EQ(m.policyValue(), kTaskManagerForm);
-    lockdown.ApplyTaskManagerOption(false);
+    lockdown.applyTaskManagerOption(false);
     EXPECT_EQ(m.policyValue(), std::nullopt);
-    lockdown.ApplyTaskManagerOption(true);
-    lockdown.LiftAtExit();
+    lockdown.applyTaskManagerOption(true);
+    lockdown.liftAtExit();
     EXPECT_EQ(m.policyValue(), kLifted);
 
     // A standard user: neither the action nor the exit touches the value.
     ExtrasMachine standard;
     SystemLockdown user{standard.sim.registry};
-    user.ApplyTaskManagerOption(true);
-    user.LiftAtExit();
+    user.applyTaskManagerOption(true);
+    user.liftAtExit();
     EXPECT_EQ(standard.policyValue(), std::nullopt);
     EXPECT_FALSE(standard.sim.registry.keyExists(RegistryRoot::CurrentUser, kSystemPolicies));
 }
 
 TEST_F(SystemLockdownTest, ARefusedWriteOfTheValueIsAnErrorAKeyThatCannotBeOpenedIsNot) {
     m.sim.registry.lockKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies");
-    EXPECT_NO_THROW(lockdown.SetCtrlAltDelPolicy(false));
-    EXPECT_EQ(lockdown.SetTaskManagerPolicy(true), 1);
+    EXPECT_NO_THROW(lockdown.setCtrlAltDelPolicy(false));
+    EXPECT_EQ(lockdown.setTaskManagerPolicy(true), 1);
     EXPECT_FALSE(m.sim.registry.keyExists(RegistryRoot::CurrentUser, kSystemPolicies));
 
     ExtrasMachine other;
@@ -85,12 +85,12 @@ TEST_F(SystemLockdownTest, ARefusedWriteOfTheValueIsAnErrorAKeyThatCannotBeOpene
     ASSERT_TRUE(other.sim.registry.createKey(RegistryRoot::CurrentUser, kSystemPolicies));
     other.sim.registry.lockKey(RegistryRoot::CurrentUser, kSystemPolicies);
     try {
-        locked.SetCtrlAltDelPolicy(false);
+        locked.setCtrlAltDelPolicy(false);
         FAIL() << "a refused write must reach the caller";
     } catch (const ExtrasError& error) {
         EXPECT_EQ(error.code(), platform::errors::kAccessDenied);
     }
-    EXPECT_EQ(locked.SetTaskManagerPolicy(false), 1);  // reported, never thrown
+    EXPECT_EQ(locked.setTaskManagerPolicy(false), 1);  // reported, never thrown
     EXPECT_EQ(other.policyValue(), std::nullopt);
     // Nothing of the program's is in place, so a later start has nothing to lift.
     EXPECT_EQ(other.sim.registry.readValue(RegistryRoot::CurrentUser, "Software\\Umbrix", "TaskManagerRestricted"),
@@ -109,17 +109,17 @@ TEST_F(SystemLockdownTest, TheNextStartLiftsOnlyARestrictionThisProgramLeftBehin
         {"Task Manager option set, then a crash",
          [](ExtrasMachine& machine) {
              machine.sim.registry.administrator = true;
-             SystemLockdown(machine.sim.registry).ApplyTaskManagerOption(true);
+             SystemLockdown(machine.sim.registry).applyTaskManagerOption(true);
          },
          std::nullopt, true},
         {"Ctrl+Alt+Del option applied while hidden, then a crash",
-         [](ExtrasMachine& machine) { SystemLockdown(machine.sim.registry).SetCtrlAltDelPolicy(false); }, kLifted,
+         [](ExtrasMachine& machine) { SystemLockdown(machine.sim.registry).setCtrlAltDelPolicy(false); }, kLifted,
          true},
         {"restriction lifted by the restore before the crash",
          [](ExtrasMachine& machine) {
              SystemLockdown run(machine.sim.registry);
-             run.SetCtrlAltDelPolicy(false);
-             run.SetCtrlAltDelPolicy(true);
+             run.setCtrlAltDelPolicy(false);
+             run.setCtrlAltDelPolicy(true);
          },
          kLifted, false},
         {"an administrator's own policy",
@@ -130,7 +130,7 @@ TEST_F(SystemLockdownTest, TheNextStartLiftsOnlyARestrictionThisProgramLeftBehin
          kRestricted, false},
         {"the program's restriction replaced by someone else since",
          [](ExtrasMachine& machine) {
-             SystemLockdown(machine.sim.registry).SetCtrlAltDelPolicy(false);
+             SystemLockdown(machine.sim.registry).setCtrlAltDelPolicy(false);
              ASSERT_TRUE(machine.sim.registry.writeValue(RegistryRoot::CurrentUser, kSystemPolicies, "DisableTaskMgr",
                                                          RegistryValue::ofDWord(2)));
          },
@@ -143,10 +143,10 @@ TEST_F(SystemLockdownTest, TheNextStartLiftsOnlyARestrictionThisProgramLeftBehin
         machine.sim.registry.administrator = false;
 
         SystemLockdown start(machine.sim.registry);
-        EXPECT_EQ(start.LiftLeftoverRestriction(), c.lifted);
+        EXPECT_EQ(start.liftLeftoverRestriction(), c.lifted);
         EXPECT_EQ(machine.policyValue(), c.afterNextStart);
         // Whatever happened, a later start has nothing left to do.
-        EXPECT_FALSE(start.LiftLeftoverRestriction());
+        EXPECT_FALSE(start.liftLeftoverRestriction());
         EXPECT_EQ(machine.policyValue(), c.afterNextStart);
     }
 }
@@ -160,15 +160,15 @@ TEST_F(SystemLockdownTest, AnExitWithoutAdministratorRightsStillLiftsThePrograms
     extras.runExtras(options);
     ASSERT_EQ(m.policyValue(), kRestricted);
 
-    lockdown.LiftAtExit();
+    lockdown.liftAtExit();
     EXPECT_EQ(m.policyValue(), kLifted);
-    EXPECT_FALSE(nextStart().LiftLeftoverRestriction());
+    EXPECT_FALSE(nextStart().liftLeftoverRestriction());
 }
 
 TEST_F(SystemLockdownTest, ARestrictionTheNextStartCannotLiftStaysMarkedForTheStartAfter) {
-    lockdown.SetCtrlAltDelPolicy(false);
+    lockdown.setCtrlAltDelPolicy(false);
     m.sim.registry.lockKey(RegistryRoot::CurrentUser, kSystemPolicies);
-    EXPECT_FALSE(nextStart().LiftLeftoverRestriction());
+    EXPECT_FALSE(nextStart().liftLeftoverRestriction());
     EXPECT_EQ(m.policyValue(), kRestricted);
     EXPECT_EQ(m.sim.registry.readValue(RegistryRoot::CurrentUser, "Software\\Umbrix", "TaskManagerRestricted"),
               RegistryValue::ofDWord(1));

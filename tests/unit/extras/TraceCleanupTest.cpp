@@ -30,7 +30,7 @@ TEST_F(TraceCleanupTest, EmptyingTheRecycleBinFailsOnlyWithoutTheShellLibrary) {
         m.sim.shell.recycleBin = {"C:\\old.txt"};
         m.sim.shell.shellLibraryLoads = c.libraryLoads;
         m.sim.shell.hasEmptyRecycleBinEntry = c.hasEntryPoint;
-        EXPECT_EQ(cleanup.EmptyRecycleBin(), c.result);
+        EXPECT_EQ(cleanup.emptyRecycleBin(), c.result);
         EXPECT_EQ(m.sim.shell.recycleBin.empty(), c.emptied);
     }
 }
@@ -41,19 +41,19 @@ TEST_F(TraceCleanupTest, TheCacheLosesEveryPageButNotCookiesNorWhatABrowserHolds
     m.sim.internetCache.inUse = {"http://b.test/video.mp4"};
     m.sim.internetCache.cookies = {"Cookie:user@a.test/"};
 
-    EXPECT_EQ(cleanup.ClearInternetCache(), 1);
+    EXPECT_EQ(cleanup.clearInternetCache(), 1);
     EXPECT_EQ(m.sim.internetCache.content, std::set<std::string>{"http://b.test/video.mp4"});
     EXPECT_EQ(m.sim.internetCache.cookies.size(), 1u);
 
     // An empty cache is no failure.
     m.sim.internetCache.content.clear();
-    EXPECT_EQ(cleanup.ClearInternetCache(), 1);
+    EXPECT_EQ(cleanup.clearInternetCache(), 1);
 }
 
 TEST_F(TraceCleanupTest, AFetchThatFailsEndsTheWalkAndSaysSo) {
     m.sim.internetCache.content = {"http://a.test/1", "http://a.test/2", "http://a.test/3"};
     m.sim.internetCache.failFetch(1, 8);  // ERROR_NOT_ENOUGH_MEMORY on the second entry
-    EXPECT_EQ(cleanup.ClearInternetCache(), 0);
+    EXPECT_EQ(cleanup.clearInternetCache(), 0);
     EXPECT_EQ(m.sim.internetCache.content, (std::set<std::string>{"http://a.test/2", "http://a.test/3"}));
 }
 
@@ -85,7 +85,7 @@ TEST_F(TraceCleanupTest, TypedAddressesAreClearedUnderTheCurrentUserFirstAndTheM
         }
         machine.sim.registry.administrator = c.administrator;
 
-        cleanupOf(machine).ClearTypedUrls();
+        cleanupOf(machine).clearTypedUrls();
 
         auto& registry = machine.sim.registry;
         EXPECT_EQ(registry.keyExists(RegistryRoot::CurrentUser, kTypedUrls), c.currentUserAfter);
@@ -101,7 +101,7 @@ TEST_F(TraceCleanupTest, TheTypedAddressesKeyGoesWithEverythingBelowIt) {
                                           RegistryValue::ofString("http://secret.test/")));
     ASSERT_TRUE(m.sim.registry.writeValue(RegistryRoot::CurrentUser, kTypedUrls, "url1",
                                           RegistryValue::ofString("http://secret.test/")));
-    cleanup.ClearTypedUrls();
+    cleanup.clearTypedUrls();
     EXPECT_TRUE(m.sim.registry.keyExists(RegistryRoot::CurrentUser, kTypedUrls));
     EXPECT_TRUE(m.sim.registry.valueNames(RegistryRoot::CurrentUser, kTypedUrls).empty());
     EXPECT_FALSE(m.sim.registry.keyExists(RegistryRoot::CurrentUser, kTypedUrls + "\\Extra"));
@@ -110,13 +110,13 @@ TEST_F(TraceCleanupTest, TheTypedAddressesKeyGoesWithEverythingBelowIt) {
 TEST_F(TraceCleanupTest, AKeyThatCannotBeCreatedAgainIsAnError) {
     ASSERT_TRUE(m.sim.registry.writeValue(RegistryRoot::CurrentUser, kTypedUrls, "url1", RegistryValue::ofString("x")));
     m.registry.refuseToCreate(kTypedUrls);
-    EXPECT_THROW(cleanup.ClearTypedUrls(), ExtrasError);
+    EXPECT_THROW(cleanup.clearTypedUrls(), ExtrasError);
     EXPECT_FALSE(m.sim.registry.keyExists(RegistryRoot::CurrentUser, kTypedUrls));
 }
 
 TEST_F(TraceCleanupTest, TheHistoryIsClearedUnderTheHourglassWhichAlwaysGoesAway) {
     m.sim.urlHistory.visited = {"http://secret.test/"};
-    cleanup.ClearInternetHistory();
+    cleanup.clearInternetHistory();
     EXPECT_TRUE(m.sim.urlHistory.visited.empty());
     EXPECT_TRUE(m.sim.urlHistory.cursorBusyDuringClear);
     EXPECT_FALSE(m.sim.cursor.busy);
@@ -125,14 +125,14 @@ TEST_F(TraceCleanupTest, TheHistoryIsClearedUnderTheHourglassWhichAlwaysGoesAway
     // A store that cannot clear: passed over, and the cursor still comes back.
     m.sim.urlHistory.visited = {"http://secret.test/"};
     m.sim.urlHistory.clearError = sim::SimUrlHistory::kNotImplemented;
-    EXPECT_NO_THROW(cleanup.ClearInternetHistory());
+    EXPECT_NO_THROW(cleanup.clearInternetHistory());
     EXPECT_EQ(m.sim.urlHistory.visited.size(), 1u);
     EXPECT_FALSE(m.sim.cursor.busy);
 
     // No store at all: an error, and the cursor was never changed.
     int cursorChanges = m.sim.cursor.changes;
     m.sim.urlHistory.storeAvailable = false;
-    EXPECT_THROW(cleanup.ClearInternetHistory(), ExtrasError);
+    EXPECT_THROW(cleanup.clearInternetHistory(), ExtrasError);
     EXPECT_EQ(m.sim.cursor.changes, cursorChanges);
     EXPECT_FALSE(m.sim.cursor.busy);
 }
@@ -142,7 +142,7 @@ TEST_F(TraceCleanupTest, EmptyingAFolderMovesFilesAndSubfoldersToTheRecycleBin) 
     m.sim.files.putFile(folder + "\\plan.docx.lnk", "l");
     m.sim.files.putFile(folder + "\\no extension", "l");
     m.sim.files.putFile(folder + "\\CustomDestinations\\a\\b.customDestinations-ms", "j");
-    cleanup.DeleteFolderContents(folder);
+    cleanup.deleteFolderContents(folder);
 
     EXPECT_TRUE(m.sim.files.filesIn(folder).empty());
     EXPECT_TRUE(m.sim.files.foldersIn(folder).empty());
@@ -153,17 +153,17 @@ TEST_F(TraceCleanupTest, EmptyingAFolderMovesFilesAndSubfoldersToTheRecycleBin) 
 TEST_F(TraceCleanupTest, AFolderPathThatWouldAddressAWholeDriveIsRefused) {
     for (const char* folder : {"", "C:", "C:\\", "\\"}) {
         SCOPED_TRACE(folder);
-        cleanup.DeleteFolderContents(folder);
+        cleanup.deleteFolderContents(folder);
     }
     EXPECT_TRUE(m.sim.journal.empty());
 }
 
 TEST_F(TraceCleanupTest, TheRecentFolderComesFromTheShellAndAnEmptyAnswerIsNone) {
-    EXPECT_EQ(cleanup.RecentFolder(), m.recentFolder());
+    EXPECT_EQ(cleanup.recentFolder(), m.recentFolder());
     m.sim.system.specialFolders[platform::SpecialFolder::Recent] = "";
-    EXPECT_EQ(cleanup.RecentFolder(), std::nullopt);
+    EXPECT_EQ(cleanup.recentFolder(), std::nullopt);
     m.sim.system.specialFolders.erase(platform::SpecialFolder::Recent);
-    EXPECT_EQ(cleanup.RecentFolder(), std::nullopt);
+    EXPECT_EQ(cleanup.recentFolder(), std::nullopt);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(DefaultHotkeysTest, CtrlSpaceAndCtrlBackspaceReachTheDefaultDispatcherUnderTheAtomsOf321And432) {
     DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
-    EXPECT_TRUE(keys.RegisterHotkeys().complete());
+    EXPECT_TRUE(keys.registerHotkeys().complete());
     EXPECT_EQ(keys.hideAtom(), machine.hotkeys.findAtom("321"));
     EXPECT_EQ(keys.unhideAtom(), machine.hotkeys.findAtom("432"));
     EXPECT_NE(keys.hideAtom(), keys.unhideAtom());
@@ -36,7 +36,7 @@ TEST_F(DefaultHotkeysTest, CtrlSpaceAndCtrlBackspaceReachTheDefaultDispatcherUnd
 TEST_F(DefaultHotkeysTest, ACombinationAnotherProgramHoldsStaysUnregisteredAndTheResultSaysSo) {
     holdElsewhere(kCtrlSpace);
     DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
-    auto result = keys.RegisterHotkeys();
+    auto result = keys.registerHotkeys();
     EXPECT_FALSE(result.hide);
     EXPECT_TRUE(result.unhide);
     EXPECT_EQ(press(kCtrlSpace), sim::SimHotkeys::PressOutcome::OtherProgram);
@@ -44,21 +44,21 @@ TEST_F(DefaultHotkeysTest, ACombinationAnotherProgramHoldsStaysUnregisteredAndTh
 
     // Registering again (after a theme change) tries the missing one only.
     releaseElsewhere(kCtrlSpace);
-    EXPECT_TRUE(keys.RegisterHotkeys().complete());
+    EXPECT_TRUE(keys.registerHotkeys().complete());
     EXPECT_EQ(machine.hotkeys.registrations().size(), 2u);
 }
 
 TEST_F(DefaultHotkeysTest, AThemeChangeReleasesEverythingAndCtrlSpaceStillHidesAfterwards) {
     DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
-    keys.RegisterHotkeys();
-    keys.UnregisterHotkeys();
+    keys.registerHotkeys();
+    keys.unregisterHotkeys();
     EXPECT_FALSE(programHolds(kCtrlSpace));
     EXPECT_FALSE(programHolds(kCtrlBackspace));
     EXPECT_EQ(machine.hotkeys.findAtom("321"), std::nullopt);
     EXPECT_EQ(machine.hotkeys.findAtom("432"), std::nullopt);
     EXPECT_FALSE(keys.isHideAtom(0));
 
-    keys.RegisterHotkeys();
+    keys.registerHotkeys();
     press(kCtrlSpace);
     ASSERT_EQ(dispatchers.calls.size(), 1u);
     EXPECT_TRUE(keys.isHideAtom(dispatchers.calls[0].messageSent));
@@ -68,8 +68,8 @@ TEST_F(DefaultHotkeysTest, TheControllerReleasesTheHotkeysOnCloseAndTheAtomsOnDe
     std::uint16_t otherReference = machine.hotkeys.globalAddAtom("321");  // another program's
     {
         DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
-        keys.RegisterHotkeys();
-        keys.ReleaseRegistrations();
+        keys.registerHotkeys();
+        keys.releaseRegistrations();
         EXPECT_TRUE(machine.hotkeys.registrations().empty());
         EXPECT_TRUE(machine.hotkeys.findAtom("432"));
     }
@@ -80,7 +80,7 @@ TEST_F(DefaultHotkeysTest, TheControllerReleasesTheHotkeysOnCloseAndTheAtomsOnDe
 TEST_F(DefaultHotkeysTest, WithoutAnAtomNothingIsRegisteredUnderIdentifierZero) {
     machine.hotkeys.nextAtom = 0xBFFF;  // the atom table is full
     DefaultHotkeys keys(machine.hotkeys, applicationWindow.get());
-    auto result = keys.RegisterHotkeys();
+    auto result = keys.registerHotkeys();
     EXPECT_FALSE(result.hide);
     EXPECT_FALSE(result.unhide);
     EXPECT_TRUE(machine.hotkeys.registrations().empty());

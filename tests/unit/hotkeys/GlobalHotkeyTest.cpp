@@ -12,8 +12,8 @@ protected:
 
 TEST_F(GlobalHotkeyTest, ActivationRegistersTheCodesModifiersAndKeyOnTheOwnerWindow) {
     GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0xE041);
-    component.SetActive(true);
-    ASSERT_TRUE(component.Active());
+    component.setActive(true);
+    ASSERT_TRUE(component.active());
     using sim::SimHotkeys;
     EXPECT_EQ(machine.hotkeys.registrations(),
               (std::vector<SimHotkeys::Registration>{{window.get(), 0, 0x7, 0x41}}));  // MOD_ALT|MOD_CONTROL|MOD_SHIFT
@@ -23,8 +23,8 @@ TEST_F(GlobalHotkeyTest, ActivationRegistersTheCodesModifiersAndKeyOnTheOwnerWin
     EXPECT_EQ(press(0xE041), sim::SimHotkeys::PressOutcome::Program);
     EXPECT_EQ(senders, std::vector<GlobalHotkey*>{&component});
 
-    component.SetActive(false);
-    EXPECT_FALSE(component.Active());
+    component.setActive(false);
+    EXPECT_FALSE(component.active());
     EXPECT_FALSE(programHolds(0xE041));
     EXPECT_EQ(press(0xE041), sim::SimHotkeys::PressOutcome::Nobody);
     EXPECT_EQ(senders.size(), 1u);
@@ -35,15 +35,15 @@ TEST_F(GlobalHotkeyTest, EveryActivationOfAnyComponentTakesTheNextIdentifier) {
     GlobalHotkey unhide(machine.hotkeys, identifiers, router, window.get(), 0x4055);
     std::vector<std::int32_t> seen;
     auto activateAndNote = [&](GlobalHotkey& component) {
-        component.SetActive(true);
-        seen.push_back(component.Identifier());
+        component.setActive(true);
+        seen.push_back(component.identifier());
     };
     activateAndNote(hide);
-    hide.SetActive(false);
+    hide.setActive(false);
     activateAndNote(hide);
     activateAndNote(unhide);
-    hide.SetActive(true);  // active already: nothing happens
-    hide.SetActive(false);
+    hide.setActive(true);  // active already: nothing happens
+    hide.setActive(false);
     activateAndNote(hide);
     EXPECT_EQ(seen, (std::vector<std::int32_t>{0, 1, 2, 3}));
     EXPECT_EQ(machine.hotkeys.registerCalls, 4);
@@ -51,19 +51,19 @@ TEST_F(GlobalHotkeyTest, EveryActivationOfAnyComponentTakesTheNextIdentifier) {
 
 TEST_F(GlobalHotkeyTest, ChangingTheCodeOfAnActiveComponentRegistersItAnewUnderANewIdentifier) {
     GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
-    component.SetActive(true);
-    component.SetHotkey(0x4048);  // the same code changes nothing
-    EXPECT_EQ(component.Identifier(), 0);
-    component.SetHotkey(0x4049);
-    EXPECT_TRUE(component.Active());
-    EXPECT_EQ(component.Identifier(), 1);
+    component.setActive(true);
+    component.setHotkey(0x4048);  // the same code changes nothing
+    EXPECT_EQ(component.identifier(), 0);
+    component.setHotkey(0x4049);
+    EXPECT_TRUE(component.active());
+    EXPECT_EQ(component.identifier(), 1);
     EXPECT_FALSE(programHolds(0x4048));
     EXPECT_TRUE(programHolds(0x4049));
 
-    component.SetActive(false);
-    component.SetHotkey(0x404A);  // an inactive component only stores the code
-    EXPECT_FALSE(component.Active());
-    EXPECT_EQ(component.Hotkey(), 0x404A);
+    component.setActive(false);
+    component.setHotkey(0x404A);  // an inactive component only stores the code
+    EXPECT_FALSE(component.active());
+    EXPECT_EQ(component.hotkey(), 0x404A);
     EXPECT_TRUE(machine.hotkeys.registrations().empty());
 }
 
@@ -87,16 +87,16 @@ TEST_P(FailureRetryRule, OnlyAChangedCodeIsTriedAgain) {
     if (c.hasCallback) {
         component.OnHotkeyRegisterFailed = [&](GlobalHotkey& sender, KeyCombination& code) {
             EXPECT_EQ(&sender, &component);
-            EXPECT_FALSE(sender.Active());
+            EXPECT_FALSE(sender.active());
             if (calls < static_cast<int>(c.offers.size())) code = c.offers[calls];
             ++calls;
         };
     }
-    component.SetActive(true);
-    EXPECT_EQ(component.Active(), c.active);
-    EXPECT_EQ(component.Hotkey(), c.finalCode);
+    component.setActive(true);
+    EXPECT_EQ(component.active(), c.active);
+    EXPECT_EQ(component.hotkey(), c.finalCode);
     EXPECT_EQ(calls, c.callbackCalls);
-    EXPECT_EQ(component.Identifier(), 0);  // the retries keep the activation's identifier
+    EXPECT_EQ(component.identifier(), 0);  // the retries keep the activation's identifier
     EXPECT_EQ(programHolds(c.finalCode), c.active);
 }
 
@@ -115,10 +115,10 @@ TEST_F(GlobalHotkeyTest, CodeZeroNamesNoKeyAndIsNeverRegistered) {
     GlobalHotkey second(machine.hotkeys, identifiers, router, window.get(), 0);
     int failures = 0;
     second.OnHotkeyRegisterFailed = [&](GlobalHotkey&, KeyCombination&) { ++failures; };
-    first.SetActive(true);
-    second.SetActive(true);
-    EXPECT_FALSE(first.Active());
-    EXPECT_FALSE(second.Active());
+    first.setActive(true);
+    second.setActive(true);
+    EXPECT_FALSE(first.active());
+    EXPECT_FALSE(second.active());
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(machine.hotkeys.registerCalls, 0);
     EXPECT_EQ(identifiers.peek(), 0);
@@ -127,7 +127,7 @@ TEST_F(GlobalHotkeyTest, CodeZeroNamesNoKeyAndIsNeverRegistered) {
 TEST_F(GlobalHotkeyTest, AComponentReleasesItsHotkeyWhenItGoes) {
     {
         GlobalHotkey component(machine.hotkeys, identifiers, router, window.get(), 0x4048);
-        component.SetActive(true);
+        component.setActive(true);
         EXPECT_TRUE(programHolds(0x4048));
     }
     EXPECT_FALSE(programHolds(0x4048));

@@ -40,10 +40,10 @@ protected:
 TEST_F(HotkeyComponentsTest, InDefaultModeOnlyTheExitStealthHotkeyIsLive) {
     HotkeyComponents& components = create();
     settings::Options fields;
-    components.BindAtCreation(fields, dispatchers);
-    EXPECT_FALSE(components.customHide.Active());
-    EXPECT_FALSE(components.customUnhide.Active());
-    EXPECT_TRUE(components.exitStealth.Active());
+    components.bindAtCreation(fields, dispatchers);
+    EXPECT_FALSE(components.customHide.active());
+    EXPECT_FALSE(components.customUnhide.active());
+    EXPECT_TRUE(components.exitStealth.active());
     EXPECT_EQ(components.htStealth, kExitStealthHotkey);
     EXPECT_EQ(components.customHideKeys, kCtrlH);  // the key fields keep their initial keys
     EXPECT_EQ(components.customUnhideKeys, kCtrlU);
@@ -59,11 +59,11 @@ TEST_F(HotkeyComponentsTest, InDefaultModeOnlyTheExitStealthHotkeyIsLive) {
 TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenBackCanonically) {
     HotkeyComponents& components = create();
     settings::Options fields = custom("ctrl+h", "^u");
-    components.BindAtCreation(fields, dispatchers);
+    components.bindAtCreation(fields, dispatchers);
     EXPECT_EQ(components.customHideKeys, kCtrlH);
     EXPECT_EQ(components.customUnhideKeys, kCtrlU);
-    EXPECT_TRUE(components.customHide.Active());
-    EXPECT_TRUE(components.customUnhide.Active());
+    EXPECT_TRUE(components.customHide.active());
+    EXPECT_TRUE(components.customUnhide.active());
     EXPECT_EQ(fields.hideHotkeyText, "Ctrl+H");
     EXPECT_EQ(fields.unhideHotkeyText, "Ctrl+U");
 
@@ -80,9 +80,9 @@ TEST_F(HotkeyComponentsTest, InCustomModeTheStoredTextsBecomeLiveHotkeysWrittenB
 TEST_F(HotkeyComponentsTest, AStoredTextThatDoesNotParseBecomesEmptyAndRegistersNothing) {
     HotkeyComponents& components = create();
     settings::Options fields = custom("Ctrl+H", "CTRL+BACKSPACE");
-    components.BindAtCreation(fields, dispatchers);
+    components.bindAtCreation(fields, dispatchers);
     EXPECT_EQ(components.customUnhideKeys, 0);
-    EXPECT_FALSE(components.customUnhide.Active());
+    EXPECT_FALSE(components.customUnhide.active());
     EXPECT_EQ(fields.unhideHotkeyText, "");
     EXPECT_EQ(fields.hideHotkeyText, "Ctrl+H");
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
@@ -93,7 +93,7 @@ TEST_F(HotkeyComponentsTest, ACustomKeyAnotherProgramHoldsIsReportedAndStaysInac
     holdElsewhere(kCtrlH);
     settings::Options fields = custom("Ctrl+H", "Ctrl+U");
     HotkeyComponents& components = create();
-    components.BindAtCreation(fields, dispatchers);
+    components.bindAtCreation(fields, dispatchers);
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
     const auto& box = machine.dialogs.messageBoxes[0].request;
     EXPECT_EQ(box.text, "Failed to register selected hotkeys Ctrl+H Select different combination");
@@ -101,18 +101,18 @@ TEST_F(HotkeyComponentsTest, ACustomKeyAnotherProgramHoldsIsReportedAndStaysInac
     EXPECT_EQ(box.icon, MessageBoxIcon::Error);
     EXPECT_EQ(box.buttons, platform::MessageBoxButtons::Ok);
     EXPECT_TRUE(box.taskModal);
-    EXPECT_FALSE(components.customHide.Active());
-    EXPECT_EQ(components.customHide.Hotkey(), kCtrlH);
+    EXPECT_FALSE(components.customHide.active());
+    EXPECT_EQ(components.customHide.hotkey(), kCtrlH);
     EXPECT_EQ(fields.hideHotkeyText, "Ctrl+H");
-    EXPECT_TRUE(components.customUnhide.Active());
+    EXPECT_TRUE(components.customUnhide.active());
 }
 
 TEST_F(HotkeyComponentsTest, TheExitStealthHotkeyTakenElsewhereIsSilentlyInactive) {
     holdElsewhere(kExitStealthHotkey);
     HotkeyComponents& taken = create();
     settings::Options fields = custom("Ctrl+J", "Ctrl+K");
-    taken.BindAtCreation(fields, dispatchers);
-    EXPECT_FALSE(taken.exitStealth.Active());
+    taken.bindAtCreation(fields, dispatchers);
+    EXPECT_FALSE(taken.exitStealth.active());
     EXPECT_EQ(taken.htStealth, kExitStealthHotkey);
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
@@ -123,7 +123,7 @@ TEST_F(HotkeyComponentsTest, HotkeysKeepWorkingWhileTheFailureBoxIsOpen) {
     machine.dialogs.userAnswers(platform::MessageBoxResult::Ok, [&] { press(kCtrlH); });
     settings::Options fields = custom("Ctrl+H", "Ctrl+U");
     HotkeyComponents& components = create();
-    components.BindAtCreation(fields, dispatchers);
+    components.bindAtCreation(fields, dispatchers);
     EXPECT_EQ(componentDispatchCalls(),
               (std::vector<Call>{{"dispatchComponentHotkey", ActivationSender::CustomHide, 0}}));
 }
@@ -132,7 +132,7 @@ TEST_F(HotkeyComponentsTest, TheComponentsGoWithTheirWindow) {
     HotkeyComponents& components = create();
     const platform::HotkeyWindow window = components.window();
     settings::Options fields = custom("Ctrl+J", "Ctrl+K");
-    components.BindAtCreation(fields, dispatchers);
+    components.bindAtCreation(fields, dispatchers);
     made.clear();
     EXPECT_FALSE(machine.hotkeys.windowExists(window));
     EXPECT_TRUE(machine.hotkeys.registrations().empty());

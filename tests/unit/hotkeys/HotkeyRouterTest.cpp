@@ -18,7 +18,7 @@ protected:
                                             ActivationSender sender) {
         auto made = std::make_unique<GlobalHotkey>(machine.hotkeys, identifiers, router, owner, code);
         made->OnHotkey = [this, sender](GlobalHotkey&) { dispatchers.dispatchComponentHotkey(sender); };
-        made->SetActive(true);
+        made->setActive(true);
         return made;
     }
 
@@ -31,9 +31,9 @@ TEST_F(HotkeyRouterTest, EveryHotkeyPassesTheApplicationHookFirstThenItsComponen
     press(0x4055);
     press(0x4048);
     EXPECT_EQ(dispatchers.calls,
-              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, unhide->Identifier()},
+              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, unhide->identifier()},
                                  {"dispatchComponentHotkey", ActivationSender::CustomUnhide, 0},
-                                 {"dispatchDefaultHotkey", ActivationSender::None, hide->Identifier()},
+                                 {"dispatchDefaultHotkey", ActivationSender::None, hide->identifier()},
                                  {"dispatchComponentHotkey", ActivationSender::CustomHide, 0}}));
 }
 
@@ -80,9 +80,9 @@ TEST_F(HotkeyRouterTest, AHotkeyPressedWhileAnotherIsHandledIsDeliveredAtOnce) {
     };
     press(0x4055);
     EXPECT_EQ(dispatchers.calls,
-              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, unhide->Identifier()},
+              (std::vector<Call>{{"dispatchDefaultHotkey", ActivationSender::None, unhide->identifier()},
                                  {"dispatchComponentHotkey", ActivationSender::CustomUnhide, 0},
-                                 {"dispatchDefaultHotkey", ActivationSender::None, hide->Identifier()},
+                                 {"dispatchDefaultHotkey", ActivationSender::None, hide->identifier()},
                                  {"dispatchComponentHotkey", ActivationSender::CustomHide, 0}}));
     EXPECT_EQ(depths, (std::vector<int>{1, 2}));
     EXPECT_EQ(router.depth(), 0);

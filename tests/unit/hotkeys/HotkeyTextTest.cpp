@@ -31,8 +31,8 @@ TEST_F(HotkeyTextTest, EveryNamedKeyFormatsAndParsesBack) {
                                : key.code >= 0x70 ? "F" + std::to_string(key.code - 0x70 + 1)
                                                   : std::string(1, static_cast<char>(key.code));
         SCOPED_TRACE(expected);
-        EXPECT_EQ(text.FormatHotkeyText(key.code), expected);
-        EXPECT_EQ(text.ParseHotkeyText(expected), key.code);
+        EXPECT_EQ(text.formatHotkeyText(key.code), expected);
+        EXPECT_EQ(text.parseHotkeyText(expected), key.code);
     }
 }
 
@@ -42,17 +42,17 @@ TEST_F(HotkeyTextTest, ModifiersComeInTheOrderShiftCtrlAlt) {
         {0x2020, "Shift+Space"}, {0x8070, "Alt+F1"},         {0xC02E, "Ctrl+Alt+Del"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(text.FormatHotkeyText(c.code), c.text);
-        EXPECT_EQ(text.ParseHotkeyText(c.text), c.code) << c.text;
+        EXPECT_EQ(text.formatHotkeyText(c.code), c.text);
+        EXPECT_EQ(text.parseHotkeyText(c.text), c.code) << c.text;
     }
 }
 
 TEST_F(HotkeyTextTest, KeypadDigitsReadLikeTheMainRowAndParseToIt) {
     for (int digit = 0; digit <= 9; ++digit) {
         const std::string name(1, static_cast<char>('0' + digit));
-        EXPECT_EQ(text.FormatHotkeyText(static_cast<KeyCombination>(0x60 + digit)), name);
-        EXPECT_EQ(text.FormatHotkeyText(static_cast<KeyCombination>(kCtrlBit | (0x60 + digit))), "Ctrl+" + name);
-        EXPECT_EQ(text.ParseHotkeyText(name), 0x30 + digit);
+        EXPECT_EQ(text.formatHotkeyText(static_cast<KeyCombination>(0x60 + digit)), name);
+        EXPECT_EQ(text.formatHotkeyText(static_cast<KeyCombination>(kCtrlBit | (0x60 + digit))), "Ctrl+" + name);
+        EXPECT_EQ(text.parseHotkeyText(name), 0x30 + digit);
     }
 }
 
@@ -62,43 +62,43 @@ TEST_F(HotkeyTextTest, ParsingIgnoresLetterCaseAndTakesModifiersInAnyOrderAndNum
         {"ALT+shift+bksp", 0xA008}, {"Ctrl+Ctrl+H", 0x4048}, {"^Ctrl+H", 0x4048},
         {"CTRL+SPACE", 0x4020},     {"alt+f12", 0x807B},     {"H", 0x0048},
     };
-    for (const auto& [input, code] : cases) EXPECT_EQ(text.ParseHotkeyText(input), code) << input;
+    for (const auto& [input, code] : cases) EXPECT_EQ(text.parseHotkeyText(input), code) << input;
 }
 
 TEST_F(HotkeyTextTest, TextsThatNameNoKeyParseToZero) {
     // "CTRL+BACKSPACE" is how the settings write the default unhide key; Backspace is "BkSp".
     for (const char* input : {"CTRL+BACKSPACE", "", "Ctrl+", "Shift+Alt+", "^", "Hyper+H", " H", "H ", "Ctrl H",
                               "Win+H", "F25", "Ctrl+HH"}) {
-        EXPECT_EQ(text.ParseHotkeyText(input), 0) << '"' << input << '"';
+        EXPECT_EQ(text.parseHotkeyText(input), 0) << '"' << input << '"';
     }
 }
 
 TEST_F(HotkeyTextTest, OtherKeysTakeTheKeyboardLayoutsName) {
-    EXPECT_EQ(text.FormatHotkeyText(0xBA), ";");
-    EXPECT_EQ(text.FormatHotkeyText(kCtrlBit | 0xBA), "Ctrl+;");
-    EXPECT_EQ(text.ParseHotkeyText("ctrl+;"), kCtrlBit | 0xBA);
+    EXPECT_EQ(text.formatHotkeyText(0xBA), ";");
+    EXPECT_EQ(text.formatHotkeyText(kCtrlBit | 0xBA), "Ctrl+;");
+    EXPECT_EQ(text.parseHotkeyText("ctrl+;"), kCtrlBit | 0xBA);
 
     // Another layout names the same key differently, in letters only its locale upper-cases.
     machine.hotkeys.keyNames[0xBA] = "\xC3\x96";  // Ö
-    EXPECT_EQ(text.FormatHotkeyText(kAltBit | 0xBA), "Alt+\xC3\x96");
-    EXPECT_EQ(text.ParseHotkeyText("alt+\xC3\xB6"), kAltBit | 0xBA);  // ö
+    EXPECT_EQ(text.formatHotkeyText(kAltBit | 0xBA), "Alt+\xC3\x96");
+    EXPECT_EQ(text.parseHotkeyText("alt+\xC3\xB6"), kAltBit | 0xBA);  // ö
 }
 
 TEST_F(HotkeyTextTest, AKeyWithoutANameHasNoTextAtAllModifiersIncluded) {
-    EXPECT_EQ(text.FormatHotkeyText(0), "");
-    EXPECT_EQ(text.FormatHotkeyText(0xE000), "");
-    EXPECT_EQ(text.FormatHotkeyText(kCtrlBit | 0x07), "");  // no scan code
+    EXPECT_EQ(text.formatHotkeyText(0), "");
+    EXPECT_EQ(text.formatHotkeyText(0xE000), "");
+    EXPECT_EQ(text.formatHotkeyText(kCtrlBit | 0x07), "");  // no scan code
     machine.hotkeys.keyNames.erase(0xBA);
-    EXPECT_EQ(text.FormatHotkeyText(kShiftBit | 0xBA), "");
+    EXPECT_EQ(text.formatHotkeyText(kShiftBit | 0xBA), "");
 }
 
 TEST_F(HotkeyTextTest, ParsingTakesTheFirstKeyWhoseNameMatches) {
     // The layout gives a key above the table a name the table already uses for a lower key.
     machine.hotkeys.keyNames[0xDF] = "Tab";
-    EXPECT_EQ(text.ParseHotkeyText("Tab"), 0x09);
+    EXPECT_EQ(text.parseHotkeyText("Tab"), 0x09);
     machine.hotkeys.keyNames[0xDF] = "Oem";
     machine.hotkeys.keyNames[0xE9] = "Oem";
-    EXPECT_EQ(text.ParseHotkeyText("oem"), 0xDF);
+    EXPECT_EQ(text.parseHotkeyText("oem"), 0xDF);
 }
 
 }  // namespace

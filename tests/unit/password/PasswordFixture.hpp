@@ -16,9 +16,9 @@ protected:
 
     // A password set in an earlier run, as this run reads it at start-up.
     void setPassword(const std::string& text, const std::string& hint = "") {
-        auto saved = store.WritePassword(text, hint);
+        auto saved = store.writePassword(text, hint);
         ASSERT_EQ(saved.result, PasswordSaveResult::Saved);
-        password.replace(store.ReadPassword());
+        password.replace(store.readPassword());
     }
     const platform::MessageBoxRequest& lastBox() const { return machine.dialogs.messageBoxes.back().request; }
     std::size_t boxCount() const { return machine.dialogs.messageBoxes.size(); }

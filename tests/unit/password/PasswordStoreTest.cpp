@@ -22,7 +22,7 @@ protected:
     bool startAndVerify(std::string_view candidate) {
         PasswordStore store(machine.registry, machine.crypto, kBase, kCheapIterations);
         UnhidePassword current(machine.crypto);
-        current.replace(store.ReadPassword());
+        current.replace(store.readPassword());
         return current.verify(candidate);
     }
     std::optional<RegistryValue> value(const std::string& key, const char* name) {
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(PasswordStoreTest, APasswordIsStoredAsASaltedHashWithItsIterationsAndTheHintAsText) {
-    auto saved = store.WritePassword("Secret 1", "my hint");
+    auto saved = store.writePassword("Secret 1", "my hint");
     ASSERT_EQ(saved.result, PasswordSaveResult::Saved);
     auto stored = value(kPasswordKey, "KeyHash");
     ASSERT_TRUE(stored);
@@ -56,7 +56,7 @@ TEST_F(PasswordStoreTest, APasswordIsStoredAsASaltedHashWithItsIterationsAndTheH
 
 TEST_F(PasswordStoreTest, NewPasswordsTakeSixHundredThousandIterationsByDefault) {
     PasswordStore real(machine.registry, machine.crypto);
-    ASSERT_EQ(real.WritePassword("Secret", "").result, PasswordSaveResult::Saved);
+    ASSERT_EQ(real.writePassword("Secret", "").result, PasswordSaveResult::Saved);
     auto stored =
         machine.registry.readValue(RegistryRoot::CurrentUser, std::string(kPasswordBaseKey) + "\\QVAcc", "KeyHash");
     ASSERT_TRUE(stored);
@@ -64,18 +64,18 @@ TEST_F(PasswordStoreTest, NewPasswordsTakeSixHundredThousandIterationsByDefault)
 }
 
 TEST_F(PasswordStoreTest, WithoutTheBaseKeyThereIsNoPasswordAndNoHint) {
-    EXPECT_EQ(store.ReadPassword(), std::nullopt);
-    EXPECT_EQ(store.ReadHint(), std::nullopt);
+    EXPECT_EQ(store.readPassword(), std::nullopt);
+    EXPECT_EQ(store.readHint(), std::nullopt);
     ASSERT_TRUE(machine.registry.createKey(RegistryRoot::CurrentUser, kBase));
-    EXPECT_EQ(store.ReadPassword(), std::nullopt);
-    EXPECT_EQ(store.ReadHint(), std::string("Your password hint is not defined"));
-    ASSERT_EQ(store.WritePassword("x", "").result, PasswordSaveResult::Saved);
-    EXPECT_EQ(store.ReadHint(), std::string(""));
+    EXPECT_EQ(store.readPassword(), std::nullopt);
+    EXPECT_EQ(store.readHint(), std::string("Your password hint is not defined"));
+    ASSERT_EQ(store.writePassword("x", "").result, PasswordSaveResult::Saved);
+    EXPECT_EQ(store.readHint(), std::string(""));
 }
 
 TEST_F(PasswordStoreTest, APlainPasswordFoundAtStartUpIsReplacedByItsHash) {
     writePlain("Old plain");
-    auto hash = store.ReadPassword();
+    auto hash = store.readPassword();
     ASSERT_TRUE(hash);
     EXPECT_EQ(value(kPasswordKey, "Key"), std::nullopt);
     EXPECT_EQ(parsePasswordHash(value(kPasswordKey, "KeyHash")->text), hash);
@@ -98,7 +98,7 @@ TEST_P(MigrationInterrupted, NeverLosesThePassword) {
     {
         PasswordStore failing(faulty, machine.crypto, kBase, kCheapIterations);
         UnhidePassword current(machine.crypto);
-        current.replace(failing.ReadPassword());
+        current.replace(failing.readPassword());
         EXPECT_TRUE(current.verify("Old plain"));  // works for this run
         EXPECT_FALSE(current.verify("Old"));
     }
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(PasswordStore, MigrationInterrupted,
 TEST_F(PasswordStoreTest, AMigrationWithoutCryptographyLeavesThePlainValueForTheNextStart) {
     writePlain("Old plain");
     machine.crypto.refuseDerivation = true;
-    EXPECT_EQ(store.ReadPassword(), std::nullopt);
+    EXPECT_EQ(store.readPassword(), std::nullopt);
     machine.crypto.refuseDerivation = false;
     EXPECT_EQ(value(kPasswordKey, "Key"), RegistryValue::ofString("Old plain"));
     EXPECT_TRUE(startAndVerify("Old plain"));
@@ -126,7 +126,7 @@ TEST_F(PasswordStoreTest, AMigrationWithoutCryptographyLeavesThePlainValueForThe
 
 TEST_F(PasswordStoreTest, AnEmptyPlainValueMeantNoPasswordAndGoes) {
     writePlain("");
-    EXPECT_EQ(store.ReadPassword(), std::nullopt);
+    EXPECT_EQ(store.readPassword(), std::nullopt);
     EXPECT_EQ(value(kPasswordKey, "Key"), std::nullopt);
 }
 
@@ -135,44 +135,44 @@ TEST_F(PasswordStoreTest, APlainValueLeftByAnEarlierStartIsDeletedWhenANewPasswo
     FaultyRegistry faulty(machine.registry);
     faulty.refuseDeletes = {"Key"};
     PasswordStore stuck(faulty, machine.crypto, kBase, kCheapIterations);
-    ASSERT_TRUE(stuck.ReadPassword());
+    ASSERT_TRUE(stuck.readPassword());
     // While the plain value cannot go, a new password would be undone at the next start.
-    EXPECT_EQ(stuck.WritePassword("New", "").result, PasswordSaveResult::NotRecorded);
+    EXPECT_EQ(stuck.writePassword("New", "").result, PasswordSaveResult::NotRecorded);
     EXPECT_TRUE(startAndVerify("Old plain"));
 
     PasswordStore healthy(machine.registry, machine.crypto, kBase, kCheapIterations);
     writePlain("Old plain");
-    EXPECT_EQ(healthy.WritePassword("New", "").result, PasswordSaveResult::Saved);
+    EXPECT_EQ(healthy.writePassword("New", "").result, PasswordSaveResult::Saved);
     EXPECT_EQ(value(kPasswordKey, "Key"), std::nullopt);
     EXPECT_TRUE(startAndVerify("New"));
 }
 
 TEST_F(PasswordStoreTest, ARefusedSaveChangesNothing) {
-    ASSERT_EQ(store.WritePassword("First", "first hint").result, PasswordSaveResult::Saved);
+    ASSERT_EQ(store.writePassword("First", "first hint").result, PasswordSaveResult::Saved);
     machine.registry.lockKey(RegistryRoot::CurrentUser, kBase);
-    auto saved = store.WritePassword("Second", "second hint");
+    auto saved = store.writePassword("Second", "second hint");
     EXPECT_EQ(saved.result, PasswordSaveResult::NotRecorded);
     EXPECT_EQ(saved.hash, std::nullopt);
     EXPECT_TRUE(startAndVerify("First"));
-    EXPECT_EQ(store.ReadHint(), std::string("first hint"));
+    EXPECT_EQ(store.readHint(), std::string("first hint"));
 }
 
 TEST_F(PasswordStoreTest, ABaseKeyThatCannotBeCreatedRecordsNothing) {
     machine.registry.lockKey(RegistryRoot::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
-    EXPECT_EQ(store.WritePassword("First", "").result, PasswordSaveResult::NotRecorded);
+    EXPECT_EQ(store.writePassword("First", "").result, PasswordSaveResult::NotRecorded);
     EXPECT_FALSE(machine.registry.keyExists(RegistryRoot::CurrentUser, kBase));
 }
 
 TEST_F(PasswordStoreTest, ARefusedHintLeavesTheNewPasswordInPlace) {
-    ASSERT_EQ(store.WritePassword("First", "first hint").result, PasswordSaveResult::Saved);
+    ASSERT_EQ(store.writePassword("First", "first hint").result, PasswordSaveResult::Saved);
     FaultyRegistry faulty(machine.registry);
     faulty.refuseWrites = {"Hint"};
     PasswordStore noHint(faulty, machine.crypto, kBase, kCheapIterations);
-    auto saved = noHint.WritePassword("Second", "second hint");
+    auto saved = noHint.writePassword("Second", "second hint");
     EXPECT_EQ(saved.result, PasswordSaveResult::HintNotRecorded);
     ASSERT_TRUE(saved.hash);
     EXPECT_TRUE(startAndVerify("Second"));
-    EXPECT_EQ(store.ReadHint(), std::string("first hint"));
+    EXPECT_EQ(store.readHint(), std::string("first hint"));
 }
 
 TEST_F(PasswordStoreTest, ADamagedHashCountsAsNoPassword) {
@@ -180,7 +180,7 @@ TEST_F(PasswordStoreTest, ADamagedHashCountsAsNoPassword) {
          {RegistryValue::ofString("pbkdf2-sha256$5$zz$00"), RegistryValue::ofDWord(1),
           RegistryValue::ofString("pbkdf2-sha256$4000000000$" + std::string(32, '0') + "$" + std::string(64, '0'))}) {
         ASSERT_TRUE(machine.registry.writeValue(RegistryRoot::CurrentUser, kPasswordKey, "KeyHash", damaged));
-        EXPECT_EQ(store.ReadPassword(), std::nullopt);
+        EXPECT_EQ(store.readPassword(), std::nullopt);
         EXPECT_TRUE(startAndVerify(""));
     }
 }

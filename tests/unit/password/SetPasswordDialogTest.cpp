@@ -31,7 +31,7 @@ protected:
     // What a restart would know.
     bool restartVerifies(std::string_view candidate) {
         UnhidePassword afterRestart(machine.crypto);
-        afterRestart.replace(store.ReadPassword());
+        afterRestart.replace(store.readPassword());
         return afterRestart.verify(candidate);
     }
 };
@@ -43,7 +43,7 @@ TEST_F(SetPasswordDialogTest, WithNoPasswordSetTheOldPasswordStaysEmpty) {
     EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Set password"});
     EXPECT_TRUE(password.verify("New one"));
     EXPECT_TRUE(restartVerifies("New one"));
-    EXPECT_EQ(store.ReadHint(), std::string("a hint"));
+    EXPECT_EQ(store.readHint(), std::string("a hint"));
 }
 
 TEST_F(SetPasswordDialogTest, AWrongOldPasswordIsRefusedAndOnlyThatFieldEmptied) {
@@ -94,7 +94,7 @@ TEST_F(SetPasswordDialogTest, CancelChangesNothing) {
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
     EXPECT_TRUE(password.verify("Current"));
     EXPECT_TRUE(restartVerifies("Current"));
-    EXPECT_EQ(store.ReadHint(), std::string("old hint"));
+    EXPECT_EQ(store.readHint(), std::string("old hint"));
 }
 
 TEST_F(SetPasswordDialogTest, TheSecondChangeInARunTakesTheFirstChangesPasswordAsTheOldOne) {

@@ -88,7 +88,7 @@ TEST_F(UnlockPromptTest, AnUnlockBeforeThePasswordChangedDoesNotCount) {
     setPassword("First");
     willType("First");
     ASSERT_EQ(prompts.askToUnlock(), UnlockAnswer::Unlocked);
-    password.replace(store.WritePassword("Second", "").hash);
+    password.replace(store.writePassword("Second", "").hash);
     EXPECT_FALSE(password.unlockMatchesCurrent());
 }
 
@@ -106,9 +106,9 @@ TEST_F(UnlockPromptTest, TheHintIsShownFromTheRegistry) {
          [&] { machine.registry.createKey(platform::RegistryRoot::CurrentUser, std::string(kPasswordBaseKey)); },
          "Your password hint is \"Your password hint is not defined\"", "Velarium for Windows",
          MessageBoxIcon::Information},
-        {"an empty hint", [&] { store.WritePassword("x", ""); }, "Your password hint is \"\"", "Velarium for Windows",
+        {"an empty hint", [&] { store.writePassword("x", ""); }, "Your password hint is \"\"", "Velarium for Windows",
          MessageBoxIcon::Information},
-        {"a hint", [&] { store.WritePassword("x", "my cat's name"); }, "Your password hint is \"my cat's name\"",
+        {"a hint", [&] { store.writePassword("x", "my cat's name"); }, "Your password hint is \"my cat's name\"",
          "Velarium for Windows", MessageBoxIcon::Information},
     };
     for (const auto& c : cases) {

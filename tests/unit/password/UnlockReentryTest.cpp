@@ -34,7 +34,7 @@ protected:
         options.useDefaultHotkeys = false;
         options.hideHotkeyText = "Ctrl+H";
         options.unhideHotkeyText = "Ctrl+U";
-        components.BindAtCreation(options, *this);
+        components.bindAtCreation(options, *this);
     }
 };
 

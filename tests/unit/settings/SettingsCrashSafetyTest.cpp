@@ -45,7 +45,7 @@ std::vector<std::string> fileAfterEachKey(const std::string& start) {
 int mutationsOfAFullSave(const std::string& start) {
     SettingsMachine m;
     if (!start.empty()) m.machine.files.putFile(kSettingsPath, start);
-    WriteOptions(m.file, newSelections());
+    writeOptions(m.file, newSelections());
     return m.machine.files.mutations();
 }
 
@@ -73,7 +73,7 @@ void expectEveryCutLeavesAWholeFile(Cut cut) {
 
             bool reported = false;
             try {
-                WriteOptions(m.file, newSelections());
+                writeOptions(m.file, newSelections());
             } catch (const sim::SimCrash&) {
                 reported = cut == Cut::Crash;
             } catch (const SettingsWriteError& error) {
@@ -93,7 +93,7 @@ void expectEveryCutLeavesAWholeFile(Cut cut) {
 
             // The next run saves over whatever the cut left behind.
             m.machine.files.clearFaults();
-            WriteOptions(m.file, newSelections());
+            writeOptions(m.file, newSelections());
             EXPECT_EQ(m.machine.files.readFile(kSettingsPath), states.back());
             EXPECT_EQ(m.machine.files.filesIn(testing::kExeFolder), std::set<std::string>{"QZ.ini"});
         }

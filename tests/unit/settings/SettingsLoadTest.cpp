@@ -62,7 +62,7 @@ TEST(SettingsLoad, FirstStartWithoutAFileShowsTheTableDefaults) {
 TEST(SettingsLoad, EverySavedValueLoadsBackEvenUnderAHandWrittenHeaderInCapitals) {
     SettingsMachine m;
     const Options saved = everythingChanged();
-    WriteOptions(m.file, saved);
+    writeOptions(m.file, saved);
     writeTrayIconSelection(m.file, saved.iconFile, saved.iconIndex);
     std::string text = m.text();
     ASSERT_EQ(text.rfind("[StartUp]\r\n", 0), 0u);
@@ -111,7 +111,7 @@ TEST(SettingsLoad, ValuesAreReadClampedAndDefaultedKeyByKey) {
 TEST(SettingsLoad, TheReloadAfterALanguageSwitchHidesPanicButtonAndTrayIconByDefault) {
     SettingsMachine m;
     Options reloaded;
-    ReadOptions(m.file, reloaded);
+    readOptions(m.file, reloaded);
     EXPECT_TRUE(reloaded.alwaysHidePanicButton);
     EXPECT_TRUE(reloaded.alwaysHideTrayIcon);
     Options created;
@@ -120,7 +120,7 @@ TEST(SettingsLoad, TheReloadAfterALanguageSwitchHidesPanicButtonAndTrayIconByDef
     EXPECT_FALSE(created.alwaysHideTrayIcon);
 
     m.putText("[StartUp]\r\nHidePanic=0\r\nTray=0\r\n");
-    ReadOptions(m.file, reloaded);
+    readOptions(m.file, reloaded);
     EXPECT_FALSE(reloaded.alwaysHidePanicButton);
     EXPECT_FALSE(reloaded.alwaysHideTrayIcon);
 }
@@ -130,7 +130,7 @@ TEST(SettingsLoad, TheReloadLeavesSliderThemeAndPanicWindowAlone) {
     m.putText("[StartUp]\r\nTransparancy=2\r\nTheme=3\r\nPanicLeft=5\r\nbtnPanic=x\r\nAction=2\r\n");
     Options selections = everythingChanged();
     const Options before = selections;
-    ReadOptions(m.file, selections);
+    readOptions(m.file, selections);
     EXPECT_EQ(selections.panicButtonTransparency, before.panicButtonTransparency);
     EXPECT_EQ(selections.themeIndex, before.themeIndex);
     EXPECT_EQ(selections.panicLeft, before.panicLeft);

@@ -23,7 +23,7 @@ TEST(SettingsSave, AFullSaveOnAFreshInstallCreatesTheSectionWithThe33Keys) {
     SettingsMachine m;
     Options selections;
     selections.panicLeft = -1920;
-    FullSaveResult result = WriteOptions(m.file, selections);
+    FullSaveResult result = writeOptions(m.file, selections);
     EXPECT_FALSE(result.exclusionFileSaved);
     EXPECT_EQ(
         m.text(),
@@ -40,7 +40,7 @@ TEST(SettingsSave, TheStartSilentMenuMarkIsSavedFromTheCheckBox) {
     SettingsMachine m;
     Options selections;
     selections.startSilent = true;
-    WriteOptions(m.file, selections);
+    writeOptions(m.file, selections);
     EXPECT_NE(m.text().find("DisSplScreen=1\r\n"), std::string::npos);
     EXPECT_NE(m.text().find("Silent=1\r\n"), std::string::npos);
 }
@@ -57,7 +57,7 @@ TEST(SettingsSave, AFullSaveAfterAMainWindowCloseAppendsTheTwoMissingKeysAtTheSe
     EXPECT_EQ(expected.size(), 31u);
 
     selections.startWithWindows = true;
-    WriteOptions(m.file, selections);
+    writeOptions(m.file, selections);
     expected.push_back("AutoStart");
     expected.push_back("DisSplScreen");
     EXPECT_EQ(keysInOrder(m.text()), expected);
@@ -72,7 +72,7 @@ TEST(SettingsSave, OnlyTheTrayIconChangeWritesTheIconKeys) {
     writeTrayIconSelection(m.file, "%SystemRoot%\\SYSTEM32\\shell32.dll", 3);
     EXPECT_EQ(m.text(), "[StartUp]\r\nIconFile=%SystemRoot%\\SYSTEM32\\shell32.dll\r\nIconIndex=3\r\n");
     Options selections;  // holds no icon
-    WriteOptions(m.file, selections);
+    writeOptions(m.file, selections);
     writeMainWindowSelections(m.file, selections);
     EXPECT_EQ(m.file.readString("StartUp", "IconFile", ""), "%SystemRoot%\\SYSTEM32\\shell32.dll");
     EXPECT_EQ(keysInOrder(m.text()).size(), 35u);
@@ -84,13 +84,13 @@ TEST(SettingsSave, TheExclusionFileComesLastUnderAGuardOfItsOwn) {
     selections.themeIndex = 4;
     bool themeWasOnDisk = false;
     FullSaveResult saved =
-        WriteOptions(m.file, selections, [&] { themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4; });
+        writeOptions(m.file, selections, [&] { themeWasOnDisk = m.file.readInteger("StartUp", "Theme", 0) == 4; });
     EXPECT_TRUE(themeWasOnDisk);
     EXPECT_TRUE(saved.exclusionFileSaved);
 
     selections.themeIndex = 5;
     FullSaveResult failed;
-    EXPECT_NO_THROW(failed = WriteOptions(m.file, selections, [] { throw std::runtime_error("disk full"); }));
+    EXPECT_NO_THROW(failed = writeOptions(m.file, selections, [] { throw std::runtime_error("disk full"); }));
     EXPECT_FALSE(failed.exclusionFileSaved);
     EXPECT_EQ(failed.exclusionFileError, "disk full");
     EXPECT_EQ(m.file.readInteger("StartUp", "Theme", 0), 5) << "the settings stay written";
@@ -100,7 +100,7 @@ TEST(SettingsSave, AReadOnlyFolderWritesNothingAndReportsTheError) {
     SettingsMachine m;
     m.machine.files.setReadOnly(testing::kExeFolder);
     bool exclusionFileWritten = false;
-    EXPECT_THROW(WriteOptions(m.file, Options{}, [&] { exclusionFileWritten = true; }), SettingsWriteError);
+    EXPECT_THROW(writeOptions(m.file, Options{}, [&] { exclusionFileWritten = true; }), SettingsWriteError);
     EXPECT_FALSE(m.exists());
     EXPECT_FALSE(exclusionFileWritten);
     EXPECT_EQ(m.machine.files.mutations(), 1) << "the save stops at the first key";

@@ -119,7 +119,7 @@ TEST_F(StealthModeTest, WithoutItsExitHotkeyStealthModeIsRefusedUntilTheKeyIsFre
     // Another program holds Shift+Alt+Backspace from before the start.
     machine.hotkeys.holdInOtherProgram(hotkeys::hotkeyModifiersOf(kExitStealthHotkey), kBackspace);
     start();
-    ASSERT_FALSE(program().hotkeyComponents()->exitStealth.Active());
+    ASSERT_FALSE(program().hotkeyComponents()->exitStealth.active());
     watchThePreparation();
 
     enterStealthMode();
@@ -133,7 +133,7 @@ TEST_F(StealthModeTest, WithoutItsExitHotkeyStealthModeIsRefusedUntilTheKeyIsFre
     // and the key brings the icon back.
     machine.hotkeys.releaseInOtherProgram(hotkeys::hotkeyModifiersOf(kExitStealthHotkey), kBackspace);
     enterStealthMode();
-    EXPECT_TRUE(program().hotkeyComponents()->exitStealth.Active());
+    EXPECT_TRUE(program().hotkeyComponents()->exitStealth.active());
     EXPECT_TRUE(stealth().active());
     pressExitStealth();
     EXPECT_FALSE(stealth().active());

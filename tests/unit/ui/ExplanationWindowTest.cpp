@@ -37,7 +37,7 @@ protected:
 TEST_F(ExplanationWindow, IsBuiltHiddenWithTheFiveHeadings) {
     EXPECT_TRUE(windows.explanationWindow.exists);
     EXPECT_FALSE(windows.explanationWindow.visible);
-    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(form.visible());
     std::vector<std::string> headings;
     for (const auto& entry : windows.explanationEntries) {
         headings.push_back(entry.heading);
@@ -61,13 +61,13 @@ TEST_F(ExplanationWindow, AnyClickKeyOrLossOfFocusHidesItAndFocusesTheMainWindow
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         mainWindow.focused = 0;
-        form.Show();
+        form.show();
         ASSERT_TRUE(windows.explanationWindow.visible);
         const auto mark = journal.entries().size();
 
         ASSERT_TRUE(c.act(windows));
         EXPECT_FALSE(windows.explanationWindow.visible);
-        EXPECT_FALSE(form.Visible());
+        EXPECT_FALSE(form.visible());
         // Hiding the focused window loses its focus too; that second reaction finds it hidden.
         EXPECT_EQ(mainWindow.focused, 1);
         EXPECT_THAT(journal.since(mark), ElementsAre("ShowWindow explanation hidden"));
@@ -77,7 +77,7 @@ TEST_F(ExplanationWindow, AnyClickKeyOrLossOfFocusHidesItAndFocusesTheMainWindow
 TEST_F(ExplanationWindow, WhileHiddenNothingReachesItAndNothingTakesTheFocus) {
     EXPECT_FALSE(windows.clickExplanationWindow());
     EXPECT_FALSE(windows.pressKeyInExplanationWindow());
-    form.Hide();
+    form.hide();
     form.onFocusLost();
     EXPECT_EQ(mainWindow.focused, 0);
     EXPECT_FALSE(windows.explanationWindow.visible);
@@ -101,7 +101,7 @@ TEST(ExplanationWindowReactions, AFailureGoesToTheRunnerAndTheWindowStillHides) 
                                    }
                                }};
     form.onCreate();
-    form.Show();
+    form.show();
     EXPECT_TRUE(windows.clickExplanationWindow());
     EXPECT_THAT(caught, ElementsAre("no main window to focus"));
     EXPECT_FALSE(windows.explanationWindow.visible);
@@ -118,7 +118,7 @@ protected:
 TEST_F(ExplanationWindowInProgram, LivesHiddenFromStartUpToTheEnd) {
     ASSERT_EQ(application.start(), app::StartOutcome::Running);
     ASSERT_NE(application.explanationWindow(), nullptr);
-    EXPECT_FALSE(application.explanationWindow()->Visible());
+    EXPECT_FALSE(application.explanationWindow()->visible());
     EXPECT_TRUE(machine.application.explanationWindow.exists);
     EXPECT_FALSE(machine.application.explanationWindow.visible);
 

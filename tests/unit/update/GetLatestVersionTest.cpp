@@ -24,17 +24,17 @@ protected:
     GetLatestVersionTest() { machine.files.makeDirectories(kFolder); }
 
     int check(Version& latest) {
-        return latest.GetLatestVersion(current, kUrl, kPath, machine.network, machine.files,
+        return latest.getLatestVersion(current, kUrl, kPath, machine.network, machine.files,
                                        [this](std::int32_t size) { installSize = size; });
     }
 
     static void expectUnchanged(const Version& record) {
-        EXPECT_EQ(record.GetBuild(), 0);
-        EXPECT_EQ(record.GetMajorVersion(), 0);
-        EXPECT_EQ(record.GetSize(), 0);
-        EXPECT_TRUE(record.GetReleaseDate().empty());
-        EXPECT_EQ(record.GetUpdateInstallerURL(), "");
-        EXPECT_EQ(record.GetUpdateInstallerURL2(), "");
+        EXPECT_EQ(record.getBuild(), 0);
+        EXPECT_EQ(record.getMajorVersion(), 0);
+        EXPECT_EQ(record.getSize(), 0);
+        EXPECT_TRUE(record.getReleaseDate().empty());
+        EXPECT_EQ(record.getUpdateInstallerURL(), "");
+        EXPECT_EQ(record.getUpdateInstallerURL2(), "");
     }
 
     sim::SimMachine machine;
@@ -47,15 +47,15 @@ TEST_F(GetLatestVersionTest, FillsTheRecordHandsOnTheSizeAndDeletesTheLocalCopy)
     Version latest;
     ASSERT_EQ(check(latest), 0);
 
-    EXPECT_EQ(latest.GetMajorVersion(), 7);
-    EXPECT_EQ(latest.GetMinorVersion(), 2);
-    EXPECT_EQ(latest.GetRelease(), 0);
-    EXPECT_EQ(latest.GetBuild(), 105);
-    EXPECT_EQ(latest.GetReleaseDate(), CivilDate::from(2020, 6, 15));
-    EXPECT_EQ(latest.GetSize(), 3145728);
-    EXPECT_EQ(latest.GetUpdateInstallerURL(), "http://updates.umbrix.example/setup_x86.exe");
-    EXPECT_EQ(latest.GetUpdateInstallerURL2(), "http://mirror.umbrix.example/x86/setup_x86.exe");
-    EXPECT_EQ(latest.GetPlatform(), "") << "the platform is never read from the file";
+    EXPECT_EQ(latest.getMajorVersion(), 7);
+    EXPECT_EQ(latest.getMinorVersion(), 2);
+    EXPECT_EQ(latest.getRelease(), 0);
+    EXPECT_EQ(latest.getBuild(), 105);
+    EXPECT_EQ(latest.getReleaseDate(), CivilDate::from(2020, 6, 15));
+    EXPECT_EQ(latest.getSize(), 3145728);
+    EXPECT_EQ(latest.getUpdateInstallerURL(), "http://updates.umbrix.example/setup_x86.exe");
+    EXPECT_EQ(latest.getUpdateInstallerURL2(), "http://mirror.umbrix.example/x86/setup_x86.exe");
+    EXPECT_EQ(latest.getPlatform(), "") << "the platform is never read from the file";
     EXPECT_EQ(installSize, 3145728);
     EXPECT_FALSE(machine.files.fileExists(kPath));
 
@@ -75,7 +75,7 @@ TEST_F(GetLatestVersionTest, EveryCheckSeesWhatTheServerPublishesNowNotACachedCo
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
     Version second;
     ASSERT_EQ(check(second), 0);
-    EXPECT_EQ(second.GetBuild(), 99);
+    EXPECT_EQ(second.getBuild(), 99);
     EXPECT_EQ(machine.network.serverRequests(kUrl), 2);
 }
 
@@ -99,7 +99,7 @@ TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
         c.arrange(fresh);
         Version latest;
         std::optional<std::int32_t> size;
-        EXPECT_EQ(latest.GetLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
+        EXPECT_EQ(latest.getLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
                                           [&](std::int32_t s) { size = s; }),
                   1);
         expectUnchanged(latest);
@@ -111,7 +111,7 @@ TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
 TEST_F(GetLatestVersionTest, DownloadIntoAFolderThatWasNeverCreatedFails) {
     Version latest;
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
-    EXPECT_EQ(latest.GetLatestVersion(current, kUrl, "C:\\ProgramData\\Nowhere\\versionchk.cfg", machine.network,
+    EXPECT_EQ(latest.getLatestVersion(current, kUrl, "C:\\ProgramData\\Nowhere\\versionchk.cfg", machine.network,
                                       machine.files),
               1);
     expectUnchanged(latest);
@@ -141,7 +141,7 @@ TEST_F(GetLatestVersionTest, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy
         Version latest;
         std::optional<std::int32_t> size;
         try {
-            latest.GetLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
+            latest.getLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
                                     [&](std::int32_t s) { size = s; });
             ADD_FAILURE() << "no error raised";
         } catch (const VersionFileError& error) {
@@ -159,8 +159,8 @@ TEST_F(GetLatestVersionTest, ARecordFilledBeforeKeepsItsValuesWhenTheNextFileIsB
     ASSERT_EQ(check(latest), 0);
     machine.network.publish(kUrl, versionFile("7.1.1.120", "12 MB"));
     EXPECT_THROW(check(latest), VersionFileError);
-    EXPECT_EQ(latest.GetBuild(), 99);
-    EXPECT_EQ(latest.GetSize(), 3145728);
+    EXPECT_EQ(latest.getBuild(), 99);
+    EXPECT_EQ(latest.getSize(), 3145728);
 }
 
 TEST_F(GetLatestVersionTest, ADownloadThatCannotBeOpenedAfterwardsIsAnError) {
@@ -174,7 +174,7 @@ TEST_F(GetLatestVersionTest, ADownloadThatCannotBeOpenedAfterwardsIsAnError) {
     } network;
     Version latest;
     try {
-        latest.GetLatestVersion(current, kUrl, kPath, network, machine.files);
+        latest.getLatestVersion(current, kUrl, kPath, network, machine.files);
         FAIL() << "no error raised";
     } catch (const VersionFileError& error) {
         EXPECT_EQ(error.problem(), VersionFileError::Problem::Unreadable);

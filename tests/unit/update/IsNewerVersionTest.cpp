@@ -28,7 +28,7 @@ TEST(IsNewerVersion, ComparesBuildNumbersAlone) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.latest.IsNewerVersion(c.current), c.newer);
+        EXPECT_EQ(c.latest.isNewerVersion(c.current), c.newer);
     }
 }
 
@@ -46,8 +46,8 @@ TEST(IsNewerVersion, APublishedFileAgainstTheRunningBuild98) {
         machine.files.makeDirectories("C:\\ProgramData\\QZ\\bin\\temp");
         machine.network.publish(url, std::string(c.firstLine) + "\r\n17.1.2019\r\nhttp://a\r\n1\r\nhttp://b\r\n");
         Version latest;
-        ASSERT_EQ(latest.GetLatestVersion(current, url, path, machine.network, machine.files), 0);
-        EXPECT_EQ(latest.IsNewerVersion(current), c.newer);
+        ASSERT_EQ(latest.getLatestVersion(current, url, path, machine.network, machine.files), 0);
+        EXPECT_EQ(latest.isNewerVersion(current), c.newer);
     }
 }
 

@@ -33,7 +33,7 @@ void HiddenWindowsPageModel::closeSelectedHiddenWindow() {
 }
 
 void HiddenWindowsPageModel::enableHiddenWindowCommands() {
-    engine_.hiddenWindows().DropClosedWindows();
+    engine_.hiddenWindows().dropClosedWindows();
     menu_ = SharedContextMenu{.showSelectedWindow = true,
                               .showAllWindows = true,
                               .closeWindow = true,
