@@ -56,24 +56,14 @@ std::optional<std::string> SimFileSystem::readFile(std::string_view path) {
 }
 
 IoResult SimFileSystem::writeFileThrough(std::string_view path, std::string_view bytes) {
-    std::uint32_t error = 0;
-    Fault fault = nextMutation(error);
-    if (!directoryExists(parentOf(path))) return IoResult::failure(errors::kPathNotFound);
-    if (!writable(path) || directoryExists(path)) return IoResult::failure(errors::kAccessDenied);
-    if (heldOpen_.count(key(path))) return IoResult::failure(errors::kSharingViolation);
-    auto& entry = files_[key(path)];
-    if (entry.path.empty()) entry.path = std::string(path);
-    if (fault == Fault::None) {
-        entry.bytes = std::string(bytes);
-        return IoResult::success();
-    }
-    // CREATE_ALWAYS has truncated the file; only part of the data made it.
-    entry.bytes = std::string(bytes.substr(0, bytes.size() / 2));
-    if (fault == Fault::Crash) throw SimCrash();
-    return IoResult::failure(error);
+    return writeBytes(path, bytes, /*append=*/false);
 }
 
 IoResult SimFileSystem::appendFile(std::string_view path, std::string_view bytes) {
+    return writeBytes(path, bytes, /*append=*/true);
+}
+
+IoResult SimFileSystem::writeBytes(std::string_view path, std::string_view bytes, bool append) {
     std::uint32_t error = 0;
     Fault fault = nextMutation(error);
     if (!directoryExists(parentOf(path))) return IoResult::failure(errors::kPathNotFound);
@@ -81,6 +71,8 @@ IoResult SimFileSystem::appendFile(std::string_view path, std::string_view bytes
     if (heldOpen_.count(key(path))) return IoResult::failure(errors::kSharingViolation);
     auto& entry = files_[key(path)];
     if (entry.path.empty()) entry.path = std::string(path);
+    // CREATE_ALWAYS truncates the file first; a failing write leaves only part of the data.
+    if (!append) entry.bytes.clear();
     if (fault == Fault::None) {
         entry.bytes.append(bytes);
         return IoResult::success();

@@ -65,6 +65,8 @@ private:
     static std::string key(std::string_view path);
     static std::string parentOf(std::string_view path);
     bool writable(std::string_view path) const;
+    // CreateFileW(CREATE_ALWAYS) or (OPEN_ALWAYS, FILE_APPEND_DATA), then WriteFile.
+    platform::IoResult writeBytes(std::string_view path, std::string_view bytes, bool append);
     Fault nextMutation(std::uint32_t& error);
 
     std::map<std::string, Entry> files_;
