@@ -149,6 +149,43 @@ class Activation(ProbeTestCase):
         self.screenshot("answering-windows-back")
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
+    def test_a_hidden_window_its_program_shows_again_is_hidden_again_at_once(self):
+        # A messenger that shows its window by itself 700 ms after it was hidden, logging each
+        # show and hide of it with the time (the probe's own clock, at the moment its window
+        # hears of the change).
+        title = "Probe Messenger"
+        messenger = self.session.popen([self.probe_exe, "--log-visibility", "--reshow-after", "700", title],
+                                       log_name="messenger")
+        self.addCleanup(lambda: messenger.poll() is None and messenger.kill())
+        self.start_probe()
+        wait_until(lambda: self.probe_windows(titles=[title]), 20, "the messenger shows", self.describe_windows)
+        handle = self.probe_list(titles=[title])[0][0]
+        log = self.session.artifacts / "messenger.log"
+
+        def changes():
+            """("shown" or "hidden", time) of the messenger's window, in the order logged."""
+            text = log.read_text(errors="replace")
+            rows = [line.split() for line in text[:text.rfind("\n") + 1].splitlines()]
+            return [(row[0], float(row[2])) for row in rows if len(row) == 3 and row[1] == str(handle)]
+
+        umbrix = self.start_ready_umbrix()
+        self.hide_with_hotkey()
+        # Its own show, then Umbrix's hide again: "shown" by itself after the hotkey's "hidden",
+        # then "hidden".
+        wait_until(lambda: [kind for kind, _ in changes()][-4:] == ["shown", "hidden", "shown", "hidden"], 10,
+                   "the messenger shows itself and is hidden again", lambda: str(changes()))
+        shown_by_itself, hidden_again = changes()[-2][1], changes()[-1][1]
+        print(f"hidden again {1000 * (hidden_again - shown_by_itself):.1f} ms after it showed itself")
+        self.assertLess(hidden_again - shown_by_itself, 0.1, "hidden again within 100 ms")
+        self.screenshot("messenger-hidden-again")
+        self.assertEqual(self.probe_windows(visible=True, titles=[*PROBE_TITLES, title]), [], "nothing is on the screen")
+
+        self.press("ctrl+backspace")
+        wait_until(lambda: len(self.probe_windows(visible=True, titles=[*PROBE_TITLES, title])) == 4, 10,
+                   "the messenger comes back with the others", self.describe_windows)
+        self.screenshot("messenger-back")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
     def test_a_default_hotkey_another_program_holds_is_reported_at_start(self):
         holder = self.session.popen([self.probe_exe, "--hold", "ctrl+space"], log_name="holder")
         self.addCleanup(lambda: holder.poll() is None and holder.kill())

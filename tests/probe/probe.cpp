@@ -12,11 +12,15 @@
 //         --hidden        create it without showing it
 //         --minimized     show it minimized
 //         --refuse-close  answer WM_CLOSE by staying open, like an application asking its user
+//         --reshow-after MS  the first time another process hides it, show it again by itself
+//                         MS milliseconds later, as a chat window does on a new message
 //       --no-sink leaves the focus sink out.
 //       --log-visibility prints "hidden HANDLE TIME" or "shown HANDLE TIME" each time one of
 //       the titled windows is hidden or shown by a ShowWindow call (its own or another
 //       process's); TIME is the wall clock in seconds since 1970 with microseconds, so a caller
 //       on the Linux side can set it against its own clock.
+//       The message WM_APP + 8 (ShowItself.hpp) posted to a titled window makes the probe show
+//       that window again by itself.
 //       The message WM_APP + 7 posted to any of its windows makes the whole probe stop
 //       handling messages for WPARAM milliseconds, like an application that hangs; it sets the
 //       event named in StopAnswering.hpp as it stops.
@@ -48,10 +52,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "Keys.hpp"
+#include "ShowItself.hpp"
 #include "StopAnswering.hpp"
 #include "WindowClass.hpp"
 
@@ -59,8 +65,10 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"UmbrixProbeWindow";
 constexpr wchar_t kSinkClass[] = L"UmbrixProbeSink";
+constexpr UINT_PTR kReshowTimer = 1;
 int liveWindows = 0;
 bool logVisibility = false;
+std::map<HWND, UINT> reshowDelays;  // windows still to show themselves again once hidden
 
 void print(const std::wstring& line) {
     std::wstring text = line + L"\n";
@@ -90,11 +98,24 @@ std::wstring wallClockText() {
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case wintool::kStopAnsweringMessage: wintool::stopAnswering(static_cast<DWORD>(wParam)); return 0;
+        case wintool::kShowItselfMessage: wintool::showItself(window); return 0;
         case WM_SHOWWINDOW:
             // lParam 0: a ShowWindow call, not an owner or parent being minimized or restored.
             if (logVisibility && lParam == 0)
                 print((wParam ? L"shown " : L"hidden ") + handleText(window) + L" " + wallClockText());
+            if (!wParam && lParam == 0) {
+                auto reshow = reshowDelays.find(window);
+                if (reshow != reshowDelays.end()) {
+                    SetTimer(window, kReshowTimer, reshow->second, nullptr);
+                    reshowDelays.erase(reshow);
+                }
+            }
             return DefWindowProcW(window, message, wParam, lParam);
+        case WM_TIMER:
+            if (wParam != kReshowTimer) return DefWindowProcW(window, message, wParam, lParam);
+            KillTimer(window, kReshowTimer);
+            wintool::showItself(window);
+            return 0;
         case WM_CLOSE:
             if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return 0;  // refuses to close
             DestroyWindow(window);
@@ -168,6 +189,7 @@ struct WindowRequest {
     bool hidden = false;
     bool minimized = false;
     bool refuseClose = false;
+    UINT reshowAfter = 0;  // milliseconds; 0: never shows itself again
 };
 
 // Handles what showing a window set off (under Wine the display system reports the activation
@@ -210,6 +232,7 @@ int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
         offset = (offset + 30) % 300;
         ++liveWindows;
         SetWindowLongPtrW(window, GWLP_USERDATA, request.refuseClose ? 1 : 0);
+        if (request.reshowAfter) reshowDelays[window] = request.reshowAfter;
         if (!request.hidden) {
             ShowWindow(window, request.minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
             settle();
@@ -242,8 +265,12 @@ int main() {
     std::vector<WindowRequest> requests;
     WindowRequest next;
     bool withSink = true;
-    for (const std::wstring& argument : arguments) {
-        if (argument == L"--hidden")
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring& argument = arguments[i];
+        if (argument == L"--reshow-after" && i + 1 < arguments.size()) {
+            next.reshowAfter = static_cast<UINT>(std::wcstoul(arguments[++i].c_str(), nullptr, 10));
+            if (next.reshowAfter == 0) return 2;
+        } else if (argument == L"--hidden")
             next.hidden = true;
         else if (argument == L"--minimized")
             next.minimized = true;

@@ -121,6 +121,13 @@ void ProgramRoot::connectActivation() {
         .absorbedError = [this](std::exception_ptr error) { errors_.handle("activation", error); },
     });
     connectDispatchers(*activation_, *activation_);
+    // A hidden window that its program shows again goes straight back. Without the system's
+    // hook the hotkeys still work: the refusal is an error of its own.
+    errors_.run("watch for shown windows", [this] {
+        engine_.hiddenWindowGuard().watch([this](platform::WindowId window) {
+            errors_.run("hide a shown window again", [&] { engine_.hiddenWindowGuard().onWindowShown(window); });
+        });
+    });
 }
 
 void ProgramRoot::reportUnregisteredDefaultHotkeys() {

@@ -13,8 +13,8 @@ namespace umbrix::engine {
 using platform::ShowCommand;
 
 HiddenWindowCommands::HiddenWindowCommands(platform::Platform ports, EngineLinks links, EngineState& state,
-                                           WindowInventory& inventory, WindowActions& actions)
-    : ports_(ports), links_(links), state_(state), inventory_(inventory), actions_(actions) {}
+                                           WindowInventory& inventory, WindowActions& actions, HiddenWindowGuard& guard)
+    : ports_(ports), links_(links), state_(state), inventory_(inventory), actions_(actions), guard_(guard) {}
 
 void HiddenWindowCommands::showRecordedWindows(std::size_t first) {
     const std::vector<HiddenWindowEntry>& all = state_.hiddenWindows.entries();
@@ -51,7 +51,7 @@ void HiddenWindowCommands::showHiddenWindow(platform::WindowId window) {
     auto& hidden = state_.hiddenWindows;
     for (std::size_t i = hidden.size(); i-- > 0;) {
         if (windowFromHandleText(hidden[i].handleText) != window) continue;
-        ports_.windows.showWindow(window, ShowCommand::ShowNormal);
+        showNormal(hidden[i]);
         hidden.removeAt(i);
         return;
     }
@@ -61,9 +61,15 @@ void HiddenWindowCommands::showAllHiddenWindows() {
     auto& hidden = state_.hiddenWindows;
     while (!hidden.empty()) {
         const std::size_t last = hidden.size() - 1;
-        ports_.windows.showWindow(windowFromHandleText(hidden[last].handleText), ShowCommand::ShowNormal);
+        showNormal(hidden[last]);
         hidden.removeAt(last);
     }
+}
+
+void HiddenWindowCommands::showNormal(const HiddenWindowEntry& entry) {
+    const platform::WindowId window = windowFromHandleText(entry.handleText);
+    guard_.release(window);
+    ports_.windows.showWindow(window, ShowCommand::ShowNormal);
 }
 
 void HiddenWindowCommands::closeHiddenWindow(platform::WindowId window) {

@@ -6,6 +6,7 @@
 
 #include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
+#include "engine/HiddenWindowGuard.hpp"
 #include "engine/WindowActions.hpp"
 #include "engine/WindowInventory.hpp"
 #include "platform/Platform.hpp"
@@ -15,7 +16,7 @@ namespace umbrix::engine {
 class HiddenWindowCommands {
 public:
     HiddenWindowCommands(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory,
-                         WindowActions& actions);
+                         WindowActions& actions, HiddenWindowGuard& guard);
 
     // Shows every recorded window in the order of hiding (each through showHideWindow, which
     // also switches the mute off and lifts the Ctrl+Alt+Del restrictions when so configured),
@@ -45,12 +46,14 @@ public:
 
 private:
     void showRecordedWindows(std::size_t first);
+    void showNormal(const HiddenWindowEntry& entry);
 
     platform::Platform ports_;
     EngineLinks links_;
     EngineState& state_;
     WindowInventory& inventory_;
     WindowActions& actions_;
+    HiddenWindowGuard& guard_;
 };
 
 }  // namespace umbrix::engine

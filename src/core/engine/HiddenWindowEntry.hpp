@@ -14,6 +14,9 @@ struct HiddenWindowEntry {
     // really gone: an application that refuses, or asks its user first, keeps its window, and
     // the entry is still the way back to it.
     bool closeRequested = false;
+    // A way back has shown it (the unhide, "Show selected window", the exit): it may stay on the
+    // screen. Until then the window is held hidden, even while its program shows it again.
+    bool shownBack = false;
 
     friend bool operator==(const HiddenWindowEntry&, const HiddenWindowEntry&) = default;
 };

@@ -34,7 +34,10 @@ platform::IoResult HiddenWindowRecovery::write(const HiddenWindowList& hidden,
         written.insert(window.value);
         windows.push_back(RecordedWindow{window, owner->process, owner->startTime});
     };
-    for (const HiddenWindowEntry& entry : hidden.entries()) add(entry.handleText, /*hiddenOnly=*/true);
+    // A listed window on the screen that no way back has shown is still held: its hide waits for
+    // a program that does not answer, or its program has just shown it and the guard is about to
+    // hide it again.
+    for (const HiddenWindowEntry& entry : hidden.entries()) add(entry.handleText, /*hiddenOnly=*/entry.shownBack);
     for (const std::string& handle : aboutToHide) add(handle, /*hiddenOnly=*/false);
     for (const RecordedWindow& recorded : held_) {
         if (written.count(recorded.window.value) ||

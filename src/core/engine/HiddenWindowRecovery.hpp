@@ -32,11 +32,11 @@ public:
 
     const std::string& path() const { return path_; }
 
-    // Writes the windows of `hidden` that are still hidden, replacing the record whole; with
-    // none, the record is deleted.
+    // Writes the windows of `hidden` that still exist, but not those a way back has shown and
+    // that are still on the screen, replacing the record whole; with none, the record is deleted.
     platform::IoResult record(const HiddenWindowList& hidden);
 
-    // Written just before a hide: the windows of `hidden` that are still hidden, and every
+    // Written just before a hide: the windows of `hidden` as record() writes them, and every
     // window of `aboutToHide` that still exists, hidden yet or not. Taking back only hidden
     // windows, the next start then finds those a hide cut short had already hidden.
     platform::IoResult recordBeforeHiding(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);

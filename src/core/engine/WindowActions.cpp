@@ -16,8 +16,8 @@ using platform::ShowCommand;
 using platform::WindowId;
 
 WindowActions::WindowActions(platform::Platform ports, EngineLinks links, EngineState& state,
-                             WindowInventory& inventory)
-    : ports_(ports), links_(links), state_(state), inventory_(inventory) {}
+                             WindowInventory& inventory, HiddenWindowGuard& guard)
+    : ports_(ports), links_(links), state_(state), inventory_(inventory), guard_(guard) {}
 
 void WindowActions::closeApplicationWindows() {
     if (state_.options.alwaysHideTrayIcon) links_.trayIcon.removeTrayIcon();
@@ -154,12 +154,14 @@ bool WindowActions::showHideWindow(ActionSender /*Sender*/, int showFlag, std::s
                 if (handle == links_.panicButton.panicWindowHandle()) return false;
                 return ports_.windows.showWindow(handle, ShowCommand::Hide);
             }
+            guard_.release(handle);
             ports_.windows.showWindow(handle, ShowCommand::Show);
             if (state_.options.muteAudio) links_.audioMute.switchMuteOff();
             if (state_.options.disableCtrlAltDel) links_.lockdown.liftCtrlAltDelRestrictions();
             return true;
         },
         [&] {
+            guard_.release(handle);
             ports_.windows.showWindow(handle, ShowCommand::Show);
             links_.trayIcon.showTrayIcon();
         });

@@ -9,6 +9,7 @@
 #include "engine/ActionSender.hpp"
 #include "engine/EngineLinks.hpp"
 #include "engine/EngineState.hpp"
+#include "engine/HiddenWindowGuard.hpp"
 #include "engine/WindowInventory.hpp"
 #include "platform/Platform.hpp"
 
@@ -16,7 +17,8 @@ namespace umbrix::engine {
 
 class WindowActions {
 public:
-    WindowActions(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory);
+    WindowActions(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory,
+                  HiddenWindowGuard& guard);
 
     // Removes the tray icon if so configured, applies the Task Manager policy when the program
     // has administrator rights, and closes the program's own open windows.
@@ -57,6 +59,7 @@ private:
     EngineLinks links_;
     EngineState& state_;
     WindowInventory& inventory_;
+    HiddenWindowGuard& guard_;
 };
 
 }  // namespace umbrix::engine

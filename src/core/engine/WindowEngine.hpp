@@ -5,6 +5,7 @@
 #include "engine/ExclusionCommands.hpp"
 #include "engine/ExclusionFile.hpp"
 #include "engine/HiddenWindowCommands.hpp"
+#include "engine/HiddenWindowGuard.hpp"
 #include "engine/WindowActions.hpp"
 #include "engine/WindowInventory.hpp"
 #include "platform/Platform.hpp"
@@ -15,9 +16,10 @@ class WindowEngine {
 public:
     WindowEngine(platform::Platform ports, EngineLinks links, const settings::Options& options)
         : state_(options),
+          guard_(ports.windows, state_),
           inventory_(ports, links, state_),
-          actions_(ports, links, state_, inventory_),
-          hiddenWindows_(ports, links, state_, inventory_, actions_),
+          actions_(ports, links, state_, inventory_, guard_),
+          hiddenWindows_(ports, links, state_, inventory_, actions_, guard_),
           exclusionCommands_(ports.text, state_),
           exclusionFile_(ports) {}
     WindowEngine(const WindowEngine&) = delete;
@@ -28,11 +30,13 @@ public:
     WindowInventory& inventory() { return inventory_; }  // refreshInventory, ...
     WindowActions& actions() { return actions_; }  // hideAllWindows, ...
     HiddenWindowCommands& hiddenWindows() { return hiddenWindows_; }  // restoreWindows, ...
+    HiddenWindowGuard& hiddenWindowGuard() { return guard_; }  // hides again what shows itself
     ExclusionCommands& exclusionCommands() { return exclusionCommands_; }  // excludeWindow, ...
     ExclusionFile& exclusionFile() { return exclusionFile_; }  // saveExclude, loadLists
 
 private:
     EngineState state_;
+    HiddenWindowGuard guard_;
     WindowInventory inventory_;
     WindowActions actions_;
     HiddenWindowCommands hiddenWindows_;

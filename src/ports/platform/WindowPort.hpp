@@ -2,6 +2,7 @@
 // Top-level windows of every process on the desktop.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,15 @@ enum class ShowState : int {
 
 // The longest title GetWindowTextW copies into the program's 255-character buffer.
 inline constexpr std::size_t kMaxTitleCharacters = 254;
+
+// A subscription to window events; it ends when destroyed (UnhookWinEvent).
+class WindowEventSubscription {
+public:
+    WindowEventSubscription() = default;
+    WindowEventSubscription(const WindowEventSubscription&) = delete;
+    WindowEventSubscription& operator=(const WindowEventSubscription&) = delete;
+    virtual ~WindowEventSubscription() = default;
+};
 
 class WindowPort {
 public:
@@ -77,6 +87,13 @@ public:
 
     // GetWindowPlacement: the window's show state; nullopt when the window is gone.
     virtual std::optional<ShowState> showState(WindowId window) = 0;
+
+    // SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, ..., WINEVENT_OUTOFCONTEXT |
+    // WINEVENT_SKIPOWNPROCESS): `shown` is called with each top-level window of another process
+    // that is shown, whoever showed it (its own program or this one), on the calling thread
+    // while it handles messages, a moment after the show. `shown` must not throw. Throws
+    // std::runtime_error when the system refuses the hook.
+    virtual std::unique_ptr<WindowEventSubscription> watchShownWindows(std::function<void(WindowId)> shown) = 0;
 };
 
 }  // namespace umbrix::platform

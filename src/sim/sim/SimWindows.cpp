@@ -114,10 +114,47 @@ void SimWindows::apply(Window& w, platform::ShowCommand command) {
         passForegroundOn(w.id);
         return;
     }
-    w.visible = true;
+    becomeVisible(w);
     if (command == platform::ShowCommand::ShowNormal) w.state = ShowState::Normal;
     raise(w.id);
     foreground_ = w.id;
+}
+
+void SimWindows::becomeVisible(Window& w) {
+    if (!w.visible) pendingShown_.emplace_back(w.id, nextWatcher_);
+    w.visible = true;
+}
+
+class SimWindows::Watch final : public platform::WindowEventSubscription {
+public:
+    Watch(SimWindows& windows, int number) : windows_(windows), number_(number) {}
+    ~Watch() override { windows_.watchers_.erase(number_); }
+
+private:
+    SimWindows& windows_;
+    int number_;
+};
+
+std::unique_ptr<platform::WindowEventSubscription> SimWindows::watchShownWindows(std::function<void(WindowId)> shown) {
+    const int number = nextWatcher_++;
+    watchers_.emplace(number, std::move(shown));
+    return std::make_unique<Watch>(*this, number);
+}
+
+void SimWindows::deliverWindowEvents() {
+    std::vector<std::pair<WindowId, int>> due;
+    due.swap(pendingShown_);
+    for (const auto& [window, watchersThen] : due) {
+        // A watcher may end its own subscription or another's while it runs.
+        std::vector<int> numbers;
+        for (const auto& watcher : watchers_) {
+            if (watcher.first < watchersThen) numbers.push_back(watcher.first);
+        }
+        for (int number : numbers) {
+            auto watcher = watchers_.find(number);
+            if (watcher != watchers_.end()) watcher->second(window);
+        }
+    }
 }
 
 void SimWindows::setAnswering(ProcessId owner, bool answering) {
@@ -189,6 +226,7 @@ WindowId SimWindows::open(const Blueprint& blueprint) {
     w.owned = blueprint.owned;
     windows_.emplace(id.value, std::move(w));
     zOrder_.insert(zOrder_.begin(), id);
+    if (blueprint.visible) pendingShown_.emplace_back(id, nextWatcher_);
     if (blueprint.visible && blueprint.state != ShowState::Minimized) foreground_ = id;
     return id;
 }
@@ -207,8 +245,12 @@ void SimWindows::setTitle(WindowId window, std::string title) {
 void SimWindows::setVisible(WindowId window, bool visible) {
     Window* w = live(window);
     if (!w) return;
-    w->visible = visible;
-    if (!visible) passForegroundOn(window);
+    if (visible) {
+        becomeVisible(*w);
+        return;
+    }
+    w->visible = false;
+    passForegroundOn(window);
 }
 
 void SimWindows::setShowState(WindowId window, ShowState state) {

@@ -2,7 +2,9 @@
 // The simulated desktop's top-level windows: Z order, titles, visibility, cloaking, owner
 // processes, owner windows, show states, the foreground window and posted close requests.
 // Scripted events change the desktop between two port calls (a window that closes in the
-// middle of a walk); every port call is counted.
+// middle of a walk); every port call is counted. A window that goes from hidden to shown, by a
+// port call or by its own program, raises a shown-window event, delivered to the watchers when
+// the program next handles its messages (deliverWindowEvents), as out-of-context hooks are.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -77,6 +79,7 @@ public:
     WindowId foregroundWindow() override;
     bool setForegroundWindow(WindowId window) override;
     std::optional<ShowState> showState(WindowId window) override;
+    std::unique_ptr<platform::WindowEventSubscription> watchShownWindows(std::function<void(WindowId)> shown) override;
 
     // Set-up and scripting for tests. None of these count as port calls.
     // Opens a window on top of the Z order, as CreateWindowEx + ShowWindow would.
@@ -94,6 +97,11 @@ public:
     std::function<void(std::string_view call, WindowId window)> beforeEachCall;
     // Lets the owning applications handle the close requests posted so far.
     void deliverPostedMessages();
+    // The program handles its messages: the shown-window events raised so far reach the
+    // watchers, in order (events raised meanwhile wait for the next call).
+    void deliverWindowEvents();
+    std::size_t pendingWindowEvents() const { return pendingShown_.size(); }
+    std::size_t shownWindowWatchers() const { return watchers_.size(); }
     // An application that has stopped answering messages (Windows counts it hung after five
     // seconds): a show or hide of its windows is taken at once but done only when it answers
     // again, in the order asked.
@@ -115,6 +123,8 @@ private:
     void dropFromZOrder(WindowId window);
     void passForegroundOn(WindowId leaving);
     void apply(Window& window, platform::ShowCommand command);
+    void becomeVisible(Window& window);
+    class Watch;
 
     platform::TextPort& text_;
     std::map<std::uint64_t, Window> windows_;
@@ -127,6 +137,10 @@ private:
     long long calls_ = 0;
     std::uint64_t nextHandle_ = 0x00010010;
     Counts counts_;
+    std::map<int, std::function<void(WindowId)>> watchers_;  // by subscription number
+    int nextWatcher_ = 0;
+    // Each event reaches only the watchers that existed when it was raised.
+    std::vector<std::pair<WindowId, int>> pendingShown_;  // the window, the next watcher's number then
 };
 
 }  // namespace umbrix::sim

@@ -4,6 +4,8 @@
 #include <dwmapi.h>
 
 #include <exception>
+#include <map>
+#include <stdexcept>
 
 #include "win32/Utf16.hpp"
 #include "win32/WindowHandle.hpp"
@@ -36,6 +38,33 @@ BOOL CALLBACK visitWindow(HWND window, LPARAM context) {
         return FALSE;
     }
 }
+
+// The hooks of this process and what each calls. An out-of-context hook calls back on the thread
+// that set it, so the table is only touched by the threads that own its entries.
+std::map<HWINEVENTHOOK, std::function<void(WindowId)>>& shownWindowHooks() {
+    static std::map<HWINEVENTHOOK, std::function<void(WindowId)>> hooks;
+    return hooks;
+}
+
+void CALLBACK onWindowShown(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (event != EVENT_OBJECT_SHOW || object != OBJID_WINDOW || child != CHILDID_SELF || !window) return;
+    // Controls and other child windows are shown this way too; only top-level windows count.
+    if (GetAncestor(window, GA_PARENT) != GetDesktopWindow()) return;
+    auto entry = shownWindowHooks().find(hook);
+    if (entry != shownWindowHooks().end()) entry->second(toWindowId(window));
+}
+
+class ShownWindowHook final : public platform::WindowEventSubscription {
+public:
+    explicit ShownWindowHook(HWINEVENTHOOK hook) : hook_(hook) {}
+    ~ShownWindowHook() override {
+        UnhookWinEvent(hook_);
+        shownWindowHooks().erase(hook_);
+    }
+
+private:
+    HWINEVENTHOOK hook_;
+};
 
 }  // namespace
 
@@ -104,6 +133,17 @@ std::optional<ShowState> Win32Windows::showState(WindowId window) {
         case SW_SHOWMAXIMIZED: return ShowState::Maximized;
         default: return ShowState::Normal;
     }
+}
+
+std::unique_ptr<platform::WindowEventSubscription> Win32Windows::watchShownWindows(
+    std::function<void(WindowId)> shown) {
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, onWindowShown, 0, 0,
+                                               WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    if (!hook)
+        throw std::runtime_error("cannot watch for shown windows (Windows error " + std::to_string(GetLastError()) +
+                                 ")");
+    shownWindowHooks()[hook] = std::move(shown);
+    return std::make_unique<ShownWindowHook>(hook);
 }
 
 }  // namespace umbrix::win32

@@ -17,6 +17,8 @@ public:
     platform::WindowId foregroundWindow() override;
     bool setForegroundWindow(platform::WindowId window) override;
     std::optional<platform::ShowState> showState(platform::WindowId window) override;
+    std::unique_ptr<platform::WindowEventSubscription> watchShownWindows(
+        std::function<void(platform::WindowId)> shown) override;
 };
 
 }  // namespace umbrix::win32

@@ -28,8 +28,12 @@ public:
     virtual const std::vector<platform::WindowId>& windows() const = 0;
     // The untitled focus sink it opens first.
     virtual platform::WindowId sink() const = 0;
-    // Gives the probe a moment to handle what was posted to it.
+    // Gives the probe a moment to handle what was posted to it, and this thread a moment to
+    // handle its own messages (the window events it watches for arrive that way).
     virtual void letItRun() = 0;
+    // The probe's program shows its window `index` of windows() again by itself, as a chat
+    // window does on a new message.
+    virtual void showItself(std::size_t index) = 0;
     virtual bool hasEnded() = 0;
     // Makes the probe stop answering messages, as a hung application does, and returns once
     // the system counts it hung. It answers again by itself a few seconds later.

@@ -34,9 +34,12 @@ public:
     void stopAnswering() override { windows_.setAnswering(process_, false); }
     bool answering() override { return windows_.answering(process_); }
 
+    void showItself(std::size_t index) override { windows_.setVisible(opened_.at(index), true); }
+
     void letItRun() override {
         windows_.setAnswering(process_, true);
         windows_.deliverPostedMessages();
+        windows_.deliverWindowEvents();
         // Like probe.exe, it ends once its last titled window has closed.
         bool anyLeft = false;
         for (auto window : opened_) anyLeft = anyLeft || windows_.find(window) != nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DesktopProbe.hpp"
+#include "ShowItself.hpp"
 #include "StopAnswering.hpp"
 #include "win32/UniqueHandle.hpp"
 #include "win32/Utf16.hpp"
@@ -89,7 +90,18 @@ public:
     platform::ProcessId processId() const override { return processId_; }
     const std::vector<platform::WindowId>& windows() const override { return windows_; }
     platform::WindowId sink() const override { return sink_; }
-    void letItRun() override { Sleep(50); }
+    void letItRun() override {
+        // Window events reach this thread's hooks only while it handles its messages.
+        const ULONGLONG until = GetTickCount64() + 50;
+        for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        }
+    }
+    void showItself(std::size_t index) override {
+        PostMessageW(win32::toHwnd(windows_.at(index)), wintool::kShowItselfMessage, 0, 0);
+    }
     void stopAnswering() override {
         // Long enough for the system to count it hung (five seconds) and for a case to act on
         // it; short enough for the case to see it answer again.

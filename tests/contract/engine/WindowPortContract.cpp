@@ -88,6 +88,33 @@ TEST_F(WindowPortContract, AHungApplicationsWindowIsHiddenWithoutWaitingAndGoesO
     EXPECT_TRUE(probe->waitUntil([&] { return probe->answering() && !windows.isWindowVisible(window); }));
 }
 
+// The watch hears of a window shown by its own program, a moment later, while this thread
+// handles its messages; an ended watch hears nothing.
+TEST_F(WindowPortContract, AWindowShownByItsProgramIsReportedToTheWatch) {
+    auto probe = startProbe(*env, {{"Umbrix probe shows itself"}, {"Umbrix probe stays hidden"}});
+    const WindowId shows = probe->windows()[0];
+    const WindowId stays = probe->windows()[1];
+    std::vector<WindowId> seen;
+    auto watch = windows.watchShownWindows([&](WindowId window) { seen.push_back(window); });
+    windows.showWindow(shows, ShowCommand::Hide);
+    windows.showWindow(stays, ShowCommand::Hide);
+    probe->letItRun();
+    seen.clear();
+
+    probe->showItself(0);
+    EXPECT_TRUE(probe->waitUntil([&] { return std::count(seen.begin(), seen.end(), shows) > 0; }));
+    EXPECT_TRUE(windows.isWindowVisible(shows));
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), stays), 0);
+
+    watch.reset();
+    windows.showWindow(shows, ShowCommand::Hide);
+    seen.clear();
+    probe->showItself(0);
+    EXPECT_TRUE(probe->waitUntil([&] { return windows.isWindowVisible(shows); }));
+    probe->letItRun();
+    EXPECT_TRUE(seen.empty());
+}
+
 TEST_F(WindowPortContract, FindWindowMatchesTheWholeTitleInAnyLetterCase) {
     auto probe = startProbe(
         *env,
