@@ -1,5 +1,6 @@
 #include "engine/HiddenWindowRecovery.hpp"
 
+#include <map>
 #include <set>
 
 #include "common/AtomicFile.hpp"
@@ -25,14 +26,19 @@ platform::IoResult HiddenWindowRecovery::write(const HiddenWindowList& hidden,
                                                const std::vector<std::string>& aboutToHide) {
     std::vector<RecordedWindow> windows;
     std::set<std::uint64_t> written;
+    // A process's start time is read once per record: the windows of one application share it.
+    std::map<std::uint32_t, std::optional<std::uint64_t>> startTimes;
     auto add = [&](const std::string& handle, bool hiddenOnly) {
         const platform::WindowId window = windowFromHandleText(handle);
         if (!window || written.count(window.value) || !windows_.isWindow(window)) return;
         if (hiddenOnly && windows_.isWindowVisible(window)) return;
-        const auto owner = ownerOf(window);
-        if (!owner) return;
+        const auto process = windows_.windowProcessId(window);
+        if (!process) return;
+        auto startTime = startTimes.find(process->value);
+        if (startTime == startTimes.end())
+            startTime = startTimes.emplace(process->value, processes_.processStartTime(*process)).first;
         written.insert(window.value);
-        windows.push_back(RecordedWindow{window, owner->process, owner->startTime});
+        windows.push_back(RecordedWindow{window, *process, startTime->second});
     };
     // A listed window on the screen that no way back has shown is still held: its hide waits for
     // a program that does not answer, or its program has just shown it and the guard is about to

@@ -52,9 +52,8 @@ WindowId WindowActions::activeTarget(ActionSender Sender) {
 // The record comes first: if the hide then fails half-way, the list still leads back to the
 // window; a record of a window that was not hidden after all only costs a harmless show later.
 void WindowActions::hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText,
-                                  const std::string& title, Stamp stamp) {
-    std::string time = stamp == Stamp::DateAndTime ? dateAndTimeText(ports_.clock) : timeText(ports_.clock);
-    state_.hiddenWindows.append(HiddenWindowEntry{handleText, title, std::move(time)});
+                                  const std::string& title, const std::string& time) {
+    state_.hiddenWindows.append(HiddenWindowEntry{handleText, title, time});
     showHideWindow(Sender, dlAction, handleText);
 }
 
@@ -70,9 +69,11 @@ bool WindowActions::hideAllWindows(int dlAction) {
         }
         std::vector<std::string> announced;
         for (const WindowEntry& entry : toHide) announced.push_back(entry.handleText);
-        if (!announced.empty()) links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
+        if (announced.empty()) return;
+        const std::string time = dateAndTimeText(ports_.clock);
+        links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
         for (const WindowEntry& entry : toHide)
-            hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, Stamp::DateAndTime);
+            hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, time);
     });
 }
 
@@ -94,15 +95,16 @@ bool WindowActions::hideActiveApplication(ActionSender Sender, int dlAction) {
         }
         std::vector<std::string> announced{handleText(target)};
         announced.insert(announced.end(), siblings.begin(), siblings.end());
+        const std::string time = dateAndTimeText(ports_.clock);
         links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
 
-        hideAndRecord(Sender, dlAction, handleText(target), title, Stamp::DateAndTime);
+        hideAndRecord(Sender, dlAction, handleText(target), title, time);
         for (const std::string& sibling : siblings) {
             const WindowId window = windowFromHandleText(sibling);
             if (!ports_.windows.isWindowVisible(window)) continue;
             const std::string current = ports_.windows.windowText(window);
             if (current.empty() || isNeverHidden(current)) continue;
-            hideAndRecord(Sender, dlAction, sibling, current, Stamp::DateAndTime);
+            hideAndRecord(Sender, dlAction, sibling, current, time);
         }
     });
 }
@@ -180,7 +182,7 @@ void WindowActions::hideListedWindow(WindowId window) {
     if (found == listed.end()) return;
     const WindowEntry entry = *found;
     if (isNeverHidden(entry.title)) return;
-    hideAndRecord(ActionSender::None, kHide, entry.handleText, entry.title, Stamp::TimeOnly);
+    hideAndRecord(ActionSender::None, kHide, entry.handleText, entry.title, timeText(ports_.clock));
     // Looked up again: the list is the same unless a collaborator refreshed it meanwhile.
     const auto& entries = state_.visibleWindows.entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -44,15 +44,15 @@ public:
 
 private:
     ExclusionMode exclusionMode() const { return static_cast<ExclusionMode>(state_.options.exclusionMode); }
-    enum class Stamp { DateAndTime, TimeOnly };
 
     platform::WindowId activeTarget(ActionSender Sender);
     // Titles no hide action takes away: the main window's, the desktop's, and "Cache Manager",
     // whose windows a restore would never show again.
     bool isNeverHidden(std::string_view title);
     bool isMainCaptionOrDesktop(std::string_view title);
+    // `time` is the hide's time text, taken once for all the windows of one action.
     void hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText, const std::string& title,
-                       Stamp stamp);
+                       const std::string& time);
     void closeMainWindowIfVisible();
 
     platform::Platform ports_;
