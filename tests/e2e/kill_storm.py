@@ -221,8 +221,10 @@ class KillStormRig:
 
     def press(self, chord):
         keys = self.start_pressing(chord)
-        if keys.wait(60) != 0:
-            raise AssertionError(f"pressing {chord} failed")
+        code = keys.wait(60)
+        if code != 0:
+            said = (self.session.artifacts / "keys.log").read_text(errors="replace").strip()
+            raise AssertionError(f"pressing {chord} failed: exit code {code}, output {said!r}")
 
     def wait_all(self, visible, why):
         count = len(self.windows.titles)
