@@ -16,14 +16,21 @@
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 
 # Boots the template once; parallel callers wait for the first one instead of booting twice.
+# The name changes with what a booted prefix holds (v2: Wine's own fonts, which draw the
+# caption buttons), so a template booted without them is not used.
 umbrix_wine_template() {
-  local template="$UMBRIX_WINE_CACHE/prefix"
+  local template="$UMBRIX_WINE_CACHE/prefix-v2"
   mkdir -p "$UMBRIX_WINE_CACHE"
   (
     flock 9
     if [ ! -f "$template/.umbrix-ready" ]; then
       rm -rf "$template"
       WINEPREFIX="$template" wineboot -i >/dev/null 2>&1
+      # Wine's own fonts (Debian's fonts-wine) are not found where the package puts them; in the
+      # prefix's font folder they are, and Marlett draws the caption buttons.
+      if [ -d /usr/share/wine/fonts ]; then
+        cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.ttc "$template/drive_c/windows/Fonts/" 2>/dev/null || true
+      fi
       # Without a window manager every hide would stall about two seconds unless unmanaged.
       WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       WINEPREFIX="$template" wineserver -w

@@ -275,6 +275,10 @@ class WinTool:
                 rows.append((_unescape(fields[0]), _unescape(fields[1]), fields[2] == "1"))
         return rows
 
+    def click(self, handle, class_name, index=0):
+        """A left click on the middle of the window's `index`th child control of that class."""
+        self._run("click", str(handle), class_name, str(index))
+
     def show(self, handle, visible=True):
         """ShowWindow from outside the program (SW_SHOWNOACTIVATE or SW_HIDE)."""
         return self._run("show" if visible else "hide", str(handle), ok_codes=(0, 1)).returncode == 0

@@ -197,6 +197,12 @@ class Activation(ProbeTestCase):
                          "Could not register the default hotkeys combination. Try setting the keys manually")
         self.screenshot("hotkey-taken")
         self.assertTrue(self.wintool.press("OK", caption="Umbrix"))
+        # The hotkey setup dialog follows, for keys of the user's own; "Close" leaves the defaults.
+        wait_until(lambda: any(w.visible for w in self.wintool.find(title="Umbrix 7")), 15,
+                   "the hotkey setup dialog opens", self.describe_windows)
+        self.assertTrue(self.wintool.press("Close", caption="Umbrix 7"))
+        wait_until(lambda: not any(w.visible for w in self.wintool.find(title="Umbrix 7")), 10,
+                   "the hotkey setup dialog closes", self.describe_windows)
         self.wait_ready(umbrix)
         self.assertEqual(self.close_umbrix(umbrix), 0)
 

@@ -89,7 +89,7 @@ void Application::createController() {
 // After the controller, strictly in this order, each under the error hook so that one failing
 // step leaves the rest of the program working: the main window's settings (every option, the
 // password, the exclusions, the first inventory), the built-in configuration, the explanation
-// window, the panic window's settings, the hotkey setup dialog's components. The activation
+// window, the panic window's settings, the hotkey setup dialog with its hotkey components. The activation
 // joins the hotkeys last, once every part it acts through exists.
 void Application::createLongLivedWindows() {
     errors_.run("load the settings", [this] { program_->loadMainWindowState(); });
@@ -103,7 +103,7 @@ void Application::createLongLivedWindows() {
         explanationWindow_->onCreate();
     });
     errors_.run("load the panic button settings", [this] { program_->loadPanicWindowState(); });
-    errors_.run("create the hotkey components", [this] { program_->createHotkeyComponents(); });
+    errors_.run("create the hotkey setup dialog", [this] { program_->createHotkeySetupDialog(); });
     errors_.run("connect the activation", [this] { program_->connectActivation(); });
 }
 

@@ -97,11 +97,16 @@ void ProgramRoot::loadPanicWindowState() {
     settings::loadPanicWindowSelections(*settingsFile_, options_, ports_.system.virtualDesktopOrigin());
 }
 
-void ProgramRoot::createHotkeyComponents() {
-    components_ =
-        std::make_unique<hotkeys::HotkeyComponents>(ports_.hotkeys, ports_.dialogs, identifiers_, router_, hotkeyText_);
-    stealth_ = std::make_unique<StealthMode>(ports_.dialogs, hotkeyText_, trayIcon_, components_->exitStealth,
-                                             [this] { engine_.actions().closeApplicationWindows(); });
+void ProgramRoot::createHotkeySetupDialog() {
+    hotkeyDialog_ = std::make_unique<ui::HotkeySetupDialog>(ports_.hotkeys, ports_.dialogs, identifiers_, router_,
+                                                            hotkeyText_, options_);
+    stealth_ =
+        std::make_unique<StealthMode>(ports_.dialogs, hotkeyText_, trayIcon_, hotkeyDialog_->components().exitStealth,
+                                      [this] { engine_.actions().closeApplicationWindows(); });
+}
+
+void ProgramRoot::showHotkeySetupDialog() {
+    if (hotkeyDialog_) (void)ports_.dialogs.showModal(*hotkeyDialog_);
 }
 
 void ProgramRoot::connectActivation() {
@@ -137,14 +142,16 @@ void ProgramRoot::reportUnregisteredDefaultHotkeys() {
     warning.caption = std::string(kProgramName);
     warning.icon = platform::MessageBoxIcon::Warning;
     ports_.dialogs.messageBox(warning);
+    // Keys chosen there only act once the dispatchers are connected.
+    if (dispatchersConnected_) showHotkeySetupDialog();
 }
 
 void ProgramRoot::connectDispatchers(hotkeys::DefaultHotkeyDispatcher& defaultSet,
                                      hotkeys::HotkeyComponentDispatcher& components) {
-    if (!components_) throw std::logic_error("the hotkey components do not exist yet");
+    if (!hotkeyDialog_) throw std::logic_error("the hotkey setup dialog does not exist yet");
     router_.setApplicationHook(&defaultSet);
     // The binding writes the custom texts back in their canonical form.
-    components_->bindAtCreation(options_, components);
+    hotkeyDialog_->bindAtCreation(components);
     dispatchersConnected_ = true;
 }
 

@@ -21,7 +21,6 @@
 #include "hotkeys/ActivationDispatch.hpp"
 #include "activation/ActivationSequence.hpp"
 #include "hotkeys/DefaultHotkeys.hpp"
-#include "hotkeys/HotkeyComponents.hpp"
 #include "hotkeys/HotkeyIdentifiers.hpp"
 #include "hotkeys/HotkeyRouter.hpp"
 #include "hotkeys/HotkeyText.hpp"
@@ -33,6 +32,7 @@
 #include "settings/Options.hpp"
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsSave.hpp"
+#include "ui/HotkeySetupDialog.hpp"
 
 namespace umbrix::app {
 
@@ -72,15 +72,19 @@ public:
     void initConfiguration();
     // The panic window's creation: its place, size and label.
     void loadPanicWindowState();
-    // The hotkey setup dialog's creation: the custom and exit-stealth hotkey components, and
-    // stealth mode, which the exit-stealth hotkey ends.
-    void createHotkeyComponents();
+    // The hotkey setup dialog's creation, with the custom and exit-stealth hotkey components it
+    // owns, and stealth mode, which the exit-stealth hotkey ends.
+    void createHotkeySetupDialog();
+    // The hotkey setup dialog, modally ("Change", and a default hotkey that could not be
+    // registered). Nothing happens before the dialog exists.
+    void showHotkeySetupDialog();
 
     // The activation: its dispatchers are built over the engine, the extras, the decoy, the
     // unlock prompt and the settings model, and join the hotkeys. Needs the hotkey components.
     void connectActivation();
     // In default mode, a default hotkey that could not be registered (another program holds
-    // the combination) is reported to the user: otherwise the key would silently do nothing.
+    // the combination) is reported to the user, and the hotkey setup dialog opens for keys of
+    // their own: otherwise the key would silently do nothing.
     void reportUnregisteredDefaultHotkeys();
     // The dispatchers join here (the application-wide hook of the default set and the
     // components' dispatchComponentHotkey). Until they are connected no hotkey press starts anything.
@@ -118,7 +122,8 @@ public:
     password::UnlockPromptSlot& unlockPrompt() { return unlockPrompt_; }
     hotkeys::HotkeyRouter& router() { return router_; }
     hotkeys::DefaultHotkeys* defaultHotkeys() { return defaultHotkeys_.get(); }
-    hotkeys::HotkeyComponents* hotkeyComponents() { return components_.get(); }
+    ui::HotkeySetupDialog* hotkeySetupDialog() { return hotkeyDialog_.get(); }
+    hotkeys::HotkeyComponents* hotkeyComponents() { return hotkeyDialog_ ? &hotkeyDialog_->components() : nullptr; }
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
     TrayIconChange& trayIconChange() { return trayIconChange_; }
@@ -159,7 +164,7 @@ private:
     hotkeys::HotkeyRouter router_;
     std::unique_ptr<hotkeys::OwnedHotkeyWindow> applicationHotkeyWindow_;
     std::unique_ptr<hotkeys::DefaultHotkeys> defaultHotkeys_;
-    std::unique_ptr<hotkeys::HotkeyComponents> components_;
+    std::unique_ptr<ui::HotkeySetupDialog> hotkeyDialog_;
     std::unique_ptr<StealthMode> stealth_;
     // Built after every part it takes; the router and the components call into it until the end.
     std::unique_ptr<activation::ActivationSequence> activation_;

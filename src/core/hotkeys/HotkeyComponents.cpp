@@ -21,21 +21,22 @@ HotkeyComponents::HotkeyComponents(platform::HotkeyPort& port, platform::DialogP
     exitStealth.setActive(true);
 }
 
-void HotkeyComponents::connect(GlobalHotkey& component, HotkeyComponentDispatcher& dispatcher) {
-    component.OnHotkey = [this, &dispatcher](GlobalHotkey& sender) {
-        dispatcher.dispatchComponentHotkey(senderOf(sender));
+void HotkeyComponents::connect(GlobalHotkey& component) {
+    component.OnHotkey = [this](GlobalHotkey& sender) {
+        if (dispatcher_) dispatcher_->dispatchComponentHotkey(senderOf(sender));
     };
 }
 
 void HotkeyComponents::bindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher) {
+    dispatcher_ = &dispatcher;
     if (!options.useDefaultHotkeys) {
         customHideKeys = text_.parseHotkeyText(options.hideHotkeyText);
-        connect(customHide, dispatcher);
+        connect(customHide);
         customHide.setHotkey(customHideKeys);
         customHide.setActive(true);
 
         customUnhideKeys = text_.parseHotkeyText(options.unhideHotkeyText);
-        connect(customUnhide, dispatcher);
+        connect(customUnhide);
         customUnhide.setHotkey(customUnhideKeys);
         customUnhide.setActive(true);
 
@@ -43,7 +44,7 @@ void HotkeyComponents::bindAtCreation(settings::Options& options, HotkeyComponen
         options.unhideHotkeyText = text_.formatHotkeyText(customUnhide.hotkey());
     }
     htStealth = exitStealth.hotkey();
-    connect(exitStealth, dispatcher);
+    connect(exitStealth);
     exitStealth.setActive(true);
 }
 

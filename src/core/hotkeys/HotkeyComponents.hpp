@@ -32,6 +32,10 @@ public:
     // Every component's OnHotkey goes to the dispatcher's dispatchComponentHotkey.
     void bindAtCreation(settings::Options& options, HotkeyComponentDispatcher& dispatcher);
 
+    // The component's OnHotkey goes to the dispatcher the creation binding was given; before
+    // that binding there is none, and a press of the component does nothing.
+    void connect(GlobalHotkey& component);
+
     ActivationSender senderOf(const GlobalHotkey& component) const;
     platform::HotkeyWindow window() const { return window_.get(); }
 
@@ -48,10 +52,9 @@ public:
     const platform::ModalWindow* messageOwner = nullptr;
 
 private:
-    void connect(GlobalHotkey& component, HotkeyComponentDispatcher& dispatcher);
-
     platform::DialogPort& dialogs_;
     const HotkeyText& text_;
+    HotkeyComponentDispatcher* dispatcher_ = nullptr;
 };
 
 }  // namespace umbrix::hotkeys

@@ -31,6 +31,8 @@ const char kUsage[] =
     "  wintool processes                             pid and executable of every process\n"
     "  wintool geometry HANDLE                       style (hex), window and client size in pixels\n"
     "  wintool controls HANDLE                       the window's child controls: class, text, visible\n"
+    "  wintool click HANDLE CLASS [N]                a left click (SendInput) on the middle of the window's\n"
+    "                                                Nth (0: first) child control of that class\n"
     "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
     "  wintool foreground [HANDLE]                   SetForegroundWindow, then prints the foreground\n"
     "                                                window's handle (0: none)\n"
@@ -195,6 +197,34 @@ int listControls(const Arguments& args) {
     return 0;
 }
 
+// The mouse moves over the control and clicks it, as a user's hand would.
+int clickControl(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.size() < 2 || windows.empty()) return args.positional.size() < 2 ? 2 : 1;
+    int wanted = args.positional.size() > 2 ? _wtoi(args.positional[2].c_str()) : 0;
+    HWND control = nullptr;
+    for (HWND child : childWindows(windows.front())) {
+        if (lstrcmpiW(windowClass(child).c_str(), args.positional[1].c_str()) != 0) continue;
+        if (wanted-- == 0) {
+            control = child;
+            break;
+        }
+    }
+    if (!control) return 1;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3]{};
+    for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+    inputs[0].mi.dx = MulDiv(x, 65535, width - 1);
+    inputs[0].mi.dy = MulDiv(y, 65535, height - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(3, inputs, sizeof(INPUT)) == 3 ? 0 : 1;
+}
+
 int showOrHide(const Arguments& args, bool show) {
     auto windows = targets(args);
     if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
@@ -251,6 +281,8 @@ int wmain(int argc, wchar_t** argv) {
         result = showGeometry(args);
     else if (args.command == L"controls")
         result = listControls(args);
+    else if (args.command == L"click")
+        result = clickControl(args);
     else if (args.command == L"show")
         result = showOrHide(args, true);
     else if (args.command == L"hide")

@@ -235,7 +235,10 @@ TEST_F(Program, ARecordThatCannotBeWrittenNeverHoldsUpTheHideOrTheUnhide) {
 
 TEST_F(Program, ADefaultHotkeyHeldByAnotherProgramIsReportedInDefaultModeOnly) {
     machine.hotkeys.holdInOtherProgram(kCtrl, kSpace);
+    // The hotkey setup dialog follows the report; the user closes it.
+    machine.dialogs.userStep([](platform::ModalWindow& dialog) { dialog.close(); });
     start();
+    EXPECT_EQ(machine.dialogs.modalsShown, std::vector<std::string>{"Umbrix 7"});
     ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u);
     EXPECT_EQ(machine.dialogs.messageBoxes[0].request.text, kDefaultHotkeysNotRegisteredText);
     EXPECT_EQ(machine.dialogs.messageBoxes[0].request.icon, platform::MessageBoxIcon::Warning);
