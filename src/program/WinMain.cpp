@@ -9,10 +9,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Declared first, so destroyed last: the program's parts hold its ports to their end.
     umbrix::win32::Win32Platform system;
     umbrix::win32::Win32Application windows(instance);
+    umbrix::win32::registerProgramWindows(windows);
     umbrix::platform::Platform ports = system.platform();
     umbrix::app::Application application(ports, windows);
     // An error escaping a dialog's reaction goes where every reaction's error goes.
-    system.dialogs.setErrorHandler([&application](std::exception_ptr error) { application.errors().handle("dialog", error); });
+    system.dialogs.setErrorHandler(
+        [&application](std::exception_ptr error) { application.errors().handle("dialog", error); });
     // The icon picker belongs to the program's application window, once that exists.
     system.iconFiles.setOwnerWindow([&windows] { return windows.applicationWindow(); });
     system.dialogs.setControllerWindow([&windows] { return windows.controllerWindow(); });

@@ -21,7 +21,7 @@ from pathlib import Path
 
 from exclusion_file import write_window_exclusions
 
-# Class names of Umbrix's own windows (src/win32/win32/WindowClasses.hpp).
+# Class names of Umbrix's own windows (src/win32/win32/WindowClasses.hpp, and each view in src/views).
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
 EXPLANATION_WINDOW_CLASS = "UmbrixExplanation"

@@ -2,17 +2,19 @@
 // The splash window of the start: shown while the long-lived windows are created, unless the
 // user chose a silent start. It reads that choice itself from "QZ.ini", because the
 // controller's settings object does not exist yet when it is created.
-#include "platform/ApplicationPort.hpp"
+#include "platform/ModelessWindow.hpp"
 #include "settings/SettingsFile.hpp"
+#include "ui/SplashWindow.hpp"
 
 namespace umbrix::app {
 
 class SplashScreen {
 public:
     // Reads "StartUp"/"Silent" (default false) from `startupFile`; shows nothing yet.
-    SplashScreen(platform::ApplicationPort& windows, settings::SettingsFile startupFile);
+    SplashScreen(platform::ModelessWindowHost& windows, settings::SettingsFile startupFile);
 
-    // Shows and paints the window, unless the start is silent.
+    // Shows the window and paints it at once, unless the start is silent. The window is built
+    // on the first call; throws when it cannot be.
     void showAndPaint();
     // Closes and destroys the window; the splash is gone for good.
     void close();
@@ -20,7 +22,8 @@ public:
     bool isSilent() const { return isSilent_; }
 
 private:
-    platform::ApplicationPort& windows_;
+    platform::ModelessWindowHost& windows_;
+    ui::SplashWindow window_;
     bool isSilent_ = false;
     bool closed_ = false;
 };

@@ -4,9 +4,9 @@
 
 namespace umbrix::ui {
 
-const std::vector<platform::ExplanationEntry>& ExplanationWindow::explanations() {
+const std::vector<ExplanationEntry>& ExplanationWindow::explanations() {
     // Short enough for two lines beside each heading.
-    static const std::vector<platform::ExplanationEntry> entries{
+    static const std::vector<ExplanationEntry> entries{
         {"Empty Recycle Bin:", "Deletes the files in the Recycle Bin for good."},
         {"Clear Temporary\r\n Internet Files", "Removes the browser's cached pages and typed addresses."},
         {"Clear Recently\r\naccessed documents", "Empties the list of documents you opened recently."},
@@ -18,13 +18,13 @@ const std::vector<platform::ExplanationEntry>& ExplanationWindow::explanations()
 
 void ExplanationWindow::onCreate() {
     if (created_) throw std::logic_error("the explanation window exists already");
-    windows_.createExplanationWindow(explanations(), *this);
+    windows_.openWindow(*this);
     created_ = true;
 }
 
 void ExplanationWindow::show() {
     if (!created_ || visible_) return;
-    windows_.showExplanationWindow(true);
+    windows_.showWindow(*this, platform::WindowShow::Activate);
     visible_ = true;
 }
 
@@ -33,7 +33,7 @@ void ExplanationWindow::hide() {
     // Marked hidden first: hiding the focused window takes its focus away, and that loss
     // arrives as a reaction while this one still runs.
     visible_ = false;
-    windows_.showExplanationWindow(false);
+    windows_.hideWindow(*this);
     handFocusBack();
 }
 

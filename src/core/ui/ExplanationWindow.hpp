@@ -4,11 +4,11 @@
 // lives until the program ends. While shown, a click, a mouse button released over it, a key or
 // the loss of the focus hides it; whenever it hides, the main window gets the focus back.
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/ApplicationPort.hpp"
-#include "platform/ExplanationWindowEvents.hpp"
+#include "platform/ModelessWindow.hpp"
 
 namespace umbrix::ui {
 
@@ -20,21 +20,28 @@ public:
     virtual void focusMainWindow() = 0;
 };
 
-class ExplanationWindow final : public platform::ExplanationWindowEvents {
+// One heading (bold, may hold a line break) and the explanation beside it.
+struct ExplanationEntry {
+    std::string heading;
+    std::string text;
+    bool operator==(const ExplanationEntry&) const = default;
+};
+
+class ExplanationWindow final : public platform::ModelessWindow {
 public:
     // Runs one reaction to the window's input; the program's runs it under its error hook, so
     // that a failure ends that reaction and never leaves through the window's message handler.
     using ReactionRunner = std::function<void(const std::function<void()>& reaction)>;
 
     ExplanationWindow(
-        platform::ApplicationPort& windows, MainWindowFocus& mainWindow,
+        platform::ModelessWindowHost& windows, MainWindowFocus& mainWindow,
         ReactionRunner runReaction = [](const std::function<void()>& reaction) { reaction(); })
         : windows_(windows), mainWindow_(mainWindow), runReaction_(std::move(runReaction)) {}
-    ExplanationWindow(const ExplanationWindow&) = delete;
-    ExplanationWindow& operator=(const ExplanationWindow&) = delete;
+
+    std::string name() const override { return "explanation window"; }
 
     // The headings and explanations, top to bottom.
-    static const std::vector<platform::ExplanationEntry>& explanations();
+    static const std::vector<ExplanationEntry>& explanations();
 
     // Builds the hidden window.
     void onCreate();
@@ -43,24 +50,27 @@ public:
     void hide();
     bool visible() const { return visible_; }
 
-    // ExplanationWindowEvents: a click, a key or the focus leaving each hide the window.
-    void onClick() override {
+    // A click, a key, the focus leaving or a close request each hide the window.
+    void onClick() {
         runReaction_([this] { hide(); });
     }
-    void onMouseUp() override {
+    void onMouseUp() {
         runReaction_([this] { hide(); });
     }
-    void onKeyDown() override {
+    void onKeyDown() {
         runReaction_([this] { hide(); });
     }
     void onFocusLost() override {
+        runReaction_([this] { hide(); });
+    }
+    void onCloseRequest() override {
         runReaction_([this] { hide(); });
     }
 
 private:
     void handFocusBack() { mainWindow_.focusMainWindow(); }
 
-    platform::ApplicationPort& windows_;
+    platform::ModelessWindowHost& windows_;
     MainWindowFocus& mainWindow_;
     ReactionRunner runReaction_;
     bool created_ = false;

@@ -1,13 +1,13 @@
 #pragma once
-// The program's own hidden windows: the application window that keeps every window of the
-// program off the task bar, the controller window that receives the program's messages and
-// whose end ends the message loop, and the option explanation window.
+// The program's own windows: the hidden application window that keeps every window of the
+// program off the task bar, the hidden controller window that receives the program's messages
+// and whose end ends the message loop, the program's modeless windows, the message loop.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/ExplanationWindowEvents.hpp"
+#include "platform/ModelessWindow.hpp"
 
 namespace umbrix::platform {
 
@@ -32,13 +32,8 @@ struct MenuEntry {
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
 
-// What the splash window shows while the program starts.
-struct SplashContent {
-    std::string title;  // "Umbrix 7.1"
-    std::string status;  // "Loading...", bold, at the bottom left
-};
-
-class ApplicationPort {
+// Hosts the modeless windows (ModelessWindowHost): each is owned by the application window.
+class ApplicationPort : public ModelessWindowHost {
 public:
     ApplicationPort() = default;
     ApplicationPort(const ApplicationPort&) = delete;
@@ -58,24 +53,8 @@ public:
     // messages go to `events` until it is destroyed. Throws when it cannot be created.
     virtual void createControllerWindow(ControllerEvents& events) = 0;
 
-    // CreateWindowExW(WS_EX_TOOLWINDOW, ..., WS_POPUP) of the option explanation window, 380 by 214 pixels,
-    // hidden and owned by the application window, showing `entries`; its input goes to `events`
-    // until it is destroyed. Throws when the window cannot be created.
-    virtual void createExplanationWindow(const std::vector<ExplanationEntry>& entries,
-                                         ExplanationWindowEvents& events) = 0;
-    // ShowWindow(SW_SHOW) and SetForegroundWindow, so that the window has the focus it hides
-    // on losing; or ShowWindow(SW_HIDE). Nothing without the window.
-    virtual void showExplanationWindow(bool visible) = 0;
-
-    // The splash window: borderless, 296 x 207 client pixels, centred on the screen, with the
-    // hourglass cursor; owned by the application window. Created on the first call, then shown
-    // and painted at once (UpdateWindow), so that it appears before the long start-up steps.
-    virtual void showSplashWindow(const SplashContent& content) = 0;
-    // Closes and destroys the splash window, if there is one.
-    virtual void closeSplashWindow() = 0;
-
-    // DestroyWindow of the explanation window, the controller window, then the application
-    // window.
+    // DestroyWindow of every open modeless window (the last opened first), the controller
+    // window, then the application window.
     virtual void destroyWindows() = 0;
 
     // PeekMessageW / TranslateMessage / DispatchMessageW until WM_QUIT; returns its exit code.

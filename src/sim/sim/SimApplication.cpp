@@ -4,13 +4,14 @@
 
 namespace umbrix::sim {
 
-void SimApplication::requireWindowCreation(const char* which) {
-    journal_.add(std::string("CreateWindowExW ") + which + (failWindowCreation ? " -> failed" : ""));
-    if (failWindowCreation) throw std::runtime_error(std::string("cannot create the ") + which + " window");
+void SimApplication::requireWindowCreation(const std::string& which) {
+    const bool fails = failWindowCreation || windowsThatCannotBeCreated.contains(which);
+    journal_.add("CreateWindowExW " + which + (fails ? " -> failed" : ""));
+    if (fails) throw std::runtime_error("cannot create the " + which);
 }
 
 void SimApplication::createApplicationWindow(std::string_view title) {
-    requireWindowCreation("application");
+    requireWindowCreation("application window");
     // A new top-level window without extended styles is an app window for the task bar.
     applicationWindow = {true, std::string(title), false, false, false};
 }
@@ -23,87 +24,132 @@ void SimApplication::makeApplicationWindowToolWindow() {
 }
 
 void SimApplication::createControllerWindow(platform::ControllerEvents& events) {
-    requireWindowCreation("controller");
+    requireWindowCreation("controller window");
     controllerWindow = {true, {}, false, false, false};
     events_ = &events;
 }
 
-void SimApplication::createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
-                                             platform::ExplanationWindowEvents& events) {
-    requireWindowCreation("explanation");
-    explanationWindow = {true, {}, false, false, false};
-    explanationEntries = entries;
-    explanationEvents_ = &events;
+SimApplication::HostedWindow* SimApplication::hosted(const platform::ModelessWindow& model) {
+    for (HostedWindow& window : hostedWindows) {
+        if (window.model == &model) return &window;
+    }
+    return nullptr;
 }
 
-void SimApplication::showExplanationWindow(bool visible) {
-    if (!explanationWindow.exists) return;
-    journal_.add(std::string("ShowWindow explanation ") + (visible ? "shown" : "hidden"));
-    explanationWindow.visible = visible;
-    if (visible) {
-        explanationWindowHasFocus = true;
-        return;
+const SimApplication::HostedWindow* SimApplication::hostedWindow(const platform::ModelessWindow& model) const {
+    return const_cast<SimApplication*>(this)->hosted(model);
+}
+
+const SimApplication::HostedWindow* SimApplication::hostedWindow(std::string_view name) const {
+    for (auto window = hostedWindows.rbegin(); window != hostedWindows.rend(); ++window) {
+        if (window->name == name) return &*window;
     }
+    return nullptr;
+}
+
+void SimApplication::openWindow(platform::ModelessWindow& window) {
+    if (hosted(window)) return;
+    requireWindowCreation(window.name());
+    HostedWindow entry;
+    entry.name = window.name();
+    entry.caption = window.caption();
+    entry.model = &window;
+    hostedWindows.push_back(std::move(entry));
+    window.hostOpened(*this);
+}
+
+void SimApplication::takeFocusAway() {
+    for (HostedWindow& window : hostedWindows) {
+        if (!window.model || !window.focused) continue;
+        window.focused = false;
+        window.model->onFocusLost();
+        return;  // one window has the focus
+    }
+}
+
+void SimApplication::showWindow(platform::ModelessWindow& window, platform::WindowShow how) {
+    if (!hosted(window)) return;
+    journal_.add("ShowWindow " + window.name() + " shown");
+    const bool activate = how == platform::WindowShow::Activate;
+    if (activate && !hosted(window)->focused) takeFocusAway();
+    // Looked up again: the reaction to the lost focus may have closed windows.
+    HostedWindow* shown = hosted(window);
+    if (!shown) return;
+    shown->visible = true;
+    ++shown->shows;
+    if (activate) shown->focused = true;
+}
+
+void SimApplication::hideWindow(platform::ModelessWindow& window) {
+    HostedWindow* hidden = hosted(window);
+    if (!hidden) return;
+    journal_.add("ShowWindow " + window.name() + " hidden");
+    hidden->visible = false;
     // Hiding the focused window takes its focus away: WM_KILLFOCUS arrives during ShowWindow.
-    if (explanationWindowHasFocus) {
-        explanationWindowHasFocus = false;
-        explanationEvents_->onFocusLost();
-    }
+    if (hidden->focused) takeFocusAway();
 }
 
-bool SimApplication::clickExplanationWindow() {
-    if (!explanationWindow.visible) return false;
-    explanationEvents_->onClick();
-    if (explanationWindow.exists) explanationEvents_->onMouseUp();
-    return true;
+void SimApplication::placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) {
+    HostedWindow* placed = hosted(window);
+    if (!placed) return;
+    journal_.add("SetWindowPos " + window.name());
+    placed->bounds = bounds;
 }
 
-bool SimApplication::releaseMouseOverExplanationWindow() {
-    if (!explanationWindow.visible) return false;
-    explanationEvents_->onMouseUp();
-    return true;
+void SimApplication::closeWindow(platform::ModelessWindow& window) noexcept {
+    HostedWindow* closed = hosted(window);
+    if (!closed) return;
+    journal_.add("DestroyWindow " + closed->name);
+    // Gone without a word: the view stops talking to its model before the window goes.
+    closed->model = nullptr;
+    closed->visible = closed->focused = false;
+    window.hostClosed();
 }
 
-bool SimApplication::pressKeyInExplanationWindow() {
-    if (!explanationWindow.visible || !explanationWindowHasFocus) return false;
-    explanationEvents_->onKeyDown();
-    return true;
-}
-
-bool SimApplication::moveFocusAwayFromExplanationWindow() {
-    if (!explanationWindow.visible || !explanationWindowHasFocus) return false;
-    explanationWindowHasFocus = false;
-    explanationEvents_->onFocusLost();
-    return true;
-}
-
-void SimApplication::showSplashWindow(const platform::SplashContent& content) {
-    if (!splash.exists) {
-        if (failSplashCreation) {
-            journal_.add("CreateWindowExW splash -> failed");
-            throw std::runtime_error("cannot create the splash window");
+bool SimApplication::moveFocusAway() {
+    for (const HostedWindow& window : hostedWindows) {
+        if (window.model && window.focused) {
+            takeFocusAway();
+            return true;
         }
-        requireWindowCreation("splash");
     }
-    journal_.add("ShowWindow splash");
-    splash.exists = splash.visible = true;
-    splash.content = content;
-    ++splash.paints;
+    return false;
 }
 
-void SimApplication::closeSplashWindow() {
-    if (!splash.exists) return;
-    journal_.add("DestroyWindow splash");
-    splash.exists = splash.visible = false;
+bool SimApplication::requestClose(platform::ModelessWindow& window) {
+    if (!hosted(window)) return false;
+    window.onCloseRequest();
+    return true;
+}
+
+bool SimApplication::moveOrSize(platform::ModelessWindow& window, const platform::WindowBounds& bounds) {
+    HostedWindow* moved = hosted(window);
+    if (!moved) return false;
+    moved->bounds = bounds;
+    window.onMovedOrSized(bounds);
+    return true;
+}
+
+bool SimApplication::changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) {
+    HostedWindow* moved = hosted(window);
+    if (!moved) return false;
+    moved->bounds = suggested;
+    window.onDpiChanged(dpi);
+    return true;
+}
+
+SimApplication::~SimApplication() {
+    for (HostedWindow& window : hostedWindows) {
+        if (window.model) window.model->hostClosed();
+    }
 }
 
 void SimApplication::destroyWindows() {
-    if (explanationWindow.exists) journal_.add("DestroyWindow explanation");
-    explanationWindow = {};
-    explanationWindowHasFocus = false;
-    explanationEvents_ = nullptr;
-    if (controllerWindow.exists) journal_.add("DestroyWindow controller");
-    if (applicationWindow.exists) journal_.add("DestroyWindow application");
+    for (auto window = hostedWindows.rbegin(); window != hostedWindows.rend(); ++window) {
+        if (window->model) closeWindow(*window->model);
+    }
+    if (controllerWindow.exists) journal_.add("DestroyWindow controller window");
+    if (applicationWindow.exists) journal_.add("DestroyWindow application window");
     controllerWindow.exists = false;
     applicationWindow.exists = false;
     events_ = nullptr;

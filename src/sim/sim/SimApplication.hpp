@@ -1,10 +1,14 @@
 #pragma once
-// The simulated process's own hidden windows and its message queue. The rest of the simulated
-// system (another program, the session manager) reaches the program through postClose() and
-// endSession(), which deliver the messages a real controller window would receive.
+// The simulated process's own windows and its message queue. The rest of the simulated system
+// (another program, the session manager) reaches the program through postClose() and
+// endSession(), which deliver the messages a real controller window would receive. Modeless
+// windows are hosted as they are: the scripted user calls the model's reactions, as a view would.
 #include <deque>
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "platform/ApplicationPort.hpp"
 #include "sim/SimJournal.hpp"
@@ -14,15 +18,17 @@ namespace umbrix::sim {
 class SimApplication final : public platform::ApplicationPort {
 public:
     explicit SimApplication(SimJournal& journal) : journal_(journal) {}
+    // Models still open are told that their windows are gone.
+    ~SimApplication() override;
 
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
-    void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
-                                 platform::ExplanationWindowEvents& events) override;
-    void showExplanationWindow(bool visible) override;
-    void showSplashWindow(const platform::SplashContent& content) override;
-    void closeSplashWindow() override;
+    void openWindow(platform::ModelessWindow& window) override;
+    void showWindow(platform::ModelessWindow& window, platform::WindowShow how) override;
+    void hideWindow(platform::ModelessWindow& window) override;
+    void placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) override;
+    void closeWindow(platform::ModelessWindow& window) noexcept override;
     void destroyWindows() override;
     // Dispatches what is queued, with the controller's onIdle each time the queue runs empty,
     // then returns the quit code. A loop that would wait for ever (nothing queued, no quit after
@@ -42,12 +48,51 @@ public:
     // whether the session ended; false as well when there is no controller window.
     bool endSession(bool anotherProgramRefuses = false);
 
-    // The user at the explanation window. Only a shown window takes input: each answers false,
-    // doing nothing, when the window is hidden or gone.
-    bool clickExplanationWindow();  // a left click: the click, then the button's release
-    bool releaseMouseOverExplanationWindow();  // another button released over it
-    bool pressKeyInExplanationWindow();
-    bool moveFocusAwayFromExplanationWindow();  // the user activates another window
+    // The user at a modeless window of type `Model`, through the reactions its view would call.
+    // Only a window that shows takes input: false, doing nothing, when none of that type does.
+    // With the mouse, in any window that shows:
+    template <class Model>
+    bool userClicks(const std::function<void(Model&)>& act) {
+        Model* model = shownWindow<Model>(false);
+        if (model) act(*model);
+        return model != nullptr;
+    }
+    // With the keyboard, in the window that has the focus:
+    template <class Model>
+    bool userTypes(const std::function<void(Model&)>& act) {
+        Model* model = shownWindow<Model>(true);
+        if (model) act(*model);
+        return model != nullptr;
+    }
+    // The user activates another program's window: the window that has the focus loses it.
+    // False when none of the program's windows has it.
+    bool moveFocusAway();
+    // WM_CLOSE to an open window (its close box, Alt+F4); false when it is not open.
+    bool requestClose(platform::ModelessWindow& window);
+    // The user drags an open window to `bounds`; false when it is not open.
+    bool moveOrSize(platform::ModelessWindow& window, const platform::WindowBounds& bounds);
+    // The window moves to a monitor of `dpi` and takes the `suggested` bounds; false when it is
+    // not open.
+    bool changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested);
+
+    // Every modeless window the program has opened, in the order it did, closed ones included.
+    struct HostedWindow {
+        std::string name;
+        std::string caption;
+        platform::ModelessWindow* model = nullptr;  // null once closed
+        bool visible = false;
+        bool focused = false;
+        int shows = 0;  // times shown and painted
+        std::optional<platform::WindowBounds> bounds;  // set by placeWindow, the user or a DPI change
+        bool isOpen() const { return model != nullptr; }
+    };
+    std::vector<HostedWindow> hostedWindows;
+    // The window last opened under `name`; null when there was none.
+    const HostedWindow* hostedWindow(std::string_view name) const;
+    // The open window of `model`; null when it is not open.
+    const HostedWindow* hostedWindow(const platform::ModelessWindow& model) const;
+    // Windows whose creation fails, by name (CreateWindowExW returns NULL).
+    std::set<std::string, std::less<>> windowsThatCannotBeCreated;
 
     struct Window {
         bool exists = false;
@@ -58,27 +103,26 @@ public:
     };
     Window applicationWindow;
     Window controllerWindow;
-    Window explanationWindow;
-    std::vector<platform::ExplanationEntry> explanationEntries;
-    bool explanationWindowHasFocus = false;
-    struct Splash {
-        bool exists = false;
-        bool visible = false;
-        int paints = 0;  // times shown and painted
-        platform::SplashContent content;
-    };
-    Splash splash;
     std::optional<int> quitCode;  // the last PostQuitMessage code
     bool failWindowCreation = false;  // CreateWindowExW returns NULL
-    bool failSplashCreation = false;  // ... for the splash window only
 
 private:
     enum class Message { Close };
-    void requireWindowCreation(const char* which);
+    void requireWindowCreation(const std::string& which);
+    HostedWindow* hosted(const platform::ModelessWindow& model);
+    template <class Model>
+    Model* shownWindow(bool focused) {
+        for (HostedWindow& window : hostedWindows) {
+            if (!window.model || !window.visible || (focused && !window.focused)) continue;
+            if (auto* model = dynamic_cast<Model*>(window.model)) return model;
+        }
+        return nullptr;
+    }
+    // The focused window loses the focus: WM_KILLFOCUS.
+    void takeFocusAway();
 
     SimJournal& journal_;
     platform::ControllerEvents* events_ = nullptr;
-    platform::ExplanationWindowEvents* explanationEvents_ = nullptr;
     std::deque<Message> queue_;
     bool quitPending_ = false;  // WM_QUIT waits behind the posted messages
 };

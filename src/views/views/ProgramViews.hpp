@@ -1,10 +1,14 @@
 #pragma once
-// The program's modal windows and the Win32 views that draw them: the one list of them, kept by
-// the composition rather than by the ports.
+// The program's windows and the Win32 views that draw them: the one list of them, kept by the
+// composition rather than by the ports.
 #include "views/Win32Dialogs.hpp"
+#include "win32/Win32Application.hpp"
 
 namespace umbrix::win32 {
 
+// Modal windows, shown through the dialog port.
 void registerProgramViews(Win32Dialogs& dialogs);
+// Modeless windows, hosted by the application port.
+void registerProgramWindows(Win32Application& windows);
 
 }  // namespace umbrix::win32

@@ -1,5 +1,9 @@
 #include "win32/Win32Application.hpp"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 #include "win32/Utf16.hpp"
 #include "win32/Win32Error.hpp"
 
@@ -14,34 +18,63 @@ void Win32Application::createControllerWindow(platform::ControllerEvents& events
     controllerWindow_->create(instance_, applicationWindow_.hwnd());
 }
 
-void Win32Application::createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
-                                               platform::ExplanationWindowEvents& events) {
-    explanationWindow_ = std::make_unique<ExplanationWindowView>(entries, events);
-    explanationWindow_->create(instance_, applicationWindow_.hwnd());
-}
-
-void Win32Application::showExplanationWindow(bool visible) {
-    if (explanationWindow_) explanationWindow_->show(visible);
-}
-
-void Win32Application::showSplashWindow(const platform::SplashContent& content) {
-    if (!splashWindow_) {
-        auto splash = std::make_unique<SplashWindow>();
-        splash->create(instance_, applicationWindow_.hwnd(), content);
-        splashWindow_ = std::move(splash);
+ModelessWindowView* Win32Application::viewOf(const platform::ModelessWindow& window) const {
+    for (const Open& open : open_) {
+        if (open.model == &window) return open.view.get();
     }
-    splashWindow_->showAndPaint();
+    return nullptr;
 }
 
-void Win32Application::closeSplashWindow() {
-    if (!splashWindow_) return;
-    splashWindow_->destroy();
-    splashWindow_.reset();
+HWND Win32Application::handleOf(const platform::ModelessWindow& window) const {
+    const ModelessWindowView* view = viewOf(window);
+    return view ? view->hwnd() : nullptr;
 }
+
+void Win32Application::freeClosedViews() {
+    std::erase_if(closed_, [](const auto& view) { return !view->handlingMessage(); });
+}
+
+void Win32Application::openWindow(platform::ModelessWindow& window) {
+    freeClosedViews();
+    if (viewOf(window)) return;
+    const auto factory = views_.find(std::type_index(typeid(window)));
+    if (factory == views_.end()) throw std::logic_error("no view is registered for the " + window.name());
+    std::unique_ptr<ModelessWindowView> view = factory->second(window);
+    view->create(instance_, applicationWindow_.hwnd());
+    open_.push_back({&window, std::move(view)});
+    window.hostOpened(*this);
+}
+
+void Win32Application::showWindow(platform::ModelessWindow& window, platform::WindowShow how) {
+    if (ModelessWindowView* view = viewOf(window)) view->show(how);
+}
+
+void Win32Application::hideWindow(platform::ModelessWindow& window) {
+    if (ModelessWindowView* view = viewOf(window)) view->hide();
+}
+
+void Win32Application::placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) {
+    if (ModelessWindowView* view = viewOf(window)) view->place(bounds);
+}
+
+void Win32Application::closeWindow(platform::ModelessWindow& window) noexcept {
+    const auto open = std::ranges::find(open_, &window, &Open::model);
+    if (open == open_.end()) return;
+    std::unique_ptr<ModelessWindowView> view = std::move(open->view);
+    open_.erase(open);
+    window.hostClosed();
+    view->close();
+    if (view->handlingMessage()) closed_.push_back(std::move(view));
+}
+
+void Win32Application::closeModelessWindows() noexcept {
+    while (!open_.empty()) closeWindow(*open_.back().model);
+}
+
+Win32Application::~Win32Application() { closeModelessWindows(); }
 
 void Win32Application::destroyWindows() {
-    closeSplashWindow();
-    if (explanationWindow_) explanationWindow_->destroy();
+    closeModelessWindows();
     if (controllerWindow_) controllerWindow_->destroy();
     applicationWindow_.destroy();
 }

@@ -1,34 +1,53 @@
 #pragma once
-// The real application port: the hidden application and controller windows and the message
-// loop of the user-interface thread.
+// The real application port: the hidden application and controller windows, the views of the
+// program's modeless windows, and the message loop of the user-interface thread.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/ApplicationPort.hpp"
 #include "win32/ApplicationWindow.hpp"
 #include "win32/ControllerWindow.hpp"
-#include "win32/ExplanationWindowView.hpp"
-#include "win32/SplashWindow.hpp"
+#include "win32/ModelessWindowView.hpp"
 
 namespace umbrix::win32 {
 
 class Win32Application final : public platform::ApplicationPort {
 public:
     explicit Win32Application(HINSTANCE instance) : instance_(instance) {}
+    // Models still open are told that their windows are gone.
+    ~Win32Application() override;
 
     void createApplicationWindow(std::string_view title) override;
     void makeApplicationWindowToolWindow() override;
     void createControllerWindow(platform::ControllerEvents& events) override;
-    void createExplanationWindow(const std::vector<platform::ExplanationEntry>& entries,
-                                 platform::ExplanationWindowEvents& events) override;
-    void showExplanationWindow(bool visible) override;
-    void showSplashWindow(const platform::SplashContent& content) override;
-    void closeSplashWindow() override;
+    void openWindow(platform::ModelessWindow& window) override;
+    void showWindow(platform::ModelessWindow& window, platform::WindowShow how) override;
+    void hideWindow(platform::ModelessWindow& window) override;
+    void placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) override;
+    void closeWindow(platform::ModelessWindow& window) noexcept override;
     void destroyWindows() override;
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
     std::uint32_t showPopupMenu(const std::vector<platform::MenuEntry>& entries) override;
+
+    // The view that draws modeless windows of type `Model`: the composition registers one per
+    // window (views/ProgramViews.cpp). The model's own type picks the view, which is built with
+    // the model as that type; a window of an unregistered type cannot be opened.
+    template <class Model, class View>
+    void registerView() {
+        views_[std::type_index(typeid(Model))] = [](platform::ModelessWindow& window) {
+            // The key is the window's exact type, so the window is a Model.
+            return std::unique_ptr<ModelessWindowView>(std::make_unique<View>(static_cast<Model&>(window)));
+        };
+    }
+    // The window of an open modeless window (for tests); null when it is not open.
+    HWND handleOf(const platform::ModelessWindow& window) const;
+    int openWindowCount() const { return static_cast<int>(open_.size()); }
 
     // The owner of every other window of the program.
     HWND applicationWindow() const { return applicationWindow_.hwnd(); }
@@ -40,8 +59,19 @@ private:
     // Kept until the end of the process: the window may be destroyed from inside its own
     // message handler, and the object must outlive that call.
     std::unique_ptr<ControllerWindow> controllerWindow_;
-    std::unique_ptr<ExplanationWindowView> explanationWindow_;
-    std::unique_ptr<SplashWindow> splashWindow_;
+    struct Open {
+        platform::ModelessWindow* model;
+        std::unique_ptr<ModelessWindowView> view;
+    };
+    ModelessWindowView* viewOf(const platform::ModelessWindow& window) const;
+    void freeClosedViews();
+    void closeModelessWindows() noexcept;
+
+    using ViewFactory = std::function<std::unique_ptr<ModelessWindowView>(platform::ModelessWindow&)>;
+    std::unordered_map<std::type_index, ViewFactory> views_;
+    std::vector<Open> open_;  // in the order they were opened
+    // Views closed from inside one of their own messages: freed once no message of theirs runs.
+    std::vector<std::unique_ptr<ModelessWindowView>> closed_;
 };
 
 }  // namespace umbrix::win32

@@ -4,9 +4,11 @@
 // (another program's named object, a WM_CLOSE, the end of the session).
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ApplicationPort.hpp"
 #include "platform/InstancePort.hpp"
+#include "platform/ModelessWindow.hpp"
 
 namespace umbrix::contract {
 
@@ -28,6 +30,35 @@ public:
     virtual void postCloseToController() = 0;
     // WM_QUERYENDSESSION, then WM_ENDSESSION with the outcome; returns whether it ended.
     virtual bool endSession(bool anotherProgramRefuses) = 0;
+
+    // A modeless window of the test's model type, `ContractWindow` (the Win32 world registers a
+    // bare view for it): whether its window exists and shows, and where it is.
+    virtual bool windowExists(const platform::ModelessWindow& window) = 0;
+    virtual int openWindowCount() = 0;
+    virtual bool windowVisible(const platform::ModelessWindow& window) = 0;
+    virtual platform::WindowBounds windowBounds(const platform::ModelessWindow& window) = 0;
+    // The outside world at the window: WM_CLOSE (sent), and a move to a monitor of `dpi` with
+    // the bounds Windows suggests (WM_DPICHANGED).
+    virtual void sendClose(platform::ModelessWindow& window) = 0;
+    virtual void changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) = 0;
+};
+
+// The model the contract cases open: it records the host's messages.
+class ContractWindow final : public platform::ModelessWindow {
+public:
+    std::string name() const override { return "contract window"; }
+    std::string caption() const override { return "Umbrix contract window"; }
+    void onCloseRequest() override {
+        ++closeRequests;
+        if (hideOnClose) ModelessWindow::onCloseRequest();
+    }
+    void onFocusLost() override { ++focusLosses; }
+    void onDpiChanged(int dpi) override { dpis.push_back(dpi); }
+
+    int closeRequests = 0;
+    bool hideOnClose = true;
+    int focusLosses = 0;
+    std::vector<int> dpis;
 };
 
 std::unique_ptr<AppWorld> makeAppWorld();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,82 @@ TEST_F(ApplicationPortContract, TheEndOfTheSessionAsksThenTellsTheOutcome) {
         EXPECT_EQ(events.queries, 1);
         EXPECT_EQ(events.endSessions, std::vector<bool>{c.ends});
     }
+}
+
+// A modeless window of the program: built hidden, shown and hidden, placed, closed, opened again.
+TEST_F(ApplicationPortContract, AModelessWindowIsBuiltHiddenShowsHidesIsPlacedAndCloses) {
+    ContractWindow window;
+    app.openWindow(window);
+    ASSERT_TRUE(window.isOpen());
+    EXPECT_TRUE(world->windowExists(window));
+    EXPECT_FALSE(world->windowVisible(window));
+
+    app.showWindow(window, platform::WindowShow::NoActivate);
+    EXPECT_TRUE(world->windowVisible(window));
+    const platform::WindowBounds place{40, 30, 320, 200};
+    app.placeWindow(window, place);
+    EXPECT_EQ(world->windowBounds(window), place);  // 96 dots per inch here: no scaling
+    app.hideWindow(window);
+    EXPECT_FALSE(world->windowVisible(window));
+
+    app.closeWindow(window);
+    EXPECT_FALSE(window.isOpen());
+    EXPECT_FALSE(world->windowExists(window));
+    // Calls for a closed window do nothing; it may be opened again.
+    app.showWindow(window, platform::WindowShow::NoActivate);
+    app.openWindow(window);
+    EXPECT_TRUE(world->windowExists(window));
+    EXPECT_FALSE(world->windowVisible(window));
+}
+
+TEST_F(ApplicationPortContract, AModelessWindowsCloseRequestGoesToItsModelWhichHidesItByDefault) {
+    ContractWindow window;
+    app.openWindow(window);
+    app.showWindow(window, platform::WindowShow::NoActivate);
+
+    window.hideOnClose = false;
+    world->sendClose(window);
+    EXPECT_EQ(window.closeRequests, 1);
+    EXPECT_TRUE(world->windowVisible(window)) << "the model decides; the window is not destroyed behind its back";
+
+    window.hideOnClose = true;
+    world->sendClose(window);
+    EXPECT_EQ(window.closeRequests, 2);
+    EXPECT_TRUE(world->windowExists(window));
+    EXPECT_FALSE(world->windowVisible(window));
+}
+
+TEST_F(ApplicationPortContract, AModelessWindowTakesTheBoundsOfANewMonitorAndTellsItsModel) {
+    ContractWindow window;
+    app.openWindow(window);
+    app.showWindow(window, platform::WindowShow::NoActivate);
+    const platform::WindowBounds suggested{100, 80, 480, 300};
+    world->changeDpi(window, 144, suggested);
+    EXPECT_EQ(window.dpis, std::vector<int>{144});
+    EXPECT_EQ(world->windowBounds(window), suggested);
+}
+
+TEST_F(ApplicationPortContract, TheEndOfTheWindowsClosesEveryOpenModelessWindowAndItsModelKnows) {
+    ContractWindow first, second;
+    app.openWindow(first);
+    app.openWindow(second);
+    app.showWindow(second, platform::WindowShow::NoActivate);
+    app.destroyWindows();
+    EXPECT_FALSE(first.isOpen() || second.isOpen());
+    EXPECT_FALSE(world->windowExists(first) || world->windowExists(second));
+    EXPECT_EQ(second.focusLosses, 0) << "a closing window says nothing more to its model";
+}
+
+TEST_F(ApplicationPortContract, AModelThatGoesWhileOpenTakesItsWindowWithIt) {
+    ContractWindow stays;
+    app.openWindow(stays);
+    auto goes = std::make_unique<ContractWindow>();
+    app.openWindow(*goes);
+    app.showWindow(*goes, platform::WindowShow::NoActivate);
+    EXPECT_EQ(world->openWindowCount(), 2);
+    goes.reset();
+    EXPECT_EQ(world->openWindowCount(), 1);
+    EXPECT_TRUE(world->windowExists(stays));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "AppWorld.hpp"
 #include "sim/SimApplication.hpp"
 #include "sim/SimKernelObjects.hpp"
@@ -21,6 +23,26 @@ public:
     }
     void postCloseToController() override { application_.postClose(); }
     bool endSession(bool anotherProgramRefuses) override { return application_.endSession(anotherProgramRefuses); }
+
+    bool windowExists(const platform::ModelessWindow& window) override {
+        return application_.hostedWindow(window) != nullptr;
+    }
+    int openWindowCount() override {
+        return static_cast<int>(
+            std::ranges::count_if(application_.hostedWindows, [](const auto& w) { return w.isOpen(); }));
+    }
+    bool windowVisible(const platform::ModelessWindow& window) override {
+        const auto* hosted = application_.hostedWindow(window);
+        return hosted && hosted->visible;
+    }
+    platform::WindowBounds windowBounds(const platform::ModelessWindow& window) override {
+        const auto* hosted = application_.hostedWindow(window);
+        return hosted && hosted->bounds ? *hosted->bounds : platform::WindowBounds{};
+    }
+    void sendClose(platform::ModelessWindow& window) override { application_.requestClose(window); }
+    void changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) override {
+        application_.changeDpi(window, dpi, suggested);
+    }
 
 private:
     sim::SimKernelObjects kernel_;

@@ -12,8 +12,20 @@ namespace umbrix::contract {
 
 namespace {
 
+// A bare view for the contract's model: a plain pop-up, so its bounds are exactly what it is given.
+class ContractWindowView final : public win32::ModelessWindowView {
+public:
+    explicit ContractWindowView(ContractWindow& window) : ModelessWindowView(window) {}
+    void create(HINSTANCE instance, HWND owner) override {
+        WindowBase::create(instance, L"UmbrixContractWindow", WS_EX_TOOLWINDOW, WS_POPUP,
+                           win32::widen(model_.caption()).c_str(), owner, "contract window");
+    }
+};
+
 class Win32AppWorld final : public AppWorld {
 public:
+    Win32AppWorld() { application_.registerView<ContractWindow, ContractWindowView>(); }
+
     // Within one process a second CreateMutexW of the name behaves as it does from another
     // process: the name exists, so it reports ERROR_ALREADY_EXISTS.
     std::unique_ptr<platform::InstancePort> startProcess() override { return std::make_unique<win32::Win32Instance>(); }
@@ -36,6 +48,27 @@ public:
         bool ends = SendMessageW(controller, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) && !anotherProgramRefuses;
         if (IsWindow(controller)) SendMessageW(controller, WM_ENDSESSION, ends ? TRUE : FALSE, ENDSESSION_LOGOFF);
         return ends;
+    }
+
+    bool windowExists(const platform::ModelessWindow& window) override {
+        return IsWindow(application_.handleOf(window)) != FALSE;
+    }
+    int openWindowCount() override { return application_.openWindowCount(); }
+    bool windowVisible(const platform::ModelessWindow& window) override {
+        return IsWindowVisible(application_.handleOf(window)) != FALSE;
+    }
+    platform::WindowBounds windowBounds(const platform::ModelessWindow& window) override {
+        RECT rect{};
+        GetWindowRect(application_.handleOf(window), &rect);
+        return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    }
+    void sendClose(platform::ModelessWindow& window) override {
+        SendMessageW(application_.handleOf(window), WM_CLOSE, 0, 0);
+    }
+    void changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) override {
+        RECT rect{suggested.x, suggested.y, suggested.x + suggested.width, suggested.y + suggested.height};
+        SendMessageW(application_.handleOf(window), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&rect));
     }
 
 private:

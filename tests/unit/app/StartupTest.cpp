@@ -5,6 +5,7 @@
 #include "app/Application.hpp"
 #include "sim/SimMachine.hpp"
 #include "settings/SettingsFile.hpp"
+#include "ui/SplashWindow.hpp"
 
 namespace umbrix::app {
 namespace {
@@ -40,11 +41,13 @@ protected:
 TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     ASSERT_EQ(application.start(), StartOutcome::Running);
 
-    EXPECT_THAT(machine.journal.entries(),
-                ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application",
-                            "SetWindowLongW application tool window", "CreateWindowExW splash", "ShowWindow splash",
-                            "CreateWindowExW controller", "CreateWindowExW explanation", "ShowWindow splash",
-                            "SetWindowLongW application tool window", "ReleaseMutex QZ", "DestroyWindow splash"));
+    EXPECT_THAT(
+        machine.journal.entries(),
+        ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application window",
+                    "SetWindowLongW application tool window", "CreateWindowExW splash window",
+                    "ShowWindow splash window shown", "CreateWindowExW controller window",
+                    "CreateWindowExW explanation window", "ShowWindow splash window shown",
+                    "SetWindowLongW application tool window", "ReleaseMutex QZ", "DestroyWindow splash window"));
     // No task bar button: the application window is a hidden tool window, the controller hidden.
     const auto& appWindow = machine.application.applicationWindow;
     EXPECT_TRUE(appWindow.exists && appWindow.toolWindow && !appWindow.appWindow && !appWindow.visible);
@@ -58,26 +61,41 @@ TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
 }
 
-TEST_F(Startup, TheSplashShowsTheNameAndLoadingWhileTheWindowsAreCreatedAndIsGoneAfterwards) {
+TEST_F(Startup, TheSplashShowsTheNameWhileTheWindowsAreCreatedAndIsGoneAfterwards) {
     ASSERT_EQ(application.start(), StartOutcome::Running);
-    const auto& splash = machine.application.splash;
-    EXPECT_EQ(splash.content.title, "Umbrix 7.1");
-    EXPECT_EQ(splash.content.status, "Loading...");
-    EXPECT_EQ(splash.paints, 2) << "shown before the windows and again after them";
-    EXPECT_FALSE(splash.exists);
+    const auto* splash = machine.application.hostedWindow("splash window");
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->caption, "Umbrix 7.1");
+    EXPECT_EQ(splash->shows, 2) << "shown before the windows and again after them";
+    EXPECT_FALSE(splash->isOpen());
     EXPECT_EQ(application.splash(), nullptr);
+}
+
+// What the splash shows, and that it shows without taking the focus from what the user is doing.
+TEST_F(Startup, TheSplashShowsNameAndStatusWithoutTakingTheFocus) {
+    SplashScreen splash(machine.application, settings::SettingsFile::besideExecutable(ports));
+    splash.showAndPaint();
+    const auto* shown = machine.application.hostedWindow("splash window");
+    ASSERT_TRUE(shown && shown->isOpen());
+    const auto& window = dynamic_cast<const ui::SplashWindow&>(*shown->model);
+    EXPECT_EQ(window.title(), "Umbrix 7.1");
+    EXPECT_EQ(window.status(), "Loading...");
+    EXPECT_TRUE(shown->visible);
+    EXPECT_FALSE(shown->focused);
+    splash.close();
+    EXPECT_FALSE(shown->isOpen());
 }
 
 TEST_F(Startup, ASilentStartShowsNoSplash) {
     machine.files.putFile(settings::settingsFilePathFor(machine.system.exePath), "[StartUp]\r\nSilent=1\r\n");
     ASSERT_EQ(application.start(), StartOutcome::Running);
-    EXPECT_EQ(machine.application.splash.paints, 0);
+    EXPECT_EQ(machine.application.hostedWindow("splash window"), nullptr);
     for (const auto& call : machine.journal.entries())
         EXPECT_THAT(call, ::testing::Not(::testing::HasSubstr("splash")));
 }
 
 TEST_F(Startup, ASplashThatCannotBeCreatedDoesNotKeepTheProgramFromStarting) {
-    machine.application.failSplashCreation = true;
+    machine.application.windowsThatCannotBeCreated.insert("splash window");
     ASSERT_EQ(application.start(), StartOutcome::Running);
     EXPECT_TRUE(machine.application.controllerWindow.exists);
     EXPECT_EQ(machine.kernel.mutexOwner("QZ"), std::nullopt);

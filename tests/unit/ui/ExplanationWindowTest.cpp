@@ -1,6 +1,6 @@
 // The option explanation window: built hidden at start-up with its five headings, hidden again by
-// any click, key or loss of the focus, handing the focus back to the main window each time, and
-// gone at the program's end.
+// any click, key, loss of the focus or close request, handing the focus back to the main window
+// each time, and gone at the program's end.
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
@@ -35,11 +35,12 @@ protected:
 };
 
 TEST_F(ExplanationWindow, IsBuiltHiddenWithTheFiveHeadings) {
-    EXPECT_TRUE(windows.explanationWindow.exists);
-    EXPECT_FALSE(windows.explanationWindow.visible);
+    const auto* window = windows.hostedWindow(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->visible);
     EXPECT_FALSE(form.visible());
     std::vector<std::string> headings;
-    for (const auto& entry : windows.explanationEntries) {
+    for (const auto& entry : form.explanations()) {
         headings.push_back(entry.heading);
         EXPECT_FALSE(entry.text.empty()) << entry.heading;
     }
@@ -48,39 +49,57 @@ TEST_F(ExplanationWindow, IsBuiltHiddenWithTheFiveHeadings) {
                                       "Show Windows \r\nShutdown Dialog"));
 }
 
-TEST_F(ExplanationWindow, AnyClickKeyOrLossOfFocusHidesItAndFocusesTheMainWindowOnce) {
+// A left click as its view hands it over: the click, then the button's release.
+bool leftClick(sim::SimApplication& windows) {
+    return windows.userClicks<ui::ExplanationWindow>([](ui::ExplanationWindow& window) {
+        window.onClick();
+        window.onMouseUp();
+    });
+}
+
+TEST_F(ExplanationWindow, AnyClickKeyLossOfFocusOrCloseHidesItAndFocusesTheMainWindowOnce) {
     const struct {
         const char* what;
-        std::function<bool(sim::SimApplication&)> act;
+        std::function<bool(sim::SimApplication&, ui::ExplanationWindow&)> act;
     } cases[] = {
-        {"a left click", [](sim::SimApplication& w) { return w.clickExplanationWindow(); }},
-        {"another button released", [](sim::SimApplication& w) { return w.releaseMouseOverExplanationWindow(); }},
-        {"a key", [](sim::SimApplication& w) { return w.pressKeyInExplanationWindow(); }},
-        {"the focus moving elsewhere", [](sim::SimApplication& w) { return w.moveFocusAwayFromExplanationWindow(); }},
+        {"a left click", [](sim::SimApplication& w, ui::ExplanationWindow&) { return leftClick(w); }},
+        {"another button released",
+         [](sim::SimApplication& w, ui::ExplanationWindow&) {
+             return w.userClicks<ui::ExplanationWindow>([](ui::ExplanationWindow& window) { window.onMouseUp(); });
+         }},
+        {"a key",
+         [](sim::SimApplication& w, ui::ExplanationWindow&) {
+             return w.userTypes<ui::ExplanationWindow>([](ui::ExplanationWindow& window) { window.onKeyDown(); });
+         }},
+        {"the focus moving elsewhere",
+         [](sim::SimApplication& w, ui::ExplanationWindow&) { return w.moveFocusAway(); }},
+        {"Alt+F4", [](sim::SimApplication& w, ui::ExplanationWindow& window) { return w.requestClose(window); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         mainWindow.focused = 0;
         form.show();
-        ASSERT_TRUE(windows.explanationWindow.visible);
+        ASSERT_TRUE(windows.hostedWindow(form)->visible);
         const auto mark = journal.entries().size();
 
-        ASSERT_TRUE(c.act(windows));
-        EXPECT_FALSE(windows.explanationWindow.visible);
+        ASSERT_TRUE(c.act(windows, form));
+        EXPECT_TRUE(form.isOpen()) << "it stays, hidden, to be shown again";
+        EXPECT_FALSE(windows.hostedWindow(form)->visible);
         EXPECT_FALSE(form.visible());
         // Hiding the focused window loses its focus too; that second reaction finds it hidden.
         EXPECT_EQ(mainWindow.focused, 1);
-        EXPECT_THAT(journal.since(mark), ElementsAre("ShowWindow explanation hidden"));
+        EXPECT_THAT(journal.since(mark), ElementsAre("ShowWindow explanation window hidden"));
     }
 }
 
 TEST_F(ExplanationWindow, WhileHiddenNothingReachesItAndNothingTakesTheFocus) {
-    EXPECT_FALSE(windows.clickExplanationWindow());
-    EXPECT_FALSE(windows.pressKeyInExplanationWindow());
+    EXPECT_FALSE(leftClick(windows));
+    EXPECT_FALSE(windows.userTypes<ui::ExplanationWindow>([](ui::ExplanationWindow& window) { window.onKeyDown(); }));
+    EXPECT_FALSE(windows.moveFocusAway());
     form.hide();
     form.onFocusLost();
     EXPECT_EQ(mainWindow.focused, 0);
-    EXPECT_FALSE(windows.explanationWindow.visible);
+    EXPECT_FALSE(windows.hostedWindow(form)->visible);
 }
 
 // A reaction that fails goes to the program's runner (its error hook), not out through the
@@ -102,9 +121,9 @@ TEST(ExplanationWindowReactions, AFailureGoesToTheRunnerAndTheWindowStillHides) 
                                }};
     form.onCreate();
     form.show();
-    EXPECT_TRUE(windows.clickExplanationWindow());
+    EXPECT_TRUE(leftClick(windows));
     EXPECT_THAT(caught, ElementsAre("no main window to focus"));
-    EXPECT_FALSE(windows.explanationWindow.visible);
+    EXPECT_FALSE(windows.hostedWindow(form)->visible);
 }
 
 // In the program: built after the configuration, kept hidden, destroyed at the end.
@@ -119,16 +138,18 @@ TEST_F(ExplanationWindowInProgram, LivesHiddenFromStartUpToTheEnd) {
     ASSERT_EQ(application.start(), app::StartOutcome::Running);
     ASSERT_NE(application.explanationWindow(), nullptr);
     EXPECT_FALSE(application.explanationWindow()->visible());
-    EXPECT_TRUE(machine.application.explanationWindow.exists);
-    EXPECT_FALSE(machine.application.explanationWindow.visible);
+    const auto* window = machine.application.hostedWindow("explanation window");
+    ASSERT_TRUE(window && window->isOpen());
+    EXPECT_FALSE(window->visible);
 
     const auto mark = machine.journal.entries().size();
     machine.application.postClose();
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
-    EXPECT_FALSE(machine.application.explanationWindow.exists);
+    EXPECT_FALSE(window->isOpen());
+    EXPECT_FALSE(application.explanationWindow()->isOpen());
     EXPECT_THAT(machine.journal.since(mark),
-                ElementsAre("message loop", "DestroyWindow explanation", "DestroyWindow controller",
-                            "DestroyWindow application", "PostQuitMessage 0"));
+                ElementsAre("message loop", "DestroyWindow explanation window", "DestroyWindow controller window",
+                            "DestroyWindow application window", "PostQuitMessage 0"));
 }
 
 }  // namespace

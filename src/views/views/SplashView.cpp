@@ -1,13 +1,14 @@
-#include "win32/SplashWindow.hpp"
+#include "views/SplashView.hpp"
 
 #include "ResourceIds.h"
 #include "win32/Utf16.hpp"
-#include "win32/WindowClasses.hpp"
 
 namespace umbrix::win32 {
 
 namespace {
 
+// The end-to-end tests find the window by its class.
+constexpr wchar_t kSplashWindowClass[] = L"UmbrixSplash";
 constexpr int kClientWidth = 296;
 constexpr int kClientHeight = 207;
 constexpr int kIconSize = 64;
@@ -35,10 +36,11 @@ private:
 
 }  // namespace
 
-void SplashWindow::create(HINSTANCE instance, HWND owner, const platform::SplashContent& content) {
+SplashView::SplashView(ui::SplashWindow& splash)
+    : ModelessWindowView(splash), title_(widen(splash.title())), status_(widen(splash.status())) {}
+
+void SplashView::create(HINSTANCE instance, HWND owner) {
     instance_ = instance;
-    title_ = widen(content.title);
-    status_ = widen(content.status);
     WindowBase::create(instance, kSplashWindowClass, WS_EX_TOOLWINDOW, WS_POPUP, title_.c_str(), owner,
                        "splash window");
     RECT work{};
@@ -48,29 +50,26 @@ void SplashWindow::create(HINSTANCE instance, HWND owner, const platform::Splash
     SetWindowPos(hwnd(), nullptr, x, y, kClientWidth, kClientHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SplashWindow::showAndPaint() {
-    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
-    UpdateWindow(hwnd());
-}
-
-LRESULT SplashWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+bool SplashView::onMessage(UINT message, WPARAM, LPARAM, LRESULT& result) noexcept {
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd(), &ps);
             paint(dc);
             EndPaint(hwnd(), &ps);
-            return 0;
+            result = 0;
+            return true;
         }
         case WM_SETCURSOR:
             // The program is busy starting: the hourglass over the whole window.
             SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-            return TRUE;
-        default: return WindowBase::handleMessage(message, wParam, lParam);
+            result = TRUE;
+            return true;
+        default: return false;
     }
 }
 
-void SplashWindow::paint(HDC dc) {
+void SplashView::paint(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
     HBRUSH background = CreateSolidBrush(RGB(24, 32, 48));

@@ -1,0 +1,93 @@
+#pragma once
+// A window of the program that stays open beside the others (the splash, the option explanation
+// window, the main window): the model side a view talks to, and the host that shows it. The host
+// knows no window of the program: the Win32 composition registers a view for each model type
+// (views/ProgramViews.cpp), and the sim hosts any model as it is.
+#include <string>
+
+namespace umbrix::platform {
+
+// A window's place on the screen, in pixels at 96 dots per inch: the view scales it to the
+// window's monitor.
+struct WindowBounds {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowBounds&) const = default;
+};
+
+// How a hidden window comes up.
+enum class WindowShow {
+    Activate,  // SW_SHOW, then the foreground and the focus: the user works in it
+    NoActivate,  // SW_SHOWNOACTIVATE: it shows beside whatever the user is doing
+};
+
+class ModelessWindow;
+
+// What shows the program's modeless windows: one view per open model, owned by the application
+// window. Every call but openWindow does nothing for a model that is not open.
+class ModelessWindowHost {
+public:
+    // CreateWindowExW of the model's view, hidden, owned by the application window. Throws
+    // when the window cannot be created. A model that is open already stays as it is.
+    virtual void openWindow(ModelessWindow& window) = 0;
+    // ShowWindow, then UpdateWindow so that it is painted before the caller goes on; with
+    // Activate also SetForegroundWindow and SetFocus, and a window that had the focus loses it.
+    virtual void showWindow(ModelessWindow& window, WindowShow how) = 0;
+    // ShowWindow(SW_HIDE). A window that has the focus loses it: its onFocusLost runs during
+    // the call.
+    virtual void hideWindow(ModelessWindow& window) = 0;
+    // SetWindowPos to `bounds`, scaled to the window's monitor.
+    virtual void placeWindow(ModelessWindow& window, const WindowBounds& bounds) = 0;
+    // DestroyWindow of the model's view. The model hears nothing more from it (not even the
+    // loss of the focus) and may be opened again.
+    virtual void closeWindow(ModelessWindow& window) noexcept = 0;
+
+protected:
+    ~ModelessWindowHost() = default;
+};
+
+class ModelessWindow {
+public:
+    ModelessWindow(const ModelessWindow&) = delete;
+    ModelessWindow& operator=(const ModelessWindow&) = delete;
+    // A model that goes while its window is open takes the window with it, so no view is ever
+    // left talking to a model that is gone.
+    virtual ~ModelessWindow() {
+        if (host_) host_->closeWindow(*this);
+    }
+
+    // What the window is, for error messages and records: "splash window".
+    virtual std::string name() const = 0;
+    // The window's text: its title bar, or for a window without one its name to other programs.
+    virtual std::string caption() const { return {}; }
+
+    // --- the host's messages, one call per message ---
+    // WM_CLOSE: the close box, Alt+F4, another program asking. Unless the model says otherwise
+    // the window hides: it stays open for the program to show again.
+    virtual void onCloseRequest() {
+        if (host_) host_->hideWindow(*this);
+    }
+    // WM_KILLFOCUS: the focus went to another window, of this program or another.
+    virtual void onFocusLost() {}
+    // WM_EXITSIZEMOVE: the user has moved or sized the window; its bounds now.
+    virtual void onMovedOrSized(const WindowBounds&) {}
+    // WM_DPICHANGED: the window is on a monitor with another scale (96 is 100 %) and has taken
+    // the bounds Windows suggests for it.
+    virtual void onDpiChanged(int) {}
+
+    bool isOpen() const { return host_ != nullptr; }
+
+    // Host side: the view is built, and the view is gone (closeWindow, or the program's end).
+    void hostOpened(ModelessWindowHost& host) { host_ = &host; }
+    void hostClosed() { host_ = nullptr; }
+
+protected:
+    ModelessWindow() = default;
+
+private:
+    ModelessWindowHost* host_ = nullptr;
+};
+
+}  // namespace umbrix::platform

@@ -1,0 +1,51 @@
+#pragma once
+// The thin Win32 side of a modeless window of the program: a window that shows its model's
+// state and hands the messages every such window has (close, focus, moving, a new monitor) to
+// the model. A view of a particular window adds its drawing and hands its own input to the
+// model's reactions; the composition registers it for its model's type (views/ProgramViews.cpp).
+#include <windows.h>
+
+#include "platform/ModelessWindow.hpp"
+#include "win32/WindowBase.hpp"
+
+namespace umbrix::win32 {
+
+class ModelessWindowView : public WindowBase {
+public:
+    explicit ModelessWindowView(platform::ModelessWindow& model) : model_(model) {}
+
+    // Creates the window hidden, owned by `owner`, at its first size and place. Throws when
+    // the window cannot be created.
+    virtual void create(HINSTANCE instance, HWND owner) = 0;
+
+    void show(platform::WindowShow how);
+    void hide();
+    void place(const platform::WindowBounds& bounds);
+    // Destroys the window without a word more to the model (not even the loss of the focus).
+    void close();
+    // Inside a message of its own: the object must outlive the handler.
+    bool handlingMessage() const { return handling_ > 0; }
+
+protected:
+    // A message of the particular window (its painting, its own input): true when handled, with
+    // `result` set. Close, focus, moving and a new monitor reach the model without it. Nothing
+    // comes here once the window is being closed.
+    virtual bool onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) noexcept {
+        return false;
+    }
+    // The window is on a monitor of `dpi` and has its new size: fonts and layout follow.
+    virtual void onDpiChanged(int /*dpi*/) {}
+    // `pixels` at 96 dots per inch, on this window's monitor.
+    int scaled(int pixels) const;
+    platform::ModelessWindow& model_;
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept final;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    platform::WindowBounds unscaledBounds() const;
+
+    int handling_ = 0;
+    bool closing_ = false;
+};
+
+}  // namespace umbrix::win32
