@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     system.dialogs.setErrorHandler(
         [&application](std::exception_ptr error) { application.errors().handle("dialog", error); });
     // The icon picker belongs to the program's application window, once that exists.
-    system.iconFiles.setOwnerWindow([&windows] { return windows.applicationWindow(); });
+    system.icons.setOwnerWindow([&windows] { return windows.applicationWindow(); });
     system.dialogs.setControllerWindow([&windows] { return windows.controllerWindow(); });
     return application.run();
 }

@@ -4,17 +4,17 @@
 
 namespace umbrix::app {
 
-TrayIconChange::TrayIconChange(platform::IconFilePort& iconFiles, TrayIconPresence& trayIcon)
-    : iconFiles_(iconFiles), trayIcon_(trayIcon) {}
+TrayIconChange::TrayIconChange(platform::IconPort& icons, TrayIconPresence& trayIcon)
+    : icons_(icons), trayIcon_(trayIcon) {}
 
 platform::IconLocation TrayIconChange::changeTrayIcon(settings::SettingsFile& settings) {
-    if (std::optional<platform::IconLocation> chosen = iconFiles_.pickIcon(trayIconLocation_)) {
+    if (std::optional<platform::IconLocation> chosen = icons_.pickIcon(trayIconLocation_)) {
         trayIconLocation_ = *chosen;
         extractIntoTray(*chosen);
     }
     // A cancel before any choice must not store the extractor's initial shell32 icon, which the
     // user never saw on the tray: the next start would show it.
-    platform::IconLocation stored{iconChosen_ ? chosenIcon_.FileName : std::string(), chosenIcon_.iconIndex};
+    platform::IconLocation stored{iconChosen_ ? chosenIcon_.file : std::string(), chosenIcon_.index};
     settings::writeTrayIconSelection(settings, stored.file, stored.index);
     return stored;
 }
@@ -23,12 +23,12 @@ void TrayIconChange::useStoredIcon(const std::string& file, int index) { extract
 
 void TrayIconChange::extractIntoTray(const platform::IconLocation& icon) {
     iconChosen_ = true;
-    chosenIcon_.FileName = icon.file;
-    chosenIcon_.iconIndex = icon.index;
-    chosenIcon_.NumberOfIcons = iconFiles_.iconCount(icon.file);
-    chosenIcon_.Icon = iconFiles_.extractIcon(icon.file, icon.index);
+    chosenIcon_.file = icon.file;
+    chosenIcon_.index = icon.index;
+    chosenIcon_.iconCount = icons_.iconCount(icon.file);
+    chosenIcon_.extracted = icons_.extractIcon(icon.file, icon.index);
     // The shell refusing the new picture is the tray icon's affair; it retries a busy shell.
-    if (chosenIcon_.Icon) (void)trayIcon_.changeImage(platform::TrayIconImage{icon.file, icon.index});
+    if (chosenIcon_.extracted) (void)trayIcon_.changeImage(icon);
 }
 
 }  // namespace umbrix::app

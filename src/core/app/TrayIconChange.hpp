@@ -5,25 +5,25 @@
 #include <string>
 
 #include "app/TrayIconPresence.hpp"
-#include "platform/IconFilePort.hpp"
+#include "platform/IconPort.hpp"
 #include "settings/SettingsFile.hpp"
 
 namespace umbrix::app {
 
 inline constexpr const char* kSystemIconFile = "%SystemRoot%\\SYSTEM32\\shell32.dll";
 
-// chosenIcon: the icon extractor. It holds the source of the tray icon as last chosen, whether or
-// not its icon could be extracted.
+// The icon extractor: the source of the tray icon as last chosen, whether or not its icon could
+// be extracted.
 struct IconExtractor {
-    std::string FileName = kSystemIconFile;
-    int iconIndex = 3;
-    int NumberOfIcons = 0;
-    std::optional<platform::IconSize> Icon;  // the extracted icon; nullopt when it could not be
+    std::string file = kSystemIconFile;
+    int index = 3;
+    int iconCount = 0;  // the icons the file holds
+    std::optional<platform::IconSize> extracted;  // the extracted icon; nullopt when it could not be
 };
 
 class TrayIconChange {
 public:
-    TrayIconChange(platform::IconFilePort& iconFiles, TrayIconPresence& trayIcon);
+    TrayIconChange(platform::IconPort& icons, TrayIconPresence& trayIcon);
 
     // changeTrayIcon: the picker opens at its last choice. A confirmed icon that can be
     // extracted becomes the tray icon; one that cannot leaves the tray icon as it is, without a
@@ -43,7 +43,7 @@ private:
     // extracted icon becomes the tray icon.
     void extractIntoTray(const platform::IconLocation& icon);
 
-    platform::IconFilePort& iconFiles_;
+    platform::IconPort& icons_;
     TrayIconPresence& trayIcon_;
     IconExtractor chosenIcon_;
     bool iconChosen_ = false;  // the extractor holds a choice, of this run or a stored one

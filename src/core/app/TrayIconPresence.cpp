@@ -10,7 +10,7 @@ bool shellWasBusy(const IoResult& result) {
 }
 }  // namespace
 
-TrayIconPresence::TrayIconPresence(platform::TrayPort& tray, platform::TrayIconImage image) : tray_(tray) {
+TrayIconPresence::TrayIconPresence(platform::TrayPort& tray, platform::IconLocation image) : tray_(tray) {
     data_.image = std::move(image);
 }
 
@@ -29,7 +29,7 @@ IoResult TrayIconPresence::remove() {
     return start(Request::Delete);
 }
 
-IoResult TrayIconPresence::changeImage(platform::TrayIconImage image) {
+IoResult TrayIconPresence::changeImage(platform::IconLocation image) {
     data_.image = std::move(image);
     // An add being retried carries the new picture; an icon on its way out needs none.
     if (!active_ || pending_ == Request::Add || pending_ == Request::Delete) return IoResult::success();

@@ -18,7 +18,7 @@ public:
     static constexpr int kRetries = 31;
     static constexpr std::uint32_t kRetryIntervalMilliseconds = 1000;
 
-    TrayIconPresence(platform::TrayPort& tray, platform::TrayIconImage image);
+    TrayIconPresence(platform::TrayPort& tray, platform::IconLocation image);
     TrayIconPresence(const TrayIconPresence&) = delete;
     TrayIconPresence& operator=(const TrayIconPresence&) = delete;
     ~TrayIconPresence();
@@ -31,7 +31,7 @@ public:
     // Removes the icon if it is active.
     platform::IoResult remove();
     // A new picture (the icon change); an active icon shows it at once.
-    platform::IoResult changeImage(platform::TrayIconImage image);
+    platform::IoResult changeImage(platform::IconLocation image);
     // The task bar was re-created and took every icon with it: an icon that was active is added
     // again; one removed on purpose (stealth mode) stays away.
     platform::IoResult addAgainAfterTaskbarCreated();

@@ -4,7 +4,7 @@
 #include "engine/ExclusionList.hpp"
 #include "engine/HiddenWindowEntry.hpp"
 #include "engine/WindowEntry.hpp"
-#include "platform/ShellIconPort.hpp"
+#include "platform/IconPort.hpp"
 #include "platform/WindowId.hpp"
 #include "settings/Options.hpp"
 

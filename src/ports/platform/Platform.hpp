@@ -8,13 +8,12 @@
 #include "platform/DialogPort.hpp"
 #include "platform/FilePort.hpp"
 #include "platform/HotkeyPort.hpp"
-#include "platform/IconFilePort.hpp"
+#include "platform/IconPort.hpp"
 #include "platform/InstancePort.hpp"
 #include "platform/InternetCachePort.hpp"
 #include "platform/NetworkPort.hpp"
 #include "platform/ProcessPort.hpp"
 #include "platform/RegistryPort.hpp"
-#include "platform/ShellIconPort.hpp"
 #include "platform/ShellPort.hpp"
 #include "platform/SystemPort.hpp"
 #include "platform/TextPort.hpp"
@@ -35,7 +34,7 @@ struct Platform {
     DialogPort& dialogs;
     WindowPort& windows;
     ProcessPort& processes;
-    ShellIconPort& icons;
+    IconPort& icons;
     ClockPort& clock;
     ShellPort& shell;
     InternetCachePort& internetCache;
@@ -45,7 +44,6 @@ struct Platform {
     HotkeyPort& hotkeys;
     TrayPort& tray;
     CryptoPort& crypto;
-    IconFilePort& iconFiles;
 };
 
 }  // namespace umbrix::platform

@@ -4,24 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/IconLocation.hpp"
 #include "platform/IoResult.hpp"
 
 namespace umbrix::platform {
-
-// Where an icon's picture comes from: an icon in a file (ExtractIconW(file, index)), or the
-// program's own icon when the file is empty.
-struct TrayIconImage {
-    std::string file;
-    int index = 0;
-    friend bool operator==(const TrayIconImage&, const TrayIconImage&) = default;
-};
 
 // NOTIFYICONDATAW as the program fills it.
 struct TrayIconData {
     std::uint32_t id = 1;  // uID
     std::uint32_t callbackMessage = 0x0401;  // uCallbackMessage: WM_USER + 1
     std::string tip;  // szTip; empty: no tooltip
-    TrayIconImage image;  // hIcon
+    IconLocation image;  // hIcon: ExtractIconW(file, index); the program's own icon when the file is empty
     friend bool operator==(const TrayIconData&, const TrayIconData&) = default;
 };
 

@@ -11,7 +11,7 @@
 #include "sim/SimDialogs.hpp"
 #include "sim/SimFileSystem.hpp"
 #include "sim/SimHotkeys.hpp"
-#include "sim/SimIconFiles.hpp"
+#include "sim/SimIcons.hpp"
 #include "sim/SimInternetCache.hpp"
 #include "sim/SimJournal.hpp"
 #include "sim/SimKernelObjects.hpp"
@@ -19,7 +19,6 @@
 #include "sim/SimProcesses.hpp"
 #include "sim/SimRegistry.hpp"
 #include "sim/SimShell.hpp"
-#include "sim/SimShellIcons.hpp"
 #include "sim/SimSystem.hpp"
 #include "sim/SimText.hpp"
 #include "sim/SimTray.hpp"
@@ -69,7 +68,6 @@ public:
             .hotkeys = hotkeys,
             .tray = tray,
             .crypto = crypto,
-            .iconFiles = iconFiles,
         };
     }
 
@@ -83,7 +81,7 @@ public:
     SimNetwork network{files};
     SimWindows windows{text};
     SimProcesses processes;
-    SimShellIcons icons;
+    SimIcons icons{system.windowsDir};
     SimClock clock;
     SimShell shell{files, processes, windows};
     SimInternetCache internetCache;
@@ -93,7 +91,6 @@ public:
     SimHotkeys hotkeys;
     SimTray tray;
     SimCrypto crypto;
-    SimIconFiles iconFiles{system.windowsDir};
     SimKernelObjects kernel;  // named objects
 
     // The program's process: the calls it made, its instance mutex, message boxes and windows.

@@ -9,14 +9,13 @@
 #include "views/Win32Dialogs.hpp"
 #include "win32/Win32FileSystem.hpp"
 #include "win32/Win32Hotkeys.hpp"
-#include "win32/Win32IconFiles.hpp"
+#include "win32/Win32Icons.hpp"
 #include "win32/Win32Instance.hpp"
 #include "win32/Win32InternetCache.hpp"
 #include "win32/Win32Network.hpp"
 #include "win32/Win32Processes.hpp"
 #include "win32/Win32Registry.hpp"
 #include "win32/Win32Shell.hpp"
-#include "win32/Win32ShellIcons.hpp"
 #include "win32/Win32System.hpp"
 #include "win32/Win32Text.hpp"
 #include "win32/Win32Tray.hpp"
@@ -53,7 +52,6 @@ public:
             .hotkeys = hotkeys,
             .tray = tray,
             .crypto = crypto,
-            .iconFiles = iconFiles,
         };
     }
 
@@ -66,7 +64,7 @@ public:
     Win32Dialogs dialogs;
     Win32Windows windows;
     Win32Processes processes;
-    Win32ShellIcons icons;
+    Win32Icons icons;
     Win32Clock clock;
     Win32Shell shell;
     Win32InternetCache internetCache;
@@ -76,7 +74,6 @@ public:
     Win32Hotkeys hotkeys;
     Win32Tray tray;
     Win32Crypto crypto;
-    Win32IconFiles iconFiles;
 };
 
 }  // namespace umbrix::win32

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "win32/EnvironmentPath.hpp"
+#include "win32/FileIcon.hpp"
 #include "win32/Utf16.hpp"
 #include "win32/WindowBase.hpp"
 
@@ -23,9 +23,6 @@ IoResult refused() {
     DWORD code = GetLastError();
     return IoResult::failure(code == ERROR_SUCCESS ? platform::errors::kNoErrorCode : code);
 }
-
-// ExtractIconW answers 1 for a file that is not an icon source and NULL for a missing icon.
-HICON usable(HICON icon) { return reinterpret_cast<ULONG_PTR>(icon) > 1 ? icon : nullptr; }
 
 }  // namespace
 
@@ -101,16 +98,14 @@ void Win32Tray::stopRetryTimer() {
     if (window_ && window_->exists()) KillTimer(window_->hwnd(), kRetryTimer);
 }
 
-HICON Win32Tray::iconFor(const platform::TrayIconImage& image) {
-    HINSTANCE module = GetModuleHandleW(nullptr);
+HICON Win32Tray::iconFor(const platform::IconLocation& image) {
     if (!image.file.empty()) {
-        if (HICON icon = usable(ExtractIconW(module, expandEnvironment(widen(image.file)).c_str(), image.index)))
-            return icon;
+        if (HICON icon = extractFileIcon(widen(image.file), image.index)) return icon;
     }
     // The program's own icon: the first one in its executable, or the system's application icon.
     wchar_t exe[MAX_PATH];
     if (GetModuleFileNameW(nullptr, exe, MAX_PATH) > 0) {
-        if (HICON icon = usable(ExtractIconW(module, exe, 0))) return icon;
+        if (HICON icon = extractFileIcon(exe, 0)) return icon;
     }
     return CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
 }

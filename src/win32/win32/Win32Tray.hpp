@@ -27,7 +27,7 @@ private:
     // A message of the hidden window: true when it was the tray's (and went to the sink).
     bool handleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
     HWND window();
-    HICON iconFor(const platform::TrayIconImage& image);
+    HICON iconFor(const platform::IconLocation& image);
     platform::IoResult request(DWORD action, const platform::TrayIconData& icon, HICON picture);
     platform::IoResult placeIcon(DWORD action, const platform::TrayIconData& icon);
 

@@ -1,6 +1,6 @@
 #include "DesktopProbe.hpp"
 #include "sim/SimProcesses.hpp"
-#include "sim/SimShellIcons.hpp"
+#include "sim/SimIcons.hpp"
 #include "sim/SimWindows.hpp"
 
 namespace umbrix::contract {
@@ -13,7 +13,7 @@ public:
         : windows_(dynamic_cast<sim::SimWindows&>(ports.windows)),
           processes_(dynamic_cast<sim::SimProcesses&>(ports.processes)) {
         const std::string path = "C:\\Umbrix tests\\probe.exe";
-        dynamic_cast<sim::SimShellIcons&>(ports.icons).setFileIcon(path, "probe");
+        dynamic_cast<sim::SimIcons&>(ports.icons).setFileIcon(path, "probe");
         process_ = processes_.start(path);
         sink_ = windows_.open({"", process_});
         for (const ProbeWindow& request : requests) {

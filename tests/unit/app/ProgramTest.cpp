@@ -91,11 +91,11 @@ TEST_F(Program, UserValuesSurviveAStartAndAClose) {
         "PanicLeft=-1200\r\nbtnPanic=Hide me\r\nSilent=1\r\nLanguage=1031\r\nTransparancy=7\r\nTheme=4\r\n"
         "rgExclude=1\r\nIconFile=C:\\icons.dll\r\nIconIndex=9\r\n";
     machine.files.putFile(settingsPath(), userFile);
-    machine.iconFiles.putIconFile("C:\\icons.dll", 12);
+    machine.icons.putIconFile("C:\\icons.dll", 12);
     start();
     // The chosen icon is the tray icon.
     ASSERT_TRUE(machine.tray.shows(1));
-    EXPECT_EQ(machine.tray.icons.at(1).image, (platform::TrayIconImage{"C:\\icons.dll", 9}));
+    EXPECT_EQ(machine.tray.icons.at(1).image, (platform::IconLocation{"C:\\icons.dll", 9}));
     EXPECT_EQ(closeProgram(), 0);
     EXPECT_FALSE(machine.tray.shows(1)) << "no icon is left behind in the notification area";
 

@@ -16,14 +16,13 @@ namespace umbrix::app {
 namespace {
 
 using platform::IconLocation;
-using platform::TrayIconImage;
 
 constexpr const char* kShell32 = "%SystemRoot%\\SYSTEM32\\shell32.dll";
 constexpr const char* kIconLibrary = "C:\\Program Files\\Icons\\moreicons.dll";
 
 class ChangeIcon : public ::testing::Test {
 protected:
-    ChangeIcon() { machine.iconFiles.putIconFile(kIconLibrary, 40); }
+    ChangeIcon() { machine.icons.putIconFile(kIconLibrary, 40); }
 
     void start() {
         application = std::make_unique<Application>(ports, machine.application);
@@ -38,7 +37,7 @@ protected:
     }
     // The user chooses "&Change Icon..." from the tray menu and answers the picker so.
     void changeIcon(std::optional<IconLocation> answer) {
-        machine.iconFiles.userPicks(std::move(answer));
+        machine.icons.userPicks(std::move(answer));
         machine.application.menuChoices.push_back(static_cast<std::uint32_t>(TrayCommand::ChangeIcon));
         machine.tray.click(1, 0x0205);
     }
@@ -48,7 +47,7 @@ protected:
         if (name.empty()) return std::nullopt;
         return IconLocation{name, file.readInteger("StartUp", "IconIndex", -1)};
     }
-    TrayIconImage trayPicture() const { return machine.tray.icons.at(1).image; }
+    IconLocation trayPicture() const { return machine.tray.icons.at(1).image; }
 
     sim::SimMachine machine;
     platform::Platform ports = machine.platform();
@@ -68,27 +67,26 @@ TEST_F(ChangeIcon, TheMenuOffersItBetweenTwoSeparatorsAfterAbout) {
 
 TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShowsIt) {
     start();
-    const TrayIconImage ownIcon = trayPicture();
+    const IconLocation ownIcon = trayPicture();
     changeIcon(IconLocation{kIconLibrary, 17});
 
-    ASSERT_EQ(machine.iconFiles.pickersOpened.size(), 1u);
-    EXPECT_EQ(machine.iconFiles.pickersOpened[0], (IconLocation{kShell32, 0}))
-        << "the picker starts at shell32, icon 0";
+    ASSERT_EQ(machine.icons.pickersOpened.size(), 1u);
+    EXPECT_EQ(machine.icons.pickersOpened[0], (IconLocation{kShell32, 0})) << "the picker starts at shell32, icon 0";
     EXPECT_NE(trayPicture(), ownIcon);
-    EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 17}));
+    EXPECT_EQ(trayPicture(), (IconLocation{kIconLibrary, 17}));
     const IconExtractor& extractor = application->program()->trayIconChange().chosenIcon();
-    EXPECT_EQ(extractor.NumberOfIcons, 40);
-    EXPECT_EQ(extractor.Icon, (platform::IconSize{32, 32}));
+    EXPECT_EQ(extractor.iconCount, 40);
+    EXPECT_EQ(extractor.extracted, (platform::IconSize{32, 32}));
     EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 17}));
 
     restart();
-    EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 17}));
+    EXPECT_EQ(trayPicture(), (IconLocation{kIconLibrary, 17}));
     EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 17})) << "the full save at the close leaves the two keys alone";
 }
 
 TEST_F(ChangeIcon, CancellingOnAFreshInstallationKeepsTheProgramsOwnIcon_AlsoAtTheNextStart) {
     start();
-    const TrayIconImage ownIcon = trayPicture();
+    const IconLocation ownIcon = trayPicture();
     changeIcon(std::nullopt);
     EXPECT_EQ(trayPicture(), ownIcon) << "nothing changes on screen";
     const std::string file = machine.files.readFile(settings::settingsFilePathFor(machine.system.exePath)).value_or("");
@@ -105,7 +103,7 @@ TEST_F(ChangeIcon, CancellingKeepsAnIconChosenInAnEarlierRun) {
     restart();
     changeIcon(std::nullopt);
     EXPECT_EQ(stored(), (IconLocation{kIconLibrary, 5}));
-    EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 5}));
+    EXPECT_EQ(trayPicture(), (IconLocation{kIconLibrary, 5}));
 }
 
 TEST_F(ChangeIcon, ThePickerOpensAtTheLastChoice) {
@@ -113,10 +111,10 @@ TEST_F(ChangeIcon, ThePickerOpensAtTheLastChoice) {
     changeIcon(IconLocation{kIconLibrary, 9});
     changeIcon(std::nullopt);
     changeIcon(IconLocation{kShell32, 44});
-    ASSERT_EQ(machine.iconFiles.pickersOpened.size(), 3u);
-    EXPECT_EQ(machine.iconFiles.pickersOpened[1], (IconLocation{kIconLibrary, 9}));
-    EXPECT_EQ(machine.iconFiles.pickersOpened[2], (IconLocation{kIconLibrary, 9}));
-    EXPECT_EQ(trayPicture(), (TrayIconImage{kShell32, 44}));
+    ASSERT_EQ(machine.icons.pickersOpened.size(), 3u);
+    EXPECT_EQ(machine.icons.pickersOpened[1], (IconLocation{kIconLibrary, 9}));
+    EXPECT_EQ(machine.icons.pickersOpened[2], (IconLocation{kIconLibrary, 9}));
+    EXPECT_EQ(trayPicture(), (IconLocation{kShell32, 44}));
 }
 
 TEST_F(ChangeIcon, AnIconThatCannotBeExtractedChangesNothingOnScreenAndSaysNothing) {
@@ -130,10 +128,10 @@ TEST_F(ChangeIcon, AnIconThatCannotBeExtractedChangesNothingOnScreenAndSaysNothi
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         changeIcon(c.choice);
-        EXPECT_EQ(trayPicture(), (TrayIconImage{kIconLibrary, 7}));
+        EXPECT_EQ(trayPicture(), (IconLocation{kIconLibrary, 7}));
         EXPECT_TRUE(machine.dialogs.messageBoxes.empty());
         EXPECT_EQ(application->errors().discardedCount(), 0);
-        EXPECT_FALSE(application->program()->trayIconChange().chosenIcon().Icon);
+        EXPECT_FALSE(application->program()->trayIconChange().chosenIcon().extracted);
         // The extractor holds the choice, and the settings file with it.
         EXPECT_EQ(stored(), c.choice);
     }

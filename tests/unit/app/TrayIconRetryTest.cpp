@@ -84,7 +84,7 @@ protected:
     sim::SimTray tray;
     TrayIconPresence icon{tray, {}};
     RetryOnTimer sink{icon};
-    const platform::TrayIconImage chosen{"C:\\Windows\\system32\\shell32.dll", 12};
+    const platform::IconLocation chosen{"C:\\Windows\\system32\\shell32.dll", 12};
 };
 
 TEST_P(TrayIconRetry, ABusyShellIsAskedAgainEverySecondUntilItActs) {

@@ -90,7 +90,7 @@ TEST_F(Inventory, ProcessPathsInEveryFormTheProcessAllows) {
     EXPECT_EQ(state.visibleWindows[2].processPath, "System Idle Process");
     EXPECT_EQ(state.visibleWindows[3].processPath, "taskmgr.exe");  // the snapshot's file name
     EXPECT_EQ(state.visibleWindows[3].imageIndex, 0);  // a bare name has no icon: the neutral one
-    EXPECT_EQ(machine.icons.iconAt(state.imageList, 0), sim::SimShellIcons::kNeutralIcon);
+    EXPECT_EQ(machine.icons.iconAt(state.imageList, 0), sim::SimIcons::kNeutralIcon);
 
     // Without a snapshot every path is empty, and the windows are still listed.
     machine.processes.snapshotsFail = true;

@@ -97,7 +97,6 @@ struct ExtrasMachine {
             .hotkeys = p.hotkeys,
             .tray = p.tray,
             .crypto = p.crypto,
-            .iconFiles = p.iconFiles,
         };
     }
     std::optional<RegistryValue> policyValue() {

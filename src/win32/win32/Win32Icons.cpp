@@ -1,11 +1,13 @@
-#include "win32/Win32IconFiles.hpp"
+#include "win32/Win32Icons.hpp"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "win32/EnvironmentPath.hpp"
+#include "win32/FileIcon.hpp"
 #include "win32/Utf16.hpp"
 
 namespace umbrix::win32 {
@@ -20,7 +22,7 @@ std::wstring systemPath(std::string_view file) { return expandEnvironment(widen(
 
 }  // namespace
 
-std::optional<platform::IconLocation> Win32IconFiles::pickIcon(const platform::IconLocation& start) {
+std::optional<platform::IconLocation> Win32Icons::pickIcon(const platform::IconLocation& start) {
     HMODULE shell = GetModuleHandleW(L"shell32.dll");
     if (!shell) shell = LoadLibraryW(L"shell32.dll");
     auto pick = shell ? reinterpret_cast<PickIconDlgFunction>(
@@ -37,16 +39,15 @@ std::optional<platform::IconLocation> Win32IconFiles::pickIcon(const platform::I
     return platform::IconLocation{narrow(path), index};
 }
 
-int Win32IconFiles::iconCount(std::string_view file) {
+int Win32Icons::iconCount(std::string_view file) {
     UINT count = ExtractIconExW(systemPath(file).c_str(), -1, nullptr, nullptr, 0);
     // A file that cannot be read answers UINT_MAX on some systems.
     return count == UINT_MAX ? 0 : static_cast<int>(count);
 }
 
-std::optional<platform::IconSize> Win32IconFiles::extractIcon(std::string_view file, int index) {
-    HICON icon = ExtractIconW(GetModuleHandleW(nullptr), systemPath(file).c_str(), static_cast<UINT>(index));
-    // NULL: no icon at that index; 1: the file is no icon source.
-    if (reinterpret_cast<ULONG_PTR>(icon) <= 1) return std::nullopt;
+std::optional<platform::IconSize> Win32Icons::extractIcon(std::string_view file, int index) {
+    HICON icon = extractFileIcon(widen(file), index);
+    if (!icon) return std::nullopt;
     ICONINFO info{};
     std::optional<platform::IconSize> size;
     if (GetIconInfo(icon, &info)) {
@@ -61,6 +62,47 @@ std::optional<platform::IconSize> Win32IconFiles::extractIcon(std::string_view f
     }
     DestroyIcon(icon);
     return size;
+}
+
+Win32Icons::Win32Icons() {
+    comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
+Win32Icons::~Win32Icons() {
+    for (HIMAGELIST list : lists_) ImageList_Destroy(list);
+    if (comStarted_) CoUninitialize();
+}
+
+platform::ImageListId Win32Icons::createImageList() {
+    HIMAGELIST list =
+        ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), ILC_COLOR32 | ILC_MASK, 16, 16);
+    if (!list) return platform::ImageListId{};
+    // A shared stock icon: it is not destroyed.
+    ImageList_AddIcon(list, LoadIconW(nullptr, IDI_APPLICATION));
+    lists_.push_back(list);
+    return platform::ImageListId{static_cast<std::uint32_t>(lists_.size())};
+}
+
+std::optional<int> Win32Icons::addSmallFileIcon(platform::ImageListId list, std::string_view path) {
+    HIMAGELIST target = imageList(list);
+    if (!target || path.empty()) return std::nullopt;
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON) || !info.hIcon)
+        return std::nullopt;
+    int index = ImageList_AddIcon(target, info.hIcon);
+    DestroyIcon(info.hIcon);
+    if (index < 0) return std::nullopt;
+    return index;
+}
+
+int Win32Icons::imageCount(platform::ImageListId list) {
+    HIMAGELIST target = imageList(list);
+    return target ? ImageList_GetImageCount(target) : 0;
+}
+
+HIMAGELIST Win32Icons::imageList(platform::ImageListId list) const {
+    if (list.value == 0 || list.value > lists_.size()) return nullptr;
+    return lists_[list.value - 1];
 }
 
 }  // namespace umbrix::win32

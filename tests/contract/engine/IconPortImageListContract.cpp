@@ -5,7 +5,7 @@
 namespace umbrix::contract {
 namespace {
 
-TEST(ShellIconPortContract, ANewListHoldsTheNeutralIconAndTakesTheIconsOfFiles) {
+TEST(IconPortImageListContract, ANewListHoldsTheNeutralIconAndTakesTheIconsOfFiles) {
     auto env = makeEnvironment();
     platform::Platform ports = env->platform();
     auto probe = startProbe(*env, {{"Umbrix probe icon"}});
