@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace umbrix::update;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
-        const VersionFileContent content = readVersionFile(bytes, "x86");
+        const Version content = readVersionFile(bytes, "x86");
         // No placeholder is left in an address.
-        FUZZ_CHECK(content.UpdateInstallerURL.find(kPlatformPlaceholder) == std::string::npos);
-        FUZZ_CHECK(content.UpdateInstallerURL2.find(kPlatformPlaceholder) == std::string::npos);
+        FUZZ_CHECK(content.installerUrl.find(kPlatformPlaceholder) == std::string::npos);
+        FUZZ_CHECK(content.installerUrl2.find(kPlatformPlaceholder) == std::string::npos);
     } catch (const VersionFileError& error) {
         FUZZ_CHECK(error.line() >= 1 && error.line() <= 5);
         // The message is well-formed UTF-8 without a control character, and short whatever the

@@ -32,9 +32,12 @@ Configuration initConfiguration(platform::SystemPort& system, platform::FilePort
 
     Configuration configuration;
     configuration.TitleCaption = titleCaptionFor(version);
-    configuration.CurrentVersion =
-        update::Version(version.MajorVersion, version.MinorVersion, version.ReleaseNumber, version.BuildNumber,
-                        std::string(CurrentPlatform), releaseDate(), std::string());
+    configuration.CurrentVersion = update::Version{.majorVersion = version.MajorVersion,
+                                                   .minorVersion = version.MinorVersion,
+                                                   .release = version.ReleaseNumber,
+                                                   .build = version.BuildNumber,
+                                                   .releaseDate = releaseDate(),
+                                                   .platform = std::string(CurrentPlatform)};
 
     if (auto appData = system.specialFolderPath(platform::SpecialFolder::CommonAppData)) {
         setFolders(configuration, *appData);

@@ -101,7 +101,7 @@ std::string replacePlatformPlaceholder(std::string_view address, std::string_vie
     }
 }
 
-VersionFileContent readVersionFile(std::string_view bytes, std::string_view platform) {
+Version readVersionFile(std::string_view bytes, std::string_view platform) {
     if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     const auto lines = firstLines(bytes, kLineCount);
     // Line by line, so that the first line that is wrong is the one reported.
@@ -114,13 +114,13 @@ VersionFileContent readVersionFile(std::string_view bytes, std::string_view plat
         return lines[number - 1];
     };
 
-    VersionFileContent content;
+    Version content;
 
     auto version = fieldsOn(1, line(1), 4, "Major.Minor.Release.Build");
-    content.MajorVersion = numberOn<std::int32_t>(1, "major version", version[0]);
-    content.MinorVersion = numberOn<std::int32_t>(1, "minor version", version[1]);
-    content.Release = numberOn<std::int32_t>(1, "release", version[2]);
-    content.Build = numberOn<std::int64_t>(1, "build", version[3]);
+    content.majorVersion = numberOn<std::int32_t>(1, "major version", version[0]);
+    content.minorVersion = numberOn<std::int32_t>(1, "minor version", version[1]);
+    content.release = numberOn<std::int32_t>(1, "release", version[2]);
+    content.build = numberOn<std::int64_t>(1, "build", version[3]);
 
     auto date = fieldsOn(2, line(2), 3, "Day.Month.Year");
     const auto day = numberOn<std::int32_t>(2, "day", date[0]);
@@ -130,11 +130,11 @@ VersionFileContent readVersionFile(std::string_view bytes, std::string_view plat
     if (!releaseDate) {
         throw VersionFileError(Problem::NoSuchDate, 2, quoted(line(2)) + " is not a calendar date");
     }
-    content.ReleaseDate = *releaseDate;
+    content.releaseDate = *releaseDate;
 
-    content.UpdateInstallerURL = replacePlatformPlaceholder(line(3), platform);
-    content.Size = numberOn<std::int32_t>(4, "installer size", line(4));
-    content.UpdateInstallerURL2 = replacePlatformPlaceholder(line(5), platform);
+    content.installerUrl = replacePlatformPlaceholder(line(3), platform);
+    content.installerSize = numberOn<std::int32_t>(4, "installer size", line(4));
+    content.installerUrl2 = replacePlatformPlaceholder(line(5), platform);
     return content;
 }
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "update/CivilDate.hpp"
+#include "update/Version.hpp"
 #include "update/VersionFileError.hpp"
 
 namespace umbrix::update {
@@ -22,24 +22,11 @@ namespace umbrix::update {
 // The placeholder in the installer addresses that names the processor platform.
 inline constexpr std::string_view kPlatformPlaceholder = "Flag_Platform";
 
-struct VersionFileContent {
-    std::int32_t MajorVersion = 0;
-    std::int32_t MinorVersion = 0;
-    std::int32_t Release = 0;
-    std::int64_t Build = 0;
-    CivilDate ReleaseDate;
-    std::string UpdateInstallerURL;
-    std::int32_t Size = 0;
-    std::string UpdateInstallerURL2;
-
-    friend bool operator==(const VersionFileContent&, const VersionFileContent&) = default;
-};
-
-// Reads the five lines, replacing every "Flag_Platform" (case-sensitive) in the addresses
-// with `platform`. Throws VersionFileError at the first line that is not as described; an
-// error page saved in place of the file fails on line 1. A UTF-8 byte-order mark before
-// line 1 is skipped, as editors on the server side like to add one.
-VersionFileContent readVersionFile(std::string_view bytes, std::string_view platform);
+// Reads the five lines into a Version (without a platform of its own), replacing every
+// "Flag_Platform" (case-sensitive) in the addresses with `platform`. Throws VersionFileError at the first line that is
+// not as described; an error page saved in place of the file fails on line 1. A UTF-8 byte-order mark before line 1 is
+// skipped, as editors on the server side like to add one.
+Version readVersionFile(std::string_view bytes, std::string_view platform);
 
 // Every occurrence of "Flag_Platform" in `address` replaced by `platform`.
 std::string replacePlatformPlaceholder(std::string_view address, std::string_view platform);

@@ -17,11 +17,11 @@ TEST(ConfigurationContract, InitConfigurationGivesTitleVersionAndReadyFolders) {
     const config::Configuration configuration = config::initConfiguration(platform.system, platform.files);
 
     EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
-    EXPECT_EQ(configuration.CurrentVersion.getMajorVersion(), 7);
-    EXPECT_EQ(configuration.CurrentVersion.getMinorVersion(), 1);
-    EXPECT_EQ(configuration.CurrentVersion.getRelease(), 1);
-    EXPECT_EQ(configuration.CurrentVersion.getBuild(), 98);
-    EXPECT_EQ(configuration.CurrentVersion.getPlatform(), "x86");
+    EXPECT_EQ(configuration.CurrentVersion.majorVersion, 7);
+    EXPECT_EQ(configuration.CurrentVersion.minorVersion, 1);
+    EXPECT_EQ(configuration.CurrentVersion.release, 1);
+    EXPECT_EQ(configuration.CurrentVersion.build, 98);
+    EXPECT_EQ(configuration.CurrentVersion.platform, "x86");
 
     // The all-users application data folder is C:\ProgramData on the sim, Wine and Windows.
     EXPECT_EQ(configuration.BinFolder, "C:\\ProgramData\\QZ\\bin\\");

@@ -16,15 +16,15 @@ TEST(InitConfiguration, DescribesTheRunningProgramFromItsVersionResource) {
 
         EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
         const update::Version& current = configuration.CurrentVersion;
-        EXPECT_EQ(current.getMajorVersion(), 7);
-        EXPECT_EQ(current.getMinorVersion(), 1);
-        EXPECT_EQ(current.getRelease(), 1);
-        EXPECT_EQ(current.getBuild(), 98);
-        EXPECT_EQ(current.getPlatform(), "x86");
-        EXPECT_EQ(current.getReleaseDate(), update::CivilDate::from(2019, 1, 17));
-        EXPECT_EQ(current.getUpdateInstallerURL(), "");
-        EXPECT_EQ(current.getUpdateInstallerURL2(), "");
-        EXPECT_EQ(current.getSize(), 0);
+        EXPECT_EQ(current.majorVersion, 7);
+        EXPECT_EQ(current.minorVersion, 1);
+        EXPECT_EQ(current.release, 1);
+        EXPECT_EQ(current.build, 98);
+        EXPECT_EQ(current.platform, "x86");
+        EXPECT_EQ(current.releaseDate, update::CivilDate::from(2019, 1, 17));
+        EXPECT_EQ(current.installerUrl, "");
+        EXPECT_EQ(current.installerUrl2, "");
+        EXPECT_EQ(current.installerSize, 0);
     }
 }
 
@@ -96,7 +96,7 @@ TEST(InitConfiguration, WithoutAnApplicationDataFolderTheFoldersStayEmpty) {
     EXPECT_EQ(configuration.VersionCheckFile, "");
     EXPECT_EQ(configuration.NewsFile, "");
     EXPECT_EQ(machine.files.mutations(), before);
-    EXPECT_EQ(configuration.CurrentVersion.getBuild(), 98);
+    EXPECT_EQ(configuration.CurrentVersion.build, 98);
 }
 
 }  // namespace

@@ -16,18 +16,18 @@ const std::string kInstaller = "http://updates.umbrix.example/files/setup_Flag_P
 struct GoodCase {
     const char* name;
     std::string bytes;
-    VersionFileContent expected;
+    Version expected;
 };
 
 TEST(VersionFile, ReadsEveryFieldOfWellFormedFiles) {
-    const VersionFileContent typical{7,
-                                     1,
-                                     2,
-                                     105,
-                                     date(2020, 6, 15),
-                                     "http://updates.umbrix.example/files/setup_x86.exe",
-                                     1048576,
-                                     "http://mirror.umbrix.example/setup_x86.exe"};
+    const Version typical{7,
+                          1,
+                          2,
+                          105,
+                          date(2020, 6, 15),
+                          "http://updates.umbrix.example/files/setup_x86.exe",
+                          1048576,
+                          "http://mirror.umbrix.example/setup_x86.exe"};
     const GoodCase cases[] = {
         {"CR LF line ends",
          "7.1.2.105\r\n15.6.2020\r\n" + kInstaller +

@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
 #include "sim/SimMachine.hpp"
+#include "update/LatestVersion.hpp"
 #include "update/Version.hpp"
 
 namespace umbrix::update {
 namespace {
 
 Version version(std::int32_t major, std::int32_t minor, std::int32_t release, std::int64_t build) {
-    return Version(major, minor, release, build, "x86", CivilDate::from(2019, 1, 17).value(), "");
+    return Version{.majorVersion = major,
+                   .minorVersion = minor,
+                   .release = release,
+                   .build = build,
+                   .releaseDate = CivilDate::from(2019, 1, 17).value(),
+                   .platform = "x86"};
 }
 
-TEST(IsNewerVersion, ComparesBuildNumbersAlone) {
+TEST(IsNewerThan, ComparesBuildNumbersAlone) {
     struct Case {
         const char* name;
         Version latest;
@@ -28,11 +34,11 @@ TEST(IsNewerVersion, ComparesBuildNumbersAlone) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.latest.isNewerVersion(c.current), c.newer);
+        EXPECT_EQ(c.latest.isNewerThan(c.current), c.newer);
     }
 }
 
-TEST(IsNewerVersion, APublishedFileAgainstTheRunningBuild98) {
+TEST(IsNewerThan, APublishedFileAgainstTheRunningBuild98) {
     struct Case {
         const char* firstLine;
         bool newer;
@@ -45,9 +51,9 @@ TEST(IsNewerVersion, APublishedFileAgainstTheRunningBuild98) {
         sim::SimMachine machine;
         machine.files.makeDirectories("C:\\ProgramData\\QZ\\bin\\temp");
         machine.network.publish(url, std::string(c.firstLine) + "\r\n17.1.2019\r\nhttp://a\r\n1\r\nhttp://b\r\n");
-        Version latest;
-        ASSERT_EQ(latest.getLatestVersion(current, url, path, machine.network, machine.files), 0);
-        EXPECT_EQ(latest.isNewerVersion(current), c.newer);
+        const std::optional<Version> latest = downloadLatestVersion(current, url, path, machine.network, machine.files);
+        ASSERT_TRUE(latest);
+        EXPECT_EQ(latest->isNewerThan(current), c.newer);
     }
 }
 

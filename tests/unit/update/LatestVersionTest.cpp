@@ -4,7 +4,7 @@
 #include <string>
 
 #include "sim/SimMachine.hpp"
-#include "update/Version.hpp"
+#include "update/LatestVersion.hpp"
 #include "update/VersionFile.hpp"
 
 namespace umbrix::update {
@@ -19,44 +19,45 @@ std::string versionFile(const std::string& versionLine, const std::string& size 
            "\r\nhttp://mirror.umbrix.example/Flag_Platform/setup_Flag_Platform.exe\r\n";
 }
 
-class GetLatestVersionTest : public ::testing::Test {
+const Version kCurrent{.majorVersion = 7,
+                       .minorVersion = 1,
+                       .release = 1,
+                       .build = 98,
+                       .releaseDate = CivilDate::from(2019, 1, 17).value(),
+                       .platform = "x86"};
+
+class DownloadLatestVersion : public ::testing::Test {
 protected:
-    GetLatestVersionTest() { machine.files.makeDirectories(kFolder); }
+    DownloadLatestVersion() { machine.files.makeDirectories(kFolder); }
 
-    int check(Version& latest) {
-        return latest.getLatestVersion(current, kUrl, kPath, machine.network, machine.files,
-                                       [this](std::int32_t size) { installSize = size; });
+    // The check as the program makes it: the record is replaced only by a version that was read.
+    bool check(Version& latest) { return checkWith(latest, machine.network, machine.files); }
+    static bool checkWith(Version& latest, platform::NetworkPort& network, platform::FilePort& files,
+                          const std::string& path = kPath) {
+        std::optional<Version> read = downloadLatestVersion(kCurrent, kUrl, path, network, files);
+        if (read) latest = std::move(*read);
+        return read.has_value();
     }
 
-    static void expectUnchanged(const Version& record) {
-        EXPECT_EQ(record.getBuild(), 0);
-        EXPECT_EQ(record.getMajorVersion(), 0);
-        EXPECT_EQ(record.getSize(), 0);
-        EXPECT_TRUE(record.getReleaseDate().empty());
-        EXPECT_EQ(record.getUpdateInstallerURL(), "");
-        EXPECT_EQ(record.getUpdateInstallerURL2(), "");
-    }
+    static void expectUnchanged(const Version& record) { EXPECT_EQ(record, Version{}); }
 
     sim::SimMachine machine;
-    Version current{7, 1, 1, 98, "x86", CivilDate::from(2019, 1, 17).value(), ""};
-    std::optional<std::int32_t> installSize;
 };
 
-TEST_F(GetLatestVersionTest, FillsTheRecordHandsOnTheSizeAndDeletesTheLocalCopy) {
+TEST_F(DownloadLatestVersion, ReadsTheVersionWithItsInstallerSizeAndDeletesTheLocalCopy) {
     machine.network.publish(kUrl, versionFile("7.2.0.105"));
     Version latest;
-    ASSERT_EQ(check(latest), 0);
+    ASSERT_TRUE(check(latest));
 
-    EXPECT_EQ(latest.getMajorVersion(), 7);
-    EXPECT_EQ(latest.getMinorVersion(), 2);
-    EXPECT_EQ(latest.getRelease(), 0);
-    EXPECT_EQ(latest.getBuild(), 105);
-    EXPECT_EQ(latest.getReleaseDate(), CivilDate::from(2020, 6, 15));
-    EXPECT_EQ(latest.getSize(), 3145728);
-    EXPECT_EQ(latest.getUpdateInstallerURL(), "http://updates.umbrix.example/setup_x86.exe");
-    EXPECT_EQ(latest.getUpdateInstallerURL2(), "http://mirror.umbrix.example/x86/setup_x86.exe");
-    EXPECT_EQ(latest.getPlatform(), "") << "the platform is never read from the file";
-    EXPECT_EQ(installSize, 3145728);
+    EXPECT_EQ(latest.majorVersion, 7);
+    EXPECT_EQ(latest.minorVersion, 2);
+    EXPECT_EQ(latest.release, 0);
+    EXPECT_EQ(latest.build, 105);
+    EXPECT_EQ(latest.releaseDate, CivilDate::from(2020, 6, 15));
+    EXPECT_EQ(latest.installerSize, 3145728);
+    EXPECT_EQ(latest.installerUrl, "http://updates.umbrix.example/setup_x86.exe");
+    EXPECT_EQ(latest.installerUrl2, "http://mirror.umbrix.example/x86/setup_x86.exe");
+    EXPECT_EQ(latest.platform, "") << "the platform is never read from the file";
     EXPECT_FALSE(machine.files.fileExists(kPath));
 
     // The cached copy is dropped before the download, so the server is asked.
@@ -68,18 +69,18 @@ TEST_F(GetLatestVersionTest, FillsTheRecordHandsOnTheSizeAndDeletesTheLocalCopy)
     EXPECT_EQ(calls[1].path, kPath);
 }
 
-TEST_F(GetLatestVersionTest, EveryCheckSeesWhatTheServerPublishesNowNotACachedCopy) {
+TEST_F(DownloadLatestVersion, EveryCheckSeesWhatTheServerPublishesNowNotACachedCopy) {
     machine.network.publish(kUrl, versionFile("7.1.1.98"));
     Version first;
-    ASSERT_EQ(check(first), 0);
+    ASSERT_TRUE(check(first));
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
     Version second;
-    ASSERT_EQ(check(second), 0);
-    EXPECT_EQ(second.getBuild(), 99);
+    ASSERT_TRUE(check(second));
+    EXPECT_EQ(second.build, 99);
     EXPECT_EQ(machine.network.serverRequests(kUrl), 2);
 }
 
-TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
+TEST_F(DownloadLatestVersion, AFailedDownloadGivesNoVersionAndTouchesNothing) {
     struct Case {
         const char* name;
         std::function<void(sim::SimMachine&)> arrange;
@@ -97,27 +98,19 @@ TEST_F(GetLatestVersionTest, AFailedDownloadReturnsOneAndTouchesNothing) {
         sim::SimMachine fresh;
         fresh.files.putFile(kPath, "left from an earlier check");
         c.arrange(fresh);
-        Version latest;
-        std::optional<std::int32_t> size;
-        EXPECT_EQ(latest.getLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
-                                          [&](std::int32_t s) { size = s; }),
-                  1);
-        expectUnchanged(latest);
-        EXPECT_EQ(size, std::nullopt);
+        EXPECT_EQ(downloadLatestVersion(kCurrent, kUrl, kPath, fresh.network, fresh.files), std::nullopt);
         EXPECT_EQ(fresh.files.readFile(kPath), "left from an earlier check");
     }
 }
 
-TEST_F(GetLatestVersionTest, DownloadIntoAFolderThatWasNeverCreatedFails) {
-    Version latest;
+TEST_F(DownloadLatestVersion, DownloadIntoAFolderThatWasNeverCreatedFails) {
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
-    EXPECT_EQ(latest.getLatestVersion(current, kUrl, "C:\\ProgramData\\Nowhere\\versionchk.cfg", machine.network,
-                                      machine.files),
-              1);
-    expectUnchanged(latest);
+    EXPECT_EQ(downloadLatestVersion(kCurrent, kUrl, "C:\\ProgramData\\Nowhere\\versionchk.cfg", machine.network,
+                                    machine.files),
+              std::nullopt);
 }
 
-TEST_F(GetLatestVersionTest, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy) {
+TEST_F(DownloadLatestVersion, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy) {
     struct Case {
         const char* name;
         std::function<void(sim::SimMachine&)> publish;
@@ -139,31 +132,29 @@ TEST_F(GetLatestVersionTest, AnUnreadableFileRaisesKeepsTheRecordAndTheLocalCopy
         fresh.files.makeDirectories(kFolder);
         c.publish(fresh);
         Version latest;
-        std::optional<std::int32_t> size;
         try {
-            latest.getLatestVersion(current, kUrl, kPath, fresh.network, fresh.files,
-                                    [&](std::int32_t s) { size = s; });
+            checkWith(latest, fresh.network, fresh.files);
             ADD_FAILURE() << "no error raised";
         } catch (const VersionFileError& error) {
             EXPECT_EQ(error.problem(), c.problem) << error.what();
         }
         expectUnchanged(latest);
-        EXPECT_EQ(size, std::nullopt);
         EXPECT_TRUE(fresh.files.fileExists(kPath)) << "the local copy stays for inspection";
     }
 }
 
-TEST_F(GetLatestVersionTest, ARecordFilledBeforeKeepsItsValuesWhenTheNextFileIsBad) {
+TEST_F(DownloadLatestVersion, ARecordFilledBeforeKeepsItsValuesWhenTheNextFileIsBad) {
     machine.network.publish(kUrl, versionFile("7.1.1.99"));
     Version latest;
-    ASSERT_EQ(check(latest), 0);
+    ASSERT_TRUE(check(latest));
+    const Version before = latest;
     machine.network.publish(kUrl, versionFile("7.1.1.120", "12 MB"));
     EXPECT_THROW(check(latest), VersionFileError);
-    EXPECT_EQ(latest.getBuild(), 99);
-    EXPECT_EQ(latest.getSize(), 3145728);
+    EXPECT_EQ(latest, before);
+    EXPECT_EQ(latest.build, 99);
 }
 
-TEST_F(GetLatestVersionTest, ADownloadThatCannotBeOpenedAfterwardsIsAnError) {
+TEST_F(DownloadLatestVersion, ADownloadThatCannotBeOpenedAfterwardsIsAnError) {
     // The download reports success, yet the file is gone before it is read (another program,
     // a virus scanner): that is a fault of the check, not a failed download.
     struct VanishingDownload final : platform::NetworkPort {
@@ -174,7 +165,7 @@ TEST_F(GetLatestVersionTest, ADownloadThatCannotBeOpenedAfterwardsIsAnError) {
     } network;
     Version latest;
     try {
-        latest.getLatestVersion(current, kUrl, kPath, network, machine.files);
+        checkWith(latest, network, machine.files);
         FAIL() << "no error raised";
     } catch (const VersionFileError& error) {
         EXPECT_EQ(error.problem(), VersionFileError::Problem::Unreadable);
