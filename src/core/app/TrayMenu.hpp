@@ -1,5 +1,5 @@
 #pragma once
-// The tray icon's menu (PopupMenu1): its commands, and the entries as they are brought up to
+// The tray icon's menu: its commands, and the entries as they are brought up to
 // date each time before it opens. Entries whose window the program does not build yet (the
 // update window, the main and panic windows) are left out rather than offered and doing
 // nothing.

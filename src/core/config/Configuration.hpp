@@ -10,16 +10,16 @@ namespace umbrix::config {
 
 struct Configuration {
     // The running program, from its own version resource.
-    update::Version CurrentVersion;
-    // The main window's title label lblTitle, e.g. "Umbrix: 7.1.1. Build 98".
-    std::string TitleCaption;
+    update::Version currentVersion;
+    // The main window's title label, e.g. "Umbrix: 7.1.1. Build 98".
+    std::string titleCaption;
 
     // Under the all-users application data folder. All four are empty when that folder cannot
     // be resolved; the update check then fails as a failed download does.
-    std::string BinFolder;  // "...\QZ\bin\" with its trailing separator
-    std::string UpdateFolder;  // "...\QZ\bin\temp": downloads and the installer
-    std::string VersionCheckFile;  // UpdateFolder + "\versionchk.cfg"
-    std::string NewsFile;  // UpdateFolder + "\news.cfg"
+    std::string binFolder;  // "...\QZ\bin\" with its trailing separator
+    std::string updateFolder;  // "...\QZ\bin\temp": downloads and the installer
+    std::string versionCheckFile;  // updateFolder + "\versionchk.cfg"
+    std::string newsFile;  // updateFolder + "\news.cfg"
 };
 
 }  // namespace umbrix::config

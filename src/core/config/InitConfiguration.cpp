@@ -17,10 +17,10 @@ update::CivilDate releaseDate() {
 
 void setFolders(Configuration& configuration, std::string appData) {
     while (!appData.empty() && (appData.back() == '\\' || appData.back() == '/')) appData.pop_back();
-    configuration.BinFolder = appData + "\\QZ\\bin\\";
-    configuration.UpdateFolder = appData + "\\QZ\\bin\\temp";
-    configuration.VersionCheckFile = configuration.UpdateFolder + "\\versionchk.cfg";
-    configuration.NewsFile = configuration.UpdateFolder + "\\news.cfg";
+    configuration.binFolder = appData + "\\QZ\\bin\\";
+    configuration.updateFolder = appData + "\\QZ\\bin\\temp";
+    configuration.versionCheckFile = configuration.updateFolder + "\\versionchk.cfg";
+    configuration.newsFile = configuration.updateFolder + "\\news.cfg";
 }
 
 }  // namespace
@@ -31,8 +31,8 @@ Configuration initConfiguration(platform::SystemPort& system, platform::FilePort
     const ProgramVersionText version = parseProgramVersionText(*versionText);
 
     Configuration configuration;
-    configuration.TitleCaption = titleCaptionFor(version);
-    configuration.CurrentVersion = update::Version{.majorVersion = version.MajorVersion,
+    configuration.titleCaption = titleCaptionFor(version);
+    configuration.currentVersion = update::Version{.majorVersion = version.MajorVersion,
                                                    .minorVersion = version.MinorVersion,
                                                    .release = version.ReleaseNumber,
                                                    .build = version.BuildNumber,
@@ -42,8 +42,8 @@ Configuration initConfiguration(platform::SystemPort& system, platform::FilePort
     if (auto appData = system.specialFolderPath(platform::SpecialFolder::CommonAppData)) {
         setFolders(configuration, *appData);
         // Failures are left for the downloads into these folders to report.
-        createFolderWithParents(files, configuration.BinFolder);
-        createFolderWithParents(files, configuration.UpdateFolder);
+        createFolderWithParents(files, configuration.binFolder);
+        createFolderWithParents(files, configuration.updateFolder);
     }
     return configuration;
 }

@@ -14,8 +14,8 @@ TEST(InitConfiguration, DescribesTheRunningProgramFromItsVersionResource) {
         machine.system.fileVersion = text;
         const Configuration configuration = initConfiguration(machine.system, machine.files);
 
-        EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
-        const update::Version& current = configuration.CurrentVersion;
+        EXPECT_EQ(configuration.titleCaption, "Umbrix: 7.1.1. Build 98");
+        const update::Version& current = configuration.currentVersion;
         EXPECT_EQ(current.majorVersion, 7);
         EXPECT_EQ(current.minorVersion, 1);
         EXPECT_EQ(current.release, 1);
@@ -52,10 +52,10 @@ TEST(InitConfiguration, PlacesTheWorkFoldersUnderTheAllUsersApplicationData) {
         machine.files.makeDirectories(c.appData);
         const Configuration configuration = initConfiguration(machine.system, machine.files);
         const std::string root = c.expectedRoot;
-        EXPECT_EQ(configuration.BinFolder, root + "\\QZ\\bin\\");
-        EXPECT_EQ(configuration.UpdateFolder, root + "\\QZ\\bin\\temp");
-        EXPECT_EQ(configuration.VersionCheckFile, root + "\\QZ\\bin\\temp\\versionchk.cfg");
-        EXPECT_EQ(configuration.NewsFile, root + "\\QZ\\bin\\temp\\news.cfg");
+        EXPECT_EQ(configuration.binFolder, root + "\\QZ\\bin\\");
+        EXPECT_EQ(configuration.updateFolder, root + "\\QZ\\bin\\temp");
+        EXPECT_EQ(configuration.versionCheckFile, root + "\\QZ\\bin\\temp\\versionchk.cfg");
+        EXPECT_EQ(configuration.newsFile, root + "\\QZ\\bin\\temp\\news.cfg");
         EXPECT_TRUE(machine.files.directoryExists(root + "\\QZ\\bin\\temp"));
     }
 }
@@ -81,8 +81,8 @@ TEST(InitConfiguration, FoldersThatCannotBeCreatedDoNotStopTheStart) {
     sim::SimMachine machine;
     machine.files.setReadOnly("C:\\ProgramData");
     const Configuration configuration = initConfiguration(machine.system, machine.files);
-    EXPECT_EQ(configuration.TitleCaption, "Umbrix: 7.1.1. Build 98");
-    EXPECT_EQ(configuration.UpdateFolder, "C:\\ProgramData\\QZ\\bin\\temp");
+    EXPECT_EQ(configuration.titleCaption, "Umbrix: 7.1.1. Build 98");
+    EXPECT_EQ(configuration.updateFolder, "C:\\ProgramData\\QZ\\bin\\temp");
     EXPECT_FALSE(machine.files.directoryExists("C:\\ProgramData\\QZ"));
 }
 
@@ -91,12 +91,12 @@ TEST(InitConfiguration, WithoutAnApplicationDataFolderTheFoldersStayEmpty) {
     machine.system.specialFolders.erase(platform::SpecialFolder::CommonAppData);
     const int before = machine.files.mutations();
     const Configuration configuration = initConfiguration(machine.system, machine.files);
-    EXPECT_EQ(configuration.BinFolder, "");
-    EXPECT_EQ(configuration.UpdateFolder, "");
-    EXPECT_EQ(configuration.VersionCheckFile, "");
-    EXPECT_EQ(configuration.NewsFile, "");
+    EXPECT_EQ(configuration.binFolder, "");
+    EXPECT_EQ(configuration.updateFolder, "");
+    EXPECT_EQ(configuration.versionCheckFile, "");
+    EXPECT_EQ(configuration.newsFile, "");
     EXPECT_EQ(machine.files.mutations(), before);
-    EXPECT_EQ(configuration.CurrentVersion.build, 98);
+    EXPECT_EQ(configuration.currentVersion.build, 98);
 }
 
 }  // namespace
