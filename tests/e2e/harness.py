@@ -45,6 +45,7 @@ TRAY_MENU = [
     ("&About", []),
     None,
     ("&Change Icon...", []),
+    ("&Open main window", []),
     None,
     ("&Start silent (disables splash screen)", []),
     ("Mode of operation", ["Normal operation", "Switch to stealth mode"]),

@@ -13,9 +13,6 @@ inline constexpr std::string_view kAlreadyRunningText =
     "Umbrix is already running, to open the main window right click the icon in the system tray and "
     "select \"Open main window\"";
 
-// The main window's caption: the window engine never lists, hides or shows a window so titled.
-inline constexpr std::string_view kMainWindowCaption = "UBX 7 for Office (Portable)";
-
 // The exit question while windows are hidden.
 inline constexpr std::string_view kShowHiddenBeforeExitText =
     "There are windows that are hidden would you like to show them before you exit";

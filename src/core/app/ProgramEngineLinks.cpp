@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/AppTexts.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/MainWindowTexts.hpp"
 
 namespace umbrix::app {
 
@@ -20,7 +21,13 @@ engine::EngineLinks ProgramEngineLinks::links(engine::HideJournal& hideJournal) 
     return engine::EngineLinks{*this, *this, *this, *this, *this, lastActive_, *this, hideJournal};
 }
 
-std::string ProgramEngineLinks::mainWindowCaption() { return std::string(kMainWindowCaption); }
+std::string ProgramEngineLinks::mainWindowCaption() { return ui::kMainWindowCaption; }
+
+bool ProgramEngineLinks::isMainWindowVisible() { return mainWindow && mainWindow->visible(); }
+
+void ProgramEngineLinks::closeMainWindow() {
+    if (mainWindow) mainWindow->close();
+}
 
 bool ProgramEngineLinks::isPasswordPromptShown() { return unlockPrompt_.isOpen(); }
 

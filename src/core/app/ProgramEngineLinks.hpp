@@ -1,9 +1,9 @@
 #pragma once
 // What the window engine asks of the rest of the program, answered by the parts that exist in
 // this program: the unlock prompt, the tray icon, the lockdown and mute extras, the controller's
-// record of the last active window, the dialog port and the cursor port. The main window and the
-// panic button window are not built yet: the engine is told so (no such window is shown, nothing
-// to close), so that it neither leaves a window of ours out by a wrong caption nor waits for one.
+// record of the last active window, the dialog port, the cursor port and the main window. The
+// panic button window is not built yet: the engine is told so (no such window is shown, nothing
+// to close), so that it neither leaves a window of ours out nor waits for one.
 #include <string>
 
 #include "app/TrayIconPresence.hpp"
@@ -12,6 +12,10 @@
 #include "password/UnlockPromptSlot.hpp"
 #include "platform/CursorPort.hpp"
 #include "platform/DialogPort.hpp"
+
+namespace umbrix::ui {
+class MainWindow;
+}
 
 namespace umbrix::app {
 
@@ -38,9 +42,9 @@ public:
 
     // OwnWindows
     std::string mainWindowCaption() override;
-    bool isMainWindowVisible() override { return false; }
+    bool isMainWindowVisible() override;
     platform::WindowId mainWindowHandle() const { return {}; }
-    void closeMainWindow() override {}
+    void closeMainWindow() override;
     bool isPasswordPromptShown() override;
     void closeAndDestroyPasswordPrompt() override;
     bool isAboutWindowShown() override { return aboutWindowShown; }
@@ -67,6 +71,8 @@ public:
     std::optional<std::string> browseForFile(const engine::FileDialogRequest& request) override;
     void setWaitCursor(bool waiting) override { cursor_.showBusy(waiting); }
 
+    // The main window, once it is created.
+    ui::MainWindow* mainWindow = nullptr;
     // The about window, while it is shown modally; closing it ends its modal display.
     platform::ModalWindow* aboutWindow = nullptr;
     bool aboutWindowShown = false;

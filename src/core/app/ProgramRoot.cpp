@@ -7,6 +7,7 @@
 #include "common/BesideExecutable.hpp"
 #include "common/SystemError.hpp"
 #include "config/InitConfiguration.hpp"
+#include "password/PasswordGate.hpp"
 #include "settings/SettingsLoad.hpp"
 
 namespace umbrix::app {
@@ -33,6 +34,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
 
 ProgramRoot::~ProgramRoot() {
     ports_.tray.setEventSink(nullptr);
+    engineLinks_.mainWindow = nullptr;
     // No hotkey reaches the activation while the parts it acts through go.
     router_.setApplicationHook(nullptr);
     // The unlock prompt's window goes before the password it reads.
@@ -74,6 +76,38 @@ void ProgramRoot::loadMainWindowState() {
     if (!options_.iconFile.empty()) trayIconChange_.useStoredIcon(options_.iconFile, options_.iconIndex);
     engine_.exclusionFile().loadLists(engine_.state().exclusions);
     engine_.inventory().refreshInventory();
+}
+
+void ProgramRoot::createMainWindow() {
+    mainWindow_ = std::make_unique<ui::MainWindow>(ui::MainWindowLinks{
+        .options = options_,
+        .engine = engine_,
+        .dialogs = engineLinks_,
+        .registry = ports_.registry,
+        .showHotkeySetupDialog = [this] { showHotkeySetupDialog(); },
+        .manageUnhidePassword =
+            [this] {
+                password::PasswordGate(ports_.dialogs, ports_.cursor, password_, passwordStore_, unlockPrompt_)
+                    .openSetPasswordDialog();
+            },
+        .unlockHiddenWindows = [this] { return unlockHiddenWindows(); },
+        // Whoever closes the window (its close box, an activation) goes on; a save that fails
+        // is dropped here, with its line in the log.
+        .writeSettings =
+            [this] { errors_.run("save the settings when the main window closes", [this] { (void)writeOptions(); }); },
+    });
+    mainWindow_->onCreate();
+    engineLinks_.mainWindow = mainWindow_.get();
+}
+
+void ProgramRoot::showMainWindowUnlessSilent() {
+    if (mainWindow_ && !options_.startSilent) mainWindow_->show();
+}
+
+bool ProgramRoot::mainWindowMayOpen() const { return !(hasHiddenWindows() && options_.requirePassword); }
+
+void ProgramRoot::openMainWindow() {
+    if (mainWindow_ && mainWindowMayOpen()) mainWindow_->show();
 }
 
 void ProgramRoot::adoptLeftoverHiddenWindows() {

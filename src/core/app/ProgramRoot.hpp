@@ -33,6 +33,7 @@
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsSave.hpp"
 #include "ui/HotkeySetupDialog.hpp"
+#include "ui/main/MainWindow.hpp"
 
 namespace umbrix::app {
 
@@ -60,6 +61,15 @@ public:
     // password, the tray icon chosen in the settings and the exclusion file; then the first
     // inventory.
     void loadMainWindowState();
+    // The main window, over what the load has read; hidden until shown.
+    void createMainWindow();
+    // The start shows the main window unless it is silent.
+    void showMainWindowUnlessSilent();
+    // "&Open main window": enabled unless windows are hidden while "Require passwords to unhide
+    // windows" is checked. The tray icon's double-click follows the same rule, so neither is a
+    // way to the hidden-window page around the password.
+    bool mainWindowMayOpen() const;
+    void openMainWindow();
     // The windows an earlier run left hidden (killed before it could show them) go back into
     // the hidden-window list, where the unhide hotkey (and its password) finds them. Only once
     // the load has told whether the password guards them: otherwise they stay hidden, and in
@@ -123,6 +133,7 @@ public:
     hotkeys::HotkeyRouter& router() { return router_; }
     hotkeys::DefaultHotkeys* defaultHotkeys() { return defaultHotkeys_.get(); }
     ui::HotkeySetupDialog* hotkeySetupDialog() { return hotkeyDialog_.get(); }
+    ui::MainWindow* mainWindow() { return mainWindow_.get(); }
     hotkeys::HotkeyComponents* hotkeyComponents() { return hotkeyDialog_ ? &hotkeyDialog_->components() : nullptr; }
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
@@ -165,6 +176,7 @@ private:
     std::unique_ptr<hotkeys::OwnedHotkeyWindow> applicationHotkeyWindow_;
     std::unique_ptr<hotkeys::DefaultHotkeys> defaultHotkeys_;
     std::unique_ptr<ui::HotkeySetupDialog> hotkeyDialog_;
+    std::unique_ptr<ui::MainWindow> mainWindow_;
     std::unique_ptr<StealthMode> stealth_;
     // Built after every part it takes; the router and the components call into it until the end.
     std::unique_ptr<activation::ActivationSequence> activation_;

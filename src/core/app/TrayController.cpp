@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kRunValue = "Umbrix";
 constexpr std::uint32_t kRightButtonUp = 0x0205;  // WM_RBUTTONUP
+constexpr std::uint32_t kLeftButtonDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 }  // namespace
 
 TrayController::TrayController(ErrorHook& errors, ProgramRoot& program, const platform::Platform& ports,
@@ -84,6 +85,7 @@ void TrayController::showTrayMenu() {
     state.startSilent = program_.options().startSilent;
     state.autoStart = program_.options().startWithWindows;
     state.stealthAvailable = program_.dispatchersConnected();
+    state.mainWindowMayOpen = program_.mainWindowMayOpen();
     const std::uint32_t chosen = windows_.showPopupMenu(trayMenuEntries(state));
     if (chosen != 0) carryOut(chosen);
 }
@@ -97,6 +99,7 @@ void TrayController::carryOut(std::uint32_t command) {
         case TrayCommand::Close: return onCloseChosen();
         case TrayCommand::ChangeIcon: return changeTrayIcon();
         case TrayCommand::About: return showAboutWindow();
+        case TrayCommand::OpenMainWindow: return program_.openMainWindow();
     }
 }
 
@@ -128,6 +131,8 @@ void TrayController::showAboutWindow() { aboutWindow_.showAboutWindow(); }
 
 void TrayController::onTrayMouseMessage(std::uint32_t, std::uint32_t mouseMessage) {
     if (mouseMessage == kRightButtonUp) errors_.run("tray menu", [this] { showTrayMenu(); });
+    if (mouseMessage == kLeftButtonDoubleClick)
+        errors_.run("open the main window", [this] { program_.openMainWindow(); });
 }
 
 void TrayController::onTaskbarCreated() {

@@ -28,9 +28,13 @@ std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
     platform::MenuEntry autoStart = item(TrayCommand::StartWithWindows, "Start with &Windows");
     autoStart.checked = state.autoStart;
 
+    platform::MenuEntry openMainWindow = item(TrayCommand::OpenMainWindow, "&Open main window");
+    openMainWindow.enabled = state.mainWindowMayOpen;
+
     return {item(TrayCommand::About, "&About"),
             platform::MenuEntry{},
             item(TrayCommand::ChangeIcon, "&Change Icon..."),
+            openMainWindow,
             platform::MenuEntry{},
             startSilent,
             mode,

@@ -1,8 +1,7 @@
 #pragma once
 // The tray icon's menu: its commands, and the entries as they are brought up to
 // date each time before it opens. Entries whose window the program does not build yet (the
-// update window, the main and panic windows) are left out rather than offered and doing
-// nothing.
+// update window, the panic window) are left out rather than offered and doing nothing.
 #include <cstdint>
 #include <vector>
 
@@ -18,12 +17,14 @@ enum class TrayCommand : std::uint32_t {
     Close,  // "&Close Umbrix"
     ChangeIcon,  // "&Change Icon..."
     About,  // "&About"
+    OpenMainWindow,  // "&Open main window"
 };
 
 struct TrayMenuState {
     bool startSilent = false;  // "&Start silent ...": follows startSilent
     bool autoStart = false;  // "Start with &Windows"
     bool stealthAvailable = false;  // the exit-stealth hotkey has a dispatcher to bring the icon back
+    bool mainWindowMayOpen = true;  // "&Open main window" is enabled
 };
 
 // showTrayMenu: the entries in display order.

@@ -54,7 +54,7 @@ protected:
     std::unique_ptr<Application> application;
 };
 
-TEST_F(ChangeIcon, TheMenuOffersItBetweenTwoSeparatorsAfterAbout) {
+TEST_F(ChangeIcon, TheMenuOffersItAfterASeparatorBelowAbout) {
     start();
     machine.tray.click(1, 0x0205);
     const auto& entries = machine.application.menusShown.at(0);
@@ -62,7 +62,7 @@ TEST_F(ChangeIcon, TheMenuOffersItBetweenTwoSeparatorsAfterAbout) {
     EXPECT_TRUE(entries[1].caption.empty()) << "a separator comes before";
     EXPECT_EQ(entries[2].caption, "&Change Icon...");
     EXPECT_EQ(entries[2].command, static_cast<std::uint32_t>(TrayCommand::ChangeIcon));
-    EXPECT_TRUE(entries[3].caption.empty()) << "a separator follows";
+    EXPECT_EQ(entries[3].caption, "&Open main window");
 }
 
 TEST_F(ChangeIcon, AConfirmedIconBecomesTheTrayIconAndIsStored_TheNextStartShowsIt) {

@@ -1,0 +1,120 @@
+#pragma once
+// MainWindow, "UBX 7 for Office (Portable)": the program's face. A navigation pane leads to six
+// pages (the visible windows with the exclusions, the hidden windows, the setup of the action
+// and the hotkeys, the extra options, about, welcome); the option controls are the settings
+// model itself, so what the user checks is what the next activation reads and what the close
+// writes. It is created once at start-up and lives to the end; closing it only hides it, and
+// the tray icon and the hotkeys go on working.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/EngineLinks.hpp"
+#include "engine/WindowEngine.hpp"
+#include "platform/RegistryPort.hpp"
+#include "settings/Options.hpp"
+#include "ui/main/ExclusionPageModel.hpp"
+#include "ui/main/HiddenWindowsPageModel.hpp"
+#include "ui/main/SharedContextMenu.hpp"
+
+namespace umbrix::ui {
+
+// The pages, by the index the navigation entries carry as their tag.
+enum class MainPage : int { Options = 0, VisibleWindows = 1, HiddenWindows = 2, Setup = 3, About = 4, Welcome = 5 };
+
+struct NavigationEntry {
+    std::string_view caption;
+    std::string_view hint;  // empty: none
+    MainPage page;
+};
+
+// The navigation pane's entries, top to bottom.
+const std::vector<NavigationEntry>& navigationEntries();
+
+// What the main window calls in the rest of the program.
+struct MainWindowLinks {
+    settings::Options& options;
+    engine::WindowEngine& engine;
+    engine::EngineDialogs& dialogs;
+    platform::RegistryPort& registry;
+    // "Change": the hotkey setup dialog, modally.
+    std::function<void()> showHotkeySetupDialog;
+    // "Manage...": the set-password dialog behind its password gate.
+    std::function<void()> manageUnhidePassword;
+    // While the password guards the hidden windows, the unlock prompt asks for it; true when
+    // they may be shown.
+    std::function<bool()> unlockHiddenWindows;
+    // The close's save of the settings and the exclusion file.
+    std::function<void()> writeSettings;
+};
+
+class MainWindow {
+public:
+    explicit MainWindow(MainWindowLinks links);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    std::string caption() const;
+
+    // The creation, once the settings and the exclusions are loaded: the banner's processor
+    // name, and the exclusion page that the exclusion mode brings to the front.
+    void onCreate();
+
+    // Shown (the start unless silent, "&Open main window"): the visible-window list is rebuilt,
+    // and with no page yet the welcome page is the one shown.
+    void show();
+    // The close box and "Close": hidden, and the settings written.
+    void close();
+    bool visible() const { return visible_; }
+
+    // A navigation entry: its page comes to the front; "Windows that anyone can see" rebuilds
+    // the visible-window list, and only it does.
+    void navigate(MainPage page);
+    std::optional<MainPage> activePage() const { return activePage_; }
+    // The menu image: the pane closes to its icons (50 pixels) or opens (300 pixels); the
+    // entries change pages either way.
+    void toggleNavigationPane() { navigationOpen_ = !navigationOpen_; }
+    bool navigationOpen() const { return navigationOpen_; }
+    int navigationWidth() const { return navigationOpen_ ? 300 : 50; }
+
+    // The banner: "CPU: " and the processor's name as Windows reports it.
+    const std::string& processorBanner() const { return processorBanner_; }
+
+    // Hidden windows page: "Show selected window" and "Show all windows" ask for the password
+    // first while it guards the hidden windows.
+    void showSelectedHiddenWindow();
+    void showAllHiddenWindows();
+
+    // Setup page.
+    void chooseAction(std::int32_t action) { links_.options.action = action; }
+    void changeHotkeys();
+    // The decoy's field: with text the check box is enabled; emptied, it is unchecked and
+    // disabled.
+    void setDecoyProgram(std::string path);
+    bool decoyCheckBoxEnabled() const { return !links_.options.decoyProgram.empty(); }
+
+    // Options page: "Manage...".
+    void manageUnhidePassword();
+
+    settings::Options& options() { return links_.options; }
+    ExclusionPageModel& exclusionPage() { return exclusionPage_; }
+    HiddenWindowsPageModel& hiddenWindowsPage() { return hiddenWindowsPage_; }
+    const SharedContextMenu& contextMenu() const { return contextMenu_; }
+
+private:
+    void refreshVisibleWindows();
+
+    MainWindowLinks links_;
+    SharedContextMenu contextMenu_;
+    ExclusionPageModel exclusionPage_;
+    HiddenWindowsPageModel hiddenWindowsPage_;
+    bool visible_ = false;
+    bool navigationOpen_ = true;
+    std::optional<MainPage> activePage_;
+    std::string processorBanner_ = "CPU: ";
+};
+
+}  // namespace umbrix::ui
