@@ -96,7 +96,7 @@ void Application::createLongLivedWindows() {
     errors_.run("load the settings", [this] { program_->loadMainWindowState(); });
     // On its own: whatever failed in the load, windows an earlier run left hidden come back.
     errors_.run("adopt windows an earlier run left hidden", [this] { program_->adoptLeftoverHiddenWindows(); });
-    errors_.run("create the main window", [this] { program_->createMainWindow(); });
+    errors_.run("create the main window", [this] { program_->createMainWindow(windows_); });
     errors_.run("read the configuration", [this] { program_->initConfiguration(); });
     errors_.run("create the explanation window", [this] {
         explanationWindow_ = std::make_unique<ui::ExplanationWindow>(

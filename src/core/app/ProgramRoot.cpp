@@ -78,8 +78,9 @@ void ProgramRoot::loadMainWindowState() {
     engine_.inventory().refreshInventory();
 }
 
-void ProgramRoot::createMainWindow() {
+void ProgramRoot::createMainWindow(platform::ModelessWindowHost& windows) {
     mainWindow_ = std::make_unique<ui::MainWindow>(ui::MainWindowLinks{
+        .windows = windows,
         .options = options_,
         .engine = engine_,
         .dialogs = engineLinks_,
@@ -95,6 +96,7 @@ void ProgramRoot::createMainWindow() {
         // is dropped here, with its line in the log.
         .writeSettings =
             [this] { errors_.run("save the settings when the main window closes", [this] { (void)writeOptions(); }); },
+        .runReaction = [this](const std::function<void()>& reaction) { errors_.run("main window", reaction); },
     });
     mainWindow_->onCreate();
     engineLinks_.mainWindow = mainWindow_.get();

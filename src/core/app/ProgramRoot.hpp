@@ -62,7 +62,7 @@ public:
     // inventory.
     void loadMainWindowState();
     // The main window, over what the load has read; hidden until shown.
-    void createMainWindow();
+    void createMainWindow(platform::ModelessWindowHost& windows);
     // The start shows the main window unless it is silent.
     void showMainWindowUnlessSilent();
     // "&Open main window": enabled unless windows are hidden while "Require passwords to unhide

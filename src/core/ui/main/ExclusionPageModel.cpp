@@ -25,6 +25,14 @@ std::optional<std::size_t> ExclusionPageModel::selectedVisibleWindow() const {
     return visibleSelection_.indexIn(engine_.state().visibleWindows.entries());
 }
 
+std::optional<std::size_t> ExclusionPageModel::selectedWindowExclusion() const {
+    return windowExclusionSelection_.indexIn(engine_.state().exclusions.windows.entries());
+}
+
+std::optional<std::size_t> ExclusionPageModel::selectedApplicationExclusion() const {
+    return applicationSelection_.indexIn(engine_.state().exclusions.applications.entries());
+}
+
 void ExclusionPageModel::excludeSelectedWindow() {
     if (auto index = selectedVisibleWindow())
         engine_.exclusionCommands().excludeWindow(

@@ -24,6 +24,8 @@ public:
     void selectApplicationExclusion(std::size_t index);
     // Where the selected visible window is listed now; nullopt when none is.
     std::optional<std::size_t> selectedVisibleWindow() const;
+    std::optional<std::size_t> selectedWindowExclusion() const;
+    std::optional<std::size_t> selectedApplicationExclusion() const;
 
     // ">>": moves the selected visible window into the window exclusions and adds its
     // executable to the application exclusions unless it is there already.

@@ -13,6 +13,10 @@ void HiddenWindowsPageModel::selectHiddenWindow(std::size_t index) {
     selection_.select(engine_.state().hiddenWindows.entries(), index);
 }
 
+std::optional<std::size_t> HiddenWindowsPageModel::selectedHiddenWindow() const {
+    return selection_.indexIn(engine_.state().hiddenWindows.entries());
+}
+
 std::optional<platform::WindowId> HiddenWindowsPageModel::selectedWindow() const {
     const engine::HiddenWindowList& hidden = engine_.state().hiddenWindows;
     const auto index = selection_.indexIn(hidden.entries());

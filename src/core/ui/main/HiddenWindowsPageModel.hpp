@@ -20,6 +20,8 @@ public:
 
     // The user selects the entry at `index` of the list as shown.
     void selectHiddenWindow(std::size_t index);
+    // Where the selected hidden window is listed now; nullopt when none is.
+    std::optional<std::size_t> selectedHiddenWindow() const;
 
     // "Show selected window": shows it normal size and drops its entry.
     void showSelectedHiddenWindow();

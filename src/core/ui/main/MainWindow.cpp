@@ -30,6 +30,7 @@ MainWindow::MainWindow(MainWindowLinks links)
 std::string MainWindow::caption() const { return kMainWindowCaption; }
 
 void MainWindow::onCreate() {
+    links_.windows.openWindow(*this);
     const auto name =
         links_.registry.readValue(platform::RegistryRoot::LocalMachine, kProcessorKey, kProcessorNameValue);
     processorBanner_ = "CPU: " + (name ? name->text : std::string());
@@ -49,17 +50,21 @@ void MainWindow::show() {
     visible_ = true;
     refreshVisibleWindows();
     if (!activePage_) activePage_ = MainPage::Welcome;
+    notifyChanged();
+    links_.windows.showWindow(*this, platform::WindowShow::Activate);
 }
 
 void MainWindow::close() {
     if (!visible_) return;
     visible_ = false;
+    links_.windows.hideWindow(*this);
     links_.writeSettings();
 }
 
 void MainWindow::navigate(MainPage page) {
     activePage_ = page;
     if (page == MainPage::VisibleWindows) refreshVisibleWindows();
+    notifyChanged();
 }
 
 void MainWindow::showSelectedHiddenWindow() {

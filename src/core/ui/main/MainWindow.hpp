@@ -14,6 +14,7 @@
 
 #include "engine/EngineLinks.hpp"
 #include "engine/WindowEngine.hpp"
+#include "platform/ModelessWindow.hpp"
 #include "platform/RegistryPort.hpp"
 #include "settings/Options.hpp"
 #include "ui/main/ExclusionPageModel.hpp"
@@ -36,6 +37,8 @@ const std::vector<NavigationEntry>& navigationEntries();
 
 // What the main window calls in the rest of the program.
 struct MainWindowLinks {
+    // What puts the window on the screen: the Win32 view in the program, the sim in tests.
+    platform::ModelessWindowHost& windows;
     settings::Options& options;
     engine::WindowEngine& engine;
     engine::EngineDialogs& dialogs;
@@ -49,19 +52,32 @@ struct MainWindowLinks {
     std::function<bool()> unlockHiddenWindows;
     // The close's save of the settings and the exclusion file.
     std::function<void()> writeSettings;
+    // Runs a reaction to the user under the program's error hook: what fails is reported there,
+    // and the window goes on.
+    std::function<void(const std::function<void()>&)> runReaction;
 };
 
-class MainWindow {
+class MainWindow final : public platform::ModelessWindow {
 public:
     explicit MainWindow(MainWindowLinks links);
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
-    std::string caption() const;
+    std::string name() const override { return "main window"; }
+    std::string caption() const override;
+    // The close box, Alt+F4: the same as "Close".
+    void onCloseRequest() override { close(); }
 
-    // The creation, once the settings and the exclusions are loaded: the banner's processor
-    // name, and the exclusion page that the exclusion mode brings to the front.
+    // The creation, once the settings and the exclusions are loaded: the window (hidden), the
+    // banner's processor name, and the exclusion page that the exclusion mode brings to the
+    // front. Throws when the window cannot be created.
     void onCreate();
+
+    // The view redraws from the model after this; it is told after every change the model
+    // makes on its own (a page shown, a list rebuilt). Empty: no view listens.
+    // A reaction of the view to the user, under the program's error hook.
+    void react(const std::function<void()>& reaction) { links_.runReaction(reaction); }
+    void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+    // The engine's lists the pages show, and the image list of their icons.
+    const engine::EngineState& engineState() { return links_.engine.state(); }
 
     // Shown (the start unless silent, "&Open main window"): the visible-window list is rebuilt,
     // and with no page yet the welcome page is the one shown.
@@ -76,7 +92,10 @@ public:
     std::optional<MainPage> activePage() const { return activePage_; }
     // The menu image: the pane closes to its icons (50 pixels) or opens (300 pixels); the
     // entries change pages either way.
-    void toggleNavigationPane() { navigationOpen_ = !navigationOpen_; }
+    void toggleNavigationPane() {
+        navigationOpen_ = !navigationOpen_;
+        notifyChanged();
+    }
     bool navigationOpen() const { return navigationOpen_; }
     int navigationWidth() const { return navigationOpen_ ? 300 : 50; }
 
@@ -106,6 +125,9 @@ public:
 
 private:
     void refreshVisibleWindows();
+    void notifyChanged() {
+        if (changed_) changed_();
+    }
 
     MainWindowLinks links_;
     SharedContextMenu contextMenu_;
@@ -115,6 +137,7 @@ private:
     bool navigationOpen_ = true;
     std::optional<MainPage> activePage_;
     std::string processorBanner_ = "CPU: ";
+    std::function<void()> changed_;
 };
 
 }  // namespace umbrix::ui
