@@ -9,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Declared first, so destroyed last: the program's parts hold its ports to their end.
     umbrix::win32::Win32Platform system;
     umbrix::win32::Win32Application windows(instance);
-    umbrix::win32::registerProgramWindows(windows);
+    umbrix::win32::registerProgramWindows(windows, system.icons);
     umbrix::platform::Platform ports = system.platform();
     umbrix::app::Application application(ports, windows);
     // An error escaping a dialog's reaction goes where every reaction's error goes.

@@ -3,6 +3,7 @@
 #include "views/AboutView.hpp"
 #include "views/ExplanationView.hpp"
 #include "views/HotkeySetupView.hpp"
+#include "views/MainWindowView.hpp"
 #include "views/SetPasswordView.hpp"
 #include "views/SplashView.hpp"
 #include "views/UnlockPromptView.hpp"
@@ -16,9 +17,13 @@ void registerProgramViews(Win32Dialogs& dialogs) {
     dialogs.registerView<ui::HotkeySetupDialog, HotkeySetupView>();
 }
 
-void registerProgramWindows(Win32Application& windows) {
+void registerProgramWindows(Win32Application& windows, const Win32Icons& icons) {
     windows.registerView<ui::SplashWindow, SplashView>();
     windows.registerView<ui::ExplanationWindow, ExplanationView>();
+    windows.registerView<ui::MainWindow>([&icons](ui::MainWindow& window) {
+        return std::make_unique<MainWindowView>(window,
+                                                [&icons](platform::ImageListId list) { return icons.imageList(list); });
+    });
 }
 
 }  // namespace umbrix::win32

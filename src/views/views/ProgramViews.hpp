@@ -3,12 +3,14 @@
 // composition rather than by the ports.
 #include "views/Win32Dialogs.hpp"
 #include "win32/Win32Application.hpp"
+#include "win32/Win32Icons.hpp"
 
 namespace umbrix::win32 {
 
 // Modal windows, shown through the dialog port.
 void registerProgramViews(Win32Dialogs& dialogs);
-// Modeless windows, hosted by the application port.
-void registerProgramWindows(Win32Application& windows);
+// Modeless windows, hosted by the application port; the main window shows the icon port's
+// image lists.
+void registerProgramWindows(Win32Application& windows, const Win32Icons& icons);
 
 }  // namespace umbrix::win32

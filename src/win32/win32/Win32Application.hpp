@@ -45,6 +45,14 @@ public:
             return std::unique_ptr<ModelessWindowView>(std::make_unique<View>(static_cast<Model&>(window)));
         };
     }
+    // The same with the view built by `makeView(Model&)`, for a view that needs more than its
+    // model (the image lists of the icon port).
+    template <class Model, class MakeView>
+    void registerView(MakeView makeView) {
+        views_[std::type_index(typeid(Model))] = [makeView](platform::ModelessWindow& window) {
+            return std::unique_ptr<ModelessWindowView>(makeView(static_cast<Model&>(window)));
+        };
+    }
     // The window of an open modeless window (for tests); null when it is not open.
     HWND handleOf(const platform::ModelessWindow& window) const;
     int openWindowCount() const { return static_cast<int>(open_.size()); }

@@ -1,0 +1,464 @@
+#include "views/MainWindowView.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "settings/Options.hpp"
+#include "win32/ScreenPixels.hpp"
+#include "win32/Utf16.hpp"
+
+namespace umbrix::win32 {
+
+namespace {
+// The end-to-end tests find the window by its class.
+constexpr wchar_t kMainWindowClass[] = L"UmbrixMainWindow";
+
+// The window's design, in pixels at 96 dots per inch.
+constexpr int kWidth = 900;
+constexpr int kHeight = 600;
+constexpr int kMargin = 12;
+constexpr int kMenuButtonHeight = 36;
+constexpr int kNavigationEntryHeight = 44;
+constexpr int kBannerHeight = 20;
+constexpr int kPageTop = 36;
+constexpr int kLabelHeight = 20;
+constexpr int kButtonHeight = 28;
+constexpr int kRadioHeight = 24;
+constexpr int kFontPoints = 9;
+
+// Control ids.
+constexpr int kMenuButtonId = 100;
+constexpr int kFirstNavigationId = 110;
+constexpr int kExcludeId = 200;
+constexpr int kIncludeId = 201;
+constexpr int kShowSelectedId = 300;
+constexpr int kShowAllId = 301;
+constexpr int kFirstActionId = 400;
+constexpr int kChangeHotkeysId = 410;
+constexpr int kVisibleListId = 500;
+constexpr int kWindowExclusionListId = 501;
+constexpr int kApplicationExclusionListId = 502;
+constexpr int kHiddenListId = 503;
+
+// The action radio group's items, by the "Action" value they stand for.
+constexpr std::array<const wchar_t*, 5> kActions = {
+    L"Hide all Applications (all windows will be hidden)",
+    L"Hide the active Application only (affects only the window your are using)",
+    L"Close all Applications (all windows will be closed)",
+    L"Close the active Application (affects only the window your are using)",
+    L"Do nothing (essentially disables the application)",
+};
+
+// What a navigation entry shows while the pane is closed to its narrow width.
+const wchar_t* shortCaption(ui::MainPage page) {
+    switch (page) {
+        case ui::MainPage::VisibleWindows: return L"Vis";
+        case ui::MainPage::HiddenWindows: return L"Hid";
+        case ui::MainPage::Setup: return L"Set";
+        case ui::MainPage::Options: return L"Opt";
+        case ui::MainPage::About: return L"Abt";
+        case ui::MainPage::Welcome: return L"Wel";
+    }
+    return L"";
+}
+
+void setText(HWND control, const std::string& text) {
+    const std::wstring wide = widen(text);
+    SetWindowTextW(control, wide.c_str());
+}
+
+void move(HWND control, int x, int y, int width, int height) {
+    MoveWindow(control, x, y, std::max(width, 0), std::max(height, 0), TRUE);
+}
+
+void addItem(HWND list, int row, int image, const std::vector<std::string>& texts) {
+    std::wstring first = widen(texts.empty() ? std::string() : texts[0]);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | (image >= 0 ? LVIF_IMAGE : 0);
+    item.iItem = row;
+    item.iImage = image;
+    item.pszText = first.data();
+    const int at = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    for (std::size_t column = 1; column < texts.size(); ++column) {
+        std::wstring text = widen(texts[column]);
+        LVITEMW sub{};
+        sub.iSubItem = static_cast<int>(column);
+        sub.pszText = text.data();
+        SendMessageW(list, LVM_SETITEMTEXTW, at, reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+void selectRow(HWND list, std::optional<std::size_t> row) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row) {
+        ListView_SetItemState(list, static_cast<int>(*row), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(list, static_cast<int>(*row), FALSE);
+    }
+}
+}  // namespace
+
+MainWindowView::MainWindowView(ui::MainWindow& window, ImageListLookup imageListOf)
+    : ModelessWindowView(window), window_(window), imageListOf_(std::move(imageListOf)) {
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+}
+
+MainWindowView::~MainWindowView() {
+    window_.setChangeListener(nullptr);
+    close();  // the window goes before the fonts its controls draw with
+    if (font_) DeleteObject(font_);
+    if (headingFont_) DeleteObject(headingFont_);
+}
+
+void MainWindowView::create(HINSTANCE instance, HWND owner) {
+    instance_ = instance;
+    // WS_EX_APPWINDOW: while it is shown it has its task bar button, though the application
+    // window that owns it has none.
+    const std::wstring caption = widen(window_.caption());
+    WindowBase::create(instance, kMainWindowClass, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT,
+                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, caption.c_str(), owner, "main window");
+    createFont();
+    createControls();
+    centreOnScreen(hwnd(), scaled(kWidth), scaled(kHeight));
+    window_.setChangeListener([this] { refresh(); });
+    refresh();
+}
+
+void MainWindowView::createFont() {
+    if (font_) DeleteObject(font_);
+    if (headingFont_) DeleteObject(headingFont_);
+    const int height = -MulDiv(kFontPoints, static_cast<int>(GetDpiForWindow(hwnd())), 72);
+    font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
+    headingFont_ = CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
+}
+
+HWND MainWindowView::addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle) {
+    HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | style, 0, 0, 0, 0, hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    if (!control) throw std::runtime_error("cannot create a control of the main window");
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return control;
+}
+
+HWND MainWindowView::addPageControl(ui::MainPage page, const wchar_t* className, const wchar_t* text, DWORD style,
+                                    int id, DWORD exStyle) {
+    HWND control = addControl(className, text, style, id, exStyle);
+    pageControls_.push_back({control, page});
+    return control;
+}
+
+HWND MainWindowView::addListView(ui::MainPage page, int id,
+                                 const std::vector<std::pair<const wchar_t*, int>>& columns) {
+    // LVS_SHAREIMAGELISTS: the icon port owns the image list; the list view only shows it.
+    HWND list = addPageControl(page, WC_LISTVIEWW, L"",
+                               WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, id,
+                               WS_EX_CLIENTEDGE);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    int index = 0;
+    for (const auto& [title, width] : columns) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = const_cast<wchar_t*>(title);
+        column.cx = scaled(width);
+        SendMessageW(list, LVM_INSERTCOLUMNW, index++, reinterpret_cast<LPARAM>(&column));
+    }
+    return list;
+}
+
+void MainWindowView::createControls() {
+    menuButton_ = addControl(WC_BUTTONW, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kMenuButtonId);
+    int id = kFirstNavigationId;
+    for (const auto& entry : ui::navigationEntries()) {
+        (void)entry;
+        navigationButtons_.push_back(
+            addControl(WC_BUTTONW, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHLIKE | BS_RADIOBUTTON, id++));
+    }
+    banner_ = addControl(WC_STATICW, L"", WS_VISIBLE | SS_RIGHT | SS_NOPREFIX | SS_ENDELLIPSIS, 0);
+
+    using ui::MainPage;
+    visibleHeading_ =
+        addPageControl(MainPage::VisibleWindows, WC_STATICW, L"These windows will be hidden or closed", SS_LEFT, 0);
+    visibleList_ = addListView(MainPage::VisibleWindows, kVisibleListId,
+                               {{L"Window ID", 80}, {L"Window title", 220}, {L"Owner process", 240}});
+    exclusionHeading_ = addPageControl(MainPage::VisibleWindows, WC_STATICW,
+                                       L"Exclusion list (these windows will not be affected)", SS_LEFT, 0);
+    excludeButton_ =
+        addPageControl(MainPage::VisibleWindows, WC_BUTTONW, L">>", WS_TABSTOP | BS_PUSHBUTTON, kExcludeId);
+    includeButton_ =
+        addPageControl(MainPage::VisibleWindows, WC_BUTTONW, L"<<", WS_TABSTOP | BS_PUSHBUTTON, kIncludeId);
+    windowExclusionList_ = addListView(MainPage::VisibleWindows, kWindowExclusionListId,
+                                       {{L"Process Id", 80}, {L"Window", 160}, {L"Process", 200}});
+    applicationExclusionList_ = addListView(MainPage::VisibleWindows, kApplicationExclusionListId,
+                                            {{L"Application", 260}, {L"Process ID", 90}});
+
+    hiddenList_ = addListView(MainPage::HiddenWindows, kHiddenListId,
+                              {{L"Handle", 90}, {L"Title", 300}, {L"Date and Time", 160}});
+    showSelectedButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show selected window",
+                                         WS_TABSTOP | BS_PUSHBUTTON, kShowSelectedId);
+    showAllButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show all windows",
+                                    WS_TABSTOP | BS_PUSHBUTTON, kShowAllId);
+
+    actionGroup_ = addPageControl(MainPage::Setup, WC_BUTTONW, L"Setup", BS_GROUPBOX, 0);
+    for (std::size_t i = 0; i < kActions.size(); ++i)
+        actionButtons_.push_back(addPageControl(MainPage::Setup, WC_BUTTONW, kActions[i],
+                                                (i == 0 ? WS_GROUP | WS_TABSTOP : 0) | BS_RADIOBUTTON,
+                                                kFirstActionId + static_cast<int>(i)));
+    hideKeysLabel_ =
+        addPageControl(MainPage::Setup, WC_STATICW, L"Assign keys to hide or close windows", WS_GROUP | SS_LEFT, 0);
+    hideKeysField_ =
+        addPageControl(MainPage::Setup, WC_EDITW, L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, WS_EX_CLIENTEDGE);
+    unhideKeysLabel_ = addPageControl(MainPage::Setup, WC_STATICW, L"Assign hotkeys to unhide windows", SS_LEFT, 0);
+    unhideKeysField_ =
+        addPageControl(MainPage::Setup, WC_EDITW, L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, WS_EX_CLIENTEDGE);
+    changeButton_ =
+        addPageControl(MainPage::Setup, WC_BUTTONW, L"Change", WS_TABSTOP | BS_PUSHBUTTON, kChangeHotkeysId);
+
+    // The pages still to come show their title meanwhile.
+    placeholder_ = addControl(WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0);
+    for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
+        SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+}
+
+void MainWindowView::layout() {
+    if (!exists()) return;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int navigationWidth = scaled(window_.navigationWidth());
+    const auto active = window_.activePage();
+
+    // The pane: the menu image, then one entry per page.
+    SetWindowTextW(menuButton_, window_.navigationOpen() ? L"\u00AB  Menu" : L"\u00BB");
+    move(menuButton_, 0, 0, navigationWidth, scaled(kMenuButtonHeight));
+    const auto& entries = ui::navigationEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::wstring caption =
+            window_.navigationOpen() ? widen(entries[i].caption) : shortCaption(entries[i].page);
+        SetWindowTextW(navigationButtons_[i], caption.c_str());
+        SendMessageW(navigationButtons_[i], BM_SETCHECK, active == entries[i].page ? BST_CHECKED : BST_UNCHECKED, 0);
+        move(navigationButtons_[i], 0, scaled(kMenuButtonHeight) + static_cast<int>(i) * scaled(kNavigationEntryHeight),
+             navigationWidth, scaled(kNavigationEntryHeight));
+    }
+
+    const int left = navigationWidth + scaled(kMargin);
+    const int right = client.right - scaled(kMargin);
+    const int width = right - left;
+    const int top = scaled(kPageTop);
+    const int bottom = client.bottom - scaled(kMargin);
+    const int gap = scaled(kMargin);
+    move(banner_, left, scaled(8), width, scaled(kBannerHeight));
+
+    // Visible windows: the list on the left, the exclusions on the right.
+    const int listWidth = width * 55 / 100;
+    const int label = scaled(kLabelHeight);
+    move(visibleHeading_, left, top, listWidth, label);
+    move(visibleList_, left, top + label + scaled(4), listWidth, bottom - top - label - scaled(4));
+    const int exclusionLeft = left + listWidth + gap;
+    const int exclusionWidth = right - exclusionLeft;
+    move(exclusionHeading_, exclusionLeft, top, exclusionWidth, 2 * label);
+    const int buttonsTop = top + 2 * label + scaled(4);
+    move(excludeButton_, exclusionLeft, buttonsTop, scaled(48), scaled(kButtonHeight));
+    move(includeButton_, exclusionLeft + scaled(56), buttonsTop, scaled(48), scaled(kButtonHeight));
+    const int exclusionTop = buttonsTop + scaled(kButtonHeight) + scaled(6);
+    for (HWND list : {windowExclusionList_, applicationExclusionList_})
+        move(list, exclusionLeft, exclusionTop, exclusionWidth, bottom - exclusionTop);
+
+    // Hidden windows: the list over its two buttons.
+    const int buttonTop = bottom - scaled(kButtonHeight);
+    move(hiddenList_, left, top, width, buttonTop - gap - top);
+    move(showSelectedButton_, left, buttonTop, scaled(170), scaled(kButtonHeight));
+    move(showAllButton_, left + scaled(180), buttonTop, scaled(150), scaled(kButtonHeight));
+
+    // Setup: the action group, then the hotkeys.
+    const int radio = scaled(kRadioHeight);
+    const int groupHeight = scaled(24) + static_cast<int>(actionButtons_.size()) * radio + scaled(8);
+    move(actionGroup_, left, top, width, groupHeight);
+    for (std::size_t i = 0; i < actionButtons_.size(); ++i)
+        move(actionButtons_[i], left + scaled(12), top + scaled(22) + static_cast<int>(i) * radio, width - scaled(24),
+             radio);
+    const int keysTop = top + groupHeight + scaled(16);
+    const int labelWidth = scaled(260);
+    const int fieldWidth = scaled(180);
+    move(hideKeysLabel_, left, keysTop + scaled(3), labelWidth, label);
+    move(hideKeysField_, left + labelWidth, keysTop, fieldWidth, scaled(24));
+    move(unhideKeysLabel_, left, keysTop + scaled(35), labelWidth, label);
+    move(unhideKeysField_, left + labelWidth, keysTop + scaled(32), fieldWidth, scaled(24));
+    move(changeButton_, left + labelWidth + fieldWidth + gap, keysTop + scaled(14), scaled(90), scaled(kButtonHeight));
+
+    move(placeholder_, left, top, width, label);
+
+    // Only the active page's controls show; of the two exclusion lists, the exclusion mode's.
+    const int exclusionPage = window_.exclusionPage().activePage();
+    for (const auto& [control, page] : pageControls_) {
+        bool show = active == page;
+        if (control == windowExclusionList_) show = show && exclusionPage == 0;
+        if (control == applicationExclusionList_) show = show && exclusionPage == 1;
+        ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
+    }
+    const bool pageBuilt = active == ui::MainPage::VisibleWindows || active == ui::MainPage::HiddenWindows ||
+                           active == ui::MainPage::Setup;
+    if (!pageBuilt && active) {
+        for (const auto& entry : entries)
+            if (entry.page == *active) setText(placeholder_, std::string(entry.caption));
+    }
+    ShowWindow(placeholder_, pageBuilt || !active ? SW_HIDE : SW_SHOWNA);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void MainWindowView::fillLists() {
+    filling_ = true;
+    const engine::EngineState& state = window_.engineState();
+    HIMAGELIST icons = imageListOf_ ? imageListOf_(state.imageList) : nullptr;
+    for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_}) {
+        ListView_SetImageList(list, icons, LVSIL_SMALL);
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+        ListView_DeleteAllItems(list);
+    }
+    SendMessageW(hiddenList_, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(hiddenList_);
+
+    int row = 0;
+    for (const auto& entry : state.visibleWindows.entries())
+        addItem(visibleList_, row++, entry.imageIndex, {entry.handleText, entry.title, entry.processPath});
+    row = 0;
+    for (const auto& entry : state.exclusions.windows.entries())
+        addItem(windowExclusionList_, row++, entry.imageIndex.value_or(0),
+                {entry.handleText, entry.title, entry.processPath});
+    row = 0;
+    for (const auto& entry : state.exclusions.applications.entries())
+        addItem(applicationExclusionList_, row++, entry.imageIndex.value_or(0),
+                {entry.applicationPath, entry.secondText});
+    row = 0;
+    for (const auto& entry : state.hiddenWindows.entries())
+        addItem(hiddenList_, row++, -1, {entry.handleText, entry.title, entry.timeText});
+
+    auto& exclusions = window_.exclusionPage();
+    selectRow(visibleList_, exclusions.selectedVisibleWindow());
+    selectRow(windowExclusionList_, exclusions.selectedWindowExclusion());
+    selectRow(applicationExclusionList_, exclusions.selectedApplicationExclusion());
+    selectRow(hiddenList_, window_.hiddenWindowsPage().selectedHiddenWindow());
+    for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) {
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+    }
+    filling_ = false;
+}
+
+void MainWindowView::fillSetup() {
+    const settings::Options& options = window_.options();
+    for (std::size_t i = 0; i < actionButtons_.size(); ++i)
+        SendMessageW(actionButtons_[i], BM_SETCHECK,
+                     options.action == static_cast<std::int32_t>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
+    setText(hideKeysField_, options.hideHotkeyText);
+    setText(unhideKeysField_, options.unhideHotkeyText);
+}
+
+void MainWindowView::refresh() {
+    if (!exists()) return;
+    setText(banner_, window_.processorBanner());
+    fillLists();
+    fillSetup();
+    layout();
+}
+
+void MainWindowView::onCommand(int id) {
+    auto& exclusions = window_.exclusionPage();
+    switch (id) {
+        case kMenuButtonId: window_.toggleNavigationPane(); return;
+        case kExcludeId: exclusions.excludeSelectedWindow(); break;
+        case kIncludeId: exclusions.removeSelectedWindowExclusion(); break;
+        case kShowSelectedId: window_.showSelectedHiddenWindow(); break;
+        case kShowAllId: window_.showAllHiddenWindows(); break;
+        case kChangeHotkeysId: window_.changeHotkeys(); break;
+        default:
+            if (id >= kFirstNavigationId && id < kFirstNavigationId + static_cast<int>(navigationButtons_.size())) {
+                window_.navigate(ui::navigationEntries()[static_cast<std::size_t>(id - kFirstNavigationId)].page);
+                return;
+            }
+            if (id >= kFirstActionId && id < kFirstActionId + static_cast<int>(actionButtons_.size())) {
+                window_.chooseAction(id - kFirstActionId);
+                break;
+            }
+            return;
+    }
+    refresh();
+}
+
+void MainWindowView::onListSelection(const NMLISTVIEW& change) {
+    if (filling_ || !(change.uChanged & LVIF_STATE) || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return;
+    const HWND list = change.hdr.hwndFrom;
+    std::size_t row = std::size_t(-1);  // nothing selected
+    if (change.uNewState & LVIS_SELECTED)
+        row = static_cast<std::size_t>(change.iItem);
+    else if (ListView_GetSelectedCount(list) != 0)
+        return;  // another row takes the selection: its own notification says which
+    auto& exclusions = window_.exclusionPage();
+    if (list == visibleList_) exclusions.selectVisibleWindow(row);
+    if (list == windowExclusionList_) exclusions.selectWindowExclusion(row);
+    if (list == applicationExclusionList_) exclusions.selectApplicationExclusion(row);
+    if (list == hiddenList_) window_.hiddenWindowsPage().selectHiddenWindow(row);
+}
+
+void MainWindowView::onDpiChanged(int) {
+    createFont();
+    for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
+        SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+    layout();
+}
+
+bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept {
+    result = 0;
+    switch (message) {
+        case WM_SIZE: layout(); return true;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd(), &client);
+            // The system's colours, so that a high-contrast scheme shows as the user chose it.
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            result = 1;
+            return true;
+        }
+        case WM_CTLCOLORSTATIC: {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return true;
+        }
+        case WM_ACTIVATE:
+            // Hotkeys change the lists while the window is in the background.
+            if (LOWORD(wParam) != WA_INACTIVE) window_.react([this] { refresh(); });
+            return false;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) {
+                const int id = LOWORD(wParam);
+                window_.react([this, id] { onCommand(id); });
+                return true;
+            }
+            return false;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->code == LVN_ITEMCHANGED) {
+                const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+                window_.react([this, change] { onListSelection(*change); });
+                return true;
+            }
+            return false;
+        }
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize = {scaled(640), scaled(420)};
+            return true;
+        }
+        default: return false;
+    }
+}
+
+}  // namespace umbrix::win32

@@ -1,0 +1,86 @@
+#pragma once
+// MainWindow on screen: a resizable top-level window with the navigation pane on the left (it
+// slides between its open and closed widths and changes pages either way), the processor
+// banner, and the page host with the controls of each page. It draws the model's state and
+// hands each click and selection to the model's reactions; the lists are filled from the
+// engine's lists each time the model or the window says they may have changed.
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "platform/IconPort.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "win32/ModelessWindowView.hpp"
+
+namespace umbrix::win32 {
+
+class MainWindowView final : public ModelessWindowView {
+public:
+    // `imageListOf`: the image list the inventory fills with the windows' small icons.
+    using ImageListLookup = std::function<HIMAGELIST(platform::ImageListId)>;
+    MainWindowView(ui::MainWindow& window, ImageListLookup imageListOf);
+    ~MainWindowView() override;
+
+    // Created hidden, 900 by 600 pixels, centred on the screen.
+    void create(HINSTANCE instance, HWND owner) override;
+
+private:
+    struct PageControl {
+        HWND control;
+        ui::MainPage page;
+    };
+
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept override;
+    void onDpiChanged(int dpi) override;
+
+    HWND addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0);
+    HWND addPageControl(ui::MainPage page, const wchar_t* className, const wchar_t* text, DWORD style, int id,
+                        DWORD exStyle = 0);
+    HWND addListView(ui::MainPage page, int id, const std::vector<std::pair<const wchar_t*, int>>& columns);
+    void createControls();
+    void createFont();
+    void layout();
+    void refresh();
+    void fillLists();
+    void fillSetup();
+    void onCommand(int id);
+    void onListSelection(const NMLISTVIEW& change);
+
+    ui::MainWindow& window_;
+    ImageListLookup imageListOf_;
+    HINSTANCE instance_ = nullptr;
+    HFONT font_ = nullptr;
+    HFONT headingFont_ = nullptr;
+    bool filling_ = false;  // the lists are being refilled: their selection changes are not the user's
+
+    HWND menuButton_ = nullptr;
+    std::vector<HWND> navigationButtons_;
+    HWND banner_ = nullptr;
+    std::vector<PageControl> pageControls_;
+    HWND pageTitle_ = nullptr;
+
+    HWND visibleHeading_ = nullptr;
+    HWND visibleList_ = nullptr;
+    HWND exclusionHeading_ = nullptr;
+    HWND excludeButton_ = nullptr;
+    HWND includeButton_ = nullptr;
+    HWND windowExclusionList_ = nullptr;
+    HWND applicationExclusionList_ = nullptr;
+
+    HWND hiddenList_ = nullptr;
+    HWND showSelectedButton_ = nullptr;
+    HWND showAllButton_ = nullptr;
+
+    HWND actionGroup_ = nullptr;
+    std::vector<HWND> actionButtons_;
+    HWND hideKeysLabel_ = nullptr;
+    HWND hideKeysField_ = nullptr;
+    HWND unhideKeysLabel_ = nullptr;
+    HWND unhideKeysField_ = nullptr;
+    HWND changeButton_ = nullptr;
+
+    HWND placeholder_ = nullptr;
+};
+
+}  // namespace umbrix::win32
