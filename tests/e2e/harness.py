@@ -143,6 +143,12 @@ class WineSession:
     def prefix(self):
         return Path(self.env["WINEPREFIX"])
 
+    def set_dpi(self, dpi):
+        """The screen's scale for the programs started after this (96 is 100 %)."""
+        for key in (r"HKCU\Control Panel\Desktop",
+                    r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts"):
+            self.run(["reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"])
+
     def drive_c(self, *parts):
         return self.prefix.joinpath("drive_c", *parts)
 
@@ -275,6 +281,18 @@ class WinTool:
             if len(fields) == 3:
                 rows.append((_unescape(fields[0]), _unescape(fields[1]), fields[2] == "1"))
         return rows
+
+    def rows(self, handle, class_name="SysListView32", index=0):
+        """The rows of the window's `index`th list view: a tuple of its columns' texts each."""
+        done = self._run("rows", str(handle), class_name, str(index), ok_codes=(0, 1))
+        if done.returncode != 0:
+            return []
+        return [tuple(_unescape(field) for field in line.split("\t"))
+                for line in done.stdout.decode("utf-8", errors="replace").splitlines()]
+
+    def click_row(self, handle, row, class_name="SysListView32", index=0):
+        """A left click on a row of the window's `index`th list view."""
+        return self._run("clickrow", str(handle), class_name, str(index), str(row), ok_codes=(0, 1)).returncode == 0
 
     def click(self, handle, class_name, index=0):
         """A left click on the middle of the window's `index`th child control of that class."""

@@ -1,10 +1,9 @@
 #include "views/MainWindowView.hpp"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 
 #include "settings/Options.hpp"
@@ -18,8 +17,8 @@ namespace {
 constexpr wchar_t kMainWindowClass[] = L"UmbrixMainWindow";
 
 // The window's design, in pixels at 96 dots per inch.
-constexpr int kWidth = 900;
-constexpr int kHeight = 600;
+constexpr int kWidth = 860;
+constexpr int kHeight = 560;
 constexpr int kMargin = 12;
 constexpr int kMenuButtonHeight = 36;
 constexpr int kNavigationEntryHeight = 44;
@@ -123,7 +122,12 @@ void MainWindowView::create(HINSTANCE instance, HWND owner) {
                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, caption.c_str(), owner, "main window");
     createFont();
     createControls();
-    centreOnScreen(hwnd(), scaled(kWidth), scaled(kHeight));
+    // On a small screen at a large scale the design is larger than the screen: the window takes
+    // the work area, and the layout follows its size.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    centreOnScreen(hwnd(), std::min<int>(scaled(kWidth), work.right - work.left),
+                   std::min<int>(scaled(kHeight), work.bottom - work.top));
     window_.setChangeListener([this] { refresh(); });
     refresh();
 }
@@ -207,7 +211,7 @@ void MainWindowView::createControls() {
     actionGroup_ = addPageControl(MainPage::Setup, WC_BUTTONW, L"Setup", BS_GROUPBOX, 0);
     for (std::size_t i = 0; i < kActions.size(); ++i)
         actionButtons_.push_back(addPageControl(MainPage::Setup, WC_BUTTONW, kActions[i],
-                                                (i == 0 ? WS_GROUP | WS_TABSTOP : 0) | BS_RADIOBUTTON,
+                                                (i == 0 ? WS_GROUP | WS_TABSTOP : 0) | BS_RADIOBUTTON | BS_MULTILINE,
                                                 kFirstActionId + static_cast<int>(i)));
     hideKeysLabel_ =
         addPageControl(MainPage::Setup, WC_STATICW, L"Assign keys to hide or close windows", WS_GROUP | SS_LEFT, 0);
@@ -275,7 +279,20 @@ void MainWindowView::layout() {
     move(showAllButton_, left + scaled(180), buttonTop, scaled(150), scaled(kButtonHeight));
 
     // Setup: the action group, then the hotkeys.
-    const int radio = scaled(kRadioHeight);
+    // An action's text that does not fit the group's width wraps to a second line.
+    int widestAction = 0;
+    if (HDC dc = GetDC(hwnd())) {
+        const HGDIOBJ previous = SelectObject(dc, font_);
+        for (const wchar_t* action : kActions) {
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, action, lstrlenW(action), &extent);
+            widestAction = std::max(widestAction, static_cast<int>(extent.cx));
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(hwnd(), dc);
+    }
+    const bool wrapActions = widestAction + scaled(24 + 20) > width;
+    const int radio = scaled(kRadioHeight) * (wrapActions ? 2 : 1);
     const int groupHeight = scaled(24) + static_cast<int>(actionButtons_.size()) * radio + scaled(8);
     move(actionGroup_, left, top, width, groupHeight);
     for (std::size_t i = 0; i < actionButtons_.size(); ++i)
@@ -454,7 +471,7 @@ bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         }
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize = {scaled(640), scaled(420)};
+            limits->ptMinTrackSize = {scaled(560), scaled(380)};
             return true;
         }
         default: return false;

@@ -5,6 +5,8 @@
 // hands each click and selection to the model's reactions; the lists are filled from the
 // engine's lists each time the model or the window says they may have changed.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <functional>
 #include <vector>
@@ -22,7 +24,7 @@ public:
     MainWindowView(ui::MainWindow& window, ImageListLookup imageListOf);
     ~MainWindowView() override;
 
-    // Created hidden, 900 by 600 pixels, centred on the screen.
+    // Created hidden, 860 by 560 pixels (never more than the work area), centred on the screen.
     void create(HINSTANCE instance, HWND owner) override;
 
 private:

@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -33,6 +35,9 @@ const char kUsage[] =
     "  wintool controls HANDLE                       the window's child controls: class, text, visible\n"
     "  wintool click HANDLE CLASS [N]                a left click (SendInput) on the middle of the window's\n"
     "                                                Nth (0: first) child control of that class\n"
+    "  wintool rows HANDLE CLASS [N]                 each row of the Nth list view of that class: its\n"
+    "                                                columns' texts, tab-separated\n"
+    "  wintool clickrow HANDLE CLASS N ROW           a left click on a row of the Nth list view\n"
     "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
     "  wintool foreground [HANDLE]                   SetForegroundWindow, then prints the foreground\n"
     "                                                window's handle (0: none)\n"
@@ -198,22 +203,17 @@ int listControls(const Arguments& args) {
 }
 
 // The mouse moves over the control and clicks it, as a user's hand would.
-int clickControl(const Arguments& args) {
-    auto windows = targets(args);
-    if (args.positional.size() < 2 || windows.empty()) return args.positional.size() < 2 ? 2 : 1;
-    int wanted = args.positional.size() > 2 ? _wtoi(args.positional[2].c_str()) : 0;
-    HWND control = nullptr;
-    for (HWND child : childWindows(windows.front())) {
-        if (lstrcmpiW(windowClass(child).c_str(), args.positional[1].c_str()) != 0) continue;
-        if (wanted-- == 0) {
-            control = child;
-            break;
-        }
+// The window's `wanted`th (0: first) child control of the class; null when it has none.
+HWND nthControl(HWND parent, const std::wstring& className, int wanted) {
+    for (HWND child : childWindows(parent)) {
+        if (lstrcmpiW(windowClass(child).c_str(), className.c_str()) != 0) continue;
+        if (wanted-- == 0) return child;
     }
-    if (!control) return 1;
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    return nullptr;
+}
+
+// A left click (SendInput) at a point of the screen.
+int clickAt(int x, int y) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT inputs[3]{};
     for (INPUT& input : inputs) input.type = INPUT_MOUSE;
@@ -223,6 +223,98 @@ int clickControl(const Arguments& args) {
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     return SendInput(3, inputs, sizeof(INPUT)) == 3 ? 0 : 1;
+}
+
+int clickControl(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.size() < 2 || windows.empty()) return args.positional.size() < 2 ? 2 : 1;
+    HWND control = nthControl(windows.front(), args.positional[1],
+                              args.positional.size() > 2 ? _wtoi(args.positional[2].c_str()) : 0);
+    if (!control) return 1;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    return clickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// Memory in the list view's process: a list view of another program reads and writes its
+// structures there.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, SIZE_T size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    bool ok() const { return address_ != nullptr; }
+    void* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
+    bool write(SIZE_T offset, const void* data, SIZE_T size) {
+        return WriteProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    bool read(SIZE_T offset, void* data, SIZE_T size) {
+        return ReadProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// The text of each row of a list view in report mode, its columns tab-separated.
+int listRows(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.size() < 2 || windows.empty()) return args.positional.size() < 2 ? 2 : 1;
+    HWND list = nthControl(windows.front(), args.positional[1],
+                           args.positional.size() > 2 ? _wtoi(args.positional[2].c_str()) : 0);
+    if (!list) return 1;
+    constexpr int kTextLength = 512;
+    RemoteBuffer remote(list, sizeof(LVITEMW) + kTextLength * sizeof(wchar_t));
+    if (!remote.ok()) return 1;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::string line;
+        for (int column = 0; column < std::max(columns, 1); ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = static_cast<wchar_t*>(remote.at(sizeof(LVITEMW)));
+            item.cchTextMax = kTextLength;
+            wchar_t text[kTextLength]{};
+            if (!remote.write(0, &item, sizeof item) ||
+                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote.at(0))) < 0 ||
+                !remote.read(sizeof(LVITEMW), text, sizeof text))
+                return 1;
+            text[kTextLength - 1] = 0;
+            if (column) line += '\t';
+            line += escaped(text);
+        }
+        out(line);
+    }
+    return 0;
+}
+
+// A left click on the middle of a row's label in a list view.
+int clickRow(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.size() < 4 || windows.empty()) return args.positional.size() < 4 ? 2 : 1;
+    HWND list = nthControl(windows.front(), args.positional[1], _wtoi(args.positional[2].c_str()));
+    if (!list) return 1;
+    RemoteBuffer remote(list, sizeof(RECT));
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    if (!remote.ok() || !remote.write(0, &rect, sizeof rect) ||
+        !SendMessageW(list, LVM_GETITEMRECT, _wtoi(args.positional[3].c_str()),
+                      reinterpret_cast<LPARAM>(remote.at(0))) ||
+        !remote.read(0, &rect, sizeof rect))
+        return 1;
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(list, &middle);
+    return clickAt(middle.x, middle.y);
 }
 
 int showOrHide(const Arguments& args, bool show) {
@@ -283,6 +375,10 @@ int wmain(int argc, wchar_t** argv) {
         result = listControls(args);
     else if (args.command == L"click")
         result = clickControl(args);
+    else if (args.command == L"rows")
+        result = listRows(args);
+    else if (args.command == L"clickrow")
+        result = clickRow(args);
     else if (args.command == L"show")
         result = showOrHide(args, true);
     else if (args.command == L"hide")

@@ -1,0 +1,119 @@
+"""The main window "UBX 7 for Office (Portable)" of a running Umbrix: opened from the tray, its
+visible-window list with another program's windows, the exclusion that keeps one of them on the
+screen through the hide hotkey, the hidden-window list that brings one back, and the same window
+at 100 %, 150 % and 200 %."""
+
+import unittest
+
+from harness import wait_until
+from test_activation import ProbeTestCase
+
+MAIN_WINDOW_CLASS = "UmbrixMainWindow"
+MAIN_WINDOW_CAPTION = "UBX 7 for Office (Portable)"
+LIST_CLASS = "SysListView32"
+# The page's list views, in the order the window has them.
+VISIBLE_LIST, WINDOW_EXCLUSION_LIST, HIDDEN_LIST = 0, 1, 3
+
+
+class MainWindow(ProbeTestCase):
+
+    def main_window(self):
+        shown = [w for w in self.wintool.find(class_name=MAIN_WINDOW_CLASS) if w.visible]
+        return shown[0] if shown else None
+
+    def wait_for_main_window(self):
+        window = wait_until(self.main_window, 15, "the main window shows", self.describe_windows)
+        self.assertEqual(window.title, MAIN_WINDOW_CAPTION)
+        return window
+
+    def open_from_tray(self):
+        self.open_tray_menu()
+        self.choose_from_tray_menu("&Open main window")
+        return self.wait_for_main_window()
+
+    def press_button(self, window, caption):
+        """Clicks the window's button with this caption."""
+        buttons = [text for cls, text, _ in self.wintool.controls(window.handle) if cls.lower() == "button"]
+        self.assertIn(caption, buttons)
+        self.wintool.click(window.handle, "Button", buttons.index(caption))
+
+    def rows(self, window, index):
+        return self.wintool.rows(window.handle, LIST_CLASS, index)
+
+    def wait_for_row(self, window, index, title, what):
+        """The row whose second column is `title`; waits until the list has it."""
+        def rows_titled():  # a list, so that row 0 counts as found
+            return [i for i, cells in enumerate(self.rows(window, index)) if len(cells) > 1 and cells[1] == title]
+        return wait_until(rows_titled, 10, what, lambda: "\n".join(map(str, self.rows(window, index))))[0]
+
+    def select_row(self, window, index, title):
+        row = self.wait_for_row(window, index, title, f"{title!r} is listed")
+        self.assertTrue(self.wintool.click_row(window.handle, row, LIST_CLASS, index))
+
+    def start_silent(self):
+        """Umbrix started silent: the main window waits for the tray."""
+        (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nSilent=1\r\n")
+        umbrix = self.start_ready_umbrix()
+        self.assertIsNone(self.main_window(), "a silent start shows no main window")
+        return umbrix
+
+    def test_an_excluded_window_stays_through_the_hide_and_the_hidden_page_brings_one_back(self):
+        self.start_probe()
+        umbrix = self.start_silent()
+        window = self.open_from_tray()
+        self.screenshot("opened-from-tray")
+
+        self.press_button(window, "Windows that anyone can see")
+        self.wait_for_row(window, VISIBLE_LIST, "Probe Mail", "the visible list shows another program's window")
+        self.select_row(window, VISIBLE_LIST, "Probe Mail")
+        self.press_button(window, ">>")
+        self.wait_for_row(window, WINDOW_EXCLUSION_LIST, "Probe Mail", "\"Probe Mail\" is excluded")
+        self.screenshot("probe-mail-excluded")
+
+        self.press("ctrl+space")
+        wait_until(lambda: {row[2] for row in self.probe_windows(visible=True)} == {"Probe Mail"}, 10,
+                   "every probe window but the excluded one is hidden",
+                   lambda: "\n".join(map(str, self.probe_list())))
+        self.screenshot("the-rest-hidden")
+
+        window = self.open_from_tray()
+        self.press_button(window, "Windows that have been hidden")
+        hidden = wait_until(lambda: {cells[1]: cells for cells in self.rows(window, HIDDEN_LIST)}, 10,
+                            "the hidden list fills", self.describe_windows)
+        self.assertEqual(set(hidden), {"Probe Report", "Probe Chat"})
+        for handle, _, when in hidden.values():
+            self.assertTrue(handle.isdigit() and when, f"a handle and the time of the hide: {hidden}")
+        self.select_row(window, HIDDEN_LIST, "Probe Chat")
+        self.screenshot("hidden-page")
+        self.press_button(window, "Show selected window")
+        wait_until(lambda: {row[2] for row in self.probe_windows(visible=True)} == {"Probe Mail", "Probe Chat"}, 10,
+                   "\"Probe Chat\" comes back, \"Probe Report\" stays hidden",
+                   lambda: "\n".join(map(str, self.probe_list())))
+        self.screenshot("probe-chat-back")
+
+        self.press("ctrl+backspace")
+        self.wait_until_every_probe_window_is_back("after the unhide hotkey")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_the_window_fits_its_text_at_each_scale(self):
+        self.start_probe()
+        for dpi in (96, 144, 192):
+            with self.subTest(dpi=dpi):
+                self.session.set_dpi(dpi)
+                umbrix = self.start_ready_umbrix()
+                window = self.wait_for_main_window()
+                geometry = self.wintool.geometry(window.handle)
+                left, top = geometry["position"]
+                width, height = geometry["size"]
+                self.assertTrue(left >= 0 and top >= 0 and left + width <= 1280 and top + height <= 800,
+                                f"on the screen at {dpi} dpi: {geometry}")
+                self.press_button(window, "Windows that anyone can see")
+                self.wait_for_row(window, VISIBLE_LIST, "Probe Mail", "the visible list fills")
+                self.screenshot(f"visible-page-{dpi}dpi")
+                self.press_button(window, "Configure Umbrix actions")
+                self.screenshot(f"setup-page-{dpi}dpi")
+                self.assertEqual(self.close_umbrix(umbrix), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
