@@ -32,10 +32,18 @@ class MainWindow(ProbeTestCase):
         return self.wait_for_main_window()
 
     def press_button(self, window, caption):
-        """Clicks the window's button with this caption."""
-        buttons = [text for cls, text, _ in self.wintool.controls(window.handle) if cls.lower() == "button"]
-        self.assertIn(caption, buttons)
-        self.wintool.click(window.handle, "Button", buttons.index(caption))
+        """Clicks the window's button with this caption, once it has one."""
+        def buttons():
+            return [text for cls, text, _ in self.wintool.controls(window.handle) if cls.lower() == "button"]
+        wait_until(lambda: caption in buttons(), 10, f"a button {caption!r} shows", lambda: str(buttons()))
+        self.wintool.click(window.handle, "Button", buttons().index(caption))
+
+    def go_to_page(self, window, entry, control_caption):
+        """Clicks a navigation entry; waits until a control of its page shows."""
+        self.press_button(window, entry)
+        wait_until(lambda: any(text == control_caption and visible
+                               for _, text, visible in self.wintool.controls(window.handle)), 10,
+                   f"the page of {entry!r} shows", self.describe_windows)
 
     def rows(self, window, index):
         return self.wintool.rows(window.handle, LIST_CLASS, index)
@@ -63,7 +71,7 @@ class MainWindow(ProbeTestCase):
         window = self.open_from_tray()
         self.screenshot("opened-from-tray")
 
-        self.press_button(window, "Windows that anyone can see")
+        self.go_to_page(window, "Windows that anyone can see", ">>")
         self.wait_for_row(window, VISIBLE_LIST, "Probe Mail", "the visible list shows another program's window")
         self.select_row(window, VISIBLE_LIST, "Probe Mail")
         self.press_button(window, ">>")
@@ -77,7 +85,7 @@ class MainWindow(ProbeTestCase):
         self.screenshot("the-rest-hidden")
 
         window = self.open_from_tray()
-        self.press_button(window, "Windows that have been hidden")
+        self.go_to_page(window, "Windows that have been hidden", "Show selected window")
         hidden = wait_until(lambda: {cells[1]: cells for cells in self.rows(window, HIDDEN_LIST)}, 10,
                             "the hidden list fills", self.describe_windows)
         self.assertEqual(set(hidden), {"Probe Report", "Probe Chat"})
@@ -107,11 +115,17 @@ class MainWindow(ProbeTestCase):
                 width, height = geometry["size"]
                 self.assertTrue(left >= 0 and top >= 0 and left + width <= 1280 and top + height <= 800,
                                 f"on the screen at {dpi} dpi: {geometry}")
-                self.press_button(window, "Windows that anyone can see")
+                self.go_to_page(window, "Windows that anyone can see", ">>")
                 self.wait_for_row(window, VISIBLE_LIST, "Probe Mail", "the visible list fills")
                 self.screenshot(f"visible-page-{dpi}dpi")
-                self.press_button(window, "Configure Umbrix actions")
+                self.go_to_page(window, "Configure Umbrix actions", "Change")
                 self.screenshot(f"setup-page-{dpi}dpi")
+                self.go_to_page(window, "Windows that have been hidden", "Show selected window")
+                self.screenshot(f"hidden-page-{dpi}dpi")
+                # Closed to its narrow width, the pane still changes pages.
+                self.press_button(window, "\u00ab  Menu")
+                self.go_to_page(window, "Set", "Change")
+                self.screenshot(f"pane-closed-{dpi}dpi")
                 self.assertEqual(self.close_umbrix(umbrix), 0)
 
 

@@ -26,7 +26,7 @@ constexpr int kBannerHeight = 20;
 constexpr int kPageTop = 36;
 constexpr int kLabelHeight = 20;
 constexpr int kButtonHeight = 28;
-constexpr int kRadioHeight = 24;
+constexpr int kRadioHeight = 22;
 constexpr int kFontPoints = 9;
 
 // Control ids.
@@ -89,6 +89,28 @@ void addItem(HWND list, int row, int image, const std::vector<std::string>& text
         sub.pszText = text.data();
         SendMessageW(list, LVM_SETITEMTEXTW, at, reinterpret_cast<LPARAM>(&sub));
     }
+}
+
+// The height of a control's text wrapped to `width`, in its font.
+int wrappedTextHeight(HWND control, HFONT font, int width) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    RECT bounds{0, 0, width, 0};
+    HDC dc = GetDC(control);
+    if (!dc) return 0;
+    const HGDIOBJ previous = SelectObject(dc, font);
+    DrawTextW(dc, text.c_str(), length, &bounds, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return bounds.bottom;
+}
+
+// The last column takes the width the others leave.
+void fillLastColumn(HWND list) {
+    HWND header = ListView_GetHeader(list);
+    const int columns = header ? Header_GetItemCount(header) : 0;
+    if (columns > 0) ListView_SetColumnWidth(list, columns - 1, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void selectRow(HWND list, std::optional<std::size_t> row) {
@@ -202,7 +224,7 @@ void MainWindowView::createControls() {
                                             {{L"Application", 260}, {L"Process ID", 90}});
 
     hiddenList_ = addListView(MainPage::HiddenWindows, kHiddenListId,
-                              {{L"Handle", 90}, {L"Title", 300}, {L"Date and Time", 160}});
+                              {{L"Handle", 90}, {L"Title", 250}, {L"Date and Time", 160}});
     showSelectedButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show selected window",
                                          WS_TABSTOP | BS_PUSHBUTTON, kShowSelectedId);
     showAllButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show all windows",
@@ -260,12 +282,15 @@ void MainWindowView::layout() {
     // Visible windows: the list on the left, the exclusions on the right.
     const int listWidth = width * 55 / 100;
     const int label = scaled(kLabelHeight);
-    move(visibleHeading_, left, top, listWidth, label);
-    move(visibleList_, left, top + label + scaled(4), listWidth, bottom - top - label - scaled(4));
     const int exclusionLeft = left + listWidth + gap;
     const int exclusionWidth = right - exclusionLeft;
-    move(exclusionHeading_, exclusionLeft, top, exclusionWidth, 2 * label);
-    const int buttonsTop = top + 2 * label + scaled(4);
+    // The headings wrap as their columns narrow; both columns start below the taller one.
+    const int headingHeight = std::max({label, wrappedTextHeight(visibleHeading_, headingFont_, listWidth),
+                                        wrappedTextHeight(exclusionHeading_, headingFont_, exclusionWidth)});
+    move(visibleHeading_, left, top, listWidth, headingHeight);
+    move(exclusionHeading_, exclusionLeft, top, exclusionWidth, headingHeight);
+    move(visibleList_, left, top + headingHeight + scaled(4), listWidth, bottom - top - headingHeight - scaled(4));
+    const int buttonsTop = top + headingHeight + scaled(4);
     move(excludeButton_, exclusionLeft, buttonsTop, scaled(48), scaled(kButtonHeight));
     move(includeButton_, exclusionLeft + scaled(56), buttonsTop, scaled(48), scaled(kButtonHeight));
     const int exclusionTop = buttonsTop + scaled(kButtonHeight) + scaled(6);
@@ -279,35 +304,46 @@ void MainWindowView::layout() {
     move(showAllButton_, left + scaled(180), buttonTop, scaled(150), scaled(kButtonHeight));
 
     // Setup: the action group, then the hotkeys.
-    // An action's text that does not fit the group's width wraps to a second line.
-    int widestAction = 0;
-    if (HDC dc = GetDC(hwnd())) {
-        const HGDIOBJ previous = SelectObject(dc, font_);
-        for (const wchar_t* action : kActions) {
-            SIZE extent{};
-            GetTextExtentPoint32W(dc, action, lstrlenW(action), &extent);
-            widestAction = std::max(widestAction, static_cast<int>(extent.cx));
-        }
-        SelectObject(dc, previous);
-        ReleaseDC(hwnd(), dc);
-    }
-    const bool wrapActions = widestAction + scaled(24 + 20) > width;
-    const int radio = scaled(kRadioHeight) * (wrapActions ? 2 : 1);
-    const int groupHeight = scaled(24) + static_cast<int>(actionButtons_.size()) * radio + scaled(8);
+    // An action's text that does not fit the group's width wraps: its row grows to its lines.
+    const int radioTextWidth = width - scaled(24 + 20);
+    std::vector<int> radioHeights;
+    for (HWND action : actionButtons_)
+        radioHeights.push_back(
+            std::max(scaled(kRadioHeight), wrappedTextHeight(action, font_, radioTextWidth) + scaled(6)));
+    int groupHeight = scaled(24 + 8);
+    for (int height : radioHeights) groupHeight += height;
     move(actionGroup_, left, top, width, groupHeight);
-    for (std::size_t i = 0; i < actionButtons_.size(); ++i)
-        move(actionButtons_[i], left + scaled(12), top + scaled(22) + static_cast<int>(i) * radio, width - scaled(24),
-             radio);
-    const int keysTop = top + groupHeight + scaled(16);
+    int radioTop = top + scaled(22);
+    for (std::size_t i = 0; i < actionButtons_.size(); ++i) {
+        move(actionButtons_[i], left + scaled(12), radioTop, width - scaled(24), radioHeights[i]);
+        radioTop += radioHeights[i];
+    }
+    // The hotkeys: each label beside its field, "Change" after them; where that is too wide,
+    // each label over its field and "Change" beside the second.
+    const int keysTop = top + groupHeight + scaled(12);
     const int labelWidth = scaled(260);
     const int fieldWidth = scaled(180);
-    move(hideKeysLabel_, left, keysTop + scaled(3), labelWidth, label);
-    move(hideKeysField_, left + labelWidth, keysTop, fieldWidth, scaled(24));
-    move(unhideKeysLabel_, left, keysTop + scaled(35), labelWidth, label);
-    move(unhideKeysField_, left + labelWidth, keysTop + scaled(32), fieldWidth, scaled(24));
-    move(changeButton_, left + labelWidth + fieldWidth + gap, keysTop + scaled(14), scaled(90), scaled(kButtonHeight));
+    const int fieldHeight = scaled(24);
+    const int changeWidth = scaled(90);
+    if (labelWidth + fieldWidth + gap + changeWidth <= width) {
+        move(hideKeysLabel_, left, keysTop + scaled(3), labelWidth, label);
+        move(hideKeysField_, left + labelWidth, keysTop, fieldWidth, fieldHeight);
+        move(unhideKeysLabel_, left, keysTop + scaled(35), labelWidth, label);
+        move(unhideKeysField_, left + labelWidth, keysTop + scaled(32), fieldWidth, fieldHeight);
+        move(changeButton_, left + labelWidth + fieldWidth + gap, keysTop + scaled(14), changeWidth,
+             scaled(kButtonHeight));
+    } else {
+        const int row = label + fieldHeight + scaled(6);
+        move(hideKeysLabel_, left, keysTop, width, label);
+        move(hideKeysField_, left, keysTop + label, fieldWidth, fieldHeight);
+        move(unhideKeysLabel_, left, keysTop + row, width, label);
+        move(unhideKeysField_, left, keysTop + row + label, fieldWidth, fieldHeight);
+        move(changeButton_, left + fieldWidth + gap, keysTop + row + label - scaled(2), changeWidth,
+             scaled(kButtonHeight));
+    }
 
     move(placeholder_, left, top, width, label);
+    for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) fillLastColumn(list);
 
     // Only the active page's controls show; of the two exclusion lists, the exclusion mode's.
     const int exclusionPage = window_.exclusionPage().activePage();
