@@ -25,6 +25,7 @@ from exclusion_file import write_window_exclusions
 APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
 EXPLANATION_WINDOW_CLASS = "UmbrixExplanation"
+MAIN_WINDOW_CLASS = "UmbrixMainWindow"
 # The splash window, shown while the program starts.
 SPLASH_WINDOW_CLASS = "UmbrixSplash"
 # The hidden window that receives the tray icon's messages (src/win32/win32/Win32Tray.cpp).

@@ -5,10 +5,9 @@ at 100 %, 150 % and 200 %."""
 
 import unittest
 
-from harness import wait_until
+from harness import MAIN_WINDOW_CLASS, wait_until
 from test_activation import ProbeTestCase
 
-MAIN_WINDOW_CLASS = "UmbrixMainWindow"
 MAIN_WINDOW_CAPTION = "UBX 7 for Office (Portable)"
 LIST_CLASS = "SysListView32"
 # The page's list views, in the order the window has them.
