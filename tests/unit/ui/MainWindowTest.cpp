@@ -44,6 +44,11 @@ protected:
                                       /*iterations=*/5};
         ASSERT_EQ(store.writePassword(password, "").result, password::PasswordSaveResult::Saved);
     }
+    // What the user sees: the window the program hosts, and whether it is on the screen.
+    bool onScreen() {
+        const auto* hosted = machine.application.hostedWindow(window());
+        return hosted && hosted->visible;
+    }
     bool listedAsVisible(const std::string& title) {
         const auto& entries = program().engine().state().visibleWindows.entries();
         return std::any_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.title == title; });
@@ -78,6 +83,8 @@ TEST_F(MainWindowTest, AStartShowsItOnTheWelcomePageUnlessSilent) {
     start("rgExclude=1\r\n");
     EXPECT_EQ(window().caption(), "UBX 7 for Office (Portable)");
     EXPECT_TRUE(window().visible());
+    EXPECT_TRUE(onScreen());
+    EXPECT_EQ(machine.application.hostedWindow(window())->caption, "UBX 7 for Office (Portable)");
     EXPECT_EQ(window().activePage(), MainPage::Welcome);
     EXPECT_EQ(window().processorBanner(), "CPU: Intel(R) Core(TM) i7-8650U CPU @ 1.90GHz");
     EXPECT_EQ(window().exclusionPage().activePage(), 1) << "the exclusion mode's list in front";
@@ -87,6 +94,8 @@ TEST_F(MainWindowTest, AStartShowsItOnTheWelcomePageUnlessSilent) {
     machine.instance.endProcess();
     start("Silent=1\r\n");
     EXPECT_FALSE(window().visible());
+    ASSERT_TRUE(machine.application.hostedWindow(window())) << "created all the same, hidden";
+    EXPECT_FALSE(onScreen());
     EXPECT_FALSE(window().activePage()) << "no page until it is shown";
 }
 
@@ -126,8 +135,11 @@ TEST_F(MainWindowTest, ClosingHidesItAndWritesTheSettings_TheHotkeysGoOn) {
     window().navigate(MainPage::Setup);
     window().chooseAction(1);
     window().options().emptyRecycleBin = true;
-    window().close();
+    // The close box.
+    ASSERT_TRUE(machine.application.requestClose(window()));
     EXPECT_FALSE(window().visible());
+    EXPECT_FALSE(onScreen());
+    EXPECT_TRUE(machine.application.hostedWindow(window())) << "hidden, not destroyed";
     settings::SettingsFile file = settings::SettingsFile::besideExecutable(ports);
     EXPECT_EQ(file.readString("StartUp", "Action", ""), "1");
     EXPECT_EQ(file.readString("StartUp", "DoBin", ""), "1");
@@ -140,6 +152,7 @@ TEST_F(MainWindowTest, ClosingHidesItAndWritesTheSettings_TheHotkeysGoOn) {
     // Opened again, it keeps its last page.
     chooseOpenMainWindow();
     EXPECT_TRUE(window().visible());
+    EXPECT_TRUE(onScreen());
     EXPECT_EQ(window().activePage(), MainPage::Setup);
 }
 
@@ -173,7 +186,9 @@ TEST_F(MainWindowTest, TheTrayOpensItByMenuOrDoubleClick_NeverAroundThePassword)
         EXPECT_EQ(openMainWindowEnabled(), c.mayOpen);
         machine.tray.click(1, kLeftButtonDoubleClick);
         EXPECT_EQ(window().visible(), c.mayOpen);
-        if (c.mayOpen) EXPECT_TRUE(listedAsVisible("Letter - Editor") != c.hidden) << "the list is rebuilt";
+        if (c.mayOpen) {
+            EXPECT_TRUE(listedAsVisible("Letter - Editor") != c.hidden) << "the list is rebuilt";
+        }
         EXPECT_TRUE(machine.dialogs.modalsShown.empty()) << "no prompt: the window simply stays closed";
         if (c.hidden) {
             if (c.requirePassword) password::testing::userTypesIntoPrompt(machine.dialogs, "Secret");
