@@ -1,6 +1,7 @@
 """The main window "UBX 7 for Office (Portable)" of a running Umbrix: opened from the tray, its
 visible-window list with another program's windows, the exclusion that keeps one of them on the
-screen through the hide hotkey, the hidden-window list that brings one back, and the same window
+screen through the hide hotkey, the hidden-window list that brings one back, the Setup page's
+action that the next hide hotkey follows, and the same window
 at 100 %, 150 % and 200 %."""
 
 import unittest
@@ -97,6 +98,27 @@ class MainWindow(ProbeTestCase):
                    "\"Probe Chat\" comes back, \"Probe Report\" stays hidden",
                    lambda: "\n".join(map(str, self.probe_list())))
         self.screenshot("probe-chat-back")
+
+        self.press("ctrl+backspace")
+        self.wait_until_every_probe_window_is_back("after the unhide hotkey")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
+    def test_the_action_chosen_on_setup_is_what_the_next_hide_hotkey_does(self):
+        other = ["Probe Other Program"]
+        self.start_probe()
+        self.start_probe(other, log_name="other-probe")
+        umbrix = self.start_silent()
+        window = self.open_from_tray()
+        self.go_to_page(window, "Configure Umbrix actions", "Change")
+        self.press_button(window, "Hide the active Application only (affects only the window your are using)")
+        self.screenshot("hide-active-chosen")
+
+        self.bring_to_front("Probe Chat")
+        self.press("ctrl+space")
+        wait_until(lambda: not self.probe_windows(visible=True), 10, "the program in front is hidden",
+                   lambda: "\n".join(map(str, self.probe_list())))
+        self.assertEqual(len(self.probe_windows(visible=True, titles=other)), 1, "the other program stays")
+        self.screenshot("active-program-hidden")
 
         self.press("ctrl+backspace")
         self.wait_until_every_probe_window_is_back("after the unhide hotkey")
