@@ -1,8 +1,7 @@
 """The main window "UBX 7 for Office (Portable)" of a running Umbrix: opened from the tray, its
 visible-window list with another program's windows, the exclusion that keeps one of them on the
 screen through the hide hotkey, the hidden-window list that brings one back, the Setup page's
-action that the next hide hotkey follows, and the same window
-at 100 %, 150 % and 200 %."""
+action that the next hide hotkey follows, and the same window at 100 %, 150 % and 200 %."""
 
 import unittest
 
