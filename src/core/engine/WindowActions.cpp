@@ -72,9 +72,30 @@ bool WindowActions::hideAllWindows(int dlAction) {
         if (announced.empty()) return;
         const std::string time = dateAndTimeText(ports_.clock);
         links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
+        if (dlAction == kHide) return hideAndRecordTogether(toHide, time);
         for (const WindowEntry& entry : toHide)
             hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, time);
     });
+}
+
+// The windows of one hide go together, so that each program hides its windows as fast as it
+// can instead of one round trip after another. Should that fail, each window goes on its own
+// with its own recovery; hiding a window that is hidden already changes nothing.
+void WindowActions::hideAndRecordTogether(const std::vector<WindowEntry>& toHide, const std::string& time) {
+    for (const WindowEntry& entry : toHide)
+        state_.hiddenWindows.append(HiddenWindowEntry{entry.handleText, entry.title, time});
+    const bool hidden = runBestEffort([&] {
+        if (state_.options.alwaysHidePanicButton) links_.panicButton.closePanicWindow();
+        const WindowId panicWindow = links_.panicButton.panicWindowHandle();
+        std::vector<WindowId> windows;
+        for (const WindowEntry& entry : toHide) {
+            const WindowId window = windowFromHandleText(entry.handleText);
+            if (window != panicWindow) windows.push_back(window);
+        }
+        ports_.windows.showWindows(windows, ShowCommand::Hide);
+    });
+    if (hidden) return;
+    for (const WindowEntry& entry : toHide) showHideWindow(ActionSender::None, kHide, entry.handleText);
 }
 
 bool WindowActions::hideActiveApplication(ActionSender Sender, int dlAction) {

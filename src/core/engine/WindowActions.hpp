@@ -5,6 +5,7 @@
 // Closing asks a window to close, exactly like its close box; no process is ever ended.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/ActionSender.hpp"
 #include "engine/EngineLinks.hpp"
@@ -53,6 +54,7 @@ private:
     // `time` is the hide's time text, taken once for all the windows of one action.
     void hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText, const std::string& title,
                        const std::string& time);
+    void hideAndRecordTogether(const std::vector<WindowEntry>& toHide, const std::string& time);
     void closeMainWindowIfVisible();
 
     platform::Platform ports_;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/WindowId.hpp"
 
@@ -70,6 +71,13 @@ public:
     // A window whose application has stopped answering messages is not waited for: it shows
     // or hides once its application answers again.
     virtual bool showWindow(WindowId window, ShowCommand command) = 0;
+
+    // The same command for many windows at once: each window's own thread is handed its change
+    // without waiting, and the call returns once every thread that answers has made its changes,
+    // so the windows change as fast as their programs can, not one round trip after another.
+    // Answers, for each window in turn, whether it was visible before. A window whose
+    // application has stopped answering changes once it answers again, as with showWindow.
+    virtual std::vector<bool> showWindows(const std::vector<WindowId>& windows, ShowCommand command) = 0;
 
     // PostMessageW(window, WM_CLOSE, 0, 0): queues a close request and returns at once; false
     // when it could not be queued (window gone).

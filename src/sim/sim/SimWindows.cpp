@@ -108,6 +108,13 @@ bool SimWindows::showWindow(WindowId window, platform::ShowCommand command) {
     return wasVisible;
 }
 
+std::vector<bool> SimWindows::showWindows(const std::vector<WindowId>& windows, platform::ShowCommand command) {
+    std::vector<bool> wasVisible;
+    wasVisible.reserve(windows.size());
+    for (WindowId window : windows) wasVisible.push_back(showWindow(window, command));
+    return wasVisible;
+}
+
 void SimWindows::apply(Window& w, platform::ShowCommand command) {
     if (command == platform::ShowCommand::Hide) {
         w.visible = false;

@@ -74,6 +74,8 @@ public:
     std::optional<std::uint32_t> cloakedState(WindowId window) override;
     std::optional<ProcessId> windowProcessId(WindowId window) override;
     bool showWindow(WindowId window, platform::ShowCommand command) override;
+    // Each window in turn, as showWindow: the simulated programs answer at once.
+    std::vector<bool> showWindows(const std::vector<WindowId>& windows, platform::ShowCommand command) override;
     bool postCloseRequest(WindowId window) override;
     std::optional<WindowId> findWindowByTitle(std::string_view title) override;
     WindowId foregroundWindow() override;

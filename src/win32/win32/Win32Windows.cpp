@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include "win32/Utf16.hpp"
@@ -21,6 +22,10 @@ using platform::ShowState;
 using platform::WindowId;
 
 namespace {
+
+// How long a batch of shows or hides waits, all told, for the threads that answer to make
+// their changes; a program that takes longer makes them when it can.
+constexpr ULONGLONG kBatchWaitMs = 2000;
 
 struct Walk {
     const std::function<bool(WindowId)>* visit;
@@ -110,6 +115,52 @@ bool Win32Windows::showWindow(WindowId window, platform::ShowCommand command) {
         return wasVisible;
     }
     return ShowWindow(handle, static_cast<int>(command)) != FALSE;
+}
+
+std::vector<bool> Win32Windows::showWindows(const std::vector<WindowId>& windows, platform::ShowCommand command) {
+    const DWORD self = GetCurrentThreadId();
+    std::vector<bool> wasVisible;
+    wasVisible.reserve(windows.size());
+    // Each other thread with a change to make: whether it answered when first seen, and one of
+    // its windows to ask through.
+    struct Thread {
+        bool answering;
+        HWND window;
+    };
+    std::map<DWORD, Thread> threads;
+    for (WindowId window : windows) {
+        const HWND handle = toHwnd(window);
+        const DWORD thread = GetWindowThreadProcessId(handle, nullptr);
+        if (thread == 0 || thread == self) {
+            wasVisible.push_back(showWindow(window, command));
+            continue;
+        }
+        if (!threads.contains(thread)) threads.emplace(thread, Thread{IsHungAppWindow(handle) == FALSE, handle});
+        wasVisible.push_back(IsWindowVisible(handle) != FALSE);
+        ShowWindowAsync(handle, static_cast<int>(command));
+    }
+    // A thread handles what it was sent in the order it came, so once it has answered a message
+    // sent after the changes it has made them. A thread that had stopped answering is not waited
+    // for, and no thread for longer than the batch's time. (Asked without SMTO_ABORTIFHUNG: a
+    // thread that wakes after a long rest to make its changes can look hung meanwhile.)
+    const ULONGLONG deadline = GetTickCount64() + kBatchWaitMs;
+    std::set<DWORD> answered;
+    for (const auto& [thread, seen] : threads) {
+        const ULONGLONG now = GetTickCount64();
+        if (!seen.answering || now >= deadline) continue;
+        DWORD_PTR ignored = 0;
+        if (SendMessageTimeoutW(seen.window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(deadline - now), &ignored))
+            answered.insert(thread);
+    }
+    // Should a change still be waiting behind the answer, the window of a thread that answers
+    // gets it the ordinary way; the call's promise holds either way.
+    const bool wantVisible = command != platform::ShowCommand::Hide;
+    for (WindowId window : windows) {
+        const HWND handle = toHwnd(window);
+        if (!answered.contains(GetWindowThreadProcessId(handle, nullptr))) continue;
+        if ((IsWindowVisible(handle) != FALSE) != wantVisible) ShowWindow(handle, static_cast<int>(command));
+    }
+    return wasVisible;
 }
 
 bool Win32Windows::postCloseRequest(WindowId window) { return PostMessageW(toHwnd(window), WM_CLOSE, 0, 0) != FALSE; }

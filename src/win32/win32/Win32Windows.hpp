@@ -12,6 +12,8 @@ public:
     std::optional<std::uint32_t> cloakedState(platform::WindowId window) override;
     std::optional<platform::ProcessId> windowProcessId(platform::WindowId window) override;
     bool showWindow(platform::WindowId window, platform::ShowCommand command) override;
+    std::vector<bool> showWindows(const std::vector<platform::WindowId>& windows,
+                                  platform::ShowCommand command) override;
     bool postCloseRequest(platform::WindowId window) override;
     std::optional<platform::WindowId> findWindowByTitle(std::string_view title) override;
     platform::WindowId foregroundWindow() override;

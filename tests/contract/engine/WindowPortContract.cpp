@@ -88,6 +88,29 @@ TEST_F(WindowPortContract, AHungApplicationsWindowIsHiddenWithoutWaitingAndGoesO
     EXPECT_TRUE(probe->waitUntil([&] { return probe->answering() && !windows.isWindowVisible(window); }));
 }
 
+// A hide of many windows lets each program work through its own at once; the call returns when
+// those that answer have changed, and does not wait for one that has stopped answering.
+TEST_F(WindowPortContract, ManyWindowsChangeTogetherWithoutWaitingForAHungApplication) {
+    auto answers = startProbe(*env, {{"Umbrix probe one"}, {"Umbrix probe two"}, {"Umbrix probe hidden", true}});
+    auto hung = startProbe(*env, {{"Umbrix probe hung"}});
+    const std::vector<WindowId>& w = answers->windows();
+    const WindowId stuck = hung->windows()[0];
+    hung->stopAnswering();
+
+    EXPECT_EQ(windows.showWindows({w[0], stuck, w[1], w[2]}, ShowCommand::Hide),
+              (std::vector<bool>{true, true, true, false}));
+    EXPECT_FALSE(hung->answering()) << "the hide waited until the application answered again";
+    EXPECT_FALSE(windows.isWindowVisible(w[0]));
+    EXPECT_FALSE(windows.isWindowVisible(w[1]));
+    EXPECT_TRUE(hung->waitUntil([&] { return hung->answering() && !windows.isWindowVisible(stuck); }));
+
+    EXPECT_EQ(windows.showWindows({w[1], w[0], stuck}, ShowCommand::Show), (std::vector<bool>{false, false, false}));
+    EXPECT_TRUE(windows.isWindowVisible(w[0]));
+    EXPECT_TRUE(windows.isWindowVisible(w[1]));
+    EXPECT_TRUE(windows.isWindowVisible(stuck));
+    EXPECT_FALSE(windows.isWindowVisible(w[2]));
+}
+
 // The watch hears of a window shown by its own program, a moment later, while this thread
 // handles its messages; an ended watch hears nothing.
 TEST_F(WindowPortContract, AWindowShownByItsProgramIsReportedToTheWatch) {
