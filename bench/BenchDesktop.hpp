@@ -39,7 +39,7 @@ public:
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> browseForFile(const engine::FileDialogRequest&) override { return std::nullopt; }
     void setWaitCursor(bool) override {}
-    void aboutToHide(const engine::HiddenWindowList&, const std::vector<std::string>&) override {}
+    void aboutToHide(const engine::HiddenWindowList&, const std::vector<engine::HiddenWindowEntry>&) override {}
     void record(const engine::HiddenWindowList&) override {}
 };
 

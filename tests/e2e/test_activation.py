@@ -103,12 +103,11 @@ class Activation(ProbeTestCase):
         self.screenshot("windows-hidden")
 
         self.press("ctrl+backspace")
-        # They are shown in the order they were hidden, top first: the lowest comes back on top.
-        # The order is part of the state waited for: the windows come back one at a time, and
-        # the Z order is only the final one once every show (and activation) is through.
-        order_after = order_before[::-1]
-        wait_until(lambda: [row[0] for row in self.probe_windows(visible=True)] == order_after, 10,
-                   f"every probe window is back, in the Z order {order_after}",
+        # They come back in the Z order they had. The order is part of the state waited for: the
+        # windows come back one at a time, and the Z order is only the final one once every show
+        # and the move of the stack after them are through.
+        wait_until(lambda: [row[0] for row in self.probe_windows(visible=True)] == order_before, 10,
+                   f"every probe window is back, in the Z order {order_before}",
                    lambda: "\n".join(map(str, self.probe_list())))
         self.screenshot("windows-back")
         self.assertEqual(self.close_umbrix(umbrix), 0)

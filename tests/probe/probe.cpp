@@ -14,6 +14,8 @@
 //         --refuse-close  answer WM_CLOSE by staying open, like an application asking its user
 //         --reshow-after MS  the first time another process hides it, show it again by itself
 //                         MS milliseconds later, as a chat window does on a new message
+//         --modal-dialog  make it a modal dialog of the window before it: owned by that window,
+//                         which it disables while it is open, as an "Open" dialog does
 //       --no-sink leaves the focus sink out.
 //       --log-visibility prints "hidden HANDLE TIME" or "shown HANDLE TIME" each time one of
 //       the titled windows is hidden or shown by a ShowWindow call (its own or another
@@ -121,6 +123,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             DestroyWindow(window);
             return 0;
         case WM_DESTROY:
+            if (HWND owner = GetWindow(window, GW_OWNER)) EnableWindow(owner, TRUE);  // a modal dialog closes
             if (--liveWindows == 0) PostQuitMessage(0);
             return 0;
         default: return DefWindowProcW(window, message, wParam, lParam);
@@ -189,6 +192,7 @@ struct WindowRequest {
     bool hidden = false;
     bool minimized = false;
     bool refuseClose = false;
+    bool modalDialog = false;
     UINT reshowAfter = 0;  // milliseconds; 0: never shows itself again
 };
 
@@ -225,10 +229,19 @@ int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
         print(L"sink " + handleText(sink));
     }
     int offset = 0;
+    HWND previous = nullptr;
     for (const WindowRequest& request : requests) {
-        HWND window = CreateWindowExW(0, kWindowClass, request.title.c_str(), WS_OVERLAPPEDWINDOW, 40 + offset,
-                                      40 + offset, 320, 200, nullptr, nullptr, instance, nullptr);
+        if (request.modalDialog && !previous) return 2;
+        const HWND owner = request.modalDialog ? previous : nullptr;
+        const DWORD style =
+            request.modalDialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME : WS_OVERLAPPEDWINDOW;
+        HWND window =
+            CreateWindowExW(request.modalDialog ? WS_EX_DLGMODALFRAME : 0, kWindowClass, request.title.c_str(), style,
+                            40 + offset, 40 + offset, 320, 200, owner, nullptr, instance, nullptr);
         if (!window) return 1;
+        // While a modal dialog is open its owner takes no input.
+        if (owner) EnableWindow(owner, FALSE);
+        previous = window;
         offset = (offset + 30) % 300;
         ++liveWindows;
         SetWindowLongPtrW(window, GWLP_USERDATA, request.refuseClose ? 1 : 0);
@@ -276,6 +289,8 @@ int main() {
             next.minimized = true;
         else if (argument == L"--refuse-close")
             next.refuseClose = true;
+        else if (argument == L"--modal-dialog")
+            next.modalDialog = true;
         else if (argument == L"--no-sink")
             withSink = false;
         else if (argument == L"--log-visibility")

@@ -8,9 +8,9 @@ HiddenWindowJournal::HiddenWindowJournal(engine::HiddenWindowRecovery& recovery,
     : recovery_(recovery), errors_(errors) {}
 
 void HiddenWindowJournal::aboutToHide(const engine::HiddenWindowList& hidden,
-                                      const std::vector<std::string>& handleTexts) {
+                                      const std::vector<engine::HiddenWindowEntry>& toHide) {
     errors_.run("record the hidden windows before a hide",
-                [&] { check(recovery_.recordBeforeHiding(hidden, handleTexts)); });
+                [&] { check(recovery_.recordBeforeHiding(hidden, toHide)); });
 }
 
 void HiddenWindowJournal::record(const engine::HiddenWindowList& hidden) { check(recovery_.record(hidden)); }

@@ -16,7 +16,8 @@ public:
     HiddenWindowJournal(engine::HiddenWindowRecovery& recovery, ErrorHook& errors);
 
     // Before the hide: a failed write goes to the error hook and the hide carries on.
-    void aboutToHide(const engine::HiddenWindowList& hidden, const std::vector<std::string>& handleTexts) override;
+    void aboutToHide(const engine::HiddenWindowList& hidden,
+                     const std::vector<engine::HiddenWindowEntry>& toHide) override;
 
     // The record as the list now stands; throws when it cannot be written.
     void record(const engine::HiddenWindowList& hidden) override;

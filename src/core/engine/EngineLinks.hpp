@@ -85,13 +85,13 @@ public:
 };
 
 // The on-disk record of the hidden windows. Told, before a hide action takes the first window
-// away, which windows it is about to hide, with the hidden-window list as it stands: should the
+// away, the entries it is about to add, with the hidden-window list as it stands: should the
 // program die half-way through the hide, the windows it had already hidden can still be found.
 // The activation has it record the list again after every dispatch.
 class HideJournal {
 public:
     virtual ~HideJournal() = default;
-    virtual void aboutToHide(const HiddenWindowList& hidden, const std::vector<std::string>& handleTexts) = 0;
+    virtual void aboutToHide(const HiddenWindowList& hidden, const std::vector<HiddenWindowEntry>& toHide) = 0;
     // The record as the list now stands; throws when it cannot be written.
     virtual void record(const HiddenWindowList& hidden) = 0;
 };

@@ -6,6 +6,7 @@
 #include "common/TextCompare.hpp"
 #include "engine/BestEffort.hpp"
 #include "engine/HandleText.hpp"
+#include "engine/HiddenStacking.hpp"
 #include "engine/KnownTexts.hpp"
 
 namespace umbrix::engine {
@@ -20,12 +21,16 @@ void HiddenWindowCommands::showRecordedWindows(std::size_t first) {
     const std::vector<HiddenWindowEntry>& all = state_.hiddenWindows.entries();
     const std::vector<HiddenWindowEntry> entries(all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())),
                                                  all.end());
+    std::vector<HiddenWindowEntry> shown;
     for (const HiddenWindowEntry& entry : entries) {
         if (sameText(ports_.text, entry.title, links_.ownWindows.mainWindowCaption()) ||
             sameText(ports_.text, entry.title, kCacheManager))
             continue;
         actions_.showHideWindow(ActionSender::None, kShow, entry.handleText);
+        shown.push_back(entry);
     }
+    // Each show raised and activated its window; the stack goes back to how it stood.
+    restoreStackingOrder(ports_.windows, shown, state_.hiddenWindows.activeBeforeHide);
 }
 
 void HiddenWindowCommands::restoreWindows(std::string_view /*MessageSent*/) {

@@ -20,8 +20,10 @@ public:
 
     // Shows every recorded window in the order of hiding (each through showHideWindow, which
     // also switches the mute off and lifts the Ctrl+Alt+Del restrictions when so configured),
-    // empties the list and rebuilds the inventory. Windows titled like the main window or
-    // "Cache Manager" are left hidden. It asks for no password: its callers do.
+    // then puts them back in the stacking order they had and activates the window that was
+    // active before the hide (HiddenStacking.hpp); empties the list and rebuilds the inventory.
+    // Windows titled like the main window or "Cache Manager" are left hidden. It asks for no
+    // password: its callers do.
     void restoreWindows(std::string_view MessageSent = {});
     // The same for the entries from `first` on (the windows one hide took): they are shown and
     // dropped, the earlier entries stay hidden and listed.

@@ -39,12 +39,15 @@ public:
     // Written just before a hide: the windows of `hidden` as record() writes them, and every
     // window of `aboutToHide` that still exists, hidden yet or not. Taking back only hidden
     // windows, the next start then finds those a hide cut short had already hidden.
-    platform::IoResult recordBeforeHiding(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);
+    platform::IoResult recordBeforeHiding(const HiddenWindowList& hidden,
+                                          const std::vector<HiddenWindowEntry>& aboutToHide);
 
     // Appends to `hidden` every recorded window that still exists, is still hidden and belongs
-    // to the recorded process, with its title and the time of now; returns how many. A record
-    // that cannot be read, or a line that is not understood, adds nothing. A start time that
-    // could not be read is no proof either way: the process id alone then decides.
+    // to the recorded process, with its title, the time of now and its recorded place in the
+    // stacking order; returns how many. Into an empty list it also takes the window that was
+    // active before the hide, if that is still a window. A record that cannot be read, or a line
+    // that is not understood, adds nothing. A start time that could not be read is no proof
+    // either way: the process id alone then decides.
     int adoptLeftovers(HiddenWindowList& hidden);
 
     // For a run that must not take the leftovers back: every record it writes from now on keeps
@@ -52,7 +55,7 @@ public:
     void holdLeftovers();
 
 private:
-    platform::IoResult write(const HiddenWindowList& hidden, const std::vector<std::string>& aboutToHide);
+    platform::IoResult write(const HiddenWindowList& hidden, const std::vector<HiddenWindowEntry>& aboutToHide);
     struct Owner {
         platform::ProcessId process;
         std::optional<std::uint64_t> startTime;
@@ -65,7 +68,7 @@ private:
     platform::ProcessPort& processes_;
     platform::ClockPort& clock_;
     std::string path_;
-    std::vector<RecordedWindow> held_;  // an earlier run's windows, kept for a later start
+    HiddenWindowRecord held_;  // an earlier run's windows, kept for a later start
 };
 
 }  // namespace umbrix::engine

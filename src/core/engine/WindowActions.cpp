@@ -7,6 +7,7 @@
 #include "engine/BestEffort.hpp"
 #include "engine/ExclusionRules.hpp"
 #include "engine/HandleText.hpp"
+#include "engine/HiddenStacking.hpp"
 #include "engine/HideTime.hpp"
 #include "engine/KnownTexts.hpp"
 
@@ -51,51 +52,63 @@ WindowId WindowActions::activeTarget(ActionSender Sender) {
 
 // The record comes first: if the hide then fails half-way, the list still leads back to the
 // window; a record of a window that was not hidden after all only costs a harmless show later.
-void WindowActions::hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText,
-                                  const std::string& title, const std::string& time) {
-    state_.hiddenWindows.append(HiddenWindowEntry{handleText, title, time});
-    showHideWindow(Sender, dlAction, handleText);
+void WindowActions::hideAndRecord(ActionSender Sender, int dlAction, HiddenWindowEntry entry) {
+    const std::string handle = entry.handleText;
+    state_.hiddenWindows.append(std::move(entry));
+    showHideWindow(Sender, dlAction, handle);
+}
+
+void WindowActions::prepareHide(std::vector<HiddenWindowEntry>& toHide, WindowId active) {
+    noteStackingOrder(ports_.windows, state_.hiddenWindows, toHide, active);
+    links_.hideJournal.aboutToHide(state_.hiddenWindows, toHide);
 }
 
 bool WindowActions::hideAllWindows(int dlAction) {
     return runBestEffort([&] {
         closeApplicationWindows();
         inventory_.refreshInventory();
-        std::vector<WindowEntry> toHide;
+        std::vector<HiddenWindowEntry> toHide;
         for (const WindowEntry& entry : state_.visibleWindows.entries()) {
             if (isNeverHidden(entry.title)) continue;
             if (skippedByExclusionMode(ports_.text, state_.exclusions, exclusionMode(), entry)) continue;
-            toHide.push_back(entry);
+            toHide.push_back(HiddenWindowEntry{entry.handleText, entry.title});
         }
-        std::vector<std::string> announced;
-        for (const WindowEntry& entry : toHide) announced.push_back(entry.handleText);
-        if (announced.empty()) return;
+        if (toHide.empty()) return;
+        // The hide's time text, taken once for all its windows.
         const std::string time = dateAndTimeText(ports_.clock);
-        links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
-        if (dlAction == kHide) return hideAndRecordTogether(toHide, time);
-        for (const WindowEntry& entry : toHide)
-            hideAndRecord(ActionSender::None, dlAction, entry.handleText, entry.title, time);
+        for (HiddenWindowEntry& entry : toHide) entry.timeText = time;
+        // A click on the panic button has made the button the active window; the user's is the
+        // one before it.
+        WindowId active = ports_.windows.foregroundWindow();
+        if (active && active == links_.panicButton.panicWindowHandle())
+            active = links_.foregroundHistory.lastActiveHandle();
+        prepareHide(toHide, active);
+        if (dlAction == kHide) return hideAndRecordTogether(std::move(toHide));
+        for (HiddenWindowEntry& entry : toHide) hideAndRecord(ActionSender::None, dlAction, std::move(entry));
     });
 }
 
 // The windows of one hide go together, so that each program hides its windows as fast as it
 // can instead of one round trip after another. Should that fail, each window goes on its own
 // with its own recovery; hiding a window that is hidden already changes nothing.
-void WindowActions::hideAndRecordTogether(const std::vector<WindowEntry>& toHide, const std::string& time) {
-    for (const WindowEntry& entry : toHide)
-        state_.hiddenWindows.append(HiddenWindowEntry{entry.handleText, entry.title, time});
+void WindowActions::hideAndRecordTogether(std::vector<HiddenWindowEntry> toHide) {
+    std::vector<std::string> handles;
+    for (HiddenWindowEntry& entry : toHide) {
+        handles.push_back(entry.handleText);
+        state_.hiddenWindows.append(std::move(entry));
+    }
     const bool hidden = runBestEffort([&] {
         if (state_.options.alwaysHidePanicButton) links_.panicButton.closePanicWindow();
         const WindowId panicWindow = links_.panicButton.panicWindowHandle();
         std::vector<WindowId> windows;
-        for (const WindowEntry& entry : toHide) {
-            const WindowId window = windowFromHandleText(entry.handleText);
+        for (const std::string& handle : handles) {
+            const WindowId window = windowFromHandleText(handle);
             if (window != panicWindow) windows.push_back(window);
         }
         ports_.windows.showWindows(windows, ShowCommand::Hide);
     });
     if (hidden) return;
-    for (const WindowEntry& entry : toHide) showHideWindow(ActionSender::None, kHide, entry.handleText);
+    for (const std::string& handle : handles) showHideWindow(ActionSender::None, kHide, handle);
 }
 
 bool WindowActions::hideActiveApplication(ActionSender Sender, int dlAction) {
@@ -114,18 +127,18 @@ bool WindowActions::hideActiveApplication(ActionSender Sender, int dlAction) {
                 if (window != target && isSameProcess(window, *process)) siblings.push_back(entry->handleText);
             }
         }
-        std::vector<std::string> announced{handleText(target)};
-        announced.insert(announced.end(), siblings.begin(), siblings.end());
         const std::string time = dateAndTimeText(ports_.clock);
-        links_.hideJournal.aboutToHide(state_.hiddenWindows, announced);
+        std::vector<HiddenWindowEntry> toHide{HiddenWindowEntry{handleText(target), title, time}};
+        for (const std::string& sibling : siblings) toHide.push_back(HiddenWindowEntry{sibling, {}, time});
+        prepareHide(toHide, target);
 
-        hideAndRecord(Sender, dlAction, handleText(target), title, time);
-        for (const std::string& sibling : siblings) {
-            const WindowId window = windowFromHandleText(sibling);
+        hideAndRecord(Sender, dlAction, std::move(toHide.front()));
+        for (std::size_t i = 1; i < toHide.size(); ++i) {
+            const WindowId window = windowFromHandleText(toHide[i].handleText);
             if (!ports_.windows.isWindowVisible(window)) continue;
-            const std::string current = ports_.windows.windowText(window);
-            if (current.empty() || isNeverHidden(current)) continue;
-            hideAndRecord(Sender, dlAction, sibling, current, time);
+            toHide[i].title = ports_.windows.windowText(window);
+            if (toHide[i].title.empty() || isNeverHidden(toHide[i].title)) continue;
+            hideAndRecord(Sender, dlAction, std::move(toHide[i]));
         }
     });
 }
@@ -203,7 +216,9 @@ void WindowActions::hideListedWindow(WindowId window) {
     if (found == listed.end()) return;
     const WindowEntry entry = *found;
     if (isNeverHidden(entry.title)) return;
-    hideAndRecord(ActionSender::None, kHide, entry.handleText, entry.title, timeText(ports_.clock));
+    std::vector<HiddenWindowEntry> toHide{HiddenWindowEntry{entry.handleText, entry.title, timeText(ports_.clock)}};
+    noteStackingOrder(ports_.windows, state_.hiddenWindows, toHide, ports_.windows.foregroundWindow());
+    hideAndRecord(ActionSender::None, kHide, std::move(toHide.front()));
     // Looked up again: the list is the same unless a collaborator refreshed it meanwhile.
     const auto& entries = state_.visibleWindows.entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {

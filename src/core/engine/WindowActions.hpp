@@ -51,10 +51,11 @@ private:
     // whose windows a restore would never show again.
     bool isNeverHidden(std::string_view title);
     bool isMainCaptionOrDesktop(std::string_view title);
-    // `time` is the hide's time text, taken once for all the windows of one action.
-    void hideAndRecord(ActionSender Sender, int dlAction, const std::string& handleText, const std::string& title,
-                       const std::string& time);
-    void hideAndRecordTogether(const std::vector<WindowEntry>& toHide, const std::string& time);
+    // Notes where the windows stand and which one is active, and tells the journal, before
+    // the first of them goes.
+    void prepareHide(std::vector<HiddenWindowEntry>& toHide, platform::WindowId active);
+    void hideAndRecord(ActionSender Sender, int dlAction, HiddenWindowEntry entry);
+    void hideAndRecordTogether(std::vector<HiddenWindowEntry> toHide);
     void closeMainWindowIfVisible();
 
     platform::Platform ports_;

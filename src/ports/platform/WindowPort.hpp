@@ -90,8 +90,17 @@ public:
     // GetForegroundWindow: the window the user is working in; WindowId{} when there is none.
     virtual WindowId foregroundWindow() = 0;
 
-    // SetForegroundWindow: brings the window to the front and activates it.
+    // SetForegroundWindow: brings the window to the front and activates it. A window whose
+    // application has stopped answering is not waited for: it is activated once it answers.
     virtual bool setForegroundWindow(WindowId window) = 0;
+
+    // BeginDeferWindowPos, DeferWindowPos(SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) for each
+    // window, EndDeferWindowPos: one move of the stack that leaves `topFirst` at its top, in
+    // this order, the first above every other window that is not topmost; windows that are gone
+    // are left out. Owned windows stay above their owner, as Windows keeps them. Nothing is
+    // shown, hidden or activated. A window whose application has stopped answering is not
+    // waited for: it takes its place once it answers. False when the system refused the move.
+    virtual bool restackWindows(const std::vector<WindowId>& topFirst) = 0;
 
     // GetWindowPlacement: the window's show state; nullopt when the window is gone.
     virtual std::optional<ShowState> showState(WindowId window) = 0;

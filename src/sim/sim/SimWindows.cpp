@@ -27,7 +27,7 @@ std::string cutTitle(const std::string& title) {
 
 int SimWindows::Counts::total() const {
     return enumWindows + windowText + isWindowVisible + isWindow + cloakedState + windowProcessId + showWindow +
-           postCloseRequest + findWindowByTitle + foregroundWindow + setForegroundWindow + showState;
+           postCloseRequest + findWindowByTitle + foregroundWindow + setForegroundWindow + showState + restackWindows;
 }
 
 SimWindows::SimWindows(platform::TextPort& text) : text_(text) {}
@@ -100,11 +100,7 @@ bool SimWindows::showWindow(WindowId window, platform::ShowCommand command) {
     Window* w = live(window);
     if (!w) return false;
     const bool wasVisible = w->visible;
-    if (!answering(w->owner)) {
-        waitingShows_.emplace_back(window, command);
-        return wasVisible;
-    }
-    apply(*w, command);
+    whenAnswering(*w, [this, command](Window& shown) { apply(shown, command); });
     return wasVisible;
 }
 
@@ -115,6 +111,13 @@ std::vector<bool> SimWindows::showWindows(const std::vector<WindowId>& windows, 
     return wasVisible;
 }
 
+void SimWindows::whenAnswering(Window& w, std::function<void(Window&)> action) {
+    if (answering(w.owner))
+        action(w);
+    else
+        waiting_.emplace_back(w.id, std::move(action));
+}
+
 void SimWindows::apply(Window& w, platform::ShowCommand command) {
     if (command == platform::ShowCommand::Hide) {
         w.visible = false;
@@ -123,8 +126,12 @@ void SimWindows::apply(Window& w, platform::ShowCommand command) {
     }
     becomeVisible(w);
     if (command == platform::ShowCommand::ShowNormal) w.state = ShowState::Normal;
-    raise(w.id);
-    foreground_ = w.id;
+    activate(w.id);
+}
+
+void SimWindows::activate(WindowId window) {
+    raise(window);
+    foreground_ = window;
 }
 
 void SimWindows::becomeVisible(Window& w) {
@@ -170,15 +177,15 @@ void SimWindows::setAnswering(ProcessId owner, bool answering) {
         return;
     }
     stalled_.erase(owner.value);
-    std::vector<std::pair<WindowId, platform::ShowCommand>> waiting;
-    for (auto& entry : waitingShows_) {
+    std::vector<std::pair<WindowId, std::function<void(Window&)>>> waiting;
+    waiting.swap(waiting_);
+    for (auto& entry : waiting) {
         Window* w = live(entry.first);
         if (w && w->owner == owner)
-            apply(*w, entry.second);
+            entry.second(*w);
         else if (w)
-            waiting.push_back(entry);
+            waiting_.push_back(std::move(entry));
     }
-    waitingShows_ = std::move(waiting);
 }
 
 bool SimWindows::postCloseRequest(WindowId window) {
@@ -206,9 +213,28 @@ WindowId SimWindows::foregroundWindow() {
 
 bool SimWindows::setForegroundWindow(WindowId window) {
     beforeCall(counts_.setForegroundWindow, "setForegroundWindow", window);
-    if (!live(window)) return false;
-    raise(window);
-    foreground_ = window;
+    Window* w = live(window);
+    if (!w) return false;
+    whenAnswering(*w, [this](Window& activated) { activate(activated.id); });
+    return true;
+}
+
+bool SimWindows::restackWindows(const std::vector<WindowId>& topFirst) {
+    beforeCall(counts_.restackWindows, "restackWindows");
+    std::vector<WindowId> block;  // the windows that move at once, top first
+    WindowId above;
+    for (WindowId window : topFirst) {
+        Window* w = live(window);
+        if (!w || std::find(block.begin(), block.end(), window) != block.end()) continue;
+        if (answering(w->owner))
+            block.push_back(window);
+        else
+            whenAnswering(*w, [this, above](Window& moved) { placeBelow(moved.id, above); });
+        above = window;
+    }
+    for (auto it = block.rbegin(); it != block.rend(); ++it) dropFromZOrder(*it);
+    zOrder_.insert(zOrder_.begin(), block.begin(), block.end());
+    keepOwnedAboveOwners();
     return true;
 }
 
@@ -230,7 +256,8 @@ WindowId SimWindows::open(const Blueprint& blueprint) {
     w.state = blueprint.state;
     w.cloaked = blueprint.cloaked;
     w.refusesClose = blueprint.refusesClose;
-    w.owned = blueprint.owned;
+    w.owned = blueprint.owned || blueprint.ownerWindow;
+    w.ownerWindow = blueprint.ownerWindow;
     windows_.emplace(id.value, std::move(w));
     zOrder_.insert(zOrder_.begin(), id);
     if (blueprint.visible) pendingShown_.emplace_back(id, nextWatcher_);
@@ -293,9 +320,30 @@ std::vector<WindowId> SimWindows::visibleWindows() const {
     return shown;
 }
 
-void SimWindows::raise(WindowId window) {
+void SimWindows::raise(WindowId window) { placeBelow(window, WindowId{}); }
+
+void SimWindows::placeBelow(WindowId window, WindowId above) {
     dropFromZOrder(window);
-    zOrder_.insert(zOrder_.begin(), window);
+    auto at = std::find(zOrder_.begin(), zOrder_.end(), above);
+    zOrder_.insert(at == zOrder_.end() ? zOrder_.begin() : at + 1, window);
+    keepOwnedAboveOwners();
+}
+
+void SimWindows::keepOwnedAboveOwners() {
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (std::size_t i = 0; i < zOrder_.size() && !moved; ++i) {
+            const Window& w = windows_.at(zOrder_[i].value);
+            if (!w.ownerWindow) continue;
+            auto owner = std::find(zOrder_.begin(), zOrder_.begin() + static_cast<std::ptrdiff_t>(i), w.ownerWindow);
+            if (owner == zOrder_.begin() + static_cast<std::ptrdiff_t>(i)) continue;  // above it, or gone
+            const WindowId owned = zOrder_[i];
+            const auto ownerAt = owner - zOrder_.begin();
+            zOrder_.erase(zOrder_.begin() + static_cast<std::ptrdiff_t>(i));
+            zOrder_.insert(zOrder_.begin() + ownerAt, owned);
+            moved = true;
+        }
+    }
 }
 
 void SimWindows::dropFromZOrder(WindowId window) {

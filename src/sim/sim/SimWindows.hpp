@@ -35,6 +35,7 @@ public:
         std::optional<std::uint32_t> cloaked = 0;  // nullopt: the compositor query fails
         bool refusesClose = false;  // stays open on WM_CLOSE (asks its user, say)
         bool owned = false;  // has an owner window, as dialogs and tool palettes do
+        WindowId ownerWindow{};  // that window, when the test names it: this one stays above it
     };
 
     struct Window {
@@ -46,6 +47,7 @@ public:
         std::optional<std::uint32_t> cloaked = 0;
         bool refusesClose = false;
         bool owned = false;
+        WindowId ownerWindow{};
         int closeRequests = 0;  // WM_CLOSE messages posted to it so far
     };
 
@@ -62,6 +64,7 @@ public:
         int foregroundWindow = 0;
         int setForegroundWindow = 0;
         int showState = 0;
+        int restackWindows = 0;
         int total() const;
     };
 
@@ -81,6 +84,7 @@ public:
     WindowId foregroundWindow() override;
     bool setForegroundWindow(WindowId window) override;
     std::optional<ShowState> showState(WindowId window) override;
+    bool restackWindows(const std::vector<WindowId>& topFirst) override;
     std::unique_ptr<platform::WindowEventSubscription> watchShownWindows(std::function<void(WindowId)> shown) override;
 
     // Set-up and scripting for tests. None of these count as port calls.
@@ -105,8 +109,8 @@ public:
     std::size_t pendingWindowEvents() const { return pendingShown_.size(); }
     std::size_t shownWindowWatchers() const { return watchers_.size(); }
     // An application that has stopped answering messages (Windows counts it hung after five
-    // seconds): a show or hide of its windows is taken at once but done only when it answers
-    // again, in the order asked.
+    // seconds): a show, hide, activation or move in the stack of its windows is taken at once
+    // but done only when it answers again, in the order asked.
     void setAnswering(ProcessId owner, bool answering);
     bool answering(ProcessId owner) const { return !stalled_.count(owner.value); }
 
@@ -126,6 +130,13 @@ private:
     void passForegroundOn(WindowId leaving);
     void apply(Window& window, platform::ShowCommand command);
     void becomeVisible(Window& window);
+    void activate(WindowId window);
+    // Puts the window just below `above` (WindowId{} or a window that is gone: at the top).
+    void placeBelow(WindowId window, WindowId above);
+    // Moves every owned window that has come below its owner to just above it.
+    void keepOwnedAboveOwners();
+    // Done now, or once the window's application answers again.
+    void whenAnswering(Window& window, std::function<void(Window&)> action);
     class Watch;
 
     platform::TextPort& text_;
@@ -134,7 +145,7 @@ private:
     WindowId foreground_;
     std::deque<WindowId> posted_;
     std::set<std::uint32_t> stalled_;  // processes not answering
-    std::vector<std::pair<WindowId, platform::ShowCommand>> waitingShows_;  // for those, in order
+    std::vector<std::pair<WindowId, std::function<void(Window&)>>> waiting_;  // for those, in order
     std::multimap<long long, std::function<void()>> events_;  // by the call count they wait for
     long long calls_ = 0;
     std::uint64_t nextHandle_ = 0x00010010;

@@ -7,6 +7,8 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "win32/Utf16.hpp"
 #include "win32/WindowHandle.hpp"
@@ -71,6 +73,13 @@ private:
     HWINEVENTHOOK hook_;
 };
 
+// A window of another thread whose application has stopped answering: a call that waits for
+// that thread (ShowWindow, SetWindowPos, EndDeferWindowPos send it messages) would hold this
+// program, hotkeys and all, until the application answers again.
+bool isHungOtherThreadsWindow(HWND window) {
+    return GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() && IsHungAppWindow(window);
+}
+
 }  // namespace
 
 void Win32Windows::enumWindows(const std::function<bool(WindowId)>& visit) {
@@ -109,7 +118,7 @@ bool Win32Windows::showWindow(WindowId window, platform::ShowCommand command) {
     // ShowWindow waits for the window's own thread to handle the change. An application that
     // has stopped answering would hold this program (and every later hotkey) until it answers
     // again, so such a window is only told what to do, and does it when it recovers.
-    if (GetWindowThreadProcessId(handle, nullptr) != GetCurrentThreadId() && IsHungAppWindow(handle)) {
+    if (isHungOtherThreadsWindow(handle)) {
         const bool wasVisible = IsWindowVisible(handle) != FALSE;
         ShowWindowAsync(handle, static_cast<int>(command));
         return wasVisible;
@@ -173,7 +182,47 @@ std::optional<WindowId> Win32Windows::findWindowByTitle(std::string_view title) 
 
 WindowId Win32Windows::foregroundWindow() { return toWindowId(GetForegroundWindow()); }
 
+// SetForegroundWindow does not wait for the window's thread: the activation reaches it as a
+// message it handles in its own time.
 bool Win32Windows::setForegroundWindow(WindowId window) { return SetForegroundWindow(toHwnd(window)) != FALSE; }
+
+bool Win32Windows::restackWindows(const std::vector<WindowId>& topFirst) {
+    constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    struct Move {
+        HWND window;
+        HWND after;
+        bool hung;
+    };
+    std::vector<Move> moves;
+    HWND after = HWND_TOP;
+    for (WindowId id : topFirst) {
+        const HWND window = toHwnd(id);
+        if (!IsWindow(window)) continue;
+        moves.push_back({window, after, isHungOtherThreadsWindow(window)});
+        after = window;
+    }
+    // One batch for the windows whose applications answer: the stack changes once, with one
+    // repaint. EndDeferWindowPos waits for each window's thread, so a hung application's window
+    // stays out of it and gets its move posted (SWP_ASYNCWINDOWPOS) to take when it answers.
+    int batched = 0;
+    for (const Move& move : moves) batched += move.hung ? 0 : 1;
+    bool done = true;
+    if (batched > 0) {
+        HDWP batch = BeginDeferWindowPos(batched);
+        for (const Move& move : moves) {
+            if (batch && !move.hung) batch = DeferWindowPos(batch, move.window, move.after, 0, 0, 0, 0, kFlags);
+        }
+        done = batch && EndDeferWindowPos(batch);
+    }
+    // A refused batch (a window gone meanwhile makes DeferWindowPos fail) is done one window at
+    // a time, without waiting for anyone.
+    bool moved = true;
+    for (const Move& move : moves) {
+        if (move.hung || !done)
+            moved = SetWindowPos(move.window, move.after, 0, 0, 0, 0, kFlags | SWP_ASYNCWINDOWPOS) && moved;
+    }
+    return moved;
+}
 
 std::optional<ShowState> Win32Windows::showState(WindowId window) {
     WINDOWPLACEMENT placement{};

@@ -19,6 +19,7 @@ public:
     platform::WindowId foregroundWindow() override;
     bool setForegroundWindow(platform::WindowId window) override;
     std::optional<platform::ShowState> showState(platform::WindowId window) override;
+    bool restackWindows(const std::vector<platform::WindowId>& topFirst) override;
     std::unique_ptr<platform::WindowEventSubscription> watchShownWindows(
         std::function<void(platform::WindowId)> shown) override;
 };

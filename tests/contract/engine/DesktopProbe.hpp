@@ -17,6 +17,7 @@ struct ProbeWindow {
     bool hidden = false;
     bool minimized = false;
     bool refuseClose = false;  // answers WM_CLOSE by staying open
+    bool modalDialog = false;  // a modal dialog owned by the window asked for before it
 };
 
 class DesktopProbe {

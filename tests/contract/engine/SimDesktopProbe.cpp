@@ -21,6 +21,7 @@ public:
             blueprint.visible = !request.hidden;
             blueprint.state = request.minimized ? platform::ShowState::Minimized : platform::ShowState::Normal;
             blueprint.refusesClose = request.refuseClose;
+            if (request.modalDialog && !opened_.empty()) blueprint.ownerWindow = opened_.back();
             opened_.push_back(windows_.open(blueprint));
         }
     }

@@ -52,6 +52,7 @@ public:
             if (request.hidden) commandLine += L" --hidden";
             if (request.minimized) commandLine += L" --minimized";
             if (request.refuseClose) commandLine += L" --refuse-close";
+            if (request.modalDialog) commandLine += L" --modal-dialog";
             commandLine += L" " + quoted(win32::widen(request.title));
         }
 

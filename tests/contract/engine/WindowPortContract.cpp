@@ -189,6 +189,47 @@ TEST_F(WindowPortContract, ForegroundAndShowStateFollowTheWindows) {
     EXPECT_EQ(windows.showState(minimized), ShowState::Normal);
 }
 
+// One move of the stack puts the windows in the order given, above the others, and activates
+// none of them; a window that is gone is left out.
+TEST_F(WindowPortContract, RestackPutsTheWindowsInTheGivenOrderWithoutActivatingAny) {
+    auto probe = startProbe(*env, {{"Umbrix probe A"}, {"Umbrix probe B"}, {"Umbrix probe C"}, {"Umbrix probe gone"}});
+    const auto& w = probe->windows();
+    ASSERT_TRUE(windows.setForegroundWindow(w[2]));
+    ASSERT_TRUE(probe->waitUntil([&] { return windows.foregroundWindow() == w[2]; }));
+    windows.postCloseRequest(w[3]);
+    ASSERT_TRUE(probe->waitUntil([&] { return !windows.isWindow(w[3]); }));
+
+    EXPECT_TRUE(windows.restackWindows({w[0], w[3], w[2], w[1]}));
+    const std::vector<WindowId> wanted{w[0], w[2], w[1]};
+    EXPECT_TRUE(probe->waitUntil([&] { return inZOrder(*probe) == wanted; }));
+    EXPECT_EQ(inZOrder(*probe), wanted);
+    EXPECT_EQ(windows.foregroundWindow(), w[2]) << "the move activated a window";
+}
+
+// An owned window (a modal dialog) stays above its owner whatever order the move asks for.
+TEST_F(WindowPortContract, AnOwnedDialogStaysAboveItsOwnerThroughARestack) {
+    ProbeWindow dialog{"Umbrix probe dialog"};
+    dialog.modalDialog = true;
+    auto probe = startProbe(*env, {{"Umbrix probe owner"}, dialog, {"Umbrix probe other"}});
+    const auto& w = probe->windows();
+    windows.restackWindows({w[2], w[0], w[1]});
+    const std::vector<WindowId> wanted{w[2], w[1], w[0]};
+    EXPECT_TRUE(probe->waitUntil([&] { return inZOrder(*probe) == wanted; }));
+    EXPECT_EQ(inZOrder(*probe), wanted);
+}
+
+// Waiting for a hung application would freeze the program: its window takes its place once it
+// answers again.
+TEST_F(WindowPortContract, AHungApplicationsWindowIsRestackedWithoutWaiting) {
+    auto probe = startProbe(*env, {{"Umbrix probe low"}, {"Umbrix probe high"}});
+    const auto& w = probe->windows();
+    probe->stopAnswering();
+    EXPECT_TRUE(windows.restackWindows({w[0], w[1]}));
+    EXPECT_FALSE(probe->answering()) << "the move waited until the application answered again";
+    const std::vector<WindowId> wanted{w[0], w[1]};
+    EXPECT_TRUE(probe->waitUntil([&] { return probe->answering() && inZOrder(*probe) == wanted; }));
+}
+
 TEST_F(WindowPortContract, AnOrdinaryWindowIsNotCloaked) {
     auto probe = startProbe(*env, {{"Umbrix probe plain"}});
     // No compositor answers "not cloaked" as surely as one that says so.

@@ -27,7 +27,8 @@ protected:
     }
     std::vector<WindowId> recorded() {
         std::vector<WindowId> windows;
-        for (const auto& r : engine::parseHiddenWindowRecord(machine.files.readFile(hiddenRecordPath()).value_or("")))
+        for (const auto& r :
+             engine::parseHiddenWindowRecord(machine.files.readFile(hiddenRecordPath()).value_or("")).windows)
             windows.push_back(r.window);
         std::sort(windows.begin(), windows.end());
         return windows;

@@ -159,8 +159,9 @@ TEST_F(Program, CtrlSpaceHidesAnotherProgramsWindows_CtrlBackspaceBringsThemBack
     machine.hotkeys.press(kCtrl, kBackspace);
     for (auto window : opened) EXPECT_TRUE(machine.windows.isWindowVisible(window));
     EXPECT_FALSE(program().hasHiddenWindows());
-    // Shown in the order they were hidden, top first: the lowest ends up on top.
-    EXPECT_EQ(machine.windows.zOrder(), std::vector<platform::WindowId>(orderBefore.rbegin(), orderBefore.rend()));
+    // Back in the stacking order they had, the top one active.
+    EXPECT_EQ(machine.windows.zOrder(), orderBefore);
+    EXPECT_EQ(machine.windows.foreground(), opened.back());
     EXPECT_EQ(application.errors().discardedCount(), 0) << application.errors().lastDiscarded();
 }
 

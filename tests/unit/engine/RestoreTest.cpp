@@ -35,12 +35,12 @@ TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes
 
     hidden.restoreWindows();
 
-    // The former top first: the window that was lowest ends up active.
+    // The former top first; then the stack goes back as it was, the former top active again.
     EXPECT_EQ(shown, (std::vector<WindowId>{top, middle, bottom}));
-    EXPECT_EQ(machine.windows.foreground(), bottom);
+    EXPECT_EQ(machine.windows.foreground(), top);
     EXPECT_EQ(links.count("switchMuteOff"), 3);  // once for every window shown
     EXPECT_TRUE(state.hiddenWindows.empty());
-    EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Bottom", "Middle", "Top"}));
+    EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Top", "Middle", "Bottom"}));
 }
 
 TEST_F(Restore, RestoreOfAnEmptyListRebuildsTheInventory) {

@@ -98,7 +98,9 @@ public:
 
     void setWaitCursor(bool waiting) override { note(waiting ? "waitCursor" : "arrowCursor"); }
 
-    void aboutToHide(const HiddenWindowList& hidden, const std::vector<std::string>& handleTexts) override {
+    void aboutToHide(const HiddenWindowList& hidden, const std::vector<HiddenWindowEntry>& toHide) override {
+        std::vector<std::string> handleTexts;
+        for (const HiddenWindowEntry& entry : toHide) handleTexts.push_back(entry.handleText);
         announcedHides.push_back(handleTexts);
         if (whileAnnouncing) whileAnnouncing(hidden, handleTexts);
     }
