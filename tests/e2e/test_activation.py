@@ -20,9 +20,9 @@ class ProbeTestCase(UmbrixTestCase):
 
     # Other programs' windows -----------------------------------------------------------------
 
-    def start_probe(self, titles=PROBE_TITLES, log_name="probe"):
+    def start_probe(self, titles=PROBE_TITLES, log_name="probe", options=()):
         """A program of its own showing one window per title; waits until they show."""
-        probe = self.session.popen([self.probe_exe, *titles], log_name=log_name)
+        probe = self.session.popen([self.probe_exe, *options, *titles], log_name=log_name)
         self.addCleanup(lambda: probe.poll() is None and probe.kill())
         wait_until(lambda: len(self.probe_windows(titles=titles)) == len(titles), 20, f"{log_name}'s windows show",
                    self.describe_windows)

@@ -11,6 +11,11 @@ SECOND = ["Desk Sheet", "Desk Paint"]
 
 class StackingOrder(ProbeTestCase):
 
+    def setUp(self):
+        super().setUp()
+        # A silent start: the main window stays out of the pictures.
+        (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nSilent=1\r\n")
+
     def titles_top_first(self, titles):
         return [row[2] for row in self.probe_windows(visible=True, titles=titles)]
 
@@ -34,7 +39,7 @@ class StackingOrder(ProbeTestCase):
     def test_five_windows_of_two_programs_come_back_in_their_order_with_the_same_one_active(self):
         titles = FIRST + SECOND
         self.start_probe(FIRST, log_name="first-probe")
-        self.start_probe(SECOND, log_name="second-probe")
+        self.start_probe(SECOND, log_name="second-probe", options=["--origin", "15"])
         # Interleaved: each brought to the front in turn, so the last one ends on top.
         for title in ["Desk Notes", "Desk Sheet", "Desk Mail", "Desk Paint", "Desk Chat"]:
             self.bring_to_front(title)

@@ -17,6 +17,8 @@
 //         --modal-dialog  make it a modal dialog of the window before it: owned by that window,
 //                         which it disables while it is open, as an "Open" dialog does
 //       --no-sink leaves the focus sink out.
+//       --origin PIXELS moves every window that many pixels right and down, so the windows of
+//       two probes do not cover each other exactly.
 //       --log-visibility prints "hidden HANDLE TIME" or "shown HANDLE TIME" each time one of
 //       the titled windows is hidden or shown by a ShowWindow call (its own or another
 //       process's); TIME is the wall clock in seconds since 1970 with microseconds, so a caller
@@ -216,7 +218,7 @@ void settle() {
     }
 }
 
-int openWindows(const std::vector<WindowRequest>& requests, bool withSink) {
+int openWindows(const std::vector<WindowRequest>& requests, bool withSink, int origin) {
     wintool::registerWindowClass(kWindowClass, windowProc);
     wintool::registerWindowClass(kSinkClass, sinkProc);
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -278,6 +280,7 @@ int main() {
     std::vector<WindowRequest> requests;
     WindowRequest next;
     bool withSink = true;
+    int origin = 0;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& argument = arguments[i];
         if (argument == L"--reshow-after" && i + 1 < arguments.size()) {
@@ -293,6 +296,8 @@ int main() {
             next.modalDialog = true;
         else if (argument == L"--no-sink")
             withSink = false;
+        else if (argument == L"--origin" && i + 1 < arguments.size())
+            origin = static_cast<int>(std::wcstol(arguments[++i].c_str(), nullptr, 10));
         else if (argument == L"--log-visibility")
             logVisibility = true;
         else if (argument.rfind(L"--", 0) == 0)
@@ -303,5 +308,5 @@ int main() {
             next = WindowRequest{};
         }
     }
-    return openWindows(requests, withSink);
+    return openWindows(requests, withSink, origin);
 }
