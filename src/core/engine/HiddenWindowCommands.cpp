@@ -22,13 +22,15 @@ void HiddenWindowCommands::showRecordedWindows(std::size_t first) {
     const std::vector<HiddenWindowEntry> entries(all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())),
                                                  all.end());
     std::vector<HiddenWindowEntry> shown;
+    std::vector<std::string> handles;
     for (const HiddenWindowEntry& entry : entries) {
         if (sameText(ports_.text, entry.title, links_.ownWindows.mainWindowCaption()) ||
             sameText(ports_.text, entry.title, kCacheManager))
             continue;
-        actions_.showHideWindow(ActionSender::None, kShow, entry.handleText);
+        handles.push_back(entry.handleText);
         shown.push_back(entry);
     }
+    actions_.showWindowsTogether(handles);
     // Each show raised and activated its window; the stack goes back to how it stood.
     restoreStackingOrder(ports_.windows, shown, state_.hiddenWindows.activeBeforeHide);
 }

@@ -18,7 +18,7 @@ public:
     HiddenWindowCommands(platform::Platform ports, EngineLinks links, EngineState& state, WindowInventory& inventory,
                          WindowActions& actions, HiddenWindowGuard& guard);
 
-    // Shows every recorded window in the order of hiding (each through showHideWindow, which
+    // Shows every recorded window in the order of hiding (in one batch, showWindowsTogether, which
     // also switches the mute off and lifts the Ctrl+Alt+Del restrictions when so configured),
     // then puts them back in the stacking order they had and activates the window that was
     // active before the hide (HiddenStacking.hpp); empties the list and rebuilds the inventory.

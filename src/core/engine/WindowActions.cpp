@@ -203,6 +203,23 @@ bool WindowActions::showHideWindow(ActionSender /*Sender*/, int showFlag, std::s
         });
 }
 
+void WindowActions::showWindowsTogether(const std::vector<std::string>& handleTexts) {
+    if (handleTexts.empty()) return;
+    const bool shown = runBestEffort([&] {
+        if (state_.options.alwaysHidePanicButton) links_.panicButton.closePanicWindow();
+        std::vector<WindowId> windows;
+        for (const std::string& handle : handleTexts) {
+            windows.push_back(windowFromHandleText(handle));
+            guard_.release(windows.back());
+        }
+        ports_.windows.showWindows(windows, ShowCommand::Show);
+        if (state_.options.muteAudio) links_.audioMute.switchMuteOff();
+        if (state_.options.disableCtrlAltDel) links_.lockdown.liftCtrlAltDelRestrictions();
+    });
+    if (shown) return;
+    for (const std::string& handle : handleTexts) showHideWindow(ActionSender::None, kShow, handle);
+}
+
 bool WindowActions::isSameProcess(WindowId handle, platform::ProcessId pid) {
     auto process = ports_.windows.windowProcessId(handle);
     return process.has_value() && *process == pid;

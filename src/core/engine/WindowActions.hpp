@@ -36,6 +36,10 @@ public:
     // the window was visible before, and refuses the panic button window. Showing also switches
     // the mute off and lifts the Ctrl+Alt+Del restrictions when those options are set.
     bool showHideWindow(ActionSender Sender, int showFlag, std::string_view handleText);
+    // Shows the windows named by the handle texts as showHideWindow does one, all in one batch
+    // (each program shows its own as fast as it can), with the extras once after them. Should
+    // the batch fail, each window is shown on its own with its own recovery.
+    void showWindowsTogether(const std::vector<std::string>& handleTexts);
 
     bool isSameProcess(platform::WindowId handle, platform::ProcessId pid);
 

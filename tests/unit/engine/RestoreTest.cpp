@@ -38,7 +38,7 @@ TEST_F(Restore, RestoreShowsEveryWindowInTheOrderOfHidingThenEmptiesAndRefreshes
     // The former top first; then the stack goes back as it was, the former top active again.
     EXPECT_EQ(shown, (std::vector<WindowId>{top, middle, bottom}));
     EXPECT_EQ(machine.windows.foreground(), top);
-    EXPECT_EQ(links.count("switchMuteOff"), 3);  // once for every window shown
+    EXPECT_EQ(links.count("switchMuteOff"), 1);  // once, after the last window shown
     EXPECT_TRUE(state.hiddenWindows.empty());
     EXPECT_EQ(visibleTitles(), (std::vector<std::string>{"Top", "Middle", "Bottom"}));
 }
@@ -97,7 +97,7 @@ TEST_F(Restore, DuplicateEntriesShowTheirWindowTwiceAndAreRemovedOneByOne) {
     record(doc, "Doc");
     options.muteAudio = true;
     hidden.restoreWindows();
-    EXPECT_EQ(links.count("switchMuteOff"), 2);  // shown twice, harmless
+    EXPECT_EQ(links.count("switchMuteOff"), 1);  // shown twice in one batch, harmless
     EXPECT_TRUE(state.hiddenWindows.empty());
 }
 
