@@ -1,7 +1,5 @@
 #include "app/ProgramEngineLinks.hpp"
 
-#include <stdexcept>
-
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/MainWindowTexts.hpp"
 
@@ -46,10 +44,8 @@ bool ProgramEngineLinks::askYesNo(const std::string& text, const std::string& ca
     return dialogs_.messageBox(request) == platform::MessageBoxResult::Yes;
 }
 
-std::optional<std::string> ProgramEngineLinks::browseForFile(const engine::FileDialogRequest&) {
-    // Only the main window's exclusion page browses for a file, and that window is not built
-    // yet; an unexpected caller learns so rather than seeing a cancelled dialog.
-    throw std::logic_error("no window of this program can browse for a file yet");
+std::optional<std::string> ProgramEngineLinks::browseForFile(const engine::FileDialogRequest& request) {
+    return dialogs_.chooseFileToOpen(request);
 }
 
 }  // namespace umbrix::app

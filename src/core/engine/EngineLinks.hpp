@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/HiddenWindowEntry.hpp"
+#include "platform/DialogPort.hpp"
 #include "platform/WindowId.hpp"
 
 namespace umbrix::engine {
@@ -66,12 +67,8 @@ public:
     virtual platform::WindowId lastActiveHandle() = 0;
 };
 
-// The file dialog `OpenDialog1`.
-struct FileDialogRequest {
-    std::string title;  // "Browse for Umbrix Decoy"
-    std::string filter;  // "All files|*.*|Applications|*.exe"
-    std::string defaultExtension;  // "*.*"
-};
+// The file dialog the main window browses with.
+using FileDialogRequest = platform::FileOpenRequest;
 
 class EngineDialogs {
 public:

@@ -1,5 +1,6 @@
 #pragma once
 // Message boxes and modal windows of the program.
+#include <optional>
 #include <string>
 
 #include "platform/ModalWindow.hpp"
@@ -21,6 +22,17 @@ struct MessageBoxRequest {
     bool operator==(const MessageBoxRequest&) const = default;
 };
 
+// The file-open dialog: its title, its filter as pairs of a description and its patterns
+// ("All files|*.*|Applications|*.exe"), and the extension a typed name without one gets (none
+// for a wildcard such as "*.*").
+struct FileOpenRequest {
+    std::string title;
+    std::string filter;
+    std::string defaultExtension;
+
+    bool operator==(const FileOpenRequest&) const = default;
+};
+
 class DialogPort {
 public:
     DialogPort() = default;
@@ -37,6 +49,10 @@ public:
     // every other window of the program disabled meanwhile. Returns once the window has closed,
     // with its result. A window that is showing already is not shown again: None, at once.
     virtual ModalResult showModal(ModalWindow& window) = 0;
+
+    // GetOpenFileNameW, owned by the program's active window: the full name of an existing
+    // file the user picked, nullopt when the user cancels. The working folder stays as it was.
+    virtual std::optional<std::string> chooseFileToOpen(const FileOpenRequest& request) = 0;
 };
 
 }  // namespace umbrix::platform

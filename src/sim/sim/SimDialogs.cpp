@@ -54,4 +54,13 @@ ModalResult SimDialogs::showModal(ModalWindow& window) {
     return window.modalResult();
 }
 
+std::optional<std::string> SimDialogs::chooseFileToOpen(const platform::FileOpenRequest& request) {
+    if (journal_) journal_->add("GetOpenFileNameW " + request.title);
+    fileDialogs.push_back(request);
+    if (fileChoices_.empty()) throw SimScriptError("nobody picks a file in \"" + request.title + "\"");
+    std::optional<std::string> choice = std::move(fileChoices_.front());
+    fileChoices_.pop_front();
+    return choice;
+}
+
 }  // namespace umbrix::sim

@@ -6,6 +6,7 @@
 // else left unscripted stops the test with SimScriptError rather than guess.
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <typeinfo>
@@ -29,6 +30,7 @@ public:
 
     platform::MessageBoxResult messageBox(const platform::MessageBoxRequest& request) override;
     platform::ModalResult showModal(platform::ModalWindow& window) override;
+    std::optional<std::string> chooseFileToOpen(const platform::FileOpenRequest& request) override;
 
     // --- the user's script ---
     using Step = std::function<void(platform::ModalWindow&)>;
@@ -49,7 +51,9 @@ public:
     void userAnswers(platform::MessageBoxResult answer, std::function<void()> meanwhile = {}) {
         answers_.push_back({answer, std::move(meanwhile)});
     }
-    bool scriptDone() const { return steps_.empty() && answers_.empty(); }
+    // The user's choice in the next file dialog: a file's full name, or nullopt to cancel.
+    void userChoosesFile(std::optional<std::string> file) { fileChoices_.push_back(std::move(file)); }
+    bool scriptDone() const { return steps_.empty() && answers_.empty() && fileChoices_.empty(); }
 
     // --- what the user saw ---
     struct ShownMessageBox {
@@ -58,6 +62,7 @@ public:
         platform::MessageBoxResult answer;
     };
     std::vector<ShownMessageBox> messageBoxes;
+    std::vector<platform::FileOpenRequest> fileDialogs;  // in the order they were shown
     std::vector<std::string> modalsShown;  // captions, in the order they were shown
     std::vector<const platform::ModalWindow*> openModals;  // innermost last
     int refusedModals = 0;  // showModal of a window that was showing already
@@ -70,6 +75,7 @@ private:
     SimJournal* journal_ = nullptr;
     std::deque<Step> steps_;
     std::deque<Answer> answers_;
+    std::deque<std::optional<std::string>> fileChoices_;
 };
 
 }  // namespace umbrix::sim

@@ -1,5 +1,7 @@
 #include "views/Win32Dialogs.hpp"
 
+#include <commdlg.h>
+
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -57,6 +59,25 @@ std::vector<HWND> disableOtherWindows(HWND owner) {
     return search.disabled;
 }
 
+// The filter as GetOpenFileNameW reads it: the "|"-separated pairs with NUL separators and a
+// double NUL at the end.
+std::wstring filterOf(const std::string& filter) {
+    std::wstring wide = widen(filter);
+    for (wchar_t& c : wide)
+        if (c == L'|') c = L'\0';
+    wide.append(2, L'\0');
+    return wide;
+}
+
+// The extension without its dot; none for a wildcard, which would be appended to a typed name
+// as it stands ("letter" would become "letter.*").
+std::wstring defaultExtensionOf(const std::string& extension) {
+    std::wstring wide = widen(extension);
+    if (!wide.empty() && wide.front() == L'.') wide.erase(0, 1);
+    if (wide.find_first_of(L"*?.") != std::wstring::npos) return {};
+    return wide;
+}
+
 }  // namespace
 
 std::unique_ptr<ModalDialogView> Win32Dialogs::viewFor(ModalWindow& window) const {
@@ -108,6 +129,31 @@ ModalResult Win32Dialogs::showModal(ModalWindow& window) {
     window.beginModal([host] { host->modelClosed(); });
     view->run(owner);
     return window.modalResult();
+}
+
+std::optional<std::string> Win32Dialogs::chooseFileToOpen(const platform::FileOpenRequest& request) {
+    const std::wstring title = widen(request.title);
+    const std::wstring filter = filterOf(request.filter);
+    const std::wstring extension = defaultExtensionOf(request.defaultExtension);
+    std::wstring file(32768, L'\0');  // room for a long path
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = open_.empty() ? GetActiveWindow() : open_.back().view->handle();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
+    if (!GetOpenFileNameW(&dialog)) {
+        const DWORD error = CommDlgExtendedError();
+        if (error == 0) return std::nullopt;  // the user cancelled
+        throw std::runtime_error("the file dialog could not be shown (common dialog error " + std::to_string(error) +
+                                 ")");
+    }
+    return narrow(std::wstring_view(file.c_str()));
 }
 
 }  // namespace umbrix::win32

@@ -4,6 +4,8 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <typeindex>
 #include <unordered_map>
 #include <vector>
@@ -31,6 +33,7 @@ public:
 
     platform::MessageBoxResult messageBox(const platform::MessageBoxRequest& request) override;
     platform::ModalResult showModal(platform::ModalWindow& window) override;
+    std::optional<std::string> chooseFileToOpen(const platform::FileOpenRequest& request) override;
 
     // The program's one handler for errors escaping a modal window's reactions. Without one,
     // such an error ends the program.

@@ -99,5 +99,26 @@ TEST_F(DialogContract, TheGateRefusesAWrongPasswordWithoutOpeningTheDialog) {
     EXPECT_TRUE(current.verify("Old"));
 }
 
+// The file-open dialog the main window browses with: the user's pick comes back as the file's
+// full name, a cancel as none.
+class FileDialogContract : public ::testing::Test {
+protected:
+    std::unique_ptr<ContractEnvironment> env = makeEnvironment();
+    platform::DialogPort& dialogs = env->platform().dialogs;
+    std::unique_ptr<DialogUser> user = makeDialogUser(*env);
+    platform::FileOpenRequest request{"Browse for Umbrix Decoy", "All files|*.*|Applications|*.exe", "*.*"};
+};
+
+TEST_F(FileDialogContract, ThePickedFileComesBackByItsFullNameAndACancelGivesNone) {
+    const std::string file = env->scratchFolder() + "\\Quarterly report.txt";
+    ASSERT_TRUE(env->platform().files.writeFileThrough(file, "figures"));
+    user->willChooseFile(request.title, file);
+    EXPECT_EQ(dialogs.chooseFileToOpen(request), file);
+    user->willChooseFile(request.title, std::nullopt);
+    EXPECT_EQ(dialogs.chooseFileToOpen(request), std::nullopt);
+    EXPECT_TRUE(user->scriptDone());
+    EXPECT_EQ(user->seenFileDialogs(), (std::vector<std::string>{request.title, request.title}));
+}
+
 }  // namespace
 }  // namespace umbrix::contract

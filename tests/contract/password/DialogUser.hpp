@@ -4,6 +4,7 @@
 // once per adapter: through the models' reactions on the sim, through the real controls of the
 // real dialogs on Windows.
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,8 +31,13 @@ public:
                           DialogButton button) = 0;
     // Once a message box is on top: read it and press its OK button.
     virtual void willAcknowledgeMessageBox() = 0;
+    // Once the file dialog with this title is on top: pick `file` (a full name) and open it, or
+    // with nullopt cancel.
+    virtual void willChooseFile(std::string title, std::optional<std::string> file) = 0;
 
     virtual std::vector<SeenMessageBox> seenMessageBoxes() const = 0;
+    // The titles of the file dialogs the user saw.
+    virtual std::vector<std::string> seenFileDialogs() const = 0;
     // Captions of the windows the user filled that stood above always-on-top windows.
     virtual std::vector<std::string> sawOnTop() const = 0;
     // Everything scripted was done, and nothing went wrong on the way.

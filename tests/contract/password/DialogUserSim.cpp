@@ -44,12 +44,20 @@ public:
     }
 
     void willAcknowledgeMessageBox() override { dialogs_.userAnswers(platform::MessageBoxResult::Ok); }
+    void willChooseFile(std::string, std::optional<std::string> file) override {
+        dialogs_.userChoosesFile(std::move(file));
+    }
 
     std::vector<SeenMessageBox> seenMessageBoxes() const override {
         std::vector<SeenMessageBox> seen;
         for (const auto& box : dialogs_.messageBoxes)
             seen.push_back({box.request.text, box.request.caption, box.ownerCaption});
         return seen;
+    }
+    std::vector<std::string> seenFileDialogs() const override {
+        std::vector<std::string> titles;
+        for (const auto& request : dialogs_.fileDialogs) titles.push_back(request.title);
+        return titles;
     }
     std::vector<std::string> sawOnTop() const override { return onTop_; }
     bool scriptDone() const override { return pending_ == 0 && dialogs_.scriptDone(); }

@@ -1,4 +1,6 @@
 #include <windows.h>
+// After windows.h: the file dialog's control ids.
+#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
@@ -135,7 +137,28 @@ public:
                             }});
     }
 
+    void willChooseFile(std::string title, std::optional<std::string> file) override {
+        actions_.push_back({"choose a file in \"" + title + "\"", [this, title, file] {
+                                for (HWND dialog : visibleDialogs()) {
+                                    if (!IsWindowEnabled(dialog) || windowText(dialog) != title) continue;
+                                    seenFileDialogs_.push_back(title);
+                                    if (file) {
+                                        // The file name field: a combo box since Windows 2000, an
+                                        // edit field in older templates.
+                                        HWND name = GetDlgItem(dialog, cmb13);
+                                        if (!name) name = GetDlgItem(dialog, edt1);
+                                        if (!name) return false;
+                                        SetWindowTextW(name, widen(*file).c_str());
+                                    }
+                                    press(dialog, file ? IDOK : IDCANCEL);
+                                    return true;
+                                }
+                                return false;
+                            }});
+    }
+
     std::vector<SeenMessageBox> seenMessageBoxes() const override { return seen_; }
+    std::vector<std::string> seenFileDialogs() const override { return seenFileDialogs_; }
     std::vector<std::string> sawOnTop() const override { return onTop_; }
     bool scriptDone() const override {
         if (!problem_.empty()) ADD_FAILURE() << problem_;
@@ -199,6 +222,7 @@ private:
     HWND window_ = nullptr;
     std::deque<Action> actions_;
     std::vector<SeenMessageBox> seen_;
+    std::vector<std::string> seenFileDialogs_;
     std::vector<std::string> onTop_;
     std::string problem_;
     ULONGLONG idleSince_ = 0;
