@@ -14,6 +14,11 @@ LIST_CLASS = "SysListView32"
 VISIBLE_LIST, WINDOW_EXCLUSION_LIST, HIDDEN_LIST = 0, 1, 3
 
 
+def shown_text(text):
+    """A control's caption as the user reads it: an access key's "&" only underlines its letter."""
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
 class MainWindow(ProbeTestCase):
 
     def main_window(self):
@@ -33,14 +38,14 @@ class MainWindow(ProbeTestCase):
     def press_button(self, window, caption):
         """Clicks the window's button with this caption, once it has one."""
         def buttons():
-            return [text for cls, text, _ in self.wintool.controls(window.handle) if cls.lower() == "button"]
+            return [shown_text(text) for cls, text, _ in self.wintool.controls(window.handle) if cls.lower() == "button"]
         wait_until(lambda: caption in buttons(), 10, f"a button {caption!r} shows", lambda: str(buttons()))
         self.wintool.click(window.handle, "Button", buttons().index(caption))
 
     def go_to_page(self, window, entry, control_caption):
         """Clicks a navigation entry; waits until a control of its page shows."""
         self.press_button(window, entry)
-        wait_until(lambda: any(text == control_caption and visible
+        wait_until(lambda: any(shown_text(text) == control_caption and visible
                                for _, text, visible in self.wintool.controls(window.handle)), 10,
                    f"the page of {entry!r} shows", self.describe_windows)
 
@@ -123,6 +128,43 @@ class MainWindow(ProbeTestCase):
         self.wait_until_every_probe_window_is_back("after the unhide hotkey")
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
+    def test_manage_sets_the_password_the_next_unhide_asks_for_and_the_close_writes_the_options(self):
+        self.start_probe()
+        umbrix = self.start_silent()
+        window = self.open_from_tray()
+        # Escape closes the window as "Close" does.
+        self.wintool.keys("escape")
+        wait_until(lambda: self.main_window() is None, 10, "Escape closes the window", self.describe_windows)
+        window = self.open_from_tray()
+
+        self.go_to_page(window, "Specify additional actions", "Manage...")
+        self.screenshot("options-page")
+        self.press_button(window, "Empty the Recycle Bin")
+        self.press_button(window, "Require passwords to unhide windows")
+        self.press_button(window, "Manage...")
+        wait_until(lambda: self.wintool.find(title="Set password"), 10, "the set-password dialog shows",
+                   self.describe_windows)
+        self.screenshot("set-password")
+        for field in ("fig", "fig"):  # the new password, then its confirmation
+            for letter in field:
+                self.wintool.keys(letter)
+            self.wintool.keys("tab")
+        self.wintool.keys("enter")
+        wait_until(lambda: not self.wintool.find(title="Set password"), 10, "the dialog takes the password",
+                   self.describe_windows)
+
+        self.press_button(window, "Close")
+        wait_until(lambda: self.main_window() is None, 10, "\"Close\" closes the window", self.describe_windows)
+        settings = self.program_folder / "QZ.ini"
+        wait_until(lambda: {b"DoBin=1", b"UsePW=1"} <= set(settings.read_bytes().split(b"\r\n")), 10,
+                   "the close writes the checked options to QZ.ini", lambda: settings.read_bytes().decode("latin-1"))
+
+        self.hide_with_hotkey()
+        self.press_unhide_and_see_the_prompt("unhide-asks-for-the-new-password")
+        self.type_into_prompt("fig")
+        self.wait_until_every_probe_window_is_back("after the password set on the Options page")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
     def test_the_window_fits_its_text_at_each_scale(self):
         self.start_probe()
         for dpi in (96, 144, 192):
@@ -142,6 +184,8 @@ class MainWindow(ProbeTestCase):
                 self.screenshot(f"setup-page-{dpi}dpi")
                 self.go_to_page(window, "Windows that have been hidden", "Show selected window")
                 self.screenshot(f"hidden-page-{dpi}dpi")
+                self.go_to_page(window, "Specify additional actions", "Manage...")
+                self.screenshot(f"options-page-{dpi}dpi")
                 # Closed to its narrow width, the pane still changes pages.
                 self.press_button(window, "\u00ab  Menu")
                 self.go_to_page(window, "Set", "Change")

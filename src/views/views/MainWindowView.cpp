@@ -42,6 +42,17 @@ constexpr int kVisibleListId = 500;
 constexpr int kWindowExclusionListId = 501;
 constexpr int kApplicationExclusionListId = 502;
 constexpr int kHiddenListId = 503;
+constexpr int kFirstCheckBoxId = 600;
+constexpr int kManagePasswordId = 700;
+constexpr int kThemeListId = 701;
+constexpr int kTransparencyId = 702;
+constexpr int kPanicButtonToggleId = 703;
+constexpr int kDecoyFieldId = 710;
+constexpr int kBrowseDecoyId = 711;
+constexpr int kLanguageListId = 720;
+constexpr int kCloseId = 721;
+constexpr int kBottomBarHeight = 40;
+constexpr int kCheckBoxHeight = 22;
 
 // The action radio group's items, by the "Action" value they stand for.
 constexpr std::array<const wchar_t*, 5> kActions = {
@@ -113,6 +124,21 @@ void fillLastColumn(HWND list) {
     if (columns > 0) ListView_SetColumnWidth(list, columns - 1, LVSCW_AUTOSIZE_USEHEADER);
 }
 
+std::wstring textOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void fillComboBox(HWND list, const std::vector<std::string_view>& entries) {
+    for (const auto entry : entries) {
+        const std::wstring text = widen(std::string(entry));
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
 void selectRow(HWND list, std::optional<std::size_t> row) {
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (row) {
@@ -124,7 +150,7 @@ void selectRow(HWND list, std::optional<std::size_t> row) {
 
 MainWindowView::MainWindowView(ui::MainWindow& window, ImageListLookup imageListOf)
     : ModelessWindowView(window), window_(window), imageListOf_(std::move(imageListOf)) {
-    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
 }
 
@@ -133,6 +159,7 @@ MainWindowView::~MainWindowView() {
     close();  // the window goes before the fonts its controls draw with
     if (font_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
+    if (themeHeadingFont_) DeleteObject(themeHeadingFont_);
 }
 
 void MainWindowView::create(HINSTANCE instance, HWND owner) {
@@ -157,11 +184,15 @@ void MainWindowView::create(HINSTANCE instance, HWND owner) {
 void MainWindowView::createFont() {
     if (font_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
+    if (themeHeadingFont_) DeleteObject(themeHeadingFont_);
     const int height = -MulDiv(kFontPoints, static_cast<int>(GetDpiForWindow(hwnd())), 72);
     font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
     headingFont_ = CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
+    themeHeadingFont_ =
+        CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, TRUE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
 }
 
 HWND MainWindowView::addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle) {
@@ -225,9 +256,9 @@ void MainWindowView::createControls() {
 
     hiddenList_ = addListView(MainPage::HiddenWindows, kHiddenListId,
                               {{L"Handle", 90}, {L"Title", 250}, {L"Date and Time", 160}});
-    showSelectedButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show selected window",
+    showSelectedButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show &selected window",
                                          WS_TABSTOP | BS_PUSHBUTTON, kShowSelectedId);
-    showAllButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show all windows",
+    showAllButton_ = addPageControl(MainPage::HiddenWindows, WC_BUTTONW, L"Show &all windows",
                                     WS_TABSTOP | BS_PUSHBUTTON, kShowAllId);
 
     actionGroup_ = addPageControl(MainPage::Setup, WC_BUTTONW, L"Setup", BS_GROUPBOX, 0);
@@ -243,12 +274,137 @@ void MainWindowView::createControls() {
     unhideKeysField_ =
         addPageControl(MainPage::Setup, WC_EDITW, L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, WS_EX_CLIENTEDGE);
     changeButton_ =
-        addPageControl(MainPage::Setup, WC_BUTTONW, L"Change", WS_TABSTOP | BS_PUSHBUTTON, kChangeHotkeysId);
+        addPageControl(MainPage::Setup, WC_BUTTONW, L"C&hange", WS_TABSTOP | BS_PUSHBUTTON, kChangeHotkeysId);
+
+    cascadeGroup_ = addPageControl(MainPage::Setup, WC_BUTTONW, L"Cascade windows", BS_GROUPBOX, 0);
+    const auto& boxes = ui::optionCheckBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const MainPage page = boxes[i].place == ui::CheckBoxPlace::Options ? MainPage::Options : MainPage::Setup;
+        const std::wstring caption = widen(std::string(boxes[i].caption));
+        checkBoxes_.push_back(addPageControl(page, WC_BUTTONW, caption.c_str(),
+                                             WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE,
+                                             kFirstCheckBoxId + static_cast<int>(i)));
+        if (boxes[i].option == &settings::Options::requirePassword)
+            manageButton_ = addPageControl(MainPage::Options, WC_BUTTONW, L"&Manage...", WS_TABSTOP | BS_PUSHBUTTON,
+                                           kManagePasswordId);
+        if (boxes[i].option == &settings::Options::useDecoy) {
+            decoyField_ = addPageControl(MainPage::Setup, WC_EDITW, L"", WS_TABSTOP | ES_AUTOHSCROLL, kDecoyFieldId,
+                                         WS_EX_CLIENTEDGE);
+            browseButton_ =
+                addPageControl(MainPage::Setup, WC_BUTTONW, L"&Browse", WS_TABSTOP | BS_PUSHBUTTON, kBrowseDecoyId);
+        }
+    }
+    themeHeading_ = addPageControl(MainPage::Options, WC_STATICW, L"Theme", SS_LEFT, 0);
+    appearanceLabel_ = addPageControl(MainPage::Options, WC_STATICW, L"Application appearance", SS_LEFT, 0);
+    themeList_ =
+        addPageControl(MainPage::Options, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kThemeListId);
+    fillComboBox(themeList_, ui::themeNames());
+    transparencyLabel_ = addPageControl(MainPage::Options, WC_STATICW, L"Panic button transparency", SS_LEFT, 0);
+    transparencyLow_ = addPageControl(MainPage::Options, WC_STATICW, L"0%", SS_LEFT, 0);
+    transparencySlider_ = addPageControl(MainPage::Options, TRACKBAR_CLASSW, L"",
+                                         WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, kTransparencyId);
+    SendMessageW(transparencySlider_, TBM_SETRANGE, FALSE, MAKELPARAM(0, ui::kMaxPanicTransparency));
+    transparencyHigh_ = addPageControl(MainPage::Options, WC_STATICW, L"100%", SS_LEFT, 0);
+    panicButtonToggle_ =
+        addPageControl(MainPage::Options, WC_BUTTONW, L"", WS_TABSTOP | BS_PUSHBUTTON, kPanicButtonToggleId);
+
+    languageLabel_ = addControl(WC_STATICW, L"Language", WS_VISIBLE | SS_LEFT, 0);
+    languageList_ =
+        addControl(WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kLanguageListId);
+    fillComboBox(languageList_, ui::languageNames());
+    closeButton_ = addControl(WC_BUTTONW, L"&Close", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kCloseId);
 
     // The pages still to come show their title meanwhile.
     placeholder_ = addControl(WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0);
     for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
         SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+    SendMessageW(themeHeading_, WM_SETFONT, reinterpret_cast<WPARAM>(themeHeadingFont_), FALSE);
+}
+
+int MainWindowView::checkBoxHeight(HWND box, int width) const {
+    // The check mark and its gap take about 20 pixels of the width; a caption that does not fit
+    // the rest wraps, and the row grows to its lines.
+    return std::max(scaled(kCheckBoxHeight), wrappedTextHeight(box, font_, width - scaled(20)) + scaled(6));
+}
+
+void MainWindowView::layoutOptions(int left, int top, int width) {
+    // The check boxes in a column; the theme, the slider and "Show" beside it where the page is
+    // wide enough, below it otherwise.
+    const int gap = scaled(kMargin);
+    const bool twoColumns = width >= scaled(640);
+    const int columnWidth = twoColumns ? width * 60 / 100 : width;
+    const int manageWidth = scaled(90);
+    const auto& boxes = ui::optionCheckBoxes();
+    int y = top;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i].place != ui::CheckBoxPlace::Options) continue;
+        const bool withManage = boxes[i].option == &settings::Options::requirePassword;
+        const int boxWidth = withManage ? columnWidth - manageWidth - gap : columnWidth;
+        const int height = checkBoxHeight(checkBoxes_[i], boxWidth);
+        move(checkBoxes_[i], left, y, boxWidth, height);
+        if (withManage)
+            move(manageButton_, left + boxWidth + gap, y + (height - scaled(26)) / 2, manageWidth, scaled(26));
+        y += std::max(height, withManage ? scaled(28) : 0);
+    }
+    int x = left;
+    int themeWidth = std::min(width, scaled(280));
+    int themeTop = y + gap;
+    if (twoColumns) {
+        x = left + columnWidth + gap;
+        themeWidth = width - columnWidth - gap;
+        themeTop = top;
+    }
+    const int label = scaled(kLabelHeight);
+    move(themeHeading_, x, themeTop, themeWidth, label);
+    move(appearanceLabel_, x, themeTop + label + scaled(4), themeWidth, label);
+    move(themeList_, x, themeTop + 2 * label + scaled(4), themeWidth, scaled(240));  // the height of the drop-down
+    const int sliderTop = themeTop + 2 * label + scaled(38);
+    move(transparencyLabel_, x, sliderTop, themeWidth, label);
+    const int edge = scaled(36);
+    move(transparencyLow_, x, sliderTop + label + scaled(6), edge, label);
+    move(transparencySlider_, x + edge, sliderTop + label, themeWidth - 2 * edge, scaled(30));
+    move(transparencyHigh_, x + themeWidth - edge + scaled(4), sliderTop + label + scaled(6), edge, label);
+    move(panicButtonToggle_, x, sliderTop + label + scaled(36), scaled(90), scaled(kButtonHeight));
+}
+
+void MainWindowView::layoutSetupExtras(int left, int top, int width) {
+    // "Cascade windows" with its check boxes, then the Task Manager, then the decoy with its
+    // field and "Browse".
+    const auto& boxes = ui::optionCheckBoxes();
+    int groupHeight = scaled(24 + 6);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].place == ui::CheckBoxPlace::Cascade)
+            groupHeight += checkBoxHeight(checkBoxes_[i], width - scaled(24));
+    move(cascadeGroup_, left, top, width, groupHeight);
+    int cascadeY = top + scaled(22);
+    int y = top + groupHeight + scaled(6);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        switch (boxes[i].place) {
+            case ui::CheckBoxPlace::Cascade: {
+                const int height = checkBoxHeight(checkBoxes_[i], width - scaled(24));
+                move(checkBoxes_[i], left + scaled(12), cascadeY, width - scaled(24), height);
+                cascadeY += height;
+                break;
+            }
+            case ui::CheckBoxPlace::Setup: {
+                const int height = checkBoxHeight(checkBoxes_[i], width);
+                move(checkBoxes_[i], left, y, width, height);
+                y += height + scaled(4);
+                break;
+            }
+            case ui::CheckBoxPlace::Decoy: {
+                const int height = checkBoxHeight(checkBoxes_[i], width);
+                move(checkBoxes_[i], left, y, width, height);
+                y += height + scaled(2);
+                const int browseWidth = scaled(90);
+                move(decoyField_, left, y + scaled(2), width - browseWidth - scaled(kMargin), scaled(24));
+                move(browseButton_, left + width - browseWidth, y, browseWidth, scaled(kButtonHeight));
+                y += scaled(kButtonHeight);
+                break;
+            }
+            case ui::CheckBoxPlace::Options: break;
+        }
+    }
 }
 
 void MainWindowView::layout() {
@@ -275,8 +431,13 @@ void MainWindowView::layout() {
     const int right = client.right - scaled(kMargin);
     const int width = right - left;
     const int top = scaled(kPageTop);
-    const int bottom = client.bottom - scaled(kMargin);
     const int gap = scaled(kMargin);
+    // The bar at the bottom: "Language" over the language list on the left, "Close" on the right.
+    const int barTop = client.bottom - scaled(kBottomBarHeight);
+    move(languageLabel_, left, barTop + scaled(10), scaled(70), scaled(kLabelHeight));
+    move(languageList_, left + scaled(74), barTop + scaled(6), scaled(140), scaled(160));
+    move(closeButton_, right - scaled(90), barTop + scaled(6), scaled(90), scaled(kButtonHeight));
+    const int bottom = barTop - scaled(4);
     move(banner_, left, scaled(8), width, scaled(kBannerHeight));
 
     // Visible windows: the list on the left, the exclusions on the right.
@@ -325,7 +486,9 @@ void MainWindowView::layout() {
     const int fieldWidth = scaled(180);
     const int fieldHeight = scaled(24);
     const int changeWidth = scaled(90);
+    int keysBottom = 0;
     if (labelWidth + fieldWidth + gap + changeWidth <= width) {
+        keysBottom = keysTop + scaled(32) + fieldHeight;
         move(hideKeysLabel_, left, keysTop + scaled(3), labelWidth, label);
         move(hideKeysField_, left + labelWidth, keysTop, fieldWidth, fieldHeight);
         move(unhideKeysLabel_, left, keysTop + scaled(35), labelWidth, label);
@@ -334,6 +497,7 @@ void MainWindowView::layout() {
              scaled(kButtonHeight));
     } else {
         const int row = label + fieldHeight + scaled(6);
+        keysBottom = keysTop + row + label + fieldHeight;
         move(hideKeysLabel_, left, keysTop, width, label);
         move(hideKeysField_, left, keysTop + label, fieldWidth, fieldHeight);
         move(unhideKeysLabel_, left, keysTop + row, width, label);
@@ -341,6 +505,10 @@ void MainWindowView::layout() {
         move(changeButton_, left + fieldWidth + gap, keysTop + row + label - scaled(2), changeWidth,
              scaled(kButtonHeight));
     }
+
+    // The rest of Setup below the hotkeys.
+    layoutSetupExtras(left, keysBottom + scaled(kMargin), width);
+    layoutOptions(left, top, width);
 
     move(placeholder_, left, top, width, label);
     for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) fillLastColumn(list);
@@ -354,7 +522,7 @@ void MainWindowView::layout() {
         ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
     }
     const bool pageBuilt = active == ui::MainPage::VisibleWindows || active == ui::MainPage::HiddenWindows ||
-                           active == ui::MainPage::Setup;
+                           active == ui::MainPage::Setup || active == ui::MainPage::Options;
     if (!pageBuilt && active) {
         for (const auto& entry : entries)
             if (entry.page == *active) setText(placeholder_, std::string(entry.caption));
@@ -409,13 +577,32 @@ void MainWindowView::fillSetup() {
                      options.action == static_cast<std::int32_t>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
     setText(hideKeysField_, options.hideHotkeyText);
     setText(unhideKeysField_, options.unhideHotkeyText);
+    // Set only when it differs, so that the caret of the user's typing stays where it is.
+    const std::wstring decoy = widen(options.decoyProgram);
+    if (textOf(decoyField_) != decoy) SetWindowTextW(decoyField_, decoy.c_str());
+}
+
+void MainWindowView::fillOptions() {
+    const auto& boxes = ui::optionCheckBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        SendMessageW(checkBoxes_[i], BM_SETCHECK, window_.options().*boxes[i].option ? BST_CHECKED : BST_UNCHECKED, 0);
+        EnableWindow(checkBoxes_[i], window_.checkBoxEnabled(boxes[i].option));
+    }
+    const auto theme = window_.selectedTheme();
+    SendMessageW(themeList_, CB_SETCURSEL, theme ? static_cast<WPARAM>(*theme) : static_cast<WPARAM>(-1), 0);
+    SendMessageW(languageList_, CB_SETCURSEL, window_.selectedLanguage(), 0);
+    SendMessageW(transparencySlider_, TBM_SETPOS, TRUE, window_.panicButtonTransparency());
+    setText(panicButtonToggle_, std::string(window_.panicButtonToggleCaption()));
 }
 
 void MainWindowView::refresh() {
     if (!exists()) return;
     setText(banner_, window_.processorBanner());
     fillLists();
+    filling_ = true;
     fillSetup();
+    fillOptions();
+    filling_ = false;
     layout();
 }
 
@@ -428,10 +615,25 @@ void MainWindowView::onCommand(int id) {
         case kShowSelectedId: window_.showSelectedHiddenWindow(); break;
         case kShowAllId: window_.showAllHiddenWindows(); break;
         case kChangeHotkeysId: window_.changeHotkeys(); break;
+        case kManagePasswordId: window_.manageUnhidePassword(); break;
+        case kBrowseDecoyId: window_.browseForDecoy(); break;
+        case kCloseId:
+        case IDCANCEL:  // Escape
+            window_.close();
+            return;
+        case kPanicButtonToggleId:
+            // The panic button window comes with its own window; until then "Show" does nothing.
+            return;
         default:
             if (id >= kFirstNavigationId && id < kFirstNavigationId + static_cast<int>(navigationButtons_.size())) {
                 window_.navigate(ui::navigationEntries()[static_cast<std::size_t>(id - kFirstNavigationId)].page);
                 return;
+            }
+            if (id >= kFirstCheckBoxId && id < kFirstCheckBoxId + static_cast<int>(checkBoxes_.size())) {
+                const auto index = static_cast<std::size_t>(id - kFirstCheckBoxId);
+                const bool checked = SendMessageW(checkBoxes_[index], BM_GETCHECK, 0, 0) == BST_CHECKED;
+                window_.setOption(ui::optionCheckBoxes()[index].option, checked);
+                break;
             }
             if (id >= kFirstActionId && id < kFirstActionId + static_cast<int>(actionButtons_.size())) {
                 window_.chooseAction(id - kFirstActionId);
@@ -440,6 +642,25 @@ void MainWindowView::onCommand(int id) {
             return;
     }
     refresh();
+}
+
+void MainWindowView::onNotification(int id, int code) {
+    if (filling_) return;  // the view's own refill
+    if (id == kThemeListId && code == CBN_SELCHANGE) {
+        const LRESULT index = SendMessageW(themeList_, CB_GETCURSEL, 0, 0);
+        if (index >= 0) window_.chooseTheme(static_cast<std::size_t>(index));
+    } else if (id == kLanguageListId && code == CBN_SELCHANGE) {
+        const LRESULT index = SendMessageW(languageList_, CB_GETCURSEL, 0, 0);
+        if (index >= 0) window_.chooseLanguage(static_cast<std::size_t>(index));
+    } else if (id == kDecoyFieldId && code == EN_CHANGE) {
+        window_.setDecoyProgram(narrow(textOf(decoyField_)));
+    } else {
+        return;
+    }
+    // Only the option controls follow: the lists stay as they are while the user types.
+    filling_ = true;
+    fillOptions();
+    filling_ = false;
 }
 
 void MainWindowView::onListSelection(const NMLISTVIEW& change) {
@@ -463,6 +684,7 @@ void MainWindowView::onDpiChanged(int) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
         SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+    SendMessageW(themeHeading_, WM_SETFONT, reinterpret_cast<WPARAM>(themeHeadingFont_), FALSE);
     layout();
 }
 
@@ -489,10 +711,29 @@ bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             // Hotkeys change the lists while the window is in the background.
             if (LOWORD(wParam) != WA_INACTIVE) window_.react([this] { refresh(); });
             return false;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                const int id = LOWORD(wParam);
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            const int code = HIWORD(wParam);
+            if (id == IDCANCEL && !lParam) {  // Escape, through the dialog keys
+                window_.react([this] { onCommand(IDCANCEL); });
+                return true;
+            }
+            if (code == BN_CLICKED && id != kDecoyFieldId && id != kThemeListId && id != kLanguageListId) {
                 window_.react([this, id] { onCommand(id); });
+                return true;
+            }
+            if (lParam && (code == CBN_SELCHANGE || code == EN_CHANGE)) {
+                window_.react([this, id, code] { onNotification(id, code); });
+                return true;
+            }
+            return false;
+        }
+        case WM_HSCROLL:
+            if (reinterpret_cast<HWND>(lParam) == transparencySlider_ && !filling_) {
+                window_.react([this] {
+                    window_.setPanicButtonTransparency(
+                        static_cast<std::int32_t>(SendMessageW(transparencySlider_, TBM_GETPOS, 0, 0)));
+                });
                 return true;
             }
             return false;

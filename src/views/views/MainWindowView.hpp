@@ -26,6 +26,7 @@ public:
 
     // Created hidden, 860 by 560 pixels (never more than the work area), centred on the screen.
     void create(HINSTANCE instance, HWND owner) override;
+    bool takesDialogKeys() const override { return true; }
 
 private:
     struct PageControl {
@@ -46,7 +47,12 @@ private:
     void refresh();
     void fillLists();
     void fillSetup();
+    void fillOptions();
+    void layoutOptions(int left, int top, int width);
+    void layoutSetupExtras(int left, int top, int width);
+    int checkBoxHeight(HWND box, int width) const;
     void onCommand(int id);
+    void onNotification(int id, int code);
     void onListSelection(const NMLISTVIEW& change);
 
     ui::MainWindow& window_;
@@ -81,6 +87,28 @@ private:
     HWND unhideKeysLabel_ = nullptr;
     HWND unhideKeysField_ = nullptr;
     HWND changeButton_ = nullptr;
+
+    // The check boxes of the Options and Setup pages, as the model lists them.
+    std::vector<HWND> checkBoxes_;
+    HWND manageButton_ = nullptr;
+    HWND themeHeading_ = nullptr;
+    HWND appearanceLabel_ = nullptr;
+    HWND themeList_ = nullptr;
+    HWND transparencyLabel_ = nullptr;
+    HWND transparencyLow_ = nullptr;
+    HWND transparencySlider_ = nullptr;
+    HWND transparencyHigh_ = nullptr;
+    HWND panicButtonToggle_ = nullptr;
+    HFONT themeHeadingFont_ = nullptr;
+
+    HWND cascadeGroup_ = nullptr;
+    HWND decoyField_ = nullptr;
+    HWND browseButton_ = nullptr;
+
+    // The bar at the bottom of every page.
+    HWND languageLabel_ = nullptr;
+    HWND languageList_ = nullptr;
+    HWND closeButton_ = nullptr;
 
     HWND placeholder_ = nullptr;
 };

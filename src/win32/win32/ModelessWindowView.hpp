@@ -25,6 +25,9 @@ public:
     void close();
     // Inside a message of its own: the object must outlive the handler.
     bool handlingMessage() const { return handling_ > 0; }
+    // A window of controls takes the keyboard as a dialog does: Tab and Shift+Tab, the arrows in
+    // a group, access keys, Escape (as IDCANCEL). The message loop asks IsDialogMessageW first.
+    virtual bool takesDialogKeys() const { return false; }
 
 protected:
     // A message of the particular window (its painting, its own input): true when handled, with

@@ -79,11 +79,21 @@ void Win32Application::destroyWindows() {
     applicationWindow_.destroy();
 }
 
+bool Win32Application::handledAsDialogKey(MSG& message) const {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    for (const Open& open : open_) {
+        if (open.view->hwnd() == root && open.view->takesDialogKeys()) return IsDialogMessageW(root, &message) != 0;
+    }
+    return false;
+}
+
 int Win32Application::runMessageLoop() {
     MSG message{};
     for (;;) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            if (handledAsDialogKey(message)) continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -73,6 +73,7 @@ private:
     };
     ModelessWindowView* viewOf(const platform::ModelessWindow& window) const;
     void freeClosedViews();
+    bool handledAsDialogKey(MSG& message) const;
     void closeModelessWindows() noexcept;
 
     using ViewFactory = std::function<std::unique_ptr<ModelessWindowView>(platform::ModelessWindow&)>;

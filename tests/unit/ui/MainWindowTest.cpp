@@ -12,7 +12,9 @@
 #include "app/TrayMenu.hpp"
 #include "password/PasswordStore.hpp"
 #include "password/PromptUser.hpp"
+#include "password/SetPasswordDialog.hpp"
 #include "settings/SettingsFile.hpp"
+#include "settings/SettingsLoad.hpp"
 #include "sim/SimMachine.hpp"
 #include "ui/HotkeySetupDialog.hpp"
 #include "ui/main/MainWindow.hpp"
@@ -246,6 +248,105 @@ TEST_F(MainWindowTest, ChangeOpensTheHotkeyDialog_ManageOpensThePasswordGate) {
     password::testing::userCancelsPrompt(machine.dialogs);
     window().manageUnhidePassword();
     EXPECT_EQ(machine.dialogs.modalsShown, (std::vector<std::string>{"Umbrix 7", "Password required"}));
+    EXPECT_TRUE(machine.dialogs.scriptDone());
+}
+
+TEST_F(MainWindowTest, EveryCheckBoxOfTheOptionsAndSetupPagesIsTheOptionTheCloseWrites) {
+    start("Decoy=C:\\Tools\\report.doc\r\n");
+    window().navigate(MainPage::Options);
+    settings::Options expected = window().options();
+    for (const OptionCheckBox& box : optionCheckBoxes()) {
+        const bool flipped = !(window().options().*box.option);
+        window().setOption(box.option, flipped);
+        expected.*box.option = flipped;
+        EXPECT_EQ(window().options().*box.option, flipped) << box.caption;
+    }
+    window().close();
+    settings::SettingsFile file = settings::SettingsFile::besideExecutable(ports);
+    settings::Options written;
+    settings::loadMainWindowSelections(file, written);
+    for (const OptionCheckBox& box : optionCheckBoxes())
+        EXPECT_EQ(written.*box.option, expected.*box.option) << box.caption << " in QZ.ini";
+}
+
+TEST_F(MainWindowTest, BrowsePutsThePickedFileIntoTheDecoyField_ACancelKeepsIt) {
+    start();
+    window().navigate(MainPage::Setup);
+    window().setOption(&settings::Options::useDecoy, true);
+    EXPECT_FALSE(window().options().useDecoy) << "no check while the field is empty";
+
+    machine.dialogs.userChoosesFile(std::nullopt);
+    window().browseForDecoy();
+    EXPECT_EQ(window().options().decoyProgram, "");
+    machine.dialogs.userChoosesFile("C:\\Users\\me\\Documents\\Budget 2027.xlsx");
+    window().browseForDecoy();
+    EXPECT_EQ(window().options().decoyProgram, "C:\\Users\\me\\Documents\\Budget 2027.xlsx");
+    EXPECT_TRUE(window().decoyCheckBoxEnabled());
+    EXPECT_FALSE(window().options().useDecoy) << "enabled, left for the user to check";
+    window().setOption(&settings::Options::useDecoy, true);
+    EXPECT_TRUE(window().options().useDecoy);
+
+    // The application exclusions' "Browse..." is the same dialog.
+    machine.dialogs.userChoosesFile("C:\\Tools\\editor.exe");
+    window().exclusionPage().addApplicationExclusionFromFile();
+    const auto& applications = program().engine().state().exclusions.applications.entries();
+    ASSERT_EQ(applications.size(), 1u);
+    EXPECT_EQ(applications[0].applicationPath, "C:\\Tools\\editor.exe");
+
+    ASSERT_EQ(machine.dialogs.fileDialogs.size(), 3u);
+    EXPECT_EQ(machine.dialogs.fileDialogs[0],
+              (platform::FileOpenRequest{"Browse for Umbrix Decoy", "All files|*.*|Applications|*.exe", "*.*"}));
+    EXPECT_TRUE(machine.dialogs.scriptDone());
+}
+
+TEST_F(MainWindowTest, TheThemeAndLanguageListsAndTheSliderKeepTheirChoicesInRange) {
+    start("Theme=99\r\nTransparancy=4\r\n");
+    EXPECT_EQ(window().selectedTheme(), std::nullopt) << "a stored index outside the list selects nothing";
+    EXPECT_EQ(themeNames().front(), "Windows");
+    EXPECT_EQ(themeNames().size(), 22u);
+    window().chooseTheme(16);
+    window().chooseTheme(22);  // past the end: not a choice
+    EXPECT_EQ(window().selectedTheme(), 16u);
+    EXPECT_EQ(themeNames()[16], "Windows10");
+
+    EXPECT_EQ(window().selectedLanguage(), 0u);
+    window().chooseLanguage(2);
+    window().chooseLanguage(9);
+    EXPECT_EQ(languageNames()[window().selectedLanguage()], "German");
+
+    EXPECT_EQ(window().panicButtonTransparency(), 4);
+    for (const auto& [moved, kept] : {std::pair{7, 7}, std::pair{14, 10}, std::pair{-3, 0}}) {
+        window().setPanicButtonTransparency(moved);
+        EXPECT_EQ(window().panicButtonTransparency(), kept) << moved;
+    }
+    EXPECT_EQ(window().panicButtonToggleCaption(), "Show");
+    window().close();
+    settings::SettingsFile file = settings::SettingsFile::besideExecutable(ports);
+    EXPECT_EQ(file.readString("StartUp", "Theme", ""), "16");
+}
+
+TEST_F(MainWindowTest, ManageSetsThePasswordTheNextUnhideAsksFor) {
+    start("UsePW=1\r\n");
+    // No password yet: the gate opens the dialog at once.
+    machine.dialogs.userStep<password::SetPasswordDialog>([](password::SetPasswordDialog& dialog) {
+        dialog.Password = "Fig tree";
+        dialog.ConfirmPassword = "Fig tree";
+        dialog.apply();
+    });
+    window().navigate(MainPage::Options);
+    window().manageUnhidePassword();
+    ASSERT_TRUE(machine.dialogs.scriptDone());
+
+    machine.hotkeys.press(kCtrl, kSpace);
+    ASSERT_FALSE(machine.windows.isWindowVisible(letter));
+    password::testing::userTypesIntoPrompt(machine.dialogs, "fig tree");
+    password::testing::userTypesIntoPrompt(machine.dialogs, "Fig tree");
+    machine.hotkeys.press(kCtrl, kBackspace);
+    EXPECT_TRUE(machine.windows.isWindowVisible(letter));
+    EXPECT_EQ(machine.dialogs.modalsShown, (std::vector<std::string>{"Set password", "Password required"}));
+    ASSERT_EQ(machine.dialogs.messageBoxes.size(), 1u) << "the wrong case refused once, in the same prompt";
+    EXPECT_EQ(machine.dialogs.messageBoxes[0].request.text,
+              "The password you have entered is incorrect. Please try again.");
     EXPECT_TRUE(machine.dialogs.scriptDone());
 }
 

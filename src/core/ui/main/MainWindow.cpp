@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.hpp"
 
+#include <algorithm>
+
 #include "ui/main/MainWindowTexts.hpp"
 
 namespace umbrix::ui {
@@ -20,6 +22,55 @@ const std::vector<NavigationEntry>& navigationEntries() {
         {"Welcome", "", MainPage::Welcome},
     };
     return entries;
+}
+
+const std::vector<OptionCheckBox>& optionCheckBoxes() {
+    using settings::Options;
+    static const std::vector<OptionCheckBox> boxes = {
+        {"Empty the Recycle Bin", CheckBoxPlace::Options, &Options::emptyRecycleBin},
+        {"Clear recently accessed documents list", CheckBoxPlace::Options, &Options::clearRecentDocuments},
+        {"Clear temporary files", CheckBoxPlace::Options, &Options::clearTemporaryFiles},
+        {"Disregard cloaked windows (Windows 10)", CheckBoxPlace::Options, &Options::ignoreCloakedWindows},
+        {"Mute the audio", CheckBoxPlace::Options, &Options::muteAudio},
+        {"Require passwords to unhide windows", CheckBoxPlace::Options, &Options::requirePassword},
+        {"Always hide the Panic Button", CheckBoxPlace::Options, &Options::alwaysHidePanicButton},
+        {"Always hide the Umbrix System Tray icon", CheckBoxPlace::Options, &Options::alwaysHideTrayIcon},
+        {"Start silent (disables the splash screen and minimizes to system tray)", CheckBoxPlace::Options,
+         &Options::startSilent},
+        {"Disable CTRL+ALT+DEL Windows keys (Requires Administrator priviledges)", CheckBoxPlace::Options,
+         &Options::disableCtrlAltDel},
+        {"When Closing the Active window, close all application windows ", CheckBoxPlace::Cascade,
+         &Options::closeParentWindows},
+        {"When Hiding the Active window, hide all application windows ", CheckBoxPlace::Cascade,
+         &Options::hideParentWindows},
+        {"Make next window in the Z Order active automatically", CheckBoxPlace::Cascade, &Options::keepZOrder},
+        {"Disable Task Manager (Requires Administrative priviledge)", CheckBoxPlace::Setup,
+         &Options::disableTaskManager},
+        {"Launch an application or open a document", CheckBoxPlace::Decoy, &Options::useDecoy},
+    };
+    return boxes;
+}
+
+const std::vector<std::string_view>& themeNames() {
+    static const std::vector<std::string_view> names = {
+        "Windows",          "Amakrits",
+        "Amethyst Kamri",   "Auric",
+        "Cyan Dusk",        "Cyan Night",
+        "Glossy",           "Glow",
+        "Onyx Blue",        "Ruby Graphite",
+        "Silver",           "Sky",
+        "Slate Classico",   "Smokey Quartz Kamri",
+        "TabletDark",       "Tablet Light",
+        "Windows10",        "Windows10 Blue",
+        "Windows10 Dark",   "Windows10 Green",
+        "Windows10 Purple", "Windows10 SlateGray",
+    };
+    return names;
+}
+
+const std::vector<std::string_view>& languageNames() {
+    static const std::vector<std::string_view> names = {"English", "French", "German", "Chinese"};
+    return names;
 }
 
 MainWindow::MainWindow(MainWindowLinks links)
@@ -82,6 +133,35 @@ void MainWindow::setDecoyProgram(std::string path) {
     if (links_.options.decoyProgram.empty()) links_.options.useDecoy = false;
 }
 
+void MainWindow::browseForDecoy() {
+    if (auto file = links_.dialogs.browseForFile(
+            engine::FileDialogRequest{kBrowseDialogTitle, kBrowseDialogFilter, kBrowseDialogDefaultExtension}))
+        setDecoyProgram(std::move(*file));
+}
+
+void MainWindow::setOption(bool settings::Options::*option, bool checked) {
+    if (checked && !checkBoxEnabled(option)) return;
+    links_.options.*option = checked;
+}
+
 void MainWindow::manageUnhidePassword() { links_.manageUnhidePassword(); }
+
+std::optional<std::size_t> MainWindow::selectedTheme() const {
+    const std::int32_t index = links_.options.themeIndex;
+    if (index < 0 || static_cast<std::size_t>(index) >= themeNames().size()) return std::nullopt;
+    return static_cast<std::size_t>(index);
+}
+
+void MainWindow::chooseTheme(std::size_t index) {
+    if (index < themeNames().size()) links_.options.themeIndex = static_cast<std::int32_t>(index);
+}
+
+void MainWindow::chooseLanguage(std::size_t index) {
+    if (index < languageNames().size()) language_ = index;
+}
+
+void MainWindow::setPanicButtonTransparency(std::int32_t value) {
+    links_.options.panicButtonTransparency = std::clamp<std::int32_t>(value, 0, kMaxPanicTransparency);
+}
 
 }  // namespace umbrix::ui

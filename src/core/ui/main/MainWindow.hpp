@@ -5,6 +5,7 @@
 // model itself, so what the user checks is what the next activation reads and what the close
 // writes. It is created once at start-up and lives to the end; closing it only hides it, and
 // the tray icon and the hotkeys go on working.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -34,6 +35,31 @@ struct NavigationEntry {
 
 // The navigation pane's entries, top to bottom.
 const std::vector<NavigationEntry>& navigationEntries();
+
+// Where a check box of the Options or Setup page stands.
+enum class CheckBoxPlace {
+    Options,  // the Options page's column
+    Cascade,  // Setup: the group "Cascade windows"
+    Setup,  // Setup: below that group
+    Decoy,  // Setup: beside the decoy's field
+};
+
+// A check box of the Options and Setup pages: the option it is.
+struct OptionCheckBox {
+    std::string_view caption;
+    CheckBoxPlace place;
+    bool settings::Options::*option;
+};
+
+// The check boxes of the Options and Setup pages, top to bottom.
+const std::vector<OptionCheckBox>& optionCheckBoxes();
+// The theme list: the system look "Windows", then the built-in themes, in an order that never
+// changes (the settings keep the index).
+const std::vector<std::string_view>& themeNames();
+// The language list at the bottom of the window.
+const std::vector<std::string_view>& languageNames();
+// The panic button's transparency slider: 0 (0 %) to 10 (100 %).
+inline constexpr std::int32_t kMaxPanicTransparency = 10;
 
 // What the main window calls in the rest of the program.
 struct MainWindowLinks {
@@ -115,8 +141,30 @@ public:
     void setDecoyProgram(std::string path);
     bool decoyCheckBoxEnabled() const { return !links_.options.decoyProgram.empty(); }
 
+    // "Browse": the file dialog; a picked file becomes the decoy, as if typed.
+    void browseForDecoy();
+
+    // A check box of the Options or Setup page. The decoy's check box takes no check while its
+    // field is empty.
+    void setOption(bool settings::Options::*option, bool checked);
+    bool checkBoxEnabled(bool settings::Options::*option) const {
+        return option != &settings::Options::useDecoy || decoyCheckBoxEnabled();
+    }
+
     // Options page: "Manage...".
     void manageUnhidePassword();
+    // The theme list: the entry of the stored index, nullopt when it lies outside the list. A
+    // pick is kept for the settings; the look itself does not change yet.
+    std::optional<std::size_t> selectedTheme() const;
+    void chooseTheme(std::size_t index);
+    // The language list: English until the user picks another; the texts do not change yet.
+    std::size_t selectedLanguage() const { return language_; }
+    void chooseLanguage(std::size_t index);
+    // The transparency slider, kept for the settings, 0 to kMaxPanicTransparency.
+    std::int32_t panicButtonTransparency() const { return links_.options.panicButtonTransparency; }
+    void setPanicButtonTransparency(std::int32_t value);
+    // The button beside the slider: "Show" while the panic button is not on the screen.
+    std::string_view panicButtonToggleCaption() const { return "Show"; }
 
     settings::Options& options() { return links_.options; }
     ExclusionPageModel& exclusionPage() { return exclusionPage_; }
@@ -136,6 +184,7 @@ private:
     bool visible_ = false;
     bool navigationOpen_ = true;
     std::optional<MainPage> activePage_;
+    std::size_t language_ = 0;
     std::string processorBanner_ = "CPU: ";
     std::function<void()> changed_;
 };
