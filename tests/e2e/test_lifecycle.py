@@ -9,7 +9,9 @@ from harness import (APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, EXPLANAT
 class Lifecycle(UmbrixTestCase):
 
     def umbrix_windows(self, pid):
-        return [w for w in self.wintool.windows(include_hidden=True) if w.pid == pid]
+        # A drop-down list's box ("ComboLBox") is a top-level window Windows makes for each combo
+        # box of the main window; it belongs to its combo box, not to the program's own windows.
+        return [w for w in self.wintool.windows(include_hidden=True) if w.pid == pid and w.class_name != "ComboLBox"]
 
     def test_close_ends_the_program_and_a_new_start_succeeds(self):
         umbrix = self.start_umbrix("first")
