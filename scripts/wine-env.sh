@@ -70,7 +70,21 @@ umbrix_wine_start() {
   wineserver -p30 >/dev/null 2>&1
   # Start Wine's own services and desktop now, detached from the caller's output: started by
   # the first program under test they would inherit its pipes and hold them open.
-  wine cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null
+  # Its output goes to the run's folder, so a start that fails can say why.
+  local log="$UMBRIX_RUN_DIR/wine-start.log" status=0
+  wine cmd.exe /c exit 0 >"$log" 2>&1 </dev/null || status=$?
+  if [ $status -ne 0 ]; then
+    # Seen once under load in a long series of starts, with nothing said: one more try, said
+    # aloud, before the run counts as failed.
+    echo "wine-env: the first Wine program of the run ended with $status; trying once more" >&2
+    tail -n 20 "$log" >&2
+    wine cmd.exe /c exit 0 >"$log" 2>&1 </dev/null || {
+      status=$?
+      echo "wine-env: Wine did not start in the run's prefix (exit $status)" >&2
+      tail -n 20 "$log" >&2
+      return 1
+    }
+  fi
 }
 
 # Xvfb picks a free display itself and writes its number once it accepts connections.
