@@ -87,10 +87,11 @@ umbrix_wine_start() {
   fi
 }
 
-# Xvfb picks a free display itself and writes its number once it accepts connections.
+# Xvfb picks a free display itself and writes its number once it accepts connections. Its
+# screen is 1280x800 unless UMBRIX_XVFB_SCREEN says otherwise (WIDTHxHEIGHTxDEPTH).
 umbrix_start_xvfb() {
   local numberFile="$UMBRIX_RUN_DIR/display" tries=0
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${UMBRIX_XVFB_SCREEN:-1280x800x24}" -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
   UMBRIX_XVFB_PID=$!
   echo "$UMBRIX_XVFB_PID" >"$UMBRIX_RUN_DIR/xvfb"
   while [ ! -s "$numberFile" ] && [ $tries -lt 200 ]; do

@@ -115,14 +115,18 @@ def _unescape(text):
 class WineSession:
     """A private prefix, HOME and display, started by scripts/wine-env.sh and always stopped."""
 
-    def __init__(self, artifacts: Path):
+    def __init__(self, artifacts: Path, screen=None):
         self.artifacts = artifacts
+        self.screen = screen  # "WIDTHxHEIGHT"; None: the usual 1280x800
         self.env = None
         self._wine_env = required_path("UMBRIX_WINE_ENV")
 
     def start(self):
         base = dict(os.environ, UMBRIX_OWNER_PID=str(os.getpid()))
         base.pop("UMBRIX_KEEP_DISPLAY", None)
+        base.pop("UMBRIX_XVFB_SCREEN", None)
+        if self.screen:
+            base["UMBRIX_XVFB_SCREEN"] = f"{self.screen}x24"
         started = subprocess.run(
             ["bash", "-c", '. "$1" && umbrix_wine_start >&2 && umbrix_wine_describe', "wine-env", str(self._wine_env)],
             env=base, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=300)
@@ -366,13 +370,15 @@ class UmbrixTestCase(unittest.TestCase):
     Whatever happens, every process the test started ends with it."""
 
     READY_TIMEOUT = 20
+    # The virtual screen, "WIDTHxHEIGHT"; None: 1280x800.
+    SCREEN = None
 
     def setUp(self):
         test_name = self.id().split(".", 1)[-1]  # Class.test_method
         self.artifacts = required_path("UMBRIX_E2E_ARTIFACTS") / test_name
         shutil.rmtree(self.artifacts, ignore_errors=True)
         self.artifacts.mkdir(parents=True)
-        self.session = WineSession(self.artifacts)
+        self.session = WineSession(self.artifacts, self.SCREEN)
         self.addCleanup(self.session.stop)  # runs last: after the processes are killed
         self.session.start()
         self.wintool = WinTool(self.session)

@@ -195,8 +195,9 @@ void MainWindowView::createFont() {
                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
 }
 
-HWND MainWindowView::addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle) {
-    HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | style, 0, 0, 0, 0, hwnd(),
+HWND MainWindowView::addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle,
+                                HWND parent) {
+    HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | style, 0, 0, 0, 0, parent ? parent : hwnd(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     if (!control) throw std::runtime_error("cannot create a control of the main window");
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -205,7 +206,7 @@ HWND MainWindowView::addControl(const wchar_t* className, const wchar_t* text, D
 
 HWND MainWindowView::addPageControl(ui::MainPage page, const wchar_t* className, const wchar_t* text, DWORD style,
                                     int id, DWORD exStyle) {
-    HWND control = addControl(className, text, style, id, exStyle);
+    HWND control = addControl(className, text, style, id, exStyle, page_.hwnd());
     pageControls_.push_back({control, page});
     return control;
 }
@@ -237,6 +238,8 @@ void MainWindowView::createControls() {
             addControl(WC_BUTTONW, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHLIKE | BS_RADIOBUTTON, id++));
     }
     banner_ = addControl(WC_STATICW, L"", WS_VISIBLE | SS_RIGHT | SS_NOPREFIX | SS_ENDELLIPSIS, 0);
+    page_.create(instance_, hwnd());
+    page_.setScrolledHandler([this] { layout(); });
 
     using ui::MainPage;
     visibleHeading_ =
@@ -315,10 +318,18 @@ void MainWindowView::createControls() {
     closeButton_ = addControl(WC_BUTTONW, L"&Close", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kCloseId);
 
     // The pages still to come show their title meanwhile.
-    placeholder_ = addControl(WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0);
+    placeholder_ = addControl(WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0, 0, page_.hwnd());
     for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
         SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
     SendMessageW(themeHeading_, WM_SETFONT, reinterpret_cast<WPARAM>(themeHeadingFont_), FALSE);
+}
+
+void MainWindowView::put(HWND control, int x, int y, int width, int height) {
+    if (GetParent(control) == page_.hwnd()) {
+        x -= pageOrigin_.x;
+        y -= pageOrigin_.y;
+    }
+    move(control, x, y, width, height);
 }
 
 int MainWindowView::checkBoxHeight(HWND box, int width) const {
@@ -327,7 +338,7 @@ int MainWindowView::checkBoxHeight(HWND box, int width) const {
     return std::max(scaled(kCheckBoxHeight), wrappedTextHeight(box, font_, width - scaled(20)) + scaled(6));
 }
 
-void MainWindowView::layoutOptions(int left, int top, int width) {
+int MainWindowView::layoutOptions(int left, int top, int width) {
     // The check boxes in a column; the theme, the slider and "Show" beside it where the page is
     // wide enough, below it otherwise.
     const int gap = scaled(kMargin);
@@ -341,9 +352,9 @@ void MainWindowView::layoutOptions(int left, int top, int width) {
         const bool withManage = boxes[i].option == &settings::Options::requirePassword;
         const int boxWidth = withManage ? columnWidth - manageWidth - gap : columnWidth;
         const int height = checkBoxHeight(checkBoxes_[i], boxWidth);
-        move(checkBoxes_[i], left, y, boxWidth, height);
+        put(checkBoxes_[i], left, y, boxWidth, height);
         if (withManage)
-            move(manageButton_, left + boxWidth + gap, y + (height - scaled(26)) / 2, manageWidth, scaled(26));
+            put(manageButton_, left + boxWidth + gap, y + (height - scaled(26)) / 2, manageWidth, scaled(26));
         y += std::max(height, withManage ? scaled(28) : 0);
     }
     int x = left;
@@ -355,19 +366,20 @@ void MainWindowView::layoutOptions(int left, int top, int width) {
         themeTop = top;
     }
     const int label = scaled(kLabelHeight);
-    move(themeHeading_, x, themeTop, themeWidth, label);
-    move(appearanceLabel_, x, themeTop + label + scaled(4), themeWidth, label);
-    move(themeList_, x, themeTop + 2 * label + scaled(4), themeWidth, scaled(240));  // the height of the drop-down
+    put(themeHeading_, x, themeTop, themeWidth, label);
+    put(appearanceLabel_, x, themeTop + label + scaled(4), themeWidth, label);
+    put(themeList_, x, themeTop + 2 * label + scaled(4), themeWidth, scaled(240));  // the height of the drop-down
     const int sliderTop = themeTop + 2 * label + scaled(38);
-    move(transparencyLabel_, x, sliderTop, themeWidth, label);
+    put(transparencyLabel_, x, sliderTop, themeWidth, label);
     const int edge = scaled(36);
-    move(transparencyLow_, x, sliderTop + label + scaled(6), edge, label);
-    move(transparencySlider_, x + edge, sliderTop + label, themeWidth - 2 * edge, scaled(30));
-    move(transparencyHigh_, x + themeWidth - edge + scaled(4), sliderTop + label + scaled(6), edge, label);
-    move(panicButtonToggle_, x, sliderTop + label + scaled(36), scaled(90), scaled(kButtonHeight));
+    put(transparencyLow_, x, sliderTop + label + scaled(6), edge, label);
+    put(transparencySlider_, x + edge, sliderTop + label, themeWidth - 2 * edge, scaled(30));
+    put(transparencyHigh_, x + themeWidth - edge + scaled(4), sliderTop + label + scaled(6), edge, label);
+    put(panicButtonToggle_, x, sliderTop + label + scaled(36), scaled(90), scaled(kButtonHeight));
+    return std::max(y, sliderTop + label + scaled(36) + scaled(kButtonHeight));
 }
 
-void MainWindowView::layoutSetupExtras(int left, int top, int width) {
+int MainWindowView::layoutSetupExtras(int left, int top, int width) {
     // "Cascade windows" with its check boxes, then the Task Manager, then the decoy with its
     // field and "Browse".
     const auto& boxes = ui::optionCheckBoxes();
@@ -375,36 +387,37 @@ void MainWindowView::layoutSetupExtras(int left, int top, int width) {
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (boxes[i].place == ui::CheckBoxPlace::Cascade)
             groupHeight += checkBoxHeight(checkBoxes_[i], width - scaled(24));
-    move(cascadeGroup_, left, top, width, groupHeight);
+    put(cascadeGroup_, left, top, width, groupHeight);
     int cascadeY = top + scaled(22);
     int y = top + groupHeight + scaled(6);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         switch (boxes[i].place) {
             case ui::CheckBoxPlace::Cascade: {
                 const int height = checkBoxHeight(checkBoxes_[i], width - scaled(24));
-                move(checkBoxes_[i], left + scaled(12), cascadeY, width - scaled(24), height);
+                put(checkBoxes_[i], left + scaled(12), cascadeY, width - scaled(24), height);
                 cascadeY += height;
                 break;
             }
             case ui::CheckBoxPlace::Setup: {
                 const int height = checkBoxHeight(checkBoxes_[i], width);
-                move(checkBoxes_[i], left, y, width, height);
+                put(checkBoxes_[i], left, y, width, height);
                 y += height + scaled(4);
                 break;
             }
             case ui::CheckBoxPlace::Decoy: {
                 const int height = checkBoxHeight(checkBoxes_[i], width);
-                move(checkBoxes_[i], left, y, width, height);
+                put(checkBoxes_[i], left, y, width, height);
                 y += height + scaled(2);
                 const int browseWidth = scaled(90);
-                move(decoyField_, left, y + scaled(2), width - browseWidth - scaled(kMargin), scaled(24));
-                move(browseButton_, left + width - browseWidth, y, browseWidth, scaled(kButtonHeight));
+                put(decoyField_, left, y + scaled(2), width - browseWidth - scaled(kMargin), scaled(24));
+                put(browseButton_, left + width - browseWidth, y, browseWidth, scaled(kButtonHeight));
                 y += scaled(kButtonHeight);
                 break;
             }
             case ui::CheckBoxPlace::Options: break;
         }
     }
+    return y;
 }
 
 void MainWindowView::layout() {
@@ -428,90 +441,26 @@ void MainWindowView::layout() {
     }
 
     const int left = navigationWidth + scaled(kMargin);
-    const int right = client.right - scaled(kMargin);
-    const int width = right - left;
-    const int top = scaled(kPageTop);
-    const int gap = scaled(kMargin);
     // The bar at the bottom: "Language" over the language list on the left, "Close" on the right.
     const int barTop = client.bottom - scaled(kBottomBarHeight);
     move(languageLabel_, left, barTop + scaled(10), scaled(70), scaled(kLabelHeight));
     move(languageList_, left + scaled(74), barTop + scaled(6), scaled(140), scaled(160));
-    move(closeButton_, right - scaled(90), barTop + scaled(6), scaled(90), scaled(kButtonHeight));
+    move(closeButton_, client.right - scaled(kMargin + 90), barTop + scaled(6), scaled(90), scaled(kButtonHeight));
+    move(banner_, left, scaled(8), client.right - scaled(kMargin) - left, scaled(kBannerHeight));
+
+    // The page area between the banner and the bar. A page taller than the area scrolls: the
+    // scroll bar takes its width from the page, which is laid out again for what is left.
+    const int areaTop = scaled(kPageTop) - scaled(4);
     const int bottom = barTop - scaled(4);
-    move(banner_, left, scaled(8), width, scaled(kBannerHeight));
-
-    // Visible windows: the list on the left, the exclusions on the right.
-    const int listWidth = width * 55 / 100;
-    const int label = scaled(kLabelHeight);
-    const int exclusionLeft = left + listWidth + gap;
-    const int exclusionWidth = right - exclusionLeft;
-    // The headings wrap as their columns narrow; both columns start below the taller one.
-    const int headingHeight = std::max({label, wrappedTextHeight(visibleHeading_, headingFont_, listWidth),
-                                        wrappedTextHeight(exclusionHeading_, headingFont_, exclusionWidth)});
-    move(visibleHeading_, left, top, listWidth, headingHeight);
-    move(exclusionHeading_, exclusionLeft, top, exclusionWidth, headingHeight);
-    move(visibleList_, left, top + headingHeight + scaled(4), listWidth, bottom - top - headingHeight - scaled(4));
-    const int buttonsTop = top + headingHeight + scaled(4);
-    move(excludeButton_, exclusionLeft, buttonsTop, scaled(48), scaled(kButtonHeight));
-    move(includeButton_, exclusionLeft + scaled(56), buttonsTop, scaled(48), scaled(kButtonHeight));
-    const int exclusionTop = buttonsTop + scaled(kButtonHeight) + scaled(6);
-    for (HWND list : {windowExclusionList_, applicationExclusionList_})
-        move(list, exclusionLeft, exclusionTop, exclusionWidth, bottom - exclusionTop);
-
-    // Hidden windows: the list over its two buttons.
-    const int buttonTop = bottom - scaled(kButtonHeight);
-    move(hiddenList_, left, top, width, buttonTop - gap - top);
-    move(showSelectedButton_, left, buttonTop, scaled(170), scaled(kButtonHeight));
-    move(showAllButton_, left + scaled(180), buttonTop, scaled(150), scaled(kButtonHeight));
-
-    // Setup: the action group, then the hotkeys.
-    // An action's text that does not fit the group's width wraps: its row grows to its lines.
-    const int radioTextWidth = width - scaled(24 + 20);
-    std::vector<int> radioHeights;
-    for (HWND action : actionButtons_)
-        radioHeights.push_back(
-            std::max(scaled(kRadioHeight), wrappedTextHeight(action, font_, radioTextWidth) + scaled(6)));
-    int groupHeight = scaled(24 + 8);
-    for (int height : radioHeights) groupHeight += height;
-    move(actionGroup_, left, top, width, groupHeight);
-    int radioTop = top + scaled(22);
-    for (std::size_t i = 0; i < actionButtons_.size(); ++i) {
-        move(actionButtons_[i], left + scaled(12), radioTop, width - scaled(24), radioHeights[i]);
-        radioTop += radioHeights[i];
+    move(page_.hwnd(), navigationWidth, areaTop, client.right - navigationWidth, bottom - areaTop);
+    for (int pass = 0; pass < 3; ++pass) {
+        RECT area{};
+        GetClientRect(page_.hwnd(), &area);
+        pageOrigin_ = {navigationWidth, areaTop - page_.offset()};
+        const int contentBottom =
+            layoutPages(left, navigationWidth + area.right - scaled(kMargin), areaTop + area.bottom);
+        if (!page_.setContentHeight(contentBottom + scaled(kMargin) - areaTop)) break;
     }
-    // The hotkeys: each label beside its field, "Change" after them; where that is too wide,
-    // each label over its field and "Change" beside the second.
-    const int keysTop = top + groupHeight + scaled(12);
-    const int labelWidth = scaled(260);
-    const int fieldWidth = scaled(180);
-    const int fieldHeight = scaled(24);
-    const int changeWidth = scaled(90);
-    int keysBottom = 0;
-    if (labelWidth + fieldWidth + gap + changeWidth <= width) {
-        keysBottom = keysTop + scaled(32) + fieldHeight;
-        move(hideKeysLabel_, left, keysTop + scaled(3), labelWidth, label);
-        move(hideKeysField_, left + labelWidth, keysTop, fieldWidth, fieldHeight);
-        move(unhideKeysLabel_, left, keysTop + scaled(35), labelWidth, label);
-        move(unhideKeysField_, left + labelWidth, keysTop + scaled(32), fieldWidth, fieldHeight);
-        move(changeButton_, left + labelWidth + fieldWidth + gap, keysTop + scaled(14), changeWidth,
-             scaled(kButtonHeight));
-    } else {
-        const int row = label + fieldHeight + scaled(6);
-        keysBottom = keysTop + row + label + fieldHeight;
-        move(hideKeysLabel_, left, keysTop, width, label);
-        move(hideKeysField_, left, keysTop + label, fieldWidth, fieldHeight);
-        move(unhideKeysLabel_, left, keysTop + row, width, label);
-        move(unhideKeysField_, left, keysTop + row + label, fieldWidth, fieldHeight);
-        move(changeButton_, left + fieldWidth + gap, keysTop + row + label - scaled(2), changeWidth,
-             scaled(kButtonHeight));
-    }
-
-    // The rest of Setup below the hotkeys.
-    layoutSetupExtras(left, keysBottom + scaled(kMargin), width);
-    layoutOptions(left, top, width);
-
-    move(placeholder_, left, top, width, label);
-    for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) fillLastColumn(list);
 
     // Only the active page's controls show; of the two exclusion lists, the exclusion mode's.
     const int exclusionPage = window_.exclusionPage().activePage();
@@ -529,6 +478,90 @@ void MainWindowView::layout() {
     }
     ShowWindow(placeholder_, pageBuilt || !active ? SW_HIDE : SW_SHOWNA);
     InvalidateRect(hwnd(), nullptr, TRUE);
+    InvalidateRect(page_.hwnd(), nullptr, TRUE);
+}
+
+int MainWindowView::layoutPages(int left, int right, int bottom) {
+    const auto active = window_.activePage();
+    const int width = right - left;
+    const int top = scaled(kPageTop);
+    const int gap = scaled(kMargin);
+
+    // Visible windows: the list on the left, the exclusions on the right.
+    const int listWidth = width * 55 / 100;
+    const int label = scaled(kLabelHeight);
+    const int exclusionLeft = left + listWidth + gap;
+    const int exclusionWidth = right - exclusionLeft;
+    // The headings wrap as their columns narrow; both columns start below the taller one.
+    const int headingHeight = std::max({label, wrappedTextHeight(visibleHeading_, headingFont_, listWidth),
+                                        wrappedTextHeight(exclusionHeading_, headingFont_, exclusionWidth)});
+    put(visibleHeading_, left, top, listWidth, headingHeight);
+    put(exclusionHeading_, exclusionLeft, top, exclusionWidth, headingHeight);
+    put(visibleList_, left, top + headingHeight + scaled(4), listWidth, bottom - top - headingHeight - scaled(4));
+    const int buttonsTop = top + headingHeight + scaled(4);
+    put(excludeButton_, exclusionLeft, buttonsTop, scaled(48), scaled(kButtonHeight));
+    put(includeButton_, exclusionLeft + scaled(56), buttonsTop, scaled(48), scaled(kButtonHeight));
+    const int exclusionTop = buttonsTop + scaled(kButtonHeight) + scaled(6);
+    for (HWND list : {windowExclusionList_, applicationExclusionList_})
+        put(list, exclusionLeft, exclusionTop, exclusionWidth, bottom - exclusionTop);
+
+    // Hidden windows: the list over its two buttons.
+    const int buttonTop = bottom - scaled(kButtonHeight);
+    put(hiddenList_, left, top, width, buttonTop - gap - top);
+    put(showSelectedButton_, left, buttonTop, scaled(170), scaled(kButtonHeight));
+    put(showAllButton_, left + scaled(180), buttonTop, scaled(150), scaled(kButtonHeight));
+
+    // Setup: the action group, then the hotkeys.
+    // An action's text that does not fit the group's width wraps: its row grows to its lines.
+    const int radioTextWidth = width - scaled(24 + 20);
+    std::vector<int> radioHeights;
+    for (HWND action : actionButtons_)
+        radioHeights.push_back(
+            std::max(scaled(kRadioHeight), wrappedTextHeight(action, font_, radioTextWidth) + scaled(6)));
+    int groupHeight = scaled(24 + 8);
+    for (int height : radioHeights) groupHeight += height;
+    put(actionGroup_, left, top, width, groupHeight);
+    int radioTop = top + scaled(22);
+    for (std::size_t i = 0; i < actionButtons_.size(); ++i) {
+        put(actionButtons_[i], left + scaled(12), radioTop, width - scaled(24), radioHeights[i]);
+        radioTop += radioHeights[i];
+    }
+    // The hotkeys: each label beside its field, "Change" after them; where that is too wide,
+    // each label over its field and "Change" beside the second.
+    const int keysTop = top + groupHeight + scaled(12);
+    const int labelWidth = scaled(260);
+    const int fieldWidth = scaled(180);
+    const int fieldHeight = scaled(24);
+    const int changeWidth = scaled(90);
+    int keysBottom = 0;
+    if (labelWidth + fieldWidth + gap + changeWidth <= width) {
+        keysBottom = keysTop + scaled(32) + fieldHeight;
+        put(hideKeysLabel_, left, keysTop + scaled(3), labelWidth, label);
+        put(hideKeysField_, left + labelWidth, keysTop, fieldWidth, fieldHeight);
+        put(unhideKeysLabel_, left, keysTop + scaled(35), labelWidth, label);
+        put(unhideKeysField_, left + labelWidth, keysTop + scaled(32), fieldWidth, fieldHeight);
+        put(changeButton_, left + labelWidth + fieldWidth + gap, keysTop + scaled(14), changeWidth,
+            scaled(kButtonHeight));
+    } else {
+        const int row = label + fieldHeight + scaled(6);
+        keysBottom = keysTop + row + label + fieldHeight;
+        put(hideKeysLabel_, left, keysTop, width, label);
+        put(hideKeysField_, left, keysTop + label, fieldWidth, fieldHeight);
+        put(unhideKeysLabel_, left, keysTop + row, width, label);
+        put(unhideKeysField_, left, keysTop + row + label, fieldWidth, fieldHeight);
+        put(changeButton_, left + fieldWidth + gap, keysTop + row + label - scaled(2), changeWidth,
+            scaled(kButtonHeight));
+    }
+
+    // The rest of Setup below the hotkeys.
+    const int setupBottom = layoutSetupExtras(left, keysBottom + scaled(kMargin), width);
+    const int optionsBottom = layoutOptions(left, top, width);
+
+    put(placeholder_, left, top, width, label);
+    for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) fillLastColumn(list);
+    if (active == ui::MainPage::Setup) return setupBottom;
+    if (active == ui::MainPage::Options) return optionsBottom;
+    return bottom - scaled(kMargin);  // the lists take the height there is
 }
 
 void MainWindowView::fillLists() {

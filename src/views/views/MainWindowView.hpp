@@ -13,6 +13,7 @@
 
 #include "platform/IconPort.hpp"
 #include "ui/main/MainWindow.hpp"
+#include "views/ScrollingPage.hpp"
 #include "win32/ModelessWindowView.hpp"
 
 namespace umbrix::win32 {
@@ -27,6 +28,8 @@ public:
     // Created hidden, 860 by 560 pixels (never more than the work area), centred on the screen.
     void create(HINSTANCE instance, HWND owner) override;
     bool takesDialogKeys() const override { return true; }
+    // A page scrolled by the area shows the control Tab or an access key went to.
+    void afterDialogKey() override { page_.scrollIntoView(GetFocus()); }
 
 private:
     struct PageControl {
@@ -37,19 +40,28 @@ private:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept override;
     void onDpiChanged(int dpi) override;
 
-    HWND addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0);
+    // A control of the window itself (the pane, the banner, the bottom bar), or of `parent`.
+    HWND addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0,
+                    HWND parent = nullptr);
     HWND addPageControl(ui::MainPage page, const wchar_t* className, const wchar_t* text, DWORD style, int id,
                         DWORD exStyle = 0);
     HWND addListView(ui::MainPage page, int id, const std::vector<std::pair<const wchar_t*, int>>& columns);
     void createControls();
     void createFont();
     void layout();
+    // Places the pages' controls for the page area's width (from `left` to `right`) and the
+    // lists down to `bottom`, in the window's coordinates; returns where the active page's
+    // content ends.
+    int layoutPages(int left, int right, int bottom);
+    // MoveWindow in the window's coordinates, for its own controls and the page area's.
+    void put(HWND control, int x, int y, int width, int height);
     void refresh();
     void fillLists();
     void fillSetup();
     void fillOptions();
-    void layoutOptions(int left, int top, int width);
-    void layoutSetupExtras(int left, int top, int width);
+    // Each returns where its content ends.
+    int layoutOptions(int left, int top, int width);
+    int layoutSetupExtras(int left, int top, int width);
     int checkBoxHeight(HWND box, int width) const;
     void onCommand(int id);
     void onNotification(int id, int code);
@@ -65,6 +77,12 @@ private:
     HWND menuButton_ = nullptr;
     std::vector<HWND> navigationButtons_;
     HWND banner_ = nullptr;
+    // Where the pages show, between the banner and the bottom bar; it scrolls a page taller
+    // than the space there.
+    ScrollingPage page_;
+    // Where the page area's origin lies in the window's client area, scrolled: the layout
+    // works in the window's coordinates and places the page's controls through it.
+    POINT pageOrigin_{};
     std::vector<PageControl> pageControls_;
     HWND pageTitle_ = nullptr;
 

@@ -28,6 +28,8 @@ public:
     // A window of controls takes the keyboard as a dialog does: Tab and Shift+Tab, the arrows in
     // a group, access keys, Escape (as IDCANCEL). The message loop asks IsDialogMessageW first.
     virtual bool takesDialogKeys() const { return false; }
+    // The dialog keys have just handled a key of this window (the focus may have moved).
+    virtual void afterDialogKey() {}
 
 protected:
     // A message of the particular window (its painting, its own input): true when handled, with

@@ -83,7 +83,13 @@ bool Win32Application::handledAsDialogKey(MSG& message) const {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     for (const Open& open : open_) {
-        if (open.view->hwnd() == root && open.view->takesDialogKeys()) return IsDialogMessageW(root, &message) != 0;
+        if (open.view->hwnd() != root || !open.view->takesDialogKeys()) continue;
+        ModelessWindowView* view = open.view.get();
+        if (!IsDialogMessageW(root, &message)) return false;
+        // The view may have gone with the key (Escape closing it).
+        for (const Open& still : open_)
+            if (still.view.get() == view && view->exists()) view->afterDialogKey();
+        return true;
     }
     return false;
 }
