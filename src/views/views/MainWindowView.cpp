@@ -1,5 +1,7 @@
 #include "views/MainWindowView.hpp"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -711,6 +713,52 @@ void MainWindowView::onListSelection(const NMLISTVIEW& change) {
     if (list == hiddenList_) window_.hiddenWindowsPage().selectHiddenWindow(row);
 }
 
+void MainWindowView::showContextMenu(HWND list, LPARAM where) {
+    ui::MainList which{};
+    if (list == visibleList_)
+        which = ui::MainList::VisibleWindows;
+    else if (list == windowExclusionList_)
+        which = ui::MainList::WindowExclusions;
+    else if (list == applicationExclusionList_)
+        which = ui::MainList::ApplicationExclusions;
+    else if (list == hiddenList_)
+        which = ui::MainList::HiddenWindows;
+    else
+        return;
+    POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (where == -1) {
+        // The keyboard's menu key or Shift+F10: below the selected row, or the list's corner.
+        RECT row{};
+        const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+        if (selected < 0 || !ListView_GetItemRect(list, selected, &row, LVIR_LABEL)) row = {0, 0, 0, 0};
+        at = {row.left + scaled(8), row.bottom};
+        ClientToScreen(list, &at);
+    }
+
+    // The entries' commands by their menu ids, from 1 up (0 is TrackPopupMenu's "none").
+    std::vector<ui::ContextCommand> commands;
+    const auto build = [&commands](const auto& self, const std::vector<ui::ContextMenuEntry>& entries) -> HMENU {
+        HMENU menu = CreatePopupMenu();
+        for (const auto& entry : entries) {
+            const std::wstring caption = widen(std::string(entry.caption));
+            const UINT state = entry.enabled ? MF_ENABLED : MF_GRAYED;
+            if (entry.command) {
+                commands.push_back(*entry.command);
+                AppendMenuW(menu, MF_STRING | state, commands.size(), caption.c_str());
+            } else {
+                AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(self(self, entry.submenu)),
+                            caption.c_str());
+            }
+        }
+        return menu;
+    };
+    HMENU menu = build(build, window_.openContextMenu(which));
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
+    DestroyMenu(menu);  // and its submenus
+    if (chosen > 0 && chosen <= commands.size()) window_.runContextCommand(commands[chosen - 1]);
+}
+
 void MainWindowView::onDpiChanged(int) {
     createFont();
     for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -778,6 +826,11 @@ bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
                 return true;
             }
             return false;
+        }
+        case WM_CONTEXTMENU: {
+            const HWND list = reinterpret_cast<HWND>(wParam);
+            window_.react([this, list, lParam] { showContextMenu(list, lParam); });
+            return true;
         }
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -66,6 +66,9 @@ private:
     void onCommand(int id);
     void onNotification(int id, int code);
     void onListSelection(const NMLISTVIEW& change);
+    // The context menu of a list, at `where` on the screen (-1: the keyboard's, under the
+    // selected row).
+    void showContextMenu(HWND list, LPARAM where);
 
     ui::MainWindow& window_;
     ImageListLookup imageListOf_;

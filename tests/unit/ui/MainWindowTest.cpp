@@ -350,5 +350,76 @@ TEST_F(MainWindowTest, ManageSetsThePasswordTheNextUnhideAsksFor) {
     EXPECT_TRUE(machine.dialogs.scriptDone());
 }
 
+// The captions of a context menu and whether each is enabled, as the user sees them.
+std::vector<std::pair<std::string, bool>> shown(const std::vector<ContextMenuEntry>& menu) {
+    std::vector<std::pair<std::string, bool>> entries;
+    for (const auto& entry : menu) entries.emplace_back(std::string(entry.caption), entry.enabled);
+    return entries;
+}
+
+TEST_F(MainWindowTest, EachListsContextMenuDoesWhatItsEntriesSay) {
+    setPassword("Secret");
+    start("UsePW=1\r\n");
+    window().navigate(MainPage::VisibleWindows);
+    using Entries = std::vector<std::pair<std::string, bool>>;
+    EXPECT_EQ(shown(window().openContextMenu(MainList::VisibleWindows)),
+              (Entries{{"Hide selected window", true}, {"Refresh...", true}}));
+    EXPECT_EQ(shown(window().openContextMenu(MainList::WindowExclusions)), (Entries{{"Clear all", true}}));
+    // The hidden-window list and the application exclusions share one menu: each enables its own.
+    EXPECT_EQ(shown(window().openContextMenu(MainList::HiddenWindows)), (Entries{{"Show selected window", true},
+                                                                                 {"Show all windows", true},
+                                                                                 {"Close window...", true},
+                                                                                 {"Remove selected", false},
+                                                                                 {"Add application", false}}));
+    const auto applicationMenu = window().openContextMenu(MainList::ApplicationExclusions);
+    EXPECT_EQ(shown(applicationMenu), (Entries{{"Show selected window", false},
+                                               {"Show all windows", false},
+                                               {"Close window...", false},
+                                               {"Remove selected", true},
+                                               {"Add application", true}}));
+    ASSERT_EQ(applicationMenu.back().submenu.size(), 1u);
+    EXPECT_EQ(applicationMenu.back().submenu[0].caption, "Browse...");
+
+    // "Refresh..." lists a window opened since; "Hide selected window" hides the one selected.
+    const platform::WindowId notes = machine.windows.open({"Notes", editor});
+    window().runContextCommand(ContextCommand::RefreshVisibleWindows);
+    ASSERT_TRUE(listedAsVisible("Notes"));
+    const auto& visible = program().engine().state().visibleWindows.entries();
+    const auto notesRow =
+        std::find_if(visible.begin(), visible.end(), [](const auto& e) { return e.title == "Notes"; });
+    window().exclusionPage().selectVisibleWindow(static_cast<std::size_t>(notesRow - visible.begin()));
+    window().runContextCommand(ContextCommand::HideSelectedWindow);
+    EXPECT_FALSE(machine.windows.isWindowVisible(notes));
+    EXPECT_TRUE(machine.windows.isWindowVisible(letter));
+
+    // "Show selected window" from the menu asks for the password as the page's button does.
+    window().navigate(MainPage::HiddenWindows);
+    window().hiddenWindowsPage().selectHiddenWindow(0);
+    password::testing::userCancelsPrompt(machine.dialogs);
+    window().runContextCommand(ContextCommand::ShowSelectedWindow);
+    EXPECT_FALSE(machine.windows.isWindowVisible(notes));
+    password::testing::userTypesIntoPrompt(machine.dialogs, "Secret");
+    window().runContextCommand(ContextCommand::ShowAllWindows);
+    EXPECT_TRUE(machine.windows.isWindowVisible(notes));
+
+    // "Clear all" empties the window exclusions; "Browse..." adds an application, which "Remove
+    // selected" takes away again.
+    window().navigate(MainPage::VisibleWindows);
+    window().exclusionPage().selectVisibleWindow(0);
+    window().exclusionPage().excludeSelectedWindow();
+    const auto& exclusions = program().engine().state().exclusions;
+    ASSERT_EQ(exclusions.windows.entries().size(), 1u);
+    window().runContextCommand(ContextCommand::ClearWindowExclusions);
+    EXPECT_TRUE(exclusions.windows.entries().empty());
+    const std::size_t applications = exclusions.applications.entries().size();
+    machine.dialogs.userChoosesFile("C:\\Tools\\mail.exe");
+    window().runContextCommand(ContextCommand::BrowseForApplicationExclusion);
+    ASSERT_EQ(exclusions.applications.entries().size(), applications + 1);
+    window().exclusionPage().selectApplicationExclusion(applications);
+    window().runContextCommand(ContextCommand::RemoveApplicationExclusion);
+    EXPECT_EQ(exclusions.applications.entries().size(), applications);
+    EXPECT_TRUE(machine.dialogs.scriptDone());
+}
+
 }  // namespace
 }  // namespace umbrix::ui

@@ -126,6 +126,40 @@ void MainWindow::showAllHiddenWindows() {
     if (links_.unlockHiddenWindows()) hiddenWindowsPage_.showAllHiddenWindows();
 }
 
+std::vector<ContextMenuEntry> MainWindow::openContextMenu(MainList list) {
+    switch (list) {
+        case MainList::VisibleWindows:
+            return {{"Hide selected window", true, ContextCommand::HideSelectedWindow, {}},
+                    {"Refresh...", true, ContextCommand::RefreshVisibleWindows, {}}};
+        case MainList::WindowExclusions: return {{"Clear all", true, ContextCommand::ClearWindowExclusions, {}}};
+        case MainList::HiddenWindows: hiddenWindowsPage_.onListMouseDown(MouseButton::Right); break;
+        case MainList::ApplicationExclusions: exclusionPage_.onApplicationListMouseDown(MouseButton::Right); break;
+    }
+    const SharedContextMenu& menu = contextMenu_;
+    return {{"Show selected window", menu.showSelectedWindow, ContextCommand::ShowSelectedWindow, {}},
+            {"Show all windows", menu.showAllWindows, ContextCommand::ShowAllWindows, {}},
+            {"Close window...", menu.closeWindow, ContextCommand::CloseHiddenWindow, {}},
+            {"Remove selected", menu.removeSelected, ContextCommand::RemoveApplicationExclusion, {}},
+            {"Add application",
+             menu.addApplication,
+             std::nullopt,
+             {{"Browse...", true, ContextCommand::BrowseForApplicationExclusion, {}}}}};
+}
+
+void MainWindow::runContextCommand(ContextCommand command) {
+    switch (command) {
+        case ContextCommand::HideSelectedWindow: exclusionPage_.hideSelectedWindow(); break;
+        case ContextCommand::RefreshVisibleWindows: refreshVisibleWindows(); break;
+        case ContextCommand::ClearWindowExclusions: exclusionPage_.clearWindowExclusions(); break;
+        case ContextCommand::ShowSelectedWindow: showSelectedHiddenWindow(); break;
+        case ContextCommand::ShowAllWindows: showAllHiddenWindows(); break;
+        case ContextCommand::CloseHiddenWindow: hiddenWindowsPage_.closeSelectedHiddenWindow(); break;
+        case ContextCommand::RemoveApplicationExclusion: exclusionPage_.removeSelectedApplicationExclusion(); break;
+        case ContextCommand::BrowseForApplicationExclusion: exclusionPage_.addApplicationExclusionFromFile(); break;
+    }
+    notifyChanged();
+}
+
 void MainWindow::changeHotkeys() { links_.showHotkeySetupDialog(); }
 
 void MainWindow::setDecoyProgram(std::string path) {

@@ -61,6 +61,29 @@ const std::vector<std::string_view>& languageNames();
 // The panic button's transparency slider: 0 (0 %) to 10 (100 %).
 inline constexpr std::int32_t kMaxPanicTransparency = 10;
 
+// The lists of the pages that have a context menu.
+enum class MainList { VisibleWindows, WindowExclusions, ApplicationExclusions, HiddenWindows };
+
+// What an entry of a list's context menu does.
+enum class ContextCommand {
+    HideSelectedWindow,  // "Hide selected window"
+    RefreshVisibleWindows,  // "Refresh..."
+    ClearWindowExclusions,  // "Clear all"
+    ShowSelectedWindow,  // "Show selected window"
+    ShowAllWindows,  // "Show all windows"
+    CloseHiddenWindow,  // "Close window..."
+    RemoveApplicationExclusion,  // "Remove selected"
+    BrowseForApplicationExclusion,  // "Add application" > "Browse..."
+};
+
+// An entry of a context menu: a command, or a submenu of its own entries.
+struct ContextMenuEntry {
+    std::string_view caption;
+    bool enabled = true;
+    std::optional<ContextCommand> command;  // none: a submenu
+    std::vector<ContextMenuEntry> submenu;
+};
+
 // What the main window calls in the rest of the program.
 struct MainWindowLinks {
     // What puts the window on the screen: the Win32 view in the program, the sim in tests.
@@ -165,6 +188,14 @@ public:
     void setPanicButtonTransparency(std::int32_t value);
     // The button beside the slider: "Show" while the panic button is not on the screen.
     std::string_view panicButtonToggleCaption() const { return "Show"; }
+
+    // The context menu of a list, as it opens under the right mouse button or the keyboard's
+    // menu key: the hidden-window list and the application exclusions share one menu, whose
+    // entries for the other list are disabled.
+    std::vector<ContextMenuEntry> openContextMenu(MainList list);
+    // An entry of it chosen: "Show selected window" and "Show all windows" ask for the password
+    // first while it guards the hidden windows, as the page's buttons do.
+    void runContextCommand(ContextCommand command);
 
     settings::Options& options() { return links_.options; }
     ExclusionPageModel& exclusionPage() { return exclusionPage_; }
