@@ -12,7 +12,13 @@ namespace umbrix::app {
 using platform::InstanceClaim;
 
 Application::Application(platform::Platform& platform, platform::ApplicationPort& windows)
-    : platform_(platform), windows_(windows), droppedErrors_(platform.files, platform.clock, platform.system) {}
+    : platform_(platform), windows_(windows), droppedErrors_(platform.files, platform.clock, platform.system) {
+    // A window's reaction that fails is the program's last resort like any other: it goes where
+    // every reaction's error goes, and the window and the program go on.
+    windows_.setReactionErrorHandler([this](std::exception_ptr error) { errors_.handle("window", error); });
+}
+
+Application::~Application() { windows_.setReactionErrorHandler(nullptr); }
 
 int Application::run() {
     try {

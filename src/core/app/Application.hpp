@@ -23,6 +23,7 @@ enum class StartOutcome {
 class Application {
 public:
     Application(platform::Platform& platform, platform::ApplicationPort& windows);
+    ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 

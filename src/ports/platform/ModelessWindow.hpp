@@ -3,6 +3,8 @@
 // window, the main window): the model side a view talks to, and the host that shows it. The host
 // knows no window of the program: the Win32 composition registers a view for each model type
 // (views/ProgramViews.cpp), and the sim hosts any model as it is.
+#include <exception>
+#include <functional>
 #include <string>
 
 namespace umbrix::platform {
@@ -43,6 +45,10 @@ public:
     // DestroyWindow of the model's view. The model hears nothing more from it (not even the
     // loss of the focus) and may be opened again.
     virtual void closeWindow(ModelessWindow& window) noexcept = 0;
+    // An error escaping a model's reaction to its window (a close request, the loss of the
+    // focus, a move, a new scale, the view's own input) goes to `handler`, and the window goes
+    // on taking messages. Without a handler it ends the program.
+    virtual void setReactionErrorHandler(std::function<void(std::exception_ptr)> handler) = 0;
 
 protected:
     ~ModelessWindowHost() = default;

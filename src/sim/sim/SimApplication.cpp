@@ -62,7 +62,8 @@ void SimApplication::takeFocusAway() {
     for (HostedWindow& window : hostedWindows) {
         if (!window.model || !window.focused) continue;
         window.focused = false;
-        window.model->onFocusLost();
+        platform::ModelessWindow* model = window.model;
+        react([model] { model->onFocusLost(); });
         return;  // one window has the focus
     }
 }
@@ -118,7 +119,7 @@ bool SimApplication::moveFocusAway() {
 
 bool SimApplication::requestClose(platform::ModelessWindow& window) {
     if (!hosted(window)) return false;
-    window.onCloseRequest();
+    react([&window] { window.onCloseRequest(); });
     return true;
 }
 
@@ -126,7 +127,7 @@ bool SimApplication::moveOrSize(platform::ModelessWindow& window, const platform
     HostedWindow* moved = hosted(window);
     if (!moved) return false;
     moved->bounds = bounds;
-    window.onMovedOrSized(bounds);
+    react([&window, &bounds] { window.onMovedOrSized(bounds); });
     return true;
 }
 
@@ -134,7 +135,7 @@ bool SimApplication::changeDpi(platform::ModelessWindow& window, int dpi, const 
     HostedWindow* moved = hosted(window);
     if (!moved) return false;
     moved->bounds = suggested;
-    window.onDpiChanged(dpi);
+    react([&window, dpi] { window.onDpiChanged(dpi); });
     return true;
 }
 

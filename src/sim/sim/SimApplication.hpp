@@ -29,6 +29,9 @@ public:
     void hideWindow(platform::ModelessWindow& window) override;
     void placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) override;
     void closeWindow(platform::ModelessWindow& window) noexcept override;
+    void setReactionErrorHandler(std::function<void(std::exception_ptr)> handler) override {
+        onReactionError_ = std::move(handler);
+    }
     void destroyWindows() override;
     // Dispatches what is queued, with the controller's onIdle each time the queue runs empty,
     // then returns the quit code. A loop that would wait for ever (nothing queued, no quit after
@@ -107,6 +110,18 @@ public:
     bool failWindowCreation = false;  // CreateWindowExW returns NULL
 
 private:
+    // A model's reaction to its window, as the view runs it: what escapes goes to the handler,
+    // or on to the caller when there is none.
+    template <class Reaction>
+    void react(Reaction&& reaction) {
+        try {
+            reaction();
+        } catch (...) {
+            if (!onReactionError_) throw;
+            onReactionError_(std::current_exception());
+        }
+    }
+    std::function<void(std::exception_ptr)> onReactionError_;
     enum class Message { Close };
     void requireWindowCreation(const std::string& which);
     HostedWindow* hosted(const platform::ModelessWindow& model);

@@ -48,12 +48,20 @@ platform::WindowBounds ModelessWindowView::unscaledBounds() const {
 
 LRESULT ModelessWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     ++handling_;
-    LRESULT result = dispatch(message, wParam, lParam);
+    LRESULT result = 0;
+    // No error may cross the window procedure: it goes to the program's handler, the reaction
+    // ends where it failed, and the window takes its next message as before.
+    try {
+        result = dispatch(message, wParam, lParam);
+    } catch (...) {
+        if (!onError_) std::terminate();  // nobody to take it: the program ends
+        onError_(std::current_exception());
+    }
     --handling_;
     return result;
 }
 
-LRESULT ModelessWindowView::dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT ModelessWindowView::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (closing_) return WindowBase::handleMessage(message, wParam, lParam);
     if (LRESULT result = 0; onMessage(message, wParam, lParam, result)) return result;
     switch (message) {

@@ -5,6 +5,9 @@
 // model's reactions; the composition registers it for its model's type (views/ProgramViews.cpp).
 #include <windows.h>
 
+#include <exception>
+#include <functional>
+
 #include "platform/ModelessWindow.hpp"
 #include "win32/WindowBase.hpp"
 
@@ -30,12 +33,16 @@ public:
     virtual bool takesDialogKeys() const { return false; }
     // The dialog keys have just handled a key of this window (the focus may have moved).
     virtual void afterDialogKey() {}
+    // Where an error escaping a reaction to a message goes (the program's last-resort handler);
+    // without one the program ends.
+    void setErrorHandler(std::function<void(std::exception_ptr)> onError) { onError_ = std::move(onError); }
 
 protected:
     // A message of the particular window (its painting, its own input): true when handled, with
     // `result` set. Close, focus, moving and a new monitor reach the model without it. Nothing
     // comes here once the window is being closed.
-    virtual bool onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) noexcept {
+    // What it throws goes to the error handler, and the message counts as handled.
+    virtual bool onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
         return false;
     }
     // The window is on a monitor of `dpi` and has its new size: fonts and layout follow.
@@ -46,9 +53,10 @@ protected:
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept final;
-    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     platform::WindowBounds unscaledBounds() const;
 
+    std::function<void(std::exception_ptr)> onError_;
     int handling_ = 0;
     bool closing_ = false;
 };

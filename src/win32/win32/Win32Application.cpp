@@ -34,12 +34,18 @@ void Win32Application::freeClosedViews() {
     std::erase_if(closed_, [](const auto& view) { return !view->handlingMessage(); });
 }
 
+void Win32Application::setReactionErrorHandler(std::function<void(std::exception_ptr)> handler) {
+    onReactionError_ = std::move(handler);
+    for (const Open& open : open_) open.view->setErrorHandler(onReactionError_);
+}
+
 void Win32Application::openWindow(platform::ModelessWindow& window) {
     freeClosedViews();
     if (viewOf(window)) return;
     const auto factory = views_.find(std::type_index(typeid(window)));
     if (factory == views_.end()) throw std::logic_error("no view is registered for the " + window.name());
     std::unique_ptr<ModelessWindowView> view = factory->second(window);
+    view->setErrorHandler(onReactionError_);
     view->create(instance_, applicationWindow_.hwnd());
     open_.push_back({&window, std::move(view)});
     window.hostOpened(*this);

@@ -30,6 +30,7 @@ public:
     void hideWindow(platform::ModelessWindow& window) override;
     void placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) override;
     void closeWindow(platform::ModelessWindow& window) noexcept override;
+    void setReactionErrorHandler(std::function<void(std::exception_ptr)> handler) override;
     void destroyWindows() override;
     int runMessageLoop() override;
     void quitMessageLoop(int exitCode) override;
@@ -74,6 +75,7 @@ private:
     ModelessWindowView* viewOf(const platform::ModelessWindow& window) const;
     void freeClosedViews();
     bool handledAsDialogKey(MSG& message) const;
+    std::function<void(std::exception_ptr)> onReactionError_;
     void closeModelessWindows() noexcept;
 
     using ViewFactory = std::function<std::unique_ptr<ModelessWindowView>(platform::ModelessWindow&)>;

@@ -2,6 +2,7 @@
 // What the application shell's contract cases run against: processes of the program that claim
 // the instance mutex, the program's hidden windows, and the outside world that reaches them
 // (another program's named object, a WM_CLOSE, the end of the session).
+#include <stdexcept>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,7 @@ public:
     std::string caption() const override { return "Umbrix contract window"; }
     void onCloseRequest() override {
         ++closeRequests;
+        if (closeFails) throw std::runtime_error("the close of the contract window failed");
         if (hideOnClose) ModelessWindow::onCloseRequest();
     }
     void onFocusLost() override { ++focusLosses; }
@@ -57,6 +59,7 @@ public:
 
     int closeRequests = 0;
     bool hideOnClose = true;
+    bool closeFails = false;  // the reaction to a close request throws
     int focusLosses = 0;
     std::vector<int> dpis;
 };

@@ -146,6 +146,35 @@ TEST_F(ApplicationPortContract, AModelessWindowsCloseRequestGoesToItsModelWhichH
     EXPECT_FALSE(world->windowVisible(window));
 }
 
+// A reaction that fails goes to the program's last-resort handler; the window takes its next
+// message as before.
+TEST_F(ApplicationPortContract, AnErrorEscapingAWindowsReactionGoesToTheHandlerAndTheWindowGoesOn) {
+    std::vector<std::string> errors;
+    app.setReactionErrorHandler([&errors](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            errors.emplace_back(e.what());
+        }
+    });
+    ContractWindow window;
+    app.openWindow(window);
+    app.showWindow(window, platform::WindowShow::NoActivate);
+
+    window.closeFails = true;
+    world->sendClose(window);
+    EXPECT_EQ(errors, std::vector<std::string>{"the close of the contract window failed"});
+    EXPECT_TRUE(world->windowExists(window));
+    EXPECT_TRUE(world->windowVisible(window));
+
+    window.closeFails = false;
+    world->sendClose(window);
+    EXPECT_EQ(window.closeRequests, 2);
+    EXPECT_FALSE(world->windowVisible(window));
+    EXPECT_EQ(errors.size(), 1u);
+    app.setReactionErrorHandler(nullptr);
+}
+
 TEST_F(ApplicationPortContract, AModelessWindowTakesTheBoundsOfANewMonitorAndTellsItsModel) {
     ContractWindow window;
     app.openWindow(window);
