@@ -39,6 +39,9 @@ fi
 cmake --build --preset windows -j"$(nproc)" --target Umbrix
 mkdir -p out/Umbrix
 cp "$umbrixExe" out/Umbrix/Umbrix.exe
+# The welcome page's document and images, which the build puts beside the executable.
+mkdir -p out/Umbrix/images
+cp "$(dirname "$umbrixExe")"/images/* out/Umbrix/images/
 exe="$PWD/out/Umbrix/Umbrix.exe"
 
 export WINEDEBUG=-all

@@ -386,6 +386,10 @@ class UmbrixTestCase(unittest.TestCase):
         self.program_folder.mkdir()
         self.umbrix_exe = self.program_folder / "Umbrix.exe"
         shutil.copy2(required_path("UMBRIX_EXE"), self.umbrix_exe)
+        # The welcome page's document and images, as the build puts them beside the executable.
+        images = required_path("UMBRIX_EXE").parent / "images"
+        if images.is_dir():
+            shutil.copytree(images, self.program_folder / "images")
         self._processes = []
         self._step = 0
 

@@ -6,7 +6,7 @@ action that the next hide hotkey follows, and the same window at 100 %, 150 % an
 import unittest
 
 from harness import MAIN_WINDOW_CLASS, wait_until
-from test_activation import ProbeTestCase
+from test_activation import PASSWORD_KEY, ProbeTestCase
 
 MAIN_WINDOW_CAPTION = "UBX 7 for Office (Portable)"
 LIST_CLASS = "SysListView32"
@@ -19,7 +19,8 @@ def shown_text(text):
     return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
 
 
-class MainWindow(ProbeTestCase):
+class MainWindowTestCase(ProbeTestCase):
+    """What the main window's tests do with it."""
 
     def main_window(self):
         shown = [w for w in self.wintool.find(class_name=MAIN_WINDOW_CLASS) if w.visible]
@@ -62,12 +63,26 @@ class MainWindow(ProbeTestCase):
         row = self.wait_for_row(window, index, title, f"{title!r} is listed")
         self.assertTrue(self.wintool.click_row(window.handle, row, LIST_CLASS, index))
 
+    def double_click_tray_icon(self):
+        x, y = self.TRAY_ICON_POSITION
+        self.xdotool("mousemove", "--sync", x, y, "click", "--repeat", "2", "--delay", "80", "1")
+
+    def open_list_menu(self, window, index, title):
+        """Selects the row titled `title` of a list with a click and opens the list's context
+        menu with Shift+F10, as the keyboard does."""
+        self.select_row(window, index, title)
+        self.wintool.keys("shift+f10")
+        return wait_until(self.popup_menus, 10, "the list's context menu opens", self.describe_windows)
+
     def start_silent(self):
         """Umbrix started silent: the main window waits for the tray."""
         (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nSilent=1\r\n")
         umbrix = self.start_ready_umbrix()
         self.assertIsNone(self.main_window(), "a silent start shows no main window")
         return umbrix
+
+
+class MainWindow(MainWindowTestCase):
 
     def test_an_excluded_window_stays_through_the_hide_and_the_hidden_page_brings_one_back(self):
         self.start_probe()
@@ -165,6 +180,72 @@ class MainWindow(ProbeTestCase):
         self.wait_until_every_probe_window_is_back("after the password set on the Options page")
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
+    def test_the_tray_double_click_the_list_menus_and_the_password_before_a_hidden_window_shows(self):
+        self.start_probe()
+        self.session.run(["reg", "add", PASSWORD_KEY, "/v", "Key", "/d", "fig", "/f"])
+        (self.program_folder / "QZ.ini").write_bytes(b"[StartUp]\r\nSilent=1\r\nUsePW=1\r\n")
+        umbrix = self.start_ready_umbrix()
+        self.assertIsNone(self.main_window(), "a silent start shows no main window")
+        # Nothing hidden yet: the icon's double-click opens the window.
+        self.double_click_tray_icon()
+        window = self.wait_for_main_window()
+
+        # "<<" undoes ">>": the next hide takes "Probe Mail" with the rest.
+        self.go_to_page(window, "Windows that anyone can see", ">>")
+        self.select_row(window, VISIBLE_LIST, "Probe Mail")
+        self.press_button(window, ">>")
+        self.select_row(window, WINDOW_EXCLUSION_LIST, "Probe Mail")
+        self.press_button(window, "<<")
+        self.wait_for_row(window, VISIBLE_LIST, "Probe Mail", "\"<<\" gives the window back to the visible list")
+        self.assertEqual([cells for cells in self.rows(window, WINDOW_EXCLUSION_LIST)], [], "no exclusion left")
+
+        # "Change" opens the hotkey setup dialog; its "Close" leaves the keys as they were.
+        self.go_to_page(window, "Configure Umbrix actions", "Change")
+        self.press_button(window, "Change")
+        dialog = wait_until(lambda: self.wintool.find(title="Umbrix 7"), 10, "the hotkey setup dialog shows",
+                            self.describe_windows)[0]
+        self.screenshot("hotkey-dialog-from-change")
+        self.press_button(dialog, "Close")
+        wait_until(lambda: not self.wintool.find(title="Umbrix 7"), 10, "the dialog closes", self.describe_windows)
+
+        # The visible list's context menu: "Hide selected window" (its first entry) hides one
+        # window while the main window stays open.
+        self.go_to_page(window, "Windows that anyone can see", ">>")
+        self.open_list_menu(window, VISIBLE_LIST, "Probe Chat")
+        self.screenshot("visible-list-menu")
+        self.choose_from_menu("down", "enter")
+        wait_until(lambda: "Probe Chat" not in {row[2] for row in self.probe_windows(visible=True)}, 10,
+                   "\"Hide selected window\" hides it", lambda: "\n".join(map(str, self.probe_list())))
+
+        # With the password guarding hidden windows, "Show selected window" asks for it first.
+        self.go_to_page(window, "Windows that have been hidden", "Show selected window")
+        self.select_row(window, HIDDEN_LIST, "Probe Chat")
+        self.press_button(window, "Show selected window")
+        wait_until(lambda: self.wintool.find(title="Password required"), 10, "the unlock prompt shows",
+                   self.describe_windows)
+        self.screenshot("show-selected-asks-for-the-password")
+        self.assertNotIn("Probe Chat", {row[2] for row in self.probe_windows(visible=True)})
+        self.type_into_prompt("fig")
+        wait_until(lambda: "Probe Chat" in {row[2] for row in self.probe_windows(visible=True)}, 10,
+                   "\"Probe Chat\" comes back after the password", lambda: "\n".join(map(str, self.probe_list())))
+
+        # Windows hidden behind the password: the double-click opens nothing, as the disabled
+        # "&Open main window" does; the menu that opens after it shows the click was handled.
+        self.press_button(window, "Close")
+        wait_until(lambda: self.main_window() is None, 10, "\"Close\" closes the window", self.describe_windows)
+        self.hide_with_hotkey()
+        self.double_click_tray_icon()
+        self.open_tray_menu()
+        self.screenshot("double-click-opened-nothing")
+        self.wintool.keys("escape")
+        wait_until(lambda: not self.popup_menus(), 10, "the menu closes", self.describe_windows)
+        self.assertIsNone(self.main_window(), "the double-click does not go around the password")
+
+        self.press_unhide_and_see_the_prompt("unhide-asks-for-the-password")
+        self.type_into_prompt("fig")
+        self.wait_until_every_probe_window_is_back("after the password")
+        self.assertEqual(self.close_umbrix(umbrix), 0)
+
     def test_the_window_fits_its_text_at_each_scale(self):
         self.start_probe()
         for dpi in (96, 144, 192):
@@ -186,11 +267,49 @@ class MainWindow(ProbeTestCase):
                 self.screenshot(f"hidden-page-{dpi}dpi")
                 self.go_to_page(window, "Specify additional actions", "Manage...")
                 self.screenshot(f"options-page-{dpi}dpi")
+                self.go_to_page(window, "All About Umbrix", "Check for updates...")
+                self.screenshot(f"about-page-{dpi}dpi")
+                self.go_to_page(window, "Welcome", "Welcome to Umbrix")
+                self.screenshot(f"welcome-page-{dpi}dpi")
                 # Closed to its narrow width, the pane still changes pages.
                 self.press_button(window, "\u00ab  Menu")
                 self.go_to_page(window, "Set", "Change")
                 self.screenshot(f"pane-closed-{dpi}dpi")
                 self.assertEqual(self.close_umbrix(umbrix), 0)
+
+
+
+class MainWindowPages(MainWindowTestCase):
+    """Each page at 100 %, 150 % and 200 % on a screen as big as a 200 % monitor has."""
+
+    SCREEN = "2560x1600"
+    PAGES = (("Windows that anyone can see", ">>", "visible"),
+             ("Windows that have been hidden", "Show selected window", "hidden"),
+             ("Configure Umbrix actions", "Change", "setup"),
+             ("Specify additional actions", "Manage...", "options"),
+             ("All About Umbrix", "Check for updates...", "about"),
+             ("Welcome", "Welcome to Umbrix", "welcome"))
+
+    def test_each_page_at_each_scale_and_the_welcome_page_without_a_browser_engine(self):
+        self.start_probe()
+        for dpi in (96, 144, 192):
+            with self.subTest(dpi=dpi):
+                self.session.set_dpi(dpi)
+                umbrix = self.start_ready_umbrix()
+                window = self.wait_for_main_window()
+                try:
+                    # A start shows the welcome page: here the document's title and text, with
+                    # no prompt, download offer or error box about a browser engine.
+                    texts = [shown_text(text) for _, text, shown in self.wintool.controls(window.handle) if shown]
+                    self.assertIn("Welcome to Umbrix", texts)
+                    self.assertTrue(any("Ctrl+Space hides your windows." in text for text in texts), texts)
+                    others = [w for w in self.wintool.windows() if w.pid == window.pid and w.handle != window.handle]
+                    self.assertEqual(others, [], "no other window of the program shows")
+                    for entry, control, name in self.PAGES:
+                        self.go_to_page(window, entry, control)
+                        self.screenshot(f"{name}-page-{dpi}dpi")
+                finally:
+                    self.assertEqual(self.close_umbrix(umbrix), 0)
 
 
 if __name__ == "__main__":

@@ -85,6 +85,8 @@ void ProgramRoot::createMainWindow(platform::ModelessWindowHost& windows) {
         .engine = engine_,
         .dialogs = engineLinks_,
         .registry = ports_.registry,
+        .files = ports_.files,
+        .welcomeDocumentPath = fileBesideExecutable(ports_.system.executablePath(), ui::kWelcomeDocumentName),
         .showHotkeySetupDialog = [this] { showHotkeySetupDialog(); },
         .manageUnhidePassword =
             [this] {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "ResourceIds.h"
 #include "settings/Options.hpp"
 #include "win32/ScreenPixels.hpp"
 #include "win32/Utf16.hpp"
@@ -53,6 +54,7 @@ constexpr int kDecoyFieldId = 710;
 constexpr int kBrowseDecoyId = 711;
 constexpr int kLanguageListId = 720;
 constexpr int kCloseId = 721;
+constexpr int kCheckForUpdatesId = 730;
 constexpr int kBottomBarHeight = 40;
 constexpr int kCheckBoxHeight = 22;
 
@@ -162,6 +164,8 @@ MainWindowView::~MainWindowView() {
     if (font_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
     if (themeHeadingFont_) DeleteObject(themeHeadingFont_);
+    if (titleFont_) DeleteObject(titleFont_);
+    if (logo_) DestroyIcon(logo_);
 }
 
 void MainWindowView::create(HINSTANCE instance, HWND owner) {
@@ -187,6 +191,7 @@ void MainWindowView::createFont() {
     if (font_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
     if (themeHeadingFont_) DeleteObject(themeHeadingFont_);
+    if (titleFont_) DeleteObject(titleFont_);
     const int height = -MulDiv(kFontPoints, static_cast<int>(GetDpiForWindow(hwnd())), 72);
     font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
@@ -195,6 +200,9 @@ void MainWindowView::createFont() {
     themeHeadingFont_ =
         CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, TRUE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
+    titleFont_ = CreateFontW(-MulDiv(16, static_cast<int>(GetDpiForWindow(hwnd())), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
 }
 
 HWND MainWindowView::addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle,
@@ -319,11 +327,17 @@ void MainWindowView::createControls() {
     fillComboBox(languageList_, ui::languageNames());
     closeButton_ = addControl(WC_BUTTONW, L"&Close", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kCloseId);
 
-    // The pages still to come show their title meanwhile.
-    placeholder_ = addControl(WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0, 0, page_.hwnd());
-    for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
-        SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
-    SendMessageW(themeHeading_, WM_SETFONT, reinterpret_cast<WPARAM>(themeHeadingFont_), FALSE);
+    aboutTitle_ = addPageControl(MainPage::About, WC_STATICW, L"Umbrix 7.1", SS_LEFT | SS_NOPREFIX, 0);
+    aboutLogo_ = addPageControl(MainPage::About, WC_STATICW, L"", SS_ICON | SS_REALSIZECONTROL, 0);
+    checkForUpdatesButton_ = addPageControl(MainPage::About, WC_BUTTONW, L"Check for &updates...",
+                                            WS_TABSTOP | BS_PUSHBUTTON, kCheckForUpdatesId);
+
+    // Without a browser engine the welcome page shows its document's title and text.
+    welcomeTitle_ = addPageControl(MainPage::Welcome, WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0);
+    welcomeText_ = addPageControl(MainPage::Welcome, WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0);
+    applyFonts();
+    dpi_ = static_cast<int>(GetDpiForWindow(hwnd()));
+    loadLogo();
 }
 
 void MainWindowView::put(HWND control, int x, int y, int width, int height) {
@@ -472,13 +486,6 @@ void MainWindowView::layout() {
         if (control == applicationExclusionList_) show = show && exclusionPage == 1;
         ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
     }
-    const bool pageBuilt = active == ui::MainPage::VisibleWindows || active == ui::MainPage::HiddenWindows ||
-                           active == ui::MainPage::Setup || active == ui::MainPage::Options;
-    if (!pageBuilt && active) {
-        for (const auto& entry : entries)
-            if (entry.page == *active) setText(placeholder_, std::string(entry.caption));
-    }
-    ShowWindow(placeholder_, pageBuilt || !active ? SW_HIDE : SW_SHOWNA);
     InvalidateRect(hwnd(), nullptr, TRUE);
     InvalidateRect(page_.hwnd(), nullptr, TRUE);
 }
@@ -559,10 +566,25 @@ int MainWindowView::layoutPages(int left, int right, int bottom) {
     const int setupBottom = layoutSetupExtras(left, keysBottom + scaled(kMargin), width);
     const int optionsBottom = layoutOptions(left, top, width);
 
-    put(placeholder_, left, top, width, label);
+    // About: the title beside the logo, "Check for updates..." below them.
+    const int iconSize = scaled(48);
+    put(aboutLogo_, left, top, iconSize, iconSize);
+    put(aboutTitle_, left + iconSize + gap, top + (iconSize - scaled(32)) / 2, width - iconSize - gap, scaled(32));
+    put(checkForUpdatesButton_, left, top + iconSize + gap, scaled(160), scaled(kButtonHeight));
+    const int aboutBottom = top + iconSize + gap + scaled(kButtonHeight);
+
+    // Welcome: the document's title over its text, as long as the text runs.
+    const int titleHeight = std::max(scaled(32), wrappedTextHeight(welcomeTitle_, titleFont_, width));
+    put(welcomeTitle_, left, top, width, titleHeight);
+    const int textHeight = wrappedTextHeight(welcomeText_, font_, width);
+    put(welcomeText_, left, top + titleHeight + scaled(8), width, textHeight);
+    const int welcomeBottom = top + titleHeight + scaled(8) + textHeight;
+
     for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) fillLastColumn(list);
     if (active == ui::MainPage::Setup) return setupBottom;
     if (active == ui::MainPage::Options) return optionsBottom;
+    if (active == ui::MainPage::About) return aboutBottom;
+    if (active == ui::MainPage::Welcome) return welcomeBottom;
     return bottom - scaled(kMargin);  // the lists take the height there is
 }
 
@@ -630,9 +652,22 @@ void MainWindowView::fillOptions() {
     setText(panicButtonToggle_, std::string(window_.panicButtonToggleCaption()));
 }
 
+void MainWindowView::fillWelcome() {
+    const ui::WelcomeDocument& document = window_.welcomeDocument();
+    std::string text;
+    for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
+        // The page's first heading repeats its title, which shows above the text already.
+        if (i == 0 && document.paragraphs[0] == document.title) continue;
+        text += (text.empty() ? "" : "\r\n\r\n") + document.paragraphs[i];
+    }
+    setText(welcomeTitle_, document.title);
+    setText(welcomeText_, text);
+}
+
 void MainWindowView::refresh() {
     if (!exists()) return;
     setText(banner_, window_.processorBanner());
+    fillWelcome();
     fillLists();
     filling_ = true;
     fillSetup();
@@ -655,6 +690,9 @@ void MainWindowView::onCommand(int id) {
         case kCloseId:
         case IDCANCEL:  // Escape
             window_.close();
+            return;
+        case kCheckForUpdatesId:
+            // The update check comes with its own window; until then the button does nothing.
             return;
         case kPanicButtonToggleId:
             // The panic button window comes with its own window; until then "Show" does nothing.
@@ -759,17 +797,43 @@ void MainWindowView::showContextMenu(HWND list, LPARAM where) {
     if (chosen > 0 && chosen <= commands.size()) window_.runContextCommand(commands[chosen - 1]);
 }
 
-void MainWindowView::onDpiChanged(int) {
-    createFont();
-    for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    for (HWND heading : {visibleHeading_, exclusionHeading_, placeholder_})
+void MainWindowView::applyFonts() {
+    for (HWND parent : {hwnd(), page_.hwnd()})
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (child != page_.hwnd()) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (HWND heading : {visibleHeading_, exclusionHeading_})
         SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+    for (HWND title : {aboutTitle_, welcomeTitle_})
+        SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
     SendMessageW(themeHeading_, WM_SETFONT, reinterpret_cast<WPARAM>(themeHeadingFont_), FALSE);
+}
+
+void MainWindowView::onDpiChanged(int dpi) {
+    createFont();
+    applyFonts();
+    // The columns keep their share of the list at the new scale.
+    for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) {
+        HWND header = ListView_GetHeader(list);
+        const int columns = header ? Header_GetItemCount(header) : 0;
+        for (int column = 0; column < columns; ++column)
+            ListView_SetColumnWidth(list, column, MulDiv(ListView_GetColumnWidth(list, column), dpi, dpi_));
+    }
+    dpi_ = dpi;
+    loadLogo();
     layout();
 }
 
-bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept {
+void MainWindowView::loadLogo() {
+    const int size = scaled(48);
+    HICON logo = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_UMBRIX), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (!logo) return;  // the title goes on alone
+    if (logo_) DestroyIcon(logo_);
+    logo_ = logo;
+    SendMessageW(aboutLogo_, STM_SETICON, reinterpret_cast<WPARAM>(logo_), 0);
+}
+
+bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
         case WM_SIZE: layout(); return true;

@@ -37,7 +37,7 @@ private:
         ui::MainPage page;
     };
 
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void onDpiChanged(int dpi) override;
 
     // A control of the window itself (the pane, the banner, the bottom bar), or of `parent`.
@@ -59,6 +59,11 @@ private:
     void fillLists();
     void fillSetup();
     void fillOptions();
+    void fillWelcome();
+    // The window's fonts on its controls, the pages' included.
+    void applyFonts();
+    // The About page's logo at the window's scale.
+    void loadLogo();
     // Each returns where its content ends.
     int layoutOptions(int left, int top, int width);
     int layoutSetupExtras(int left, int top, int width);
@@ -131,7 +136,15 @@ private:
     HWND languageList_ = nullptr;
     HWND closeButton_ = nullptr;
 
-    HWND placeholder_ = nullptr;
+    HWND aboutTitle_ = nullptr;
+    HWND aboutLogo_ = nullptr;
+    HWND checkForUpdatesButton_ = nullptr;
+    HICON logo_ = nullptr;
+    HFONT titleFont_ = nullptr;
+
+    HWND welcomeTitle_ = nullptr;
+    HWND welcomeText_ = nullptr;
+    int dpi_ = 96;  // the scale the list columns are at
 };
 
 }  // namespace umbrix::win32

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "app/Application.hpp"
 #include "app/TrayMenu.hpp"
+#include "common/BesideExecutable.hpp"
 #include "password/PasswordStore.hpp"
 #include "password/PromptUser.hpp"
 #include "password/SetPasswordDialog.hpp"
@@ -348,6 +350,45 @@ TEST_F(MainWindowTest, ManageSetsThePasswordTheNextUnhideAsksFor) {
     EXPECT_EQ(machine.dialogs.messageBoxes[0].request.text,
               "The password you have entered is incorrect. Please try again.");
     EXPECT_TRUE(machine.dialogs.scriptDone());
+}
+
+TEST_F(MainWindowTest, TheWelcomePageReadsItsDocumentBesideTheProgramEachTimeItIsShown) {
+    const std::string document = fileBesideExecutable(machine.system.exePath, "images\\Index.html");
+    start();
+    EXPECT_EQ(window().welcomeDocument().path, document);
+    EXPECT_FALSE(window().welcomeDocument().found) << "none there: the page stays empty";
+    EXPECT_TRUE(window().welcomeDocument().paragraphs.empty());
+
+    machine.files.putFile(document, "<title>Welcome</title><p>Ctrl+Space hides your windows.</p>");
+    window().navigate(MainPage::Welcome);
+    EXPECT_TRUE(window().welcomeDocument().found);
+    EXPECT_EQ(window().welcomeDocument().title, "Welcome");
+    EXPECT_EQ(window().welcomeDocument().paragraphs, std::vector<std::string>{"Ctrl+Space hides your windows."});
+}
+
+// A window's reaction that fails: the program's last resort drops it (with its line in the log),
+// and the windows, the hotkeys and the hidden windows go on.
+TEST_F(MainWindowTest, AWindowsReactionThatFailsIsDroppedAndTheProgramGoesOn) {
+    start();
+    struct FailingWindow final : platform::ModelessWindow {
+        std::string name() const override { return "failing window"; }
+        void onCloseRequest() override { throw std::runtime_error("the window cannot close"); }
+    } failing;
+    machine.application.openWindow(failing);
+    machine.application.showWindow(failing, platform::WindowShow::NoActivate);
+    const int dropped = application->errors().discardedCount();
+
+    machine.hotkeys.press(kCtrl, kSpace);
+    ASSERT_FALSE(machine.windows.isWindowVisible(letter));
+    EXPECT_TRUE(machine.application.requestClose(failing));
+    EXPECT_EQ(application->errors().discardedCount(), dropped + 1);
+    EXPECT_EQ(application->errors().lastDiscarded(), "the window cannot close");
+
+    EXPECT_TRUE(machine.application.requestClose(window()));
+    EXPECT_FALSE(onScreen()) << "the main window's close box still closes it";
+    machine.hotkeys.press(kCtrl, kBackspace);
+    EXPECT_TRUE(machine.windows.isWindowVisible(letter)) << "the hidden window comes back";
+    machine.application.closeWindow(failing);
 }
 
 // The captions of a context menu and whether each is enabled, as the user sees them.

@@ -86,6 +86,14 @@ void MainWindow::onCreate() {
         links_.registry.readValue(platform::RegistryRoot::LocalMachine, kProcessorKey, kProcessorNameValue);
     processorBanner_ = "CPU: " + (name ? name->text : std::string());
     exclusionPage_.onExclusionModeChanged();
+    loadWelcomeDocument();
+}
+
+void MainWindow::loadWelcomeDocument() {
+    // A missing or unreadable document leaves the page empty; nothing is reported.
+    const auto html = links_.files.readFile(links_.welcomeDocumentPath);
+    welcome_ = html ? readWelcomeText(*html) : WelcomeDocument{};
+    welcome_.path = links_.welcomeDocumentPath;
 }
 
 void MainWindow::refreshVisibleWindows() {
@@ -115,6 +123,7 @@ void MainWindow::close() {
 void MainWindow::navigate(MainPage page) {
     activePage_ = page;
     if (page == MainPage::VisibleWindows) refreshVisibleWindows();
+    if (page == MainPage::Welcome) loadWelcomeDocument();
     notifyChanged();
 }
 

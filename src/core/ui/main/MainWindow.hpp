@@ -15,12 +15,14 @@
 
 #include "engine/EngineLinks.hpp"
 #include "engine/WindowEngine.hpp"
+#include "platform/FilePort.hpp"
 #include "platform/ModelessWindow.hpp"
 #include "platform/RegistryPort.hpp"
 #include "settings/Options.hpp"
 #include "ui/main/ExclusionPageModel.hpp"
 #include "ui/main/HiddenWindowsPageModel.hpp"
 #include "ui/main/SharedContextMenu.hpp"
+#include "ui/main/WelcomeDocument.hpp"
 
 namespace umbrix::ui {
 
@@ -92,6 +94,9 @@ struct MainWindowLinks {
     engine::WindowEngine& engine;
     engine::EngineDialogs& dialogs;
     platform::RegistryPort& registry;
+    // The welcome page's document is read from here.
+    platform::FilePort& files;
+    std::string welcomeDocumentPath;
     // "Change": the hotkey setup dialog, modally.
     std::function<void()> showHotkeySetupDialog;
     // "Manage...": the set-password dialog behind its password gate.
@@ -147,6 +152,9 @@ public:
     }
     bool navigationOpen() const { return navigationOpen_; }
     int navigationWidth() const { return navigationOpen_ ? 300 : 50; }
+
+    // The welcome page's document as it was when the page was last shown (and at the creation).
+    const WelcomeDocument& welcomeDocument() const { return welcome_; }
 
     // The banner: "CPU: " and the processor's name as Windows reports it.
     const std::string& processorBanner() const { return processorBanner_; }
@@ -204,6 +212,7 @@ public:
 
 private:
     void refreshVisibleWindows();
+    void loadWelcomeDocument();
     void notifyChanged() {
         if (changed_) changed_();
     }
@@ -217,6 +226,7 @@ private:
     std::optional<MainPage> activePage_;
     std::size_t language_ = 0;
     std::string processorBanner_ = "CPU: ";
+    WelcomeDocument welcome_;
     std::function<void()> changed_;
 };
 
