@@ -101,6 +101,7 @@ void ProgramRoot::createMainWindow(platform::ModelessWindowHost& windows) {
         .runReaction = [this](const std::function<void()>& reaction) { errors_.run("main window", reaction); },
     });
     mainWindow_->onCreate();
+    router_.setAfterHotkey([this] { mainWindow_->onListsChanged(); });
     engineLinks_.mainWindow = mainWindow_.get();
 }
 

@@ -49,6 +49,7 @@ void HotkeyRouter::onHotkeyMessage(platform::HotkeyWindow window, std::int32_t i
         if (hook->hookWindow() == window && hook->hookIdentifier() == identifier)
             guarded([&] { hook->onHookedHotkey(); });
     }
+    if (afterHotkey_ && depth_ == 1) guarded([&] { afterHotkey_(); });
 }
 
 }  // namespace umbrix::hotkeys

@@ -42,6 +42,9 @@ public:
 
     // The application-wide hook of every WM_HOTKEY; nullptr removes it.
     void setApplicationHook(DefaultHotkeyDispatcher* dispatcher) { applicationHook_ = dispatcher; }
+    // Runs once a WM_HOTKEY has been handled (not after the nested ones), under the error
+    // handler: what shows the program's lists redraws them.
+    void setAfterHotkey(std::function<void()> afterHotkey) { afterHotkey_ = std::move(afterHotkey); }
 
     void hook(HotkeyHook& hook);
     void unhook(HotkeyHook& hook);
@@ -59,6 +62,7 @@ private:
     platform::HotkeyPort& port_;
     ErrorHandler onError_;
     DefaultHotkeyDispatcher* applicationHook_ = nullptr;
+    std::function<void()> afterHotkey_;
     std::vector<HotkeyHook*> hooks_;
     int depth_ = 0;
 };

@@ -391,6 +391,27 @@ TEST_F(MainWindowTest, AWindowsReactionThatFailsIsDroppedAndTheProgramGoesOn) {
     machine.application.closeWindow(failing);
 }
 
+TEST_F(MainWindowTest, AHotkeyThatChangesTheListsWhileItIsOpenRedrawsThem) {
+    start();
+    const platform::WindowId notes = machine.windows.open({"Notes", editor});
+    window().navigate(MainPage::VisibleWindows);
+    int redraws = 0;
+    window().setChangeListener([&redraws] { ++redraws; });
+    const auto& visible = program().engine().state().visibleWindows.entries();
+    const auto row = std::find_if(visible.begin(), visible.end(), [](const auto& e) { return e.title == "Notes"; });
+    window().exclusionPage().selectVisibleWindow(static_cast<std::size_t>(row - visible.begin()));
+    window().runContextCommand(ContextCommand::HideSelectedWindow);
+    ASSERT_FALSE(machine.windows.isWindowVisible(notes));
+    ASSERT_EQ(program().engine().state().hiddenWindows.entries().size(), 1u);
+    redraws = 0;
+
+    machine.hotkeys.press(kCtrl, kBackspace);
+    EXPECT_TRUE(machine.windows.isWindowVisible(notes));
+    EXPECT_TRUE(program().engine().state().hiddenWindows.entries().empty());
+    EXPECT_GE(redraws, 1) << "the open window shows the lists as the hotkey left them";
+    window().setChangeListener(nullptr);
+}
+
 // The captions of a context menu and whether each is enabled, as the user sees them.
 std::vector<std::pair<std::string, bool>> shown(const std::vector<ContextMenuEntry>& menu) {
     std::vector<std::pair<std::string, bool>> entries;

@@ -156,6 +156,12 @@ public:
     // The welcome page's document as it was when the page was last shown (and at the creation).
     const WelcomeDocument& welcomeDocument() const { return welcome_; }
 
+    // The engine's lists changed behind the window's back (a hotkey hid or brought back
+    // windows): a window on the screen shows them as they are now.
+    void onListsChanged() {
+        if (visible_) notifyChanged();
+    }
+
     // The banner: "CPU: " and the processor's name as Windows reports it.
     const std::string& processorBanner() const { return processorBanner_; }
 
