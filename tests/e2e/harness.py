@@ -287,6 +287,12 @@ class WinTool:
                 rows.append((_unescape(fields[0]), _unescape(fields[1]), fields[2] == "1"))
         return rows
 
+    def focus(self):
+        """(class, text) of the control with the keyboard focus; None when none has it."""
+        done = self._run("focus", ok_codes=(0, 1))
+        fields = done.stdout.decode("utf-8", errors="replace").rstrip("\r\n").split("\t")
+        return (_unescape(fields[0]), _unescape(fields[1])) if len(fields) == 2 else None
+
     def rows(self, handle, class_name="SysListView32", index=0):
         """The rows of the window's `index`th list view: a tuple of its columns' texts each."""
         done = self._run("rows", str(handle), class_name, str(index), ok_codes=(0, 1))

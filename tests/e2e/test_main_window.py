@@ -197,7 +197,8 @@ class MainWindow(MainWindowTestCase):
         self.select_row(window, WINDOW_EXCLUSION_LIST, "Probe Mail")
         self.press_button(window, "<<")
         self.wait_for_row(window, VISIBLE_LIST, "Probe Mail", "\"<<\" gives the window back to the visible list")
-        self.assertEqual([cells for cells in self.rows(window, WINDOW_EXCLUSION_LIST)], [], "no exclusion left")
+        self.assertNotIn("Probe Mail", [cells[1] for cells in self.rows(window, WINDOW_EXCLUSION_LIST)],
+                         "no longer excluded")
 
         # "Change" opens the hotkey setup dialog; its "Close" leaves the keys as they were.
         self.go_to_page(window, "Configure Umbrix actions", "Change")
@@ -290,6 +291,29 @@ class MainWindowPages(MainWindowTestCase):
              ("All About Umbrix", "Check for updates...", "about"),
              ("Welcome", "Welcome to Umbrix", "welcome"))
 
+    # Setup's controls in reading order, after the action chosen; the decoy's check box is
+    # disabled while its field is empty, so Tab passes it by.
+    SETUP_TAB_ORDER = ["CTRL+SPACE", "CTRL+BACKSPACE", "Change",
+                       "When Closing the Active window, close all application windows ",
+                       "When Hiding the Active window, hide all application windows ",
+                       "Make next window in the Z Order active automatically",
+                       "Disable Task Manager (Requires Administrative priviledge)", "", "Browse"]
+
+    def check_the_tab_order_of_setup(self, window):
+        self.go_to_page(window, "Configure Umbrix actions", "Change")
+        self.press_button(window, "Hide all Applications (all windows will be hidden)")
+        wait_until(lambda: (self.wintool.focus() or ("", ""))[1].startswith("Hide all"), 10,
+                   "the action has the focus", lambda: str(self.wintool.focus()))
+        seen = []
+        for _ in self.SETUP_TAB_ORDER + ["English", "Close"]:
+            previous = self.wintool.focus()
+            self.wintool.keys("tab")
+            focus = wait_until(lambda: (now := self.wintool.focus()) != previous and now, 10,
+                               "Tab moves the focus", lambda: f"{self.wintool.focus()} after {seen}")
+            seen.append(shown_text(focus[1]))
+        self.assertEqual(seen[:len(self.SETUP_TAB_ORDER)], self.SETUP_TAB_ORDER)
+        self.assertEqual(seen[-1], "Close", f"the bottom bar follows the page: {seen}")
+
     def test_each_page_at_each_scale_and_the_welcome_page_without_a_browser_engine(self):
         self.start_probe()
         for dpi in (96, 144, 192):
@@ -308,6 +332,8 @@ class MainWindowPages(MainWindowTestCase):
                     for entry, control, name in self.PAGES:
                         self.go_to_page(window, entry, control)
                         self.screenshot(f"{name}-page-{dpi}dpi")
+                    if dpi == 96:
+                        self.check_the_tab_order_of_setup(window)
                 finally:
                     self.assertEqual(self.close_umbrix(umbrix), 0)
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ const char kUsage[] =
     "  wintool rows HANDLE CLASS [N]                 each row of the Nth list view of that class: its\n"
     "                                                columns' texts, tab-separated\n"
     "  wintool clickrow HANDLE CLASS N ROW           a left click on a row of the Nth list view\n"
+    "  wintool focus                                 class and text of the control with the focus\n"
     "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
     "  wintool foreground [HANDLE]                   SetForegroundWindow, then prints the foreground\n"
     "                                                window's handle (0: none)\n"
@@ -199,6 +201,20 @@ int listControls(const Arguments& args) {
     for (HWND child : childWindows(windows.front()))
         out(escaped(windowClass(child)) + "\t" + escaped(windowText(child)) + "\t" +
             (IsWindowVisible(child) ? "1" : "0"));
+    return 0;
+}
+
+// The control with the keyboard focus in the foreground window's thread: its class and text.
+int showFocus(const Arguments&) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(0, &info) || !info.hwndFocus) return 1;
+    // WM_GETTEXT, not GetWindowTextW: across processes that reads only the caption the control
+    // was created with, and an edit field keeps what it shows itself.
+    wchar_t text[512]{};
+    SendMessageTimeoutW(info.hwndFocus, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, nullptr);
+    out(escaped(windowClass(info.hwndFocus)) + "\t" + escaped(text));
     return 0;
 }
 
@@ -375,6 +391,8 @@ int wmain(int argc, wchar_t** argv) {
         result = listControls(args);
     else if (args.command == L"click")
         result = clickControl(args);
+    else if (args.command == L"focus")
+        result = showFocus(args);
     else if (args.command == L"rows")
         result = listRows(args);
     else if (args.command == L"clickrow")
