@@ -487,7 +487,7 @@ void MainWindowView::layout() {
         ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
     }
     InvalidateRect(hwnd(), nullptr, TRUE);
-    InvalidateRect(page_.hwnd(), nullptr, TRUE);
+    RedrawWindow(page_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 int MainWindowView::layoutPages(int left, int right, int bottom) {

@@ -12,9 +12,9 @@ constexpr int kLinePixels = 20;
 
 void ScrollingPage::create(HINSTANCE instance, HWND parent) {
     // WS_EX_CONTROLPARENT: Tab and the access keys go through the page's controls as if they
-    // were the window's own.
-    WindowBase::create(instance, kPageClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, L"", parent,
-                       "page area");
+    // were the window's own. Not WS_CLIPCHILDREN: a group box draws no background of its own,
+    // and the area's must show through it, not what another page left there.
+    WindowBase::create(instance, kPageClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, L"", parent, "page area");
 }
 
 int ScrollingPage::visibleHeight() const {
