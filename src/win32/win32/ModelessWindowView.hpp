@@ -5,6 +5,8 @@
 // model's reactions; the composition registers it for its model's type (views/ProgramViews.cpp).
 #include <windows.h>
 
+#include <cstdint>
+
 #include "platform/ModelessWindow.hpp"
 #include "win32/WindowBase.hpp"
 
@@ -21,6 +23,11 @@ public:
     void show(platform::WindowShow how);
     void hide();
     void place(const platform::WindowBounds& bounds);
+    // Layered, at `alpha` (0 transparent, 255 opaque).
+    void setOpacity(std::uint8_t alpha);
+    // The sizeable tool-window border with its small caption bar, or none; the outer rectangle
+    // stays.
+    void setSizingBorder(bool shown);
     // Destroys the window without a word more to the model (not even the loss of the focus).
     void close();
     // Inside a message of its own: the object must outlive the handler.
@@ -45,7 +52,7 @@ protected:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept final;
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    platform::WindowBounds unscaledBounds() const;
+    platform::WindowBounds modelBounds() const;
 
     int handling_ = 0;
     bool closing_ = false;
