@@ -31,6 +31,9 @@ std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
     platform::MenuEntry openMainWindow = item(TrayCommand::OpenMainWindow, "&Open main window");
     openMainWindow.enabled = state.mainWindowMayOpen;
 
+    platform::MenuEntry panicButton = item(TrayCommand::ShowPanicButton, "Show Panic Button on the desktop");
+    panicButton.checked = state.panicButtonChecked;
+
     return {item(TrayCommand::About, "&About"),
             platform::MenuEntry{},
             item(TrayCommand::ChangeIcon, "&Change Icon..."),
@@ -39,6 +42,7 @@ std::vector<platform::MenuEntry> trayMenuEntries(const TrayMenuState& state) {
             startSilent,
             mode,
             autoStart,
+            panicButton,
             platform::MenuEntry{},
             item(TrayCommand::Close, "&Close Umbrix")};
 }
