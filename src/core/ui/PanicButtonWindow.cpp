@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/MenuItem.hpp"
 #include "ui/InputBox.hpp"
 
 namespace umbrix::ui {
 
 namespace {
-platform::MenuEntry item(PanicMenuCommand command, const char* caption) {
-    platform::MenuEntry entry;
-    entry.command = static_cast<std::uint32_t>(command);
-    entry.caption = caption;
-    return entry;
-}
-
 platform::ScreenRect rectOf(const platform::WindowBounds& bounds) {
     return {bounds.x, bounds.y, bounds.x + bounds.width, bounds.y + bounds.height};
 }
@@ -95,23 +89,23 @@ void PanicButtonWindow::press() {
 }
 
 std::vector<platform::MenuEntry> PanicButtonWindow::menuEntries() const {
-    platform::MenuEntry open = item(PanicMenuCommand::OpenMainWindow, "Open main window");
+    platform::MenuEntry open = menuItem(PanicMenuCommand::OpenMainWindow, "Open main window");
     open.isDefault = true;
-    platform::MenuEntry resize = item(PanicMenuCommand::Resize, "Resize");
+    platform::MenuEntry resize = menuItem(PanicMenuCommand::Resize, "Resize");
     resize.checked = resizeChecked_;
-    platform::MenuEntry move = item(PanicMenuCommand::MoveOrResize, "Move or Resize");
+    platform::MenuEntry move = menuItem(PanicMenuCommand::MoveOrResize, "Move or Resize");
     move.checked = moveOrResizeChecked_;
     platform::MenuEntry panicButton;
     panicButton.caption = "Panic Button";
-    panicButton.submenu = {item(PanicMenuCommand::ChangeLabel, "Change label "), resize, move};
+    panicButton.submenu = {menuItem(PanicMenuCommand::ChangeLabel, "Change label "), resize, move};
     return {open,
             platform::MenuEntry{},
             panicButton,
-            item(PanicMenuCommand::Hide, "Hide the Panic button"),
+            menuItem(PanicMenuCommand::Hide, "Hide the Panic button"),
             platform::MenuEntry{},
-            item(PanicMenuCommand::RestoreHiddenWindows, "Restore hidden windows"),
+            menuItem(PanicMenuCommand::RestoreHiddenWindows, "Restore hidden windows"),
             platform::MenuEntry{},
-            item(PanicMenuCommand::CloseProgram, "Close Umbrix")};
+            menuItem(PanicMenuCommand::CloseProgram, "Close Umbrix")};
 }
 
 void PanicButtonWindow::openMenu() {
