@@ -14,8 +14,11 @@ constexpr int kButtonId = 100;
 // when the label would not fit the window otherwise.
 constexpr int kFontHeight = 13;
 constexpr int kSmallestFontHeight = 8;
-// The room a push button's frame takes on each side.
-constexpr int kButtonMargin = 6;
+// The room a push button's frame and its text's inset take at the sides, and above and below.
+constexpr int kButtonMargin = 10;
+constexpr int kButtonMarginY = 4;
+// The label: centred, wrapped at words, "&" a character of it rather than an access key.
+constexpr UINT kLabelFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 
 HFONT labelFont(int height) {
     return CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -39,8 +42,8 @@ void PanicButtonView::create(HINSTANCE instance, HWND owner) {
     // Fully opaque until the model sets its opacity: a layered window without attributes is
     // never drawn.
     SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
-    button_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE, 0, 0, 0, 0,
-                              hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
+    button_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 0, 0, hwnd(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
     showLabel();
     fitButton();
     panic_.setChangeListener([this] { showLabel(); });
@@ -51,10 +54,8 @@ void PanicButtonView::fitFont() {
     if (!button_) return;
     RECT client{};
     GetClientRect(hwnd(), &client);
-    const int margin = scaled(kButtonMargin);
-    const int width = client.right - 2 * margin, height = client.bottom - 2 * margin;
-    std::wstring label(static_cast<std::size_t>(GetWindowTextLengthW(button_)) + 1, L'\0');
-    label.resize(static_cast<std::size_t>(GetWindowTextW(button_, label.data(), static_cast<int>(label.size()))));
+    const int width = client.right - 2 * scaled(kButtonMargin), height = client.bottom - 2 * scaled(kButtonMarginY);
+    const std::wstring label = widen(panic_.label());
     HFONT chosen = nullptr;
     HDC dc = GetDC(button_);
     for (int size = scaled(kFontHeight); size >= kSmallestFontHeight; --size) {
@@ -62,7 +63,7 @@ void PanicButtonView::fitFont() {
         chosen = labelFont(size);
         HGDIOBJ previous = SelectObject(dc, chosen);
         RECT needed{0, 0, width, 0};
-        DrawTextW(dc, label.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+        DrawTextW(dc, label.c_str(), -1, &needed, DT_CALCRECT | kLabelFormat);
         SelectObject(dc, previous);
         if (needed.bottom <= height && needed.right <= width) break;
     }
@@ -87,19 +88,45 @@ void PanicButtonView::fitButton() {
 
 void PanicButtonView::showLabel() {
     if (!button_) return;
-    // "&" is a character of the label, not an access key.
-    std::wstring label;
-    for (wchar_t c : widen(panic_.label())) {
-        label += c;
-        if (c == L'&') label += L'&';
-    }
-    SetWindowTextW(button_, label.c_str());
+    // The button's text for other programs (screen readers); the view draws it.
+    SetWindowTextW(button_, widen(panic_.label()).c_str());
     fitFont();
+    InvalidateRect(button_, nullptr, TRUE);
 }
 
-bool PanicButtonView::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) noexcept {
+// Drawn by the view, so that the label wraps exactly as fitFont measured it.
+void PanicButtonView::drawButton(const DRAWITEMSTRUCT& item) {
+    RECT frame = item.rcItem;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    RECT text = item.rcItem;
+    InflateRect(&text, -scaled(kButtonMargin), -scaled(kButtonMarginY));
+    if (pushed) OffsetRect(&text, 1, 1);
+    const std::wstring label = widen(panic_.label());
+    HGDIOBJ previous = SelectObject(item.hDC, font_);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    RECT needed = text;
+    DrawTextW(item.hDC, label.c_str(), -1, &needed, DT_CALCRECT | kLabelFormat);
+    const int spare = (text.bottom - text.top) - (needed.bottom - needed.top);
+    if (spare > 0) text.top += spare / 2;
+    DrawTextW(item.hDC, label.c_str(), -1, &text, kLabelFormat);
+    SelectObject(item.hDC, previous);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -scaled(3), -scaled(3));
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+bool PanicButtonView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept {
     result = 0;
     switch (message) {
+        case WM_DRAWITEM:
+            if (wParam != kButtonId) return false;
+            drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
         case WM_SIZE: fitButton(); return true;
         case WM_COMMAND:
             if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {

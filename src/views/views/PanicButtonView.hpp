@@ -1,8 +1,8 @@
 #pragma once
 // PanicButtonWindow on screen: a borderless tool window above all others (no task bar button),
 // layered so that its opacity follows the model, holding one push button that fills it with the
-// model's label. A click on the button and its context menu go to the model; the sizing border
-// and the opacity come through the application port.
+// model's label (drawn by the view, in the largest type up to the monitor's scale that fits). A click on the button and
+// its context menu go to the model; the sizing border and the opacity come through the application port.
 #include "ui/PanicButtonWindow.hpp"
 #include "win32/ModelessWindowView.hpp"
 
@@ -22,6 +22,7 @@ private:
     void fitFont();
     void fitButton();
     void showLabel();
+    void drawButton(const DRAWITEMSTRUCT& item);
 
     ui::PanicButtonWindow& panic_;
     HWND button_ = nullptr;
