@@ -183,8 +183,8 @@ TEST_P(Click, RunsTheConfiguredActionOnTheWindowTheUserWorkedInBefore) {
     start("Silent=1\r\nAction=" + std::to_string(c.action) + "\r\nHidePanic=" + (c.alwaysHide ? "1" : "0") + "\r\n");
     userWorksIn(budget);
     userWorksIn(letter);
-    // The click makes the panic button the active window; the budget is what the system would
-    // report as foreground without it.
+    // At the click another window is in the foreground (on Windows the panic button itself): the
+    // active-window actions take the window recorded before the click, never the foreground one.
     machine.windows.setForeground(budget);
     ASSERT_TRUE(press());
 
