@@ -148,6 +148,7 @@ void ProgramRoot::createPanicWindow(platform::ApplicationPort& windows, std::fun
         .hasHiddenWindows = [this] { return hasHiddenWindows(); },
         .unlockHiddenWindows = [this] { return unlockHiddenWindows(); },
         .restoreHiddenWindows = [this] { restoreHiddenWindowsFromPanicButton(); },
+        .mainWindowMayOpen = [this] { return mainWindowMayOpen(); },
         .openMainWindow = [this] { openMainWindow(); },
         // The main window closes first (its close writes the settings), then the exit command.
         .closeProgram =

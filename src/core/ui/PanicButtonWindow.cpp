@@ -91,6 +91,7 @@ void PanicButtonWindow::press() {
 std::vector<platform::MenuEntry> PanicButtonWindow::menuEntries() const {
     platform::MenuEntry open = menuItem(PanicMenuCommand::OpenMainWindow, "Open main window");
     open.isDefault = true;
+    open.enabled = links_.mainWindowMayOpen();
     platform::MenuEntry resize = menuItem(PanicMenuCommand::Resize, "Resize");
     resize.checked = resizeChecked_;
     platform::MenuEntry move = menuItem(PanicMenuCommand::MoveOrResize, "Move or Resize");

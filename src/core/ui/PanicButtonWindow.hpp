@@ -57,7 +57,9 @@ struct PanicButtonLinks {
     std::function<bool()> hasHiddenWindows;
     std::function<bool()> unlockHiddenWindows;
     std::function<void()> restoreHiddenWindows;
-    // The controller's "Open main window" and exit commands.
+    // The controller's "Open main window" and exit commands; the first is offered under the tray
+    // menu's rule (not while the password guards hidden windows).
+    std::function<bool()> mainWindowMayOpen;
     std::function<void()> openMainWindow;
     std::function<void()> closeProgram;
     // The window was shown or hidden: the main window's "Show"/"Hide" follows.

@@ -275,6 +275,9 @@ TEST_P(RestoreEntry, ShowsTheHiddenWindowsThroughThePasswordWhenItGuardsThem) {
     if (c.prompt == 2) password::testing::userTypesIntoPrompt(machine.dialogs, "guess");
     if (c.prompt == 3) password::testing::userCancelsPrompt(machine.dialogs);
     const std::size_t dialogsBefore = machine.dialogs.modalsShown.size();
+    ASSERT_TRUE(choose(PanicMenuCommand{0}));
+    EXPECT_EQ(machine.application.menusShown.back().front().enabled, !(c.hide && *c.password))
+        << "\"Open main window\" follows the tray's rule: not while the password guards hidden windows";
 
     ASSERT_TRUE(choose(PanicMenuCommand::RestoreHiddenWindows));
     EXPECT_TRUE(machine.dialogs.scriptDone()) << "the prompt came up as expected";
