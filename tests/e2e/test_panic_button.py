@@ -148,7 +148,7 @@ class PanicButton(ProbeTestCase):
         self.wait_until_every_probe_window_is_back("after the password")
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
-    def test_a_move_through_move_or_resize_is_stored_at_the_close(self):
+    def test_a_move_through_move_or_resize_and_a_new_label_are_stored_at_the_close(self):
         self.write_settings("Silent=1\r\nPanicLeft=100\r\nPanicTop=120\r\n")
         umbrix = self.start_ready_umbrix()
         panic = self.wait_for_panic_button()
@@ -170,8 +170,24 @@ class PanicButton(ProbeTestCase):
                            lambda: str(self.wintool.geometry(panic.handle)))
         self.assertEqual(moved["position"], (300, 270))
         self.screenshot("moved")
+
+        # "Change label ": the input box with its preset selected, so that typing replaces it.
+        self.open_panic_menu(panic)
+        self.choose_from_panic_menu("Panic Button", "Change label ")
+        box = wait_until(lambda: self.wintool.find(title="Change Panic button description"), 10,
+                         "the input box shows", self.describe_windows)[0]
+        self.screenshot("change-label")
+        texts = [text for _, text, _ in self.wintool.controls(box.handle)]
+        self.assertIn("Enter the new description in space provided", texts)
+        # Typed over the selected preset, the label is what was typed alone.
+        self.type_into_prompt("boss")
+        wait_until(lambda: [text for _, text, _ in self.wintool.controls(panic.handle)] == ["boss"], 10,
+                   "the button shows the new label", lambda: str(self.wintool.controls(panic.handle)))
+        self.screenshot("new-label")
+
         self.assertEqual(self.close_umbrix(umbrix), 0)
         self.assertEqual((self.settings_value("PanicLeft"), self.settings_value("PanicTop")), ("300", "270"))
+        self.assertEqual(self.settings_value("btnPanic"), "boss")
 
     def test_it_looks_right_at_100_and_200_percent(self):
         for dpi in (96, 192):
