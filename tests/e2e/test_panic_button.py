@@ -92,6 +92,9 @@ class PanicButton(ProbeTestCase):
         self.press("ctrl+backspace")
         self.wait_until_every_probe_window_is_back("after the unhide hotkey")
         self.screenshot("back")
+        # Still above every other window in the Z order, the windows shown again included.
+        order = [w.class_name for w in self.wintool.windows()]
+        self.assertEqual(order[0], PANIC_BUTTON_CLASS, order)
         self.assertEqual(self.close_umbrix(umbrix), 0)
 
     def test_with_action_1_a_click_hides_the_program_that_was_in_front_before_it(self):
