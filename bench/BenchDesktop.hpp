@@ -28,6 +28,7 @@ public:
     bool isAboutWindowShown() override { return false; }
     void closeAboutWindow() override {}
     platform::WindowId panicWindowHandle() override { return platform::WindowId{}; }
+    bool isPanicWindowShown() override { return false; }
     void closePanicWindow() override {}
     void removeTrayIcon() override {}
     void showTrayIcon() override {}

@@ -54,6 +54,9 @@ class Demo:
         # hotkey would take with the rest (Windows' task bar is never hidden): it is excluded
         # the way a user excludes a window.
         write_window_exclusions(folder / "Exclude.ini", [WINE_TRAY_TITLE])
+        # The panic button's first place is the top-left corner, over Wine's tray: it stands
+        # below the sample windows instead, still in the picture.
+        (folder / "QZ.ini").write_bytes(b"[StartUp]\r\nPanicLeft=140\r\nPanicTop=250\r\n")
         self.umbrix = self.session.popen([folder / "Umbrix.exe"], "umbrix")
         wait_until(lambda: self.umbrix.poll() is None and self.wintool.umbrix_controller()
                    and self.wintool.tray_icon_shown(), 30, "Umbrix has started and shows its tray icon",

@@ -59,6 +59,11 @@ umbrix_vnc_start
 if [ ! -e out/Umbrix/Exclude.ini ]; then
   python3 tests/e2e/exclusion_file.py out/Umbrix/Exclude.ini "Wine System Tray"
 fi
+# The panic button's first place is the top-left corner, over that tray window: the first run
+# puts it below Notepad instead (the user moves it from there through its menu).
+if [ ! -e out/Umbrix/QZ.ini ]; then
+  printf '[StartUp]\r\nPanicLeft=200\r\nPanicTop=530\r\n' > out/Umbrix/QZ.ini
+fi
 # Something to hide: Notepad, placed clear of the tray window (it reads its place from the
 # registry).
 for place in iWindowPosX=200 iWindowPosY=90 iWindowPosDX=640 iWindowPosDY=420; do
@@ -71,7 +76,8 @@ No display: Umbrix runs on the virtual display $DISPLAY. Use it through a VNC vi
   on this machine:       connect the viewer to localhost:$UMBRIX_VNC_PORT
   from another machine:  ssh -L $UMBRIX_VNC_PORT:localhost:$UMBRIX_VNC_PORT $(id -un)@$(hostname), then connect it to localhost:$UMBRIX_VNC_PORT
   password (shown only this once): $UMBRIX_VNC_PASSWORD
-Umbrix's icon is in Wine's tray window at the top left (right-click it for the menu).
+Umbrix's icon is in Wine's tray window at the top left (right-click it for the menu); the panic
+button below Notepad does what Ctrl+Space does with one click (right-click it for its menu).
 Ctrl+Space hides Notepad's window, Ctrl+Backspace brings it back.
 A screenshot every few seconds goes to out/screen.png. Stop with Ctrl+C.
 EOF

@@ -26,6 +26,7 @@ APPLICATION_WINDOW_CLASS = "UmbrixApplication"
 CONTROLLER_WINDOW_CLASS = "UmbrixController"
 EXPLANATION_WINDOW_CLASS = "UmbrixExplanation"
 MAIN_WINDOW_CLASS = "UmbrixMainWindow"
+PANIC_BUTTON_CLASS = "UmbrixPanicButton"
 # The splash window, shown while the program starts.
 SPLASH_WINDOW_CLASS = "UmbrixSplash"
 # The hidden window that receives the tray icon's messages (src/win32/win32/Win32Tray.cpp).
@@ -51,6 +52,7 @@ TRAY_MENU = [
     ("&Start silent (disables splash screen)", []),
     ("Mode of operation", ["Normal operation", "Switch to stealth mode"]),
     ("Start with &Windows", []),
+    ("Show Panic Button on the desktop", []),
     None,
     ("&Close Umbrix", []),
 ]
@@ -309,6 +311,28 @@ class WinTool:
         """A left click on the middle of the window's `index`th child control of that class."""
         self._run("click", str(handle), class_name, str(index))
 
+    def right_click(self, handle, class_name, index=0):
+        """A right click on the middle of the window's `index`th child control of that class."""
+        self._run("rightclick", str(handle), class_name, str(index))
+
+    def hover(self, handle, class_name, index=0):
+        """The mouse moved over the middle of the window's `index`th child control of that class."""
+        self._run("hover", str(handle), class_name, str(index))
+
+    def drag(self, start, end):
+        """The left button pressed at `start` (x, y on the screen), moved to `end` and released."""
+        self._run("drag", *map(str, (*start, *end)))
+
+    def alpha(self, handle):
+        """The layered window's opacity (0 to 255), None when it is not layered."""
+        done = self._run("alpha", str(handle))
+        value = done.stdout.decode().split()[-1]
+        return None if value == "none" else int(value)
+
+    def move(self, handle, x, y):
+        """SetWindowPos from outside the program: the window's place, its size kept."""
+        self._run("move", str(handle), str(x), str(y))
+
     def show(self, handle, visible=True):
         """ShowWindow from outside the program (SW_SHOWNOACTIVATE or SW_HIDE)."""
         return self._run("show" if visible else "hide", str(handle), ok_codes=(0, 1)).returncode == 0
@@ -378,6 +402,10 @@ class UmbrixTestCase(unittest.TestCase):
     READY_TIMEOUT = 20
     # The virtual screen, "WIDTHxHEIGHT"; None: 1280x800.
     SCREEN = None
+    # The panic button shows at the top-left corner, always on top, where Wine draws its tray
+    # (see TRAY_ICON_POSITION): once the program is ready it is moved off the screen from outside
+    # (its own stored place stays as it was), unless the test is about it.
+    MOVE_PANIC_BUTTON_ASIDE = True
 
     def setUp(self):
         test_name = self.id().split(".", 1)[-1]  # Class.test_method
@@ -422,7 +450,22 @@ class UmbrixTestCase(unittest.TestCase):
             if umbrix.exit_code() is not None:
                 raise AssertionError(f"{umbrix.name} ended with {umbrix.exit_code()} before it was ready")
             return self.wintool.umbrix_controller()
-        return wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready", self.describe_windows)
+        controller = wait_until(ready, timeout or self.READY_TIMEOUT, f"{umbrix.name} is ready",
+                                self.describe_windows)
+        if self.MOVE_PANIC_BUTTON_ASIDE:
+            self.move_panic_button_aside(controller.pid)
+        return controller
+
+    def move_panic_button_aside(self, pid, timeout=10):
+        """Moves the program's panic button off the screen once it shows (a silent start may still
+        be creating it); nothing when it does not show in time."""
+        def panic_button():
+            return [w for w in self.wintool.find(class_name=PANIC_BUTTON_CLASS, pid=pid) if w.visible]
+        try:
+            shown = wait_until(panic_button, timeout, "the panic button shows")
+        except AssertionError:
+            return
+        self.wintool.move(shown[0].handle, -2000, -2000)
 
     def start_ready_umbrix(self):
         """Starts Umbrix.exe and waits until its controller window and tray icon are there."""

@@ -3,7 +3,7 @@
 import unittest
 
 from harness import (APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, EXPLANATION_WINDOW_CLASS, MAIN_WINDOW_CLASS,
-                     TRAY_WINDOW_CLASS, UmbrixTestCase, wait_until)
+                     PANIC_BUTTON_CLASS, TRAY_WINDOW_CLASS, UmbrixTestCase, wait_until)
 
 
 class Lifecycle(UmbrixTestCase):
@@ -19,13 +19,17 @@ class Lifecycle(UmbrixTestCase):
         self.screenshot("running")
         windows = self.umbrix_windows(controller.pid)
         self.assertEqual(sorted(w.class_name for w in windows),
-                         [APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, EXPLANATION_WINDOW_CLASS,
-                          MAIN_WINDOW_CLASS, TRAY_WINDOW_CLASS])
+                         sorted([APPLICATION_WINDOW_CLASS, CONTROLLER_WINDOW_CLASS, EXPLANATION_WINDOW_CLASS,
+                                 MAIN_WINDOW_CLASS, PANIC_BUTTON_CLASS, TRAY_WINDOW_CLASS]))
         # The main window, shown at a start that is not silent, has the one task bar button; the
-        # rest are hidden tool windows: no task bar button and no place in Alt+Tab.
+        # panic button shows as a tool window; the rest are hidden tool windows: no task bar
+        # button and no place in Alt+Tab.
         for window in windows:
             if window.class_name == MAIN_WINDOW_CLASS:
                 self.assertTrue(window.visible and not window.is_tool_window, window)
+                continue
+            if window.class_name == PANIC_BUTTON_CLASS:
+                self.assertTrue(window.visible and window.is_tool_window, window)
                 continue
             self.assertFalse(window.visible, window)
             self.assertTrue(window.is_tool_window, window)

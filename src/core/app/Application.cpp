@@ -111,6 +111,11 @@ void Application::createLongLivedWindows() {
         explanationWindow_->onCreate();
     });
     errors_.run("load the panic button settings", [this] { program_->loadPanicWindowState(); });
+    errors_.run("create the panic button", [this] {
+        program_->createPanicWindow(windows_, [this] {
+            if (controller_) controller_->onCloseChosen();
+        });
+    });
     errors_.run("create the hotkey setup dialog", [this] { program_->createHotkeySetupDialog(); });
     errors_.run("connect the activation", [this] { program_->connectActivation(); });
 }

@@ -18,7 +18,7 @@ void ApplicationIdleHandler::onIdle() {
     // MyHandle: the panic window's handle as the window answers it now (a theme change may have
     // given it a new one).
     const platform::WindowId panicWindow = panicButton_.panicWindowHandle();
-    if (!panicWindow || !windows_.isWindowVisible(panicWindow)) return;
+    if (!panicWindow || !panicButton_.isPanicWindowShown()) return;
     const std::int32_t action = options_.action;
     if (action != activation::kHideActiveAction && action != activation::kCloseActiveAction) return;
 

@@ -2,6 +2,7 @@
 
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/MainWindowTexts.hpp"
+#include "ui/PanicButtonWindow.hpp"
 
 namespace umbrix::app {
 
@@ -25,6 +26,20 @@ bool ProgramEngineLinks::isMainWindowVisible() { return mainWindow && mainWindow
 
 void ProgramEngineLinks::closeMainWindow() {
     if (mainWindow) mainWindow->close();
+}
+
+platform::WindowId ProgramEngineLinks::mainWindowHandle() const {
+    return mainWindow ? mainWindow->handle() : platform::WindowId{};
+}
+
+platform::WindowId ProgramEngineLinks::panicWindowHandle() {
+    return panicWindow ? panicWindow->handle() : platform::WindowId{};
+}
+
+bool ProgramEngineLinks::isPanicWindowShown() { return panicWindow && panicWindow->visible(); }
+
+void ProgramEngineLinks::closePanicWindow() {
+    if (panicWindow) panicWindow->hide();
 }
 
 bool ProgramEngineLinks::isPasswordPromptShown() { return unlockPrompt_.isOpen(); }

@@ -1,9 +1,8 @@
 #pragma once
 // What the window engine asks of the rest of the program, answered by the parts that exist in
 // this program: the unlock prompt, the tray icon, the lockdown and mute extras, the controller's
-// record of the last active window, the dialog port, the cursor port and the main window. The
-// panic button window is not built yet: the engine is told so (no such window is shown, nothing
-// to close), so that it neither leaves a window of ours out nor waits for one.
+// record of the last active window, the dialog port, the cursor port, the main window and the
+// panic button window (until each exists, the engine is told there is none).
 #include <string>
 
 #include "app/TrayIconPresence.hpp"
@@ -15,7 +14,8 @@
 
 namespace umbrix::ui {
 class MainWindow;
-}
+class PanicButtonWindow;
+}  // namespace umbrix::ui
 
 namespace umbrix::app {
 
@@ -43,16 +43,19 @@ public:
     // OwnWindows
     std::string mainWindowCaption() override;
     bool isMainWindowVisible() override;
-    platform::WindowId mainWindowHandle() const { return {}; }
+    // The main window's handle: an active-window action or the idle tracking never takes it for
+    // the user's window.
+    platform::WindowId mainWindowHandle() const;
     void closeMainWindow() override;
     bool isPasswordPromptShown() override;
     void closeAndDestroyPasswordPrompt() override;
     bool isAboutWindowShown() override { return aboutWindowShown; }
     void closeAboutWindow() override;
 
-    // PanicButton: no panic window yet, so no handle to leave out and nothing to close.
-    platform::WindowId panicWindowHandle() override { return {}; }
-    void closePanicWindow() override {}
+    // PanicButton
+    platform::WindowId panicWindowHandle() override;
+    bool isPanicWindowShown() override;
+    void closePanicWindow() override;
 
     // TrayIcon: a shell that refuses is not an error of the action that asked.
     void removeTrayIcon() override { (void)trayIcon_.remove(); }
@@ -73,6 +76,8 @@ public:
 
     // The main window, once it is created.
     ui::MainWindow* mainWindow = nullptr;
+    // The panic button window, once it is created.
+    ui::PanicButtonWindow* panicWindow = nullptr;
     // The about window, while it is shown modally; closing it ends its modal display.
     platform::ModalWindow* aboutWindow = nullptr;
     bool aboutWindowShown = false;

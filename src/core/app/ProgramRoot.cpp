@@ -35,6 +35,7 @@ ProgramRoot::ProgramRoot(platform::Platform ports, ErrorHook& errors)
 ProgramRoot::~ProgramRoot() {
     ports_.tray.setEventSink(nullptr);
     engineLinks_.mainWindow = nullptr;
+    engineLinks_.panicWindow = nullptr;
     // No hotkey reaches the activation while the parts it acts through go.
     router_.setApplicationHook(nullptr);
     // The unlock prompt's window goes before the password it reads.
@@ -134,6 +135,45 @@ void ProgramRoot::initConfiguration() { configuration_ = config::initConfigurati
 void ProgramRoot::loadPanicWindowState() {
     if (!settingsFile_) throw std::logic_error("the settings file is not bound");
     settings::loadPanicWindowSelections(*settingsFile_, options_, ports_.system.virtualDesktopOrigin());
+}
+
+void ProgramRoot::createPanicWindow(platform::ApplicationPort& windows, std::function<void()> closeProgram) {
+    panicWindow_ = std::make_unique<ui::PanicButtonWindow>(ui::PanicButtonLinks{
+        .windows = windows,
+        .dialogs = ports_.dialogs,
+        .system = ports_.system,
+        .options = options_,
+        // The activation joins last: a click before then does nothing.
+        .activate =
+            [this] {
+                if (activation_) activation_->activateFromPanicButton();
+            },
+        .hasHiddenWindows = [this] { return hasHiddenWindows(); },
+        .unlockHiddenWindows = [this] { return unlockHiddenWindows(); },
+        .restoreHiddenWindows = [this] { restoreHiddenWindowsFromPanicButton(); },
+        .mainWindowMayOpen = [this] { return mainWindowMayOpen(); },
+        .openMainWindow = [this] { openMainWindow(); },
+        // The main window closes first (its close writes the settings), then the exit command.
+        .closeProgram =
+            [this, closeProgram = std::move(closeProgram)] {
+                if (mainWindow_ && mainWindow_->visible()) mainWindow_->close();
+                closeProgram();
+            },
+        .shownOrHidden =
+            [this] {
+                if (mainWindow_) mainWindow_->panicButtonShownOrHidden();
+            },
+        .runReaction = [this](const std::function<void()>& reaction) { errors_.run("panic button", reaction); },
+    });
+    if (mainWindow_) mainWindow_->connectPanicButton(*panicWindow_);
+    engineLinks_.panicWindow = panicWindow_.get();
+    panicWindow_->onCreate();
+}
+
+void ProgramRoot::restoreHiddenWindowsFromPanicButton() {
+    engine_.hiddenWindows().restoreWindows();
+    if (mainWindow_) mainWindow_->hiddenWindowsChanged();
+    recordHiddenWindows();
 }
 
 void ProgramRoot::createHotkeySetupDialog() {

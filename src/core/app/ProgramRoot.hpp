@@ -33,6 +33,7 @@
 #include "settings/SettingsFile.hpp"
 #include "settings/SettingsSave.hpp"
 #include "ui/HotkeySetupDialog.hpp"
+#include "ui/PanicButtonWindow.hpp"
 #include "ui/main/MainWindow.hpp"
 
 namespace umbrix::app {
@@ -82,6 +83,12 @@ public:
     void initConfiguration();
     // The panic window's creation: its place, size and label.
     void loadPanicWindowState();
+    // The panic button over what that load has read, shown from now on; `closeProgram` is the
+    // controller's "&Close Umbrix".
+    void createPanicWindow(platform::ApplicationPort& windows, std::function<void()> closeProgram);
+    // The panic window's "Restore hidden windows": every hidden window shown, through the unlock
+    // prompt while the password guards them; nothing with none hidden.
+    void restoreHiddenWindowsFromPanicButton();
     // The hotkey setup dialog's creation, with the custom and exit-stealth hotkey components it
     // owns, and stealth mode, which the exit-stealth hotkey ends.
     void createHotkeySetupDialog();
@@ -134,6 +141,7 @@ public:
     hotkeys::DefaultHotkeys* defaultHotkeys() { return defaultHotkeys_.get(); }
     ui::HotkeySetupDialog* hotkeySetupDialog() { return hotkeyDialog_.get(); }
     ui::MainWindow* mainWindow() { return mainWindow_.get(); }
+    ui::PanicButtonWindow* panicWindow() { return panicWindow_.get(); }
     hotkeys::HotkeyComponents* hotkeyComponents() { return hotkeyDialog_ ? &hotkeyDialog_->components() : nullptr; }
     StealthMode* stealthMode() { return stealth_.get(); }
     TrayIconPresence& trayIcon() { return trayIcon_; }
@@ -177,6 +185,7 @@ private:
     std::unique_ptr<hotkeys::DefaultHotkeys> defaultHotkeys_;
     std::unique_ptr<ui::HotkeySetupDialog> hotkeyDialog_;
     std::unique_ptr<ui::MainWindow> mainWindow_;
+    std::unique_ptr<ui::PanicButtonWindow> panicWindow_;
     std::unique_ptr<StealthMode> stealth_;
     // Built after every part it takes; the router and the components call into it until the end.
     std::unique_ptr<activation::ActivationSequence> activation_;

@@ -86,6 +86,7 @@ void TrayController::showTrayMenu() {
     state.autoStart = program_.options().startWithWindows;
     state.stealthAvailable = program_.dispatchersConnected();
     state.mainWindowMayOpen = program_.mainWindowMayOpen();
+    state.panicButtonChecked = program_.panicWindow() && program_.panicWindow()->trayEntryChecked();
     const std::uint32_t chosen = windows_.showPopupMenu(trayMenuEntries(state));
     if (chosen != 0) carryOut(chosen);
 }
@@ -100,6 +101,9 @@ void TrayController::carryOut(std::uint32_t command) {
         case TrayCommand::ChangeIcon: return changeTrayIcon();
         case TrayCommand::About: return showAboutWindow();
         case TrayCommand::OpenMainWindow: return program_.openMainWindow();
+        case TrayCommand::ShowPanicButton:
+            if (program_.panicWindow()) program_.panicWindow()->toggleFromTrayMenu();
+            return;
     }
 }
 

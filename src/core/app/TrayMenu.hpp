@@ -1,7 +1,7 @@
 #pragma once
 // The tray icon's menu: its commands, and the entries as they are brought up to
 // date each time before it opens. Entries whose window the program does not build yet (the
-// update window, the panic window) are left out rather than offered and doing nothing.
+// update window) are left out rather than offered and doing nothing.
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +18,7 @@ enum class TrayCommand : std::uint32_t {
     ChangeIcon,  // "&Change Icon..."
     About,  // "&About"
     OpenMainWindow,  // "&Open main window"
+    ShowPanicButton,  // "Show Panic Button on the desktop"
 };
 
 struct TrayMenuState {
@@ -25,6 +26,7 @@ struct TrayMenuState {
     bool autoStart = false;  // "Start with &Windows"
     bool stealthAvailable = false;  // the exit-stealth hotkey has a dispatcher to bring the icon back
     bool mainWindowMayOpen = true;  // "&Open main window" is enabled
+    bool panicButtonChecked = false;  // "Show Panic Button on the desktop"
 };
 
 // showTrayMenu: the entries in display order.

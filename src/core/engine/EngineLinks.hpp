@@ -35,6 +35,8 @@ public:
     virtual ~PanicButton() = default;
     // `MyHandle`: the panic button window's handle as last recorded; WindowId{} before that.
     virtual platform::WindowId panicWindowHandle() = 0;
+    // The panic window is on the screen.
+    virtual bool isPanicWindowShown() = 0;
     virtual void closePanicWindow() = 0;
 };
 

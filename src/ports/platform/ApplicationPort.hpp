@@ -28,6 +28,7 @@ struct MenuEntry {
     bool checked = false;  // MF_CHECKED
     bool radio = false;  // MFT_RADIOCHECK: the check shows as a dot
     bool enabled = true;  // MF_GRAYED when false
+    bool isDefault = false;  // MFS_DEFAULT: drawn bold
     std::vector<MenuEntry> submenu;
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };

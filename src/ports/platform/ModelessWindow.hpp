@@ -3,9 +3,12 @@
 // window, the main window): the model side a view talks to, and the host that shows it. The host
 // knows no window of the program: the Win32 composition registers a view for each model type
 // (views/ProgramViews.cpp), and the sim hosts any model as it is.
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <string>
+
+#include "platform/WindowId.hpp"
 
 namespace umbrix::platform {
 
@@ -40,8 +43,19 @@ public:
     // ShowWindow(SW_HIDE). A window that has the focus loses it: its onFocusLost runs during
     // the call.
     virtual void hideWindow(ModelessWindow& window) = 0;
-    // SetWindowPos to `bounds`, scaled to the window's monitor.
+    // SetWindowPos to `bounds`, scaled to the window's monitor (a window that keeps its place in
+    // screen pixels takes them as they are).
     virtual void placeWindow(ModelessWindow& window, const WindowBounds& bounds) = 0;
+    // The window's handle, as other programs and the window port see it; WindowId{} while it is
+    // not open.
+    virtual WindowId windowHandle(const ModelessWindow& window) const = 0;
+    // WS_EX_LAYERED and SetLayeredWindowAttributes(LWA_ALPHA): 0 transparent to 255 opaque. A
+    // window at 0 is still there, above the others as before.
+    virtual void setWindowOpacity(ModelessWindow& window, std::uint8_t alpha) = 0;
+    // A sizeable tool-window border with a small caption bar by which the user drags the window,
+    // or none (WS_THICKFRAME | WS_CAPTION, SWP_FRAMECHANGED). The outer rectangle stays where
+    // it is.
+    virtual void setSizingBorder(ModelessWindow& window, bool shown) = 0;
     // DestroyWindow of the model's view. The model hears nothing more from it (not even the
     // loss of the focus) and may be opened again.
     virtual void closeWindow(ModelessWindow& window) noexcept = 0;
@@ -80,8 +94,13 @@ public:
     // WM_EXITSIZEMOVE: the user has moved or sized the window; its bounds now.
     virtual void onMovedOrSized(const WindowBounds&) {}
     // WM_DPICHANGED: the window is on a monitor with another scale (96 is 100 %) and has taken
-    // the bounds Windows suggests for it.
+    // the bounds Windows suggests for it (a window that keeps its place in screen pixels keeps
+    // its bounds).
     virtual void onDpiChanged(int) {}
+
+    // Whether the window's bounds are screen pixels as they are (its place stored as the user left
+    // it, on any monitor) instead of pixels at 96 dots per inch.
+    virtual bool keepsScreenPixels() const { return false; }
 
     bool isOpen() const { return host_ != nullptr; }
 

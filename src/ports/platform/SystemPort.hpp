@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace umbrix::platform {
@@ -18,6 +19,26 @@ struct ScreenPoint {
     int x = 0;
     int y = 0;
     bool operator==(const ScreenPoint&) const = default;
+};
+
+// A rectangle in virtual-desktop pixels: right and bottom lie just outside it.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const ScreenRect&) const = default;
+    bool intersects(const ScreenRect& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+// One monitor of the desktop.
+struct Monitor {
+    ScreenRect area;  // rcMonitor
+    ScreenRect workArea;  // rcWork: without the task bar
+    bool primary = false;  // MONITORINFOF_PRIMARY
+    bool operator==(const Monitor&) const = default;
 };
 
 class SystemPort {
@@ -49,6 +70,9 @@ public:
     // GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN): the left and top
     // edges of the virtual desktop, negative when a monitor sits left of or above the primary one.
     virtual ScreenPoint virtualDesktopOrigin() = 0;
+    // EnumDisplayMonitors and GetMonitorInfoW: the monitors attached now, the primary one among
+    // them.
+    virtual std::vector<Monitor> monitors() = 0;
 
     // OutputDebugStringW: a line for whatever debugger watches the program; nothing without one.
     virtual void writeDebugOutput(std::string_view line) = 0;

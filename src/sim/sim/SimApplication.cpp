@@ -54,6 +54,7 @@ void SimApplication::openWindow(platform::ModelessWindow& window) {
     entry.name = window.name();
     entry.caption = window.caption();
     entry.model = &window;
+    entry.id = platform::WindowId{nextHandle_++};
     hostedWindows.push_back(std::move(entry));
     window.hostOpened(*this);
 }
@@ -123,6 +124,19 @@ bool SimApplication::requestClose(platform::ModelessWindow& window) {
     return true;
 }
 
+platform::WindowId SimApplication::windowHandle(const platform::ModelessWindow& window) const {
+    const HostedWindow* open = hostedWindow(window);
+    return open ? open->id : platform::WindowId{};
+}
+
+void SimApplication::setWindowOpacity(platform::ModelessWindow& window, std::uint8_t alpha) {
+    if (HostedWindow* open = hosted(window)) open->alpha = alpha;
+}
+
+void SimApplication::setSizingBorder(platform::ModelessWindow& window, bool shown) {
+    if (HostedWindow* open = hosted(window)) open->sizingBorder = shown;
+}
+
 bool SimApplication::moveOrSize(platform::ModelessWindow& window, const platform::WindowBounds& bounds) {
     HostedWindow* moved = hosted(window);
     if (!moved) return false;
@@ -134,7 +148,7 @@ bool SimApplication::moveOrSize(platform::ModelessWindow& window, const platform
 bool SimApplication::changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) {
     HostedWindow* moved = hosted(window);
     if (!moved) return false;
-    moved->bounds = suggested;
+    if (!window.keepsScreenPixels()) moved->bounds = suggested;
     react([&window, dpi] { window.onDpiChanged(dpi); });
     return true;
 }

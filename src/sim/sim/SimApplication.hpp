@@ -28,6 +28,9 @@ public:
     void showWindow(platform::ModelessWindow& window, platform::WindowShow how) override;
     void hideWindow(platform::ModelessWindow& window) override;
     void placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) override;
+    platform::WindowId windowHandle(const platform::ModelessWindow& window) const override;
+    void setWindowOpacity(platform::ModelessWindow& window, std::uint8_t alpha) override;
+    void setSizingBorder(platform::ModelessWindow& window, bool shown) override;
     void closeWindow(platform::ModelessWindow& window) noexcept override;
     void setReactionErrorHandler(std::function<void(std::exception_ptr)> handler) override {
         onReactionError_ = std::move(handler);
@@ -87,6 +90,9 @@ public:
         bool focused = false;
         int shows = 0;  // times shown and painted
         std::optional<platform::WindowBounds> bounds;  // set by placeWindow, the user or a DPI change
+        platform::WindowId id;  // its handle, given when it is opened
+        std::optional<std::uint8_t> alpha;  // set by setWindowOpacity: layered
+        bool sizingBorder = false;
         bool isOpen() const { return model != nullptr; }
     };
     std::vector<HostedWindow> hostedWindows;
@@ -140,6 +146,8 @@ private:
     platform::ControllerEvents* events_ = nullptr;
     std::deque<Message> queue_;
     bool quitPending_ = false;  // WM_QUIT waits behind the posted messages
+    // Handles of the program's windows, apart from those of the simulated desktop's windows.
+    std::uint64_t nextHandle_ = 0x7F000000;
 };
 
 }  // namespace umbrix::sim

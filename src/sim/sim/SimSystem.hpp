@@ -20,6 +20,7 @@ public:
         return true;
     }
     platform::ScreenPoint virtualDesktopOrigin() override { return desktopOrigin; }
+    std::vector<platform::Monitor> monitors() override { return attachedMonitors; }
     void writeDebugOutput(std::string_view line) override { debugOutput.emplace_back(line); }
 
     // State a test sets or reads.
@@ -33,6 +34,8 @@ public:
     std::uint64_t availPhys = 4ull << 30;
     int workingSetTrims = 0;
     platform::ScreenPoint desktopOrigin;  // one monitor: the primary one at (0, 0)
+    // One monitor of 1920 by 1080 with the task bar at the bottom.
+    std::vector<platform::Monitor> attachedMonitors = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, true}};
     std::vector<std::string> debugOutput;  // what a debugger would have shown, in order
 };
 

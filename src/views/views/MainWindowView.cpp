@@ -694,9 +694,7 @@ void MainWindowView::onCommand(int id) {
         case kCheckForUpdatesId:
             // The update check comes with its own window; until then the button does nothing.
             return;
-        case kPanicButtonToggleId:
-            // The panic button window comes with its own window; until then "Show" does nothing.
-            return;
+        case kPanicButtonToggleId: window_.togglePanicButton(); break;
         default:
             if (id >= kFirstNavigationId && id < kFirstNavigationId + static_cast<int>(navigationButtons_.size())) {
                 window_.navigate(ui::navigationEntries()[static_cast<std::size_t>(id - kFirstNavigationId)].page);

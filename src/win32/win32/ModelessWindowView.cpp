@@ -29,8 +29,31 @@ void ModelessWindowView::hide() {
 
 void ModelessWindowView::place(const platform::WindowBounds& bounds) {
     if (!exists()) return;
+    if (model_.keepsScreenPixels()) {
+        SetWindowPos(hwnd(), nullptr, bounds.x, bounds.y, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
     SetWindowPos(hwnd(), nullptr, scaled(bounds.x), scaled(bounds.y), scaled(bounds.width), scaled(bounds.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ModelessWindowView::setOpacity(std::uint8_t alpha) {
+    if (!exists()) return;
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd(), 0, alpha, LWA_ALPHA);
+}
+
+void ModelessWindowView::setSizingBorder(bool shown) {
+    if (!exists()) return;
+    RECT outer{};
+    GetWindowRect(hwnd(), &outer);
+    constexpr LONG_PTR kBorder = WS_THICKFRAME | WS_CAPTION;
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, shown ? (style | kBorder) : (style & ~kBorder));
+    // Same outer rectangle: the border takes its room from the client area.
+    SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void ModelessWindowView::close() {
@@ -38,9 +61,10 @@ void ModelessWindowView::close() {
     destroy();
 }
 
-platform::WindowBounds ModelessWindowView::unscaledBounds() const {
+platform::WindowBounds ModelessWindowView::modelBounds() const {
     RECT rect{};
     GetWindowRect(hwnd(), &rect);
+    if (model_.keepsScreenPixels()) return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
     const UINT dpi = GetDpiForWindow(hwnd());
     return {unscaled(rect.left, dpi), unscaled(rect.top, dpi), unscaled(rect.right - rect.left, dpi),
             unscaled(rect.bottom - rect.top, dpi)};
@@ -70,11 +94,13 @@ LRESULT ModelessWindowView::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             model_.onCloseRequest();
             return 0;
         case WM_KILLFOCUS: model_.onFocusLost(); return 0;
-        case WM_EXITSIZEMOVE: model_.onMovedOrSized(unscaledBounds()); return 0;
+        case WM_EXITSIZEMOVE: model_.onMovedOrSized(modelBounds()); return 0;
         case WM_DPICHANGED: {
+            // A window that keeps its place in screen pixels stays where the user put it.
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            if (!model_.keepsScreenPixels())
+                SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                             suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
             const int dpi = HIWORD(wParam);
             onDpiChanged(dpi);
             model_.onDpiChanged(dpi);

@@ -5,6 +5,7 @@
 // model's reactions; the composition registers it for its model's type (views/ProgramViews.cpp).
 #include <windows.h>
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 
@@ -24,6 +25,11 @@ public:
     void show(platform::WindowShow how);
     void hide();
     void place(const platform::WindowBounds& bounds);
+    // Layered, at `alpha` (0 transparent, 255 opaque).
+    void setOpacity(std::uint8_t alpha);
+    // The sizeable tool-window border with its small caption bar, or none; the outer rectangle
+    // stays.
+    void setSizingBorder(bool shown);
     // Destroys the window without a word more to the model (not even the loss of the focus).
     void close();
     // Inside a message of its own: the object must outlive the handler.
@@ -54,7 +60,7 @@ protected:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept final;
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    platform::WindowBounds unscaledBounds() const;
+    platform::WindowBounds modelBounds() const;
 
     std::function<void(std::exception_ptr)> onError_;
     int handling_ = 0;

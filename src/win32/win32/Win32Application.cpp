@@ -63,6 +63,18 @@ void Win32Application::placeWindow(platform::ModelessWindow& window, const platf
     if (ModelessWindowView* view = viewOf(window)) view->place(bounds);
 }
 
+platform::WindowId Win32Application::windowHandle(const platform::ModelessWindow& window) const {
+    return platform::WindowId{reinterpret_cast<std::uintptr_t>(handleOf(window))};
+}
+
+void Win32Application::setWindowOpacity(platform::ModelessWindow& window, std::uint8_t alpha) {
+    if (ModelessWindowView* view = viewOf(window)) view->setOpacity(alpha);
+}
+
+void Win32Application::setSizingBorder(platform::ModelessWindow& window, bool shown) {
+    if (ModelessWindowView* view = viewOf(window)) view->setSizingBorder(shown);
+}
+
 void Win32Application::closeWindow(platform::ModelessWindow& window) noexcept {
     const auto open = std::ranges::find(open_, &window, &Open::model);
     if (open == open_.end()) return;
@@ -142,7 +154,8 @@ void appendEntries(HMENU menu, const std::vector<platform::MenuEntry>& entries) 
         item.cbSize = sizeof item;
         item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
         item.fType = MFT_STRING | (entry.radio ? MFT_RADIOCHECK : 0);
-        item.fState = (entry.checked ? MFS_CHECKED : 0) | (entry.enabled ? 0 : MFS_GRAYED);
+        item.fState =
+            (entry.checked ? MFS_CHECKED : 0) | (entry.enabled ? 0 : MFS_GRAYED) | (entry.isDefault ? MFS_DEFAULT : 0);
         item.wID = entry.command;
         item.dwTypeData = caption.data();
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);

@@ -29,6 +29,9 @@ public:
     void showWindow(platform::ModelessWindow& window, platform::WindowShow how) override;
     void hideWindow(platform::ModelessWindow& window) override;
     void placeWindow(platform::ModelessWindow& window, const platform::WindowBounds& bounds) override;
+    platform::WindowId windowHandle(const platform::ModelessWindow& window) const override;
+    void setWindowOpacity(platform::ModelessWindow& window, std::uint8_t alpha) override;
+    void setSizingBorder(platform::ModelessWindow& window, bool shown) override;
     void closeWindow(platform::ModelessWindow& window) noexcept override;
     void setReactionErrorHandler(std::function<void(std::exception_ptr)> handler) override;
     void destroyWindows() override;

@@ -79,6 +79,26 @@ platform::ScreenPoint Win32System::virtualDesktopOrigin() {
     return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
 }
 
+namespace {
+platform::ScreenRect screenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        reinterpret_cast<std::vector<platform::Monitor>*>(found)->push_back(
+            {screenRect(info.rcMonitor), screenRect(info.rcWork), (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    }
+    return TRUE;
+}
+}  // namespace
+
+std::vector<platform::Monitor> Win32System::monitors() {
+    std::vector<platform::Monitor> found;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 void Win32System::writeDebugOutput(std::string_view line) { OutputDebugStringW(widen(line).c_str()); }
 
 }  // namespace umbrix::win32

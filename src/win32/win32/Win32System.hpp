@@ -12,6 +12,7 @@ public:
     std::uint64_t availablePhysicalMemory() override;
     bool trimWorkingSet() override;
     platform::ScreenPoint virtualDesktopOrigin() override;
+    std::vector<platform::Monitor> monitors() override;
     void writeDebugOutput(std::string_view line) override;
 };
 

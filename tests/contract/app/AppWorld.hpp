@@ -2,8 +2,10 @@
 // What the application shell's contract cases run against: processes of the program that claim
 // the instance mutex, the program's hidden windows, and the outside world that reaches them
 // (another program's named object, a WM_CLOSE, the end of the session).
+#include <cstdint>
 #include <stdexcept>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,10 @@ public:
     // the bounds Windows suggests (WM_DPICHANGED).
     virtual void sendClose(platform::ModelessWindow& window) = 0;
     virtual void changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) = 0;
+    // Its layered opacity; nullopt when it is not layered.
+    virtual std::optional<std::uint8_t> windowOpacity(const platform::ModelessWindow& window) = 0;
+    // It has the sizeable border with its caption bar.
+    virtual bool hasSizingBorder(const platform::ModelessWindow& window) = 0;
 };
 
 // The model the contract cases open: it records the host's messages.
@@ -56,12 +62,14 @@ public:
     }
     void onFocusLost() override { ++focusLosses; }
     void onDpiChanged(int dpi) override { dpis.push_back(dpi); }
+    bool keepsScreenPixels() const override { return screenPixels; }
 
     int closeRequests = 0;
     bool hideOnClose = true;
     bool closeFails = false;  // the reaction to a close request throws
     int focusLosses = 0;
     std::vector<int> dpis;
+    bool screenPixels = false;
 };
 
 std::unique_ptr<AppWorld> makeAppWorld();

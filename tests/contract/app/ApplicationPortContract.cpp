@@ -185,6 +185,43 @@ TEST_F(ApplicationPortContract, AModelessWindowTakesTheBoundsOfANewMonitorAndTel
     EXPECT_EQ(world->windowBounds(window), suggested);
 }
 
+// What the panic button asks of its window: its handle for the window port, a layered opacity
+// down to fully transparent (still shown), a sizing border that leaves the outer rectangle where
+// it is, and a place in screen pixels that a new monitor's scale does not move.
+TEST_F(ApplicationPortContract, AModelessWindowHasAHandleAnOpacityASizingBorderAndMayKeepItsScreenPlace) {
+    ContractWindow window, other;
+    EXPECT_FALSE(app.windowHandle(window)) << "no handle before it is open";
+    window.screenPixels = true;
+    app.openWindow(window);
+    app.openWindow(other);
+    const platform::WindowId handle = app.windowHandle(window);
+    EXPECT_TRUE(handle);
+    EXPECT_NE(handle, app.windowHandle(other));
+    app.showWindow(window, platform::WindowShow::NoActivate);
+    const platform::WindowBounds place{60, 50, 369, 80};
+    app.placeWindow(window, place);
+
+    for (const std::uint8_t alpha : {std::uint8_t{230}, std::uint8_t{0}, std::uint8_t{255}}) {
+        app.setWindowOpacity(window, alpha);
+        EXPECT_EQ(world->windowOpacity(window), alpha);
+        EXPECT_TRUE(world->windowVisible(window));
+    }
+
+    app.setSizingBorder(window, true);
+    EXPECT_TRUE(world->hasSizingBorder(window));
+    EXPECT_EQ(world->windowBounds(window), place);
+    app.setSizingBorder(window, false);
+    EXPECT_FALSE(world->hasSizingBorder(window));
+    EXPECT_EQ(world->windowBounds(window), place);
+
+    world->changeDpi(window, 144, {90, 75, 554, 120});
+    EXPECT_EQ(window.dpis, std::vector<int>{144});
+    EXPECT_EQ(world->windowBounds(window), place) << "a window in screen pixels stays where it was";
+
+    app.closeWindow(window);
+    EXPECT_FALSE(app.windowHandle(window));
+}
+
 TEST_F(ApplicationPortContract, TheEndOfTheWindowsClosesEveryOpenModelessWindowAndItsModelKnows) {
     ContractWindow first, second;
     app.openWindow(first);

@@ -43,6 +43,14 @@ public:
     void changeDpi(platform::ModelessWindow& window, int dpi, const platform::WindowBounds& suggested) override {
         application_.changeDpi(window, dpi, suggested);
     }
+    std::optional<std::uint8_t> windowOpacity(const platform::ModelessWindow& window) override {
+        const auto* hosted = application_.hostedWindow(window);
+        return hosted ? hosted->alpha : std::nullopt;
+    }
+    bool hasSizingBorder(const platform::ModelessWindow& window) override {
+        const auto* hosted = application_.hostedWindow(window);
+        return hosted && hosted->sizingBorder;
+    }
 
 private:
     sim::SimKernelObjects kernel_;

@@ -70,6 +70,18 @@ public:
         SendMessageW(application_.handleOf(window), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&rect));
     }
+    std::optional<std::uint8_t> windowOpacity(const platform::ModelessWindow& window) override {
+        const HWND hwnd = application_.handleOf(window);
+        if (!(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED)) return std::nullopt;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        if (!GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return std::nullopt;
+        return alpha;
+    }
+    bool hasSizingBorder(const platform::ModelessWindow& window) override {
+        const LONG_PTR style = GetWindowLongPtrW(application_.handleOf(window), GWL_STYLE);
+        return (style & WS_THICKFRAME) && (style & WS_CAPTION) == WS_CAPTION;
+    }
 
 private:
     std::vector<win32::UniqueHandle> foreign_;

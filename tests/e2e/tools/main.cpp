@@ -43,6 +43,13 @@ const char kUsage[] =
     "  wintool show HANDLE | hide HANDLE             ShowWindow SW_SHOWNOACTIVATE or SW_HIDE\n"
     "  wintool foreground [HANDLE]                   SetForegroundWindow, then prints the foreground\n"
     "                                                window's handle (0: none)\n"
+    "  wintool alpha HANDLE                          the layered window's opacity (alpha N), or\n"
+    "                                                alpha none when it is not layered\n"
+    "  wintool rightclick HANDLE CLASS [N]           a right click on the Nth child control of that class\n"
+    "  wintool hover HANDLE CLASS [N]                the mouse moved over the Nth child control\n"
+    "  wintool move HANDLE X Y                       SetWindowPos to that place, size and Z order kept\n"
+    "  wintool drag X1 Y1 X2 Y2                      the left button pressed at one point of the screen,\n"
+    "                                                moved in steps and released at the other\n"
     "  wintool answering HANDLE [MS]                 exit code 0 when the window's thread answers a\n"
     "                                                message within MS milliseconds (5000), else 1\n"
     "Window lines: handle, class, title, pid, visible, extended style, tab-separated.\n";
@@ -228,20 +235,33 @@ HWND nthControl(HWND parent, const std::wstring& className, int wanted) {
     return nullptr;
 }
 
-// A left click (SendInput) at a point of the screen.
-int clickAt(int x, int y) {
+INPUT mouseTo(int x, int y) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3]{};
-    for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-    inputs[0].mi.dx = MulDiv(x, 65535, width - 1);
-    inputs[0].mi.dy = MulDiv(y, 65535, height - 1);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, width - 1);
+    input.mi.dy = MulDiv(y, 65535, height - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+INPUT mouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// A click (SendInput) at a point of the screen, with the left or the right button.
+int clickAt(int x, int y, bool right = false) {
+    INPUT inputs[3] = {mouseTo(x, y), mouseButton(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                       mouseButton(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
     return SendInput(3, inputs, sizeof(INPUT)) == 3 ? 0 : 1;
 }
 
-int clickControl(const Arguments& args) {
+enum class Pointer { LeftClick, RightClick, Hover };
+
+int pointAtControl(const Arguments& args, Pointer pointer) {
     auto windows = targets(args);
     if (args.positional.size() < 2 || windows.empty()) return args.positional.size() < 2 ? 2 : 1;
     HWND control = nthControl(windows.front(), args.positional[1],
@@ -249,7 +269,46 @@ int clickControl(const Arguments& args) {
     if (!control) return 1;
     RECT rect{};
     GetWindowRect(control, &rect);
-    return clickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    if (pointer == Pointer::Hover) {
+        INPUT move = mouseTo(x, y);
+        return SendInput(1, &move, sizeof(INPUT)) == 1 ? 0 : 1;
+    }
+    return clickAt(x, y, pointer == Pointer::RightClick);
+}
+
+// A drag as a hand makes it: press, a few moves with pauses so that the window's move loop
+// follows, release.
+int drag(const Arguments& args) {
+    if (args.positional.size() < 4) return 2;
+    const int x1 = _wtoi(args.positional[0].c_str()), y1 = _wtoi(args.positional[1].c_str());
+    const int x2 = _wtoi(args.positional[2].c_str()), y2 = _wtoi(args.positional[3].c_str());
+    INPUT start[2] = {mouseTo(x1, y1), mouseButton(MOUSEEVENTF_LEFTDOWN)};
+    if (SendInput(2, start, sizeof(INPUT)) != 2) return 1;
+    constexpr int kSteps = 10;
+    for (int step = 1; step <= kSteps; ++step) {
+        Sleep(30);
+        INPUT move = mouseTo(x1 + (x2 - x1) * step / kSteps, y1 + (y2 - y1) * step / kSteps);
+        SendInput(1, &move, sizeof(INPUT));
+    }
+    Sleep(100);
+    INPUT release = mouseButton(MOUSEEVENTF_LEFTUP);
+    return SendInput(1, &release, sizeof(INPUT)) == 1 ? 0 : 1;
+}
+
+int layeredAlpha(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
+    HWND window = windows.front();
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+        !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) {
+        out("alpha none");
+        return 0;
+    }
+    out("alpha " + std::to_string(alpha));
+    return 0;
 }
 
 // Memory in the list view's process: a list view of another program reads and writes its
@@ -333,6 +392,14 @@ int clickRow(const Arguments& args) {
     return clickAt(middle.x, middle.y);
 }
 
+int moveWindow(const Arguments& args) {
+    auto windows = targets(args);
+    if (args.positional.size() < 3 || windows.empty()) return args.positional.size() < 3 ? 2 : 1;
+    SetWindowPos(windows.front(), nullptr, _wtoi(args.positional[1].c_str()), _wtoi(args.positional[2].c_str()), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 int showOrHide(const Arguments& args, bool show) {
     auto windows = targets(args);
     if (args.positional.empty() || windows.empty()) return args.positional.empty() ? 2 : 1;
@@ -390,7 +457,7 @@ int wmain(int argc, wchar_t** argv) {
     else if (args.command == L"controls")
         result = listControls(args);
     else if (args.command == L"click")
-        result = clickControl(args);
+        result = pointAtControl(args, Pointer::LeftClick);
     else if (args.command == L"focus")
         result = showFocus(args);
     else if (args.command == L"rows")
@@ -405,6 +472,16 @@ int wmain(int argc, wchar_t** argv) {
         result = foreground(args);
     else if (args.command == L"answering")
         result = answering(args);
+    else if (args.command == L"alpha")
+        result = layeredAlpha(args);
+    else if (args.command == L"rightclick")
+        result = pointAtControl(args, Pointer::RightClick);
+    else if (args.command == L"move")
+        result = moveWindow(args);
+    else if (args.command == L"hover")
+        result = pointAtControl(args, Pointer::Hover);
+    else if (args.command == L"drag")
+        result = drag(args);
     if (result == 2) std::fputs(kUsage, stderr);
     std::fflush(stdout);
     return result;

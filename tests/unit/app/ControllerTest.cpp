@@ -27,9 +27,10 @@ TEST_F(Controller, CloseEndsTheProgramAndTheMessageLoop) {
     ASSERT_TRUE(machine.application.postClose());
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
 
-    EXPECT_THAT(callsSinceStart(), ElementsAre("message loop", "DestroyWindow explanation window",
-                                               "DestroyWindow main window", "DestroyWindow controller window",
-                                               "DestroyWindow application window", "PostQuitMessage 0"));
+    EXPECT_THAT(callsSinceStart(),
+                ElementsAre("message loop", "DestroyWindow panic button", "DestroyWindow explanation window",
+                            "DestroyWindow main window", "DestroyWindow controller window",
+                            "DestroyWindow application window", "PostQuitMessage 0"));
     EXPECT_TRUE(application.terminated());
     EXPECT_FALSE(machine.application.controllerWindow.exists || machine.application.applicationWindow.exists);
 }
@@ -38,9 +39,9 @@ TEST_F(Controller, TheEndOfTheSessionEndsTheProgramBeforeTheMessageReturns) {
     EXPECT_TRUE(machine.application.endSession());
     // Windows may end the process right after WM_ENDSESSION: the work is done by then.
     EXPECT_TRUE(application.terminated());
-    EXPECT_THAT(callsSinceStart(), ElementsAre("DestroyWindow explanation window", "DestroyWindow main window",
-                                               "DestroyWindow controller window", "DestroyWindow application window",
-                                               "PostQuitMessage 0"));
+    EXPECT_THAT(callsSinceStart(), ElementsAre("DestroyWindow panic button", "DestroyWindow explanation window",
+                                               "DestroyWindow main window", "DestroyWindow controller window",
+                                               "DestroyWindow application window", "PostQuitMessage 0"));
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
 }
 
@@ -64,9 +65,10 @@ TEST_F(Controller, RepeatedEndRequestsEndTheProgramOnce) {
     // Late messages reach a program that has already ended its work.
     controller.onClose();
     controller.onEndSession(true);
-    EXPECT_THAT(callsSinceStart(), ElementsAre("message loop", "DestroyWindow explanation window",
-                                               "DestroyWindow main window", "DestroyWindow controller window",
-                                               "DestroyWindow application window", "PostQuitMessage 0"));
+    EXPECT_THAT(callsSinceStart(),
+                ElementsAre("message loop", "DestroyWindow panic button", "DestroyWindow explanation window",
+                            "DestroyWindow main window", "DestroyWindow controller window",
+                            "DestroyWindow application window", "PostQuitMessage 0"));
 }
 
 TEST_F(Controller, TheProgramNeverVetoesTheEndOfTheSession) {

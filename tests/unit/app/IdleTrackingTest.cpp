@@ -17,7 +17,10 @@ using platform::WindowId;
 class PanicWindowStandIn final : public engine::PanicButton {
 public:
     WindowId panicWindowHandle() override { return handle; }
+    bool isPanicWindowShown() override { return handle && windows.isWindowVisible(handle); }
     void closePanicWindow() override {}
+    explicit PanicWindowStandIn(platform::WindowPort& port) : windows(port) {}
+    platform::WindowPort& windows;
     WindowId handle;
 };
 
@@ -52,7 +55,7 @@ protected:
 
     sim::SimMachine machine;
     WindowId earlier, user, panic, main;
-    PanicWindowStandIn panicButton;
+    PanicWindowStandIn panicButton{machine.windows};
     settings::Options selections;
     LastActiveWindow lastActive;
     ApplicationIdleHandler handler{machine.windows, panicButton, [this] { return main; }, selections, lastActive};

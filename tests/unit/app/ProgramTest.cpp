@@ -91,6 +91,8 @@ TEST_F(Program, UserValuesSurviveAStartAndAClose) {
         "PanicLeft=-1200\r\nbtnPanic=Hide me\r\nSilent=1\r\nLanguage=1031\r\nTransparancy=7\r\nTheme=4\r\n"
         "rgExclude=1\r\nIconFile=C:\\icons.dll\r\nIconIndex=9\r\n";
     machine.files.putFile(settingsPath(), userFile);
+    // A monitor left of the primary one holds the panic button.
+    machine.system.attachedMonitors.push_back({{-1280, 0, 0, 1024}, {-1280, 0, 0, 1024}, false});
     machine.icons.putIconFile("C:\\icons.dll", 12);
     start();
     // The chosen icon is the tray icon.
@@ -518,9 +520,10 @@ TEST_F(TrayMenuTest, ARightClickShowsTheEntriesInOrder) {
     ASSERT_EQ(machine.application.menusShown.size(), 1u);
     std::vector<std::string> captions;
     for (const auto& item : machine.application.menusShown[0]) captions.push_back(item.caption);
-    EXPECT_THAT(captions, ::testing::ElementsAre("&About", "", "&Change Icon...", "&Open main window", "",
-                                                 "&Start silent (disables splash screen)", "Mode of operation",
-                                                 "Start with &Windows", "", "&Close Umbrix"));
+    EXPECT_THAT(captions,
+                ::testing::ElementsAre("&About", "", "&Change Icon...", "&Open main window", "",
+                                       "&Start silent (disables splash screen)", "Mode of operation",
+                                       "Start with &Windows", "Show Panic Button on the desktop", "", "&Close Umbrix"));
     EXPECT_TRUE(entry("Normal operation")->checked && entry("Normal operation")->radio);
     EXPECT_TRUE(entry("Switch to stealth mode")->enabled);
 }

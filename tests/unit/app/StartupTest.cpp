@@ -41,13 +41,15 @@ protected:
 TEST_F(Startup, ClaimsTheInstanceBuildsTheHiddenWindowsThenReleasesTheMutex) {
     ASSERT_EQ(application.start(), StartOutcome::Running);
 
-    EXPECT_THAT(machine.journal.entries(),
-                ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application window",
-                            "SetWindowLongW application tool window", "CreateWindowExW splash window",
-                            "ShowWindow splash window shown", "CreateWindowExW controller window",
-                            "CreateWindowExW main window", "CreateWindowExW explanation window",
-                            "ShowWindow splash window shown", "SetWindowLongW application tool window",
-                            "ReleaseMutex QZ", "DestroyWindow splash window", "ShowWindow main window shown"));
+    EXPECT_THAT(
+        machine.journal.entries(),
+        ElementsAre("CreateMutexW QZ -> owned", "CreateWindowExW application window",
+                    "SetWindowLongW application tool window", "CreateWindowExW splash window",
+                    "ShowWindow splash window shown", "CreateWindowExW controller window",
+                    "CreateWindowExW main window", "CreateWindowExW explanation window", "CreateWindowExW panic button",
+                    "SetWindowPos panic button", "ShowWindow panic button shown", "ShowWindow splash window shown",
+                    "SetWindowLongW application tool window", "ReleaseMutex QZ", "DestroyWindow splash window",
+                    "ShowWindow main window shown"));
     // No task bar button: the application window is a hidden tool window, the controller hidden.
     const auto& appWindow = machine.application.applicationWindow;
     EXPECT_TRUE(appWindow.exists && appWindow.toolWindow && !appWindow.appWindow && !appWindow.visible);

@@ -147,9 +147,10 @@ TEST_F(ExplanationWindowInProgram, LivesHiddenFromStartUpToTheEnd) {
     EXPECT_EQ(machine.application.runMessageLoop(), 0);
     EXPECT_FALSE(window->isOpen());
     EXPECT_FALSE(application.explanationWindow()->isOpen());
-    EXPECT_THAT(machine.journal.since(mark), ElementsAre("message loop", "DestroyWindow explanation window",
-                                                         "DestroyWindow main window", "DestroyWindow controller window",
-                                                         "DestroyWindow application window", "PostQuitMessage 0"));
+    EXPECT_THAT(machine.journal.since(mark),
+                ElementsAre("message loop", "DestroyWindow panic button", "DestroyWindow explanation window",
+                            "DestroyWindow main window", "DestroyWindow controller window",
+                            "DestroyWindow application window", "PostQuitMessage 0"));
 }
 
 }  // namespace

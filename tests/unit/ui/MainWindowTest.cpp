@@ -321,7 +321,7 @@ TEST_F(MainWindowTest, TheThemeAndLanguageListsAndTheSliderKeepTheirChoicesInRan
         window().setPanicButtonTransparency(moved);
         EXPECT_EQ(window().panicButtonTransparency(), kept) << moved;
     }
-    EXPECT_EQ(window().panicButtonToggleCaption(), "Show");
+    EXPECT_EQ(window().panicButtonToggleCaption(), "Hide") << "the panic button shows from the start on";
     window().close();
     settings::SettingsFile file = settings::SettingsFile::besideExecutable(ports);
     EXPECT_EQ(file.readString("StartUp", "Theme", ""), "16");

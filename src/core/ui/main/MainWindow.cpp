@@ -205,6 +205,20 @@ void MainWindow::chooseLanguage(std::size_t index) {
 
 void MainWindow::setPanicButtonTransparency(std::int32_t value) {
     links_.options.panicButtonTransparency = std::clamp<std::int32_t>(value, 0, kMaxPanicTransparency);
+    if (panicButton_) panicButton_->applyOpacity();
+}
+
+std::string_view MainWindow::panicButtonToggleCaption() const {
+    return panicButton_ && panicButton_->visible() ? "Hide" : "Show";
+}
+
+void MainWindow::togglePanicButton() {
+    if (!panicButton_) return;
+    if (panicButtonToggleCaption() == "Show") {
+        panicButton_->show();
+    } else {
+        panicButton_->hide();
+    }
 }
 
 }  // namespace umbrix::ui

@@ -19,6 +19,7 @@
 #include "platform/ModelessWindow.hpp"
 #include "platform/RegistryPort.hpp"
 #include "settings/Options.hpp"
+#include "ui/PanicButtonWindow.hpp"
 #include "ui/main/ExclusionPageModel.hpp"
 #include "ui/main/HiddenWindowsPageModel.hpp"
 #include "ui/main/SharedContextMenu.hpp"
@@ -116,6 +117,8 @@ public:
     explicit MainWindow(MainWindowLinks links);
 
     std::string name() const override { return "main window"; }
+    // Its handle; WindowId{} while it is not open.
+    platform::WindowId handle() const { return links_.windows.windowHandle(*this); }
     std::string caption() const override;
     // The close box, Alt+F4: the same as "Close".
     void onCloseRequest() override { close(); }
@@ -197,11 +200,19 @@ public:
     // The language list: English until the user picks another; the texts do not change yet.
     std::size_t selectedLanguage() const { return language_; }
     void chooseLanguage(std::size_t index);
-    // The transparency slider, kept for the settings, 0 to kMaxPanicTransparency.
+    // The transparency slider, 0 to kMaxPanicTransparency: the panic button's opacity follows at
+    // once (before the panic button exists only the slider moves).
     std::int32_t panicButtonTransparency() const { return links_.options.panicButtonTransparency; }
     void setPanicButtonTransparency(std::int32_t value);
-    // The button beside the slider: "Show" while the panic button is not on the screen.
-    std::string_view panicButtonToggleCaption() const { return "Show"; }
+    // The button beside the slider: "Hide" while the panic button is on the screen, else "Show".
+    // Its click goes by the caption: "Show" shows the panic button, any other hides it.
+    std::string_view panicButtonToggleCaption() const;
+    void togglePanicButton();
+    // The panic button, once it exists; its showing and hiding change the caption above.
+    void connectPanicButton(PanicButtonWindow& panicButton) { panicButton_ = &panicButton; }
+    void panicButtonShownOrHidden() { notifyChanged(); }
+    // Windows came back by another way than this window's (the panic button's menu).
+    void hiddenWindowsChanged() { notifyChanged(); }
 
     // The context menu of a list, as it opens under the right mouse button or the keyboard's
     // menu key: the hidden-window list and the application exclusions share one menu, whose
@@ -234,6 +245,7 @@ private:
     std::string processorBanner_ = "CPU: ";
     WelcomeDocument welcome_;
     std::function<void()> changed_;
+    PanicButtonWindow* panicButton_ = nullptr;
 };
 
 }  // namespace umbrix::ui

@@ -74,6 +74,7 @@ public:
         aboutWindowShown = false;
     }
     platform::WindowId panicWindowHandle() override { return panicHandle; }
+    bool isPanicWindowShown() override { return static_cast<bool>(panicHandle); }
     void closePanicWindow() override { note("closePanicWindow"); }
     void removeTrayIcon() override { note("removeTrayIcon"); }
     void showTrayIcon() override { note("showTrayIcon"); }
