@@ -55,8 +55,8 @@ class Demo:
         # the way a user excludes a window.
         write_window_exclusions(folder / "Exclude.ini", [WINE_TRAY_TITLE])
         # The panic button's first place is the top-left corner, over Wine's tray: it stands
-        # below the sample windows instead, still in the picture.
-        (folder / "QZ.ini").write_bytes(b"[StartUp]\r\nPanicLeft=140\r\nPanicTop=250\r\n")
+        # outside the picture instead, whose dark screen shows that the windows are gone.
+        (folder / "QZ.ini").write_bytes(b"[StartUp]\r\nPanicLeft=700\r\nPanicTop=500\r\n")
         self.umbrix = self.session.popen([folder / "Umbrix.exe"], "umbrix")
         wait_until(lambda: self.umbrix.poll() is None and self.wintool.umbrix_controller()
                    and self.wintool.tray_icon_shown(), 30, "Umbrix has started and shows its tray icon",
