@@ -34,6 +34,7 @@ void ModelessWindowView::place(const platform::WindowBounds& bounds) {
 }
 
 void ModelessWindowView::close() {
+    beforeClose();
     closing_ = true;
     destroy();
 }
