@@ -3,10 +3,15 @@
 
 #include "app/Application.hpp"
 #include "views/Win32Platform.hpp"
+#include "win32/OleSession.hpp"
 #include "win32/Win32Application.hpp"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // Declared first, so destroyed last: the program's parts hold its ports to their end.
+    // OLE first, before the adapters start COM on this thread, and ended after every window
+    // and control of the program is gone.
+    umbrix::win32::OleSession ole;
+    // Declared before the rest, so destroyed after it: the program's parts hold its ports to
+    // their end.
     umbrix::win32::Win32Platform system;
     umbrix::win32::Win32Application windows(instance);
     umbrix::win32::registerProgramWindows(windows, system.icons);

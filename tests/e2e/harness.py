@@ -117,9 +117,10 @@ def _unescape(text):
 class WineSession:
     """A private prefix, HOME and display, started by scripts/wine-env.sh and always stopped."""
 
-    def __init__(self, artifacts: Path, screen=None):
+    def __init__(self, artifacts: Path, screen=None, dll_overrides="mscoree,mshtml="):
         self.artifacts = artifacts
         self.screen = screen  # "WIDTHxHEIGHT"; None: the usual 1280x800
+        self.dll_overrides = dll_overrides
         self.env = None
         self._wine_env = required_path("UMBRIX_WINE_ENV")
 
@@ -133,7 +134,7 @@ class WineSession:
             ["bash", "-c", '. "$1" && umbrix_wine_start >&2 && umbrix_wine_describe', "wine-env", str(self._wine_env)],
             env=base, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=300)
         described = dict(line.split("=", 1) for line in started.stdout.splitlines() if "=" in line)
-        self.env = dict(base, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8", **described)
+        self.env = dict(base, WINEDEBUG="-all", WINEDLLOVERRIDES=self.dll_overrides, LC_ALL="C.UTF-8", **described)
         if started.returncode != 0 or not described.get("DISPLAY"):
             self.stop()
             raise RuntimeError(f"cannot start a private Wine session:\n{started.stderr}")
@@ -406,13 +407,16 @@ class UmbrixTestCase(unittest.TestCase):
     # (see TRAY_ICON_POSITION): once the program is ready it is moved off the screen from outside
     # (its own stored place stays as it was), unless the test is about it.
     MOVE_PANIC_BUTTON_ASIDE = True
+    # Wine's libraries turned off: by default .NET and the HTML engine, whose missing add-ons
+    # Wine would otherwise offer to download.
+    DLL_OVERRIDES = "mscoree,mshtml="
 
     def setUp(self):
         test_name = self.id().split(".", 1)[-1]  # Class.test_method
         self.artifacts = required_path("UMBRIX_E2E_ARTIFACTS") / test_name
         shutil.rmtree(self.artifacts, ignore_errors=True)
         self.artifacts.mkdir(parents=True)
-        self.session = WineSession(self.artifacts, self.SCREEN)
+        self.session = WineSession(self.artifacts, self.SCREEN, self.DLL_OVERRIDES)
         self.addCleanup(self.session.stop)  # runs last: after the processes are killed
         self.session.start()
         self.wintool = WinTool(self.session)

@@ -10,6 +10,7 @@
 
 #include "ResourceIds.h"
 #include "settings/Options.hpp"
+#include "views/BrowserEngine.hpp"
 #include "win32/ScreenPixels.hpp"
 #include "win32/Utf16.hpp"
 
@@ -160,7 +161,7 @@ MainWindowView::MainWindowView(ui::MainWindow& window, ImageListLookup imageList
 
 MainWindowView::~MainWindowView() {
     window_.setChangeListener(nullptr);
-    close();  // the window goes before the fonts its controls draw with
+    close();  // the browser control, then the window, go before the fonts its controls draw with
     if (font_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
     if (themeHeadingFont_) DeleteObject(themeHeadingFont_);
@@ -484,8 +485,10 @@ void MainWindowView::layout() {
         bool show = active == page;
         if (control == windowExclusionList_) show = show && exclusionPage == 0;
         if (control == applicationExclusionList_) show = show && exclusionPage == 1;
+        if (control == welcomeTitle_ || control == welcomeText_) show = show && !browser_;
         ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
     }
+    if (browser_) browser_->show(active == ui::MainPage::Welcome);
     InvalidateRect(hwnd(), nullptr, TRUE);
     RedrawWindow(page_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -573,12 +576,17 @@ int MainWindowView::layoutPages(int left, int right, int bottom) {
     put(checkForUpdatesButton_, left, top + iconSize + gap, scaled(160), scaled(kButtonHeight));
     const int aboutBottom = top + iconSize + gap + scaled(kButtonHeight);
 
-    // Welcome: the document's title over its text, as long as the text runs.
+    // Welcome: the browser control takes the page; the fallback is the document's title over its
+    // text, as long as the text runs.
+    if (browser_) {
+        const RECT bounds{left - pageOrigin_.x, top - pageOrigin_.y, right - pageOrigin_.x, bottom - pageOrigin_.y};
+        browser_->place(bounds);
+    }
     const int titleHeight = std::max(scaled(32), wrappedTextHeight(welcomeTitle_, titleFont_, width));
     put(welcomeTitle_, left, top, width, titleHeight);
     const int textHeight = wrappedTextHeight(welcomeText_, font_, width);
     put(welcomeText_, left, top + titleHeight + scaled(8), width, textHeight);
-    const int welcomeBottom = top + titleHeight + scaled(8) + textHeight;
+    const int welcomeBottom = browser_ ? bottom - scaled(kMargin) : top + titleHeight + scaled(8) + textHeight;
 
     for (HWND list : {visibleList_, windowExclusionList_, applicationExclusionList_, hiddenList_}) fillLastColumn(list);
     if (active == ui::MainPage::Setup) return setupBottom;
@@ -664,10 +672,34 @@ void MainWindowView::fillWelcome() {
     setText(welcomeText_, text);
 }
 
+void MainWindowView::showWelcomeInBrowser() {
+    if (window_.activePage() != ui::MainPage::Welcome) return;
+    if (!browserDecided_) {
+        browserDecided_ = true;
+        if (!canHostBrowser(probeBrowserEngine())) return;
+        try {
+            browser_ = std::make_unique<WebBrowserHost>(page_.hwnd());
+            browser_->setDpi(dpi_);
+        } catch (const std::exception&) {
+            reportError(std::current_exception());
+            return;
+        }
+    }
+    if (!browser_ || browserOpenings_ == window_.welcomeOpenings()) return;
+    browserOpenings_ = window_.welcomeOpenings();
+    try {
+        browser_->navigate(fileUrl(widen(window_.welcomeDocument().path)));
+    } catch (const std::exception&) {
+        browser_.reset();
+        reportError(std::current_exception());
+    }
+}
+
 void MainWindowView::refresh() {
     if (!exists()) return;
     setText(banner_, window_.processorBanner());
     fillWelcome();
+    showWelcomeInBrowser();
     fillLists();
     filling_ = true;
     fillSetup();
@@ -817,6 +849,7 @@ void MainWindowView::onDpiChanged(int dpi) {
             ListView_SetColumnWidth(list, column, MulDiv(ListView_GetColumnWidth(list, column), dpi, dpi_));
     }
     dpi_ = dpi;
+    if (browser_) browser_->setDpi(dpi);
     loadLogo();
     layout();
 }
@@ -835,6 +868,11 @@ bool MainWindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     result = 0;
     switch (message) {
         case WM_SIZE: layout(); return true;
+        case WM_DESTROY:
+            // Destroyed other than by close() (its owner went first): the control still goes
+            // before its window.
+            browser_.reset();
+            return false;
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(hwnd(), &client);

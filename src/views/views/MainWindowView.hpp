@@ -8,12 +8,15 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/IconPort.hpp"
 #include "ui/main/MainWindow.hpp"
 #include "views/ScrollingPage.hpp"
+#include "views/WebBrowserHost.hpp"
 #include "win32/ModelessWindowView.hpp"
 
 namespace umbrix::win32 {
@@ -39,6 +42,8 @@ private:
 
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void onDpiChanged(int dpi) override;
+    // The browser control goes before the window it lives in.
+    void beforeClose() override { browser_.reset(); }
 
     // A control of the window itself (the pane, the banner, the bottom bar), or of `parent`.
     HWND addControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0,
@@ -60,6 +65,10 @@ private:
     void fillSetup();
     void fillOptions();
     void fillWelcome();
+    // The welcome page in the web-browser control: created when the page first shows, where
+    // there is an engine, and given the document each time the page opens it. Where the
+    // control cannot be had the page keeps its fallback, and the failure goes to the log once.
+    void showWelcomeInBrowser();
     // The window's fonts on its controls, the pages' included.
     void applyFonts();
     // The About page's logo at the window's scale.
@@ -142,8 +151,12 @@ private:
     HICON logo_ = nullptr;
     HFONT titleFont_ = nullptr;
 
+    // The welcome page's fallback: the document's title and text.
     HWND welcomeTitle_ = nullptr;
     HWND welcomeText_ = nullptr;
+    std::unique_ptr<WebBrowserHost> browser_;
+    bool browserDecided_ = false;
+    std::uint32_t browserOpenings_ = 0;  // the model's openings of the document the browser has followed
     int dpi_ = 96;  // the scale the list columns are at
 };
 

@@ -57,6 +57,7 @@ void ModelessWindowView::setSizingBorder(bool shown) {
 }
 
 void ModelessWindowView::close() {
+    beforeClose();
     closing_ = true;
     destroy();
 }

@@ -55,6 +55,13 @@ protected:
     virtual void onDpiChanged(int /*dpi*/) {}
     // `pixels` at 96 dots per inch, on this window's monitor.
     int scaled(int pixels) const;
+    // close() is about to destroy the window: what the view holds in it goes first.
+    virtual void beforeClose() {}
+    // An error the view has dealt with itself (it shows something else instead), for the
+    // program's log: it goes where an error escaping a message goes.
+    void reportError(std::exception_ptr error) const {
+        if (onError_) onError_(std::move(error));
+    }
     platform::ModelessWindow& model_;
 
 private:

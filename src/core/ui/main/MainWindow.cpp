@@ -94,6 +94,7 @@ void MainWindow::loadWelcomeDocument() {
     const auto html = links_.files.readFile(links_.welcomeDocumentPath);
     welcome_ = html ? readWelcomeText(*html) : WelcomeDocument{};
     welcome_.path = links_.welcomeDocumentPath;
+    ++welcomeOpenings_;
 }
 
 void MainWindow::refreshVisibleWindows() {

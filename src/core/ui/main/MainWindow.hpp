@@ -158,6 +158,9 @@ public:
 
     // The welcome page's document as it was when the page was last shown (and at the creation).
     const WelcomeDocument& welcomeDocument() const { return welcome_; }
+    // How often the page has opened its document (at the creation, then each time it is
+    // shown): a view that shows the document itself opens it again when this changes.
+    std::uint32_t welcomeOpenings() const { return welcomeOpenings_; }
 
     // The engine's lists changed behind the window's back (a hotkey hid or brought back
     // windows): a window on the screen shows them as they are now.
@@ -244,6 +247,7 @@ private:
     std::size_t language_ = 0;
     std::string processorBanner_ = "CPU: ";
     WelcomeDocument welcome_;
+    std::uint32_t welcomeOpenings_ = 0;
     std::function<void()> changed_;
     PanicButtonWindow* panicButton_ = nullptr;
 };
